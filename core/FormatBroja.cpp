@@ -1,0 +1,118 @@
+#include "FormatBroja.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace {
+
+// Enough digits that the rounding to_chars itself does at the last one
+// cannot be mistaken for the digit that decides ours.
+constexpr int kTacnihCifara = 60;
+
+struct Cifre {
+    std::string cifre;  // significant digits, the first one non-zero
+    int eksponent;      // decimal exponent of the first digit
+};
+
+// The value's leading decimal digits, exact to kTacnihCifara places.
+Cifre TacneCifre(long double v) {
+    char bafer[kTacnihCifara + 32];
+    const auto r = std::to_chars(bafer, bafer + sizeof bafer, std::fabs(v),
+                                 std::chars_format::scientific, kTacnihCifara);
+    const std::string_view t(bafer, static_cast<std::size_t>(r.ptr - bafer));
+    const std::size_t e = t.find('e');
+    Cifre c;
+    c.cifre.reserve(kTacnihCifara + 1);
+    for (std::size_t i = 0; i < e; ++i)
+        if (t[i] != '.') c.cifre += t[i];
+    std::from_chars(t.data() + e + 1 + (t[e + 1] == '+'), t.data() + t.size(), c.eksponent);
+    return c;
+}
+
+// Keeps `broj` digits, rounding half away from zero; a carry out of the
+// first digit raises the exponent.
+void Zaokruzi(Cifre& c, std::size_t broj) {
+    if (c.cifre.size() <= broj) {
+        c.cifre.append(broj - c.cifre.size(), '0');
+        return;
+    }
+    const bool navise = c.cifre[broj] >= '5';
+    c.cifre.resize(broj);
+    if (!navise) return;
+    std::size_t i = broj;
+    while (i > 0) {
+        --i;
+        if (c.cifre[i] != '9') {
+            ++c.cifre[i];
+            return;
+        }
+        c.cifre[i] = '0';
+    }
+    c.cifre.insert(c.cifre.begin(), '1');
+    c.cifre.pop_back();
+    ++c.eksponent;
+}
+
+void BezNulaNaKraju(std::string& s) {
+    while (!s.empty() && s.back() == '0') s.pop_back();
+}
+
+std::string NeKonacan(long double v) {
+    if (std::isnan(v)) return "NAN";
+    return v < 0 ? "-INF" : "INF";
+}
+
+}  // namespace
+
+std::string FormatBroja(long double v, char decimalniSeparator) {
+    if (!std::isfinite(v)) return NeKonacan(v);
+    if (v == 0) return "0";
+    Cifre c = TacneCifre(v);
+    Zaokruzi(c, 15);
+    std::string izlaz = std::signbit(v) ? "-" : "";
+    if (c.eksponent >= -4 && c.eksponent < 15) {
+        std::string celi, razlomak;
+        if (c.eksponent >= 0) {
+            celi = c.cifre.substr(0, static_cast<std::size_t>(c.eksponent) + 1);
+            razlomak = c.cifre.substr(static_cast<std::size_t>(c.eksponent) + 1);
+        } else {
+            celi = "0";
+            razlomak = std::string(static_cast<std::size_t>(-c.eksponent - 1), '0') + c.cifre;
+        }
+        BezNulaNaKraju(razlomak);
+        izlaz += celi;
+        if (!razlomak.empty()) izlaz += decimalniSeparator + razlomak;
+        return izlaz;
+    }
+    std::string razlomak = c.cifre.substr(1);
+    BezNulaNaKraju(razlomak);
+    izlaz += c.cifre[0];
+    if (!razlomak.empty()) izlaz += decimalniSeparator + razlomak;
+    return izlaz + "E" + std::to_string(c.eksponent);
+}
+
+std::string FormatFiksno(long double v, int decimala, char decimalniSeparator) {
+    if (!std::isfinite(v)) return NeKonacan(v);
+    std::string cifre;  // all digits of the rounded value, at least decimala + 1 of them
+    if (v != 0) {
+        Cifre c = TacneCifre(v);
+        const long long zadrzati = static_cast<long long>(c.eksponent) + 1 + decimala;
+        if (zadrzati > 0) {
+            Zaokruzi(c, static_cast<std::size_t>(zadrzati));
+            const long long zadrzatiPosle = static_cast<long long>(c.eksponent) + 1 + decimala;
+            cifre = c.cifre;
+            if (static_cast<long long>(cifre.size()) < zadrzatiPosle) cifre += '0';
+        } else if (zadrzati == 0 && c.cifre[0] >= '5') {
+            cifre.push_back('1');  // rounds up into the last decimal
+        }
+    }
+    const bool nula = cifre.find_first_not_of('0') == std::string::npos;
+    const std::size_t potrebno = static_cast<std::size_t>(decimala) + 1;
+    if (cifre.size() < potrebno) cifre.insert(0, potrebno - cifre.size(), '0');
+    const std::size_t celih = cifre.size() - static_cast<std::size_t>(decimala);
+    std::string izlaz = (!nula && std::signbit(v)) ? "-" : "";
+    izlaz += cifre.substr(0, celih);
+    if (decimala > 0) izlaz += decimalniSeparator + cifre.substr(celih);
+    return izlaz;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+/// The report's general number format: 15 significant digits rounded half
+/// away from zero on the exact decimal digits of the value, fixed notation
+/// for 0.0001 <= |v| < 1E15 and "1.5E20" style otherwise, trailing zeros and
+/// a bare separator dropped, "0" for either zero.
+std::string FormatBroja(long double v, char decimalniSeparator);
+
+/// Fixed point with the given number of decimals, rounded half away from
+/// zero; a value that rounds to zero carries no sign.
+std::string FormatFiksno(long double v, int decimala, char decimalniSeparator);

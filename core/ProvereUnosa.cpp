@@ -1,0 +1,97 @@
+#include "ProvereUnosa.h"
+
+#include <cmath>
+#include <limits>
+
+#include "Konverzija.h"
+
+TekstoviUnosa PodrazumevaniTekstovi() {
+    return TekstoviUnosa{{"206.0", "208.0", "1.0", "1.0", "1.0", "1.0"},
+                         "1.25",
+                         {"5.0", "1.0", "1.0", "1.0", "1.0"},
+                         "9.0",
+                         "10"};
+}
+
+TPodaci ZapisIzTekstova(const TekstoviUnosa& t, char sep) {
+    TPodaci z(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    z.setP1(TekstUBroj(t.P[0], sep));
+    z.setP2(TekstUBroj(t.P[1], sep));
+    z.setP3(TekstUBroj(t.P[2], sep));
+    z.setP4(TekstUBroj(t.P[3], sep));
+    z.setP5(TekstUBroj(t.P[4], sep));
+    z.setP6(TekstUBroj(t.P[5], sep));
+    z.setProizvoljnoX(TekstUBroj(t.ProizvoljnoX, sep));
+    z.setRastojanje1(TekstUBroj(t.Rastojanje[0], sep));
+    z.setRastojanje2(TekstUBroj(t.Rastojanje[1], sep));
+    z.setRastojanje3(TekstUBroj(t.Rastojanje[2], sep));
+    z.setRastojanje4(TekstUBroj(t.Rastojanje[3], sep));
+    z.setRastojanje5(TekstUBroj(t.Rastojanje[4], sep));
+    z.setRaspon(TekstUBroj(t.Raspon, sep));
+    z.setBrojPreseka(TekstUCeoBroj(t.BrojPreseka));
+    return z;
+}
+
+TPodaci ZapisZaBrojSila(const TekstoviUnosa& t, std::int32_t n, char sep) {
+    std::array<double, 6> P{};
+    std::array<double, 5> L{};
+    for (std::int32_t i = 0; i < n && i < 6; ++i) P[i] = TekstUBroj(t.P[i], sep);
+    for (std::int32_t i = 0; i < n - 1 && i < 5; ++i) L[i] = TekstUBroj(t.Rastojanje[i], sep);
+    const double raspon = TekstUBroj(t.Raspon, sep);
+    const double x = TekstUBroj(t.ProizvoljnoX, sep);
+    return TPodaci(P[0], P[1], P[2], P[3], P[4], P[5], x, L[0], L[1], L[2], L[3], L[4], raspon);
+}
+
+bool ProveraTipa(const TekstoviUnosa& t, char sep,
+                 const std::function<void(std::string_view)>& prikaziGresku,
+                 const std::function<void()>& obrisiRezultate) {
+    try {
+        ZapisIzTekstova(t, sep);
+        return true;
+    } catch (const EGreskaKonverzije&) {
+        prikaziGresku(kPorukaTipa);
+        obrisiRezultate();
+        return false;
+    }
+}
+
+namespace {
+
+bool Konacan(long double v) {
+    return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<double>::max();
+}
+
+bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
+    const double P[] = {z.P1(), z.P2(), z.P3(), z.P4(), z.P5(), z.P6()};
+    const double Ls[] = {z.Rastojanje1(), z.Rastojanje2(), z.Rastojanje3(), z.Rastojanje4(),
+                         z.Rastojanje5()};
+    const double L = z.Raspon();
+    const double x = z.ProizvoljnoX();
+    for (std::int32_t i = 0; i < n; ++i)
+        if (!(P[i] > 0)) return false;
+    for (std::int32_t i = 0; i < n - 1; ++i)
+        if (!(Ls[i] > 0)) return false;
+    if (!(L > 0)) return false;
+    if (!(L >= x)) return false;
+    long double duzinaVoza = 0;
+    for (std::int32_t i = 0; i < n - 1; ++i) duzinaVoza += Ls[i];
+    if (n >= 2 && !(duzinaVoza <= L)) return false;
+    if (!(x >= 0)) return false;
+    // Every printed moment is bounded by R*L and every equation carries R/L:
+    // a load case whose resultant or those bounds overflow a double would
+    // print INF or NaN, so it is refused like any other invalid one.
+    long double R = 0;
+    for (std::int32_t i = 0; i < n; ++i) R += P[i];
+    const double Rd = static_cast<double>(R);
+    return Konacan(Rd) && Konacan(static_cast<long double>(Rd) * L) &&
+           Konacan(static_cast<long double>(Rd) / L);
+}
+
+}  // namespace
+
+bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char sep,
+                      const std::function<void()>& obrisiRezultate) {
+    const bool vazi = n >= 1 && n <= 6 && VrednostiVaze(ZapisZaBrojSila(t, n, sep), n);
+    if (!vazi) obrisiRezultate();
+    return vazi;
+}

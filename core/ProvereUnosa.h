@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "PodaciZaProracun.h"
+
+/// The input texts as the form holds them.
+struct TekstoviUnosa {
+    std::array<std::string, 6> P;           // txtP1 .. txtP6
+    std::string ProizvoljnoX;               // txtProizvoljnoX
+    std::array<std::string, 5> Rastojanje;  // txtRastojanje1 .. txtRastojanje5
+    std::string Raspon;                     // txtRaspon
+    std::string BrojPreseka;                // the text of SpinEditBrojPreseka
+};
+
+/// The form's default texts.
+TekstoviUnosa PodrazumevaniTekstovi();
+
+/// All thirteen decimal texts and the section count converted, in field
+/// order; throws EGreskaKonverzije at the first text that is not a number.
+TPodaci ZapisIzTekstova(const TekstoviUnosa& t, char decimalniSeparator);
+
+/// The record for a train of n forces: P1..Pn and L1..L(n-1) converted, the
+/// rest 0.0, then the span and the arbitrary section; the section count is
+/// not read. The texts must have passed ProveraTipa.
+TPodaci ZapisZaBrojSila(const TekstoviUnosa& t, std::int32_t n, char decimalniSeparator);
+
+inline constexpr std::string_view kPorukaTipa = "Greska u unosu tipa podataka za proracun!!!";
+inline constexpr std::string_view kPorukaVrednosti = "Vrednosti podataka nisu korektno unete!!!";
+
+/// The parse check: every text converts. On the first failure it shows
+/// kPorukaTipa, clears the results and answers false.
+bool ProveraTipa(const TekstoviUnosa& t, char decimalniSeparator,
+                 const std::function<void(std::string_view)>& prikaziGresku,
+                 const std::function<void()>& obrisiRezultate);
+
+/// The value check for a train of n forces (after ProveraTipa passed). On
+/// failure it clears the results and answers false; the caller shows
+/// kPorukaVrednosti.
+bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char decimalniSeparator,
+                      const std::function<void()>& obrisiRezultate);

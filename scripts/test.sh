@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Fresh Debian 12 machine to a passing test run: packages, a sanitizer build, every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON
+cmake --build build-test -j2
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-test -j2 --output-on-failure

@@ -1,0 +1,132 @@
+#include "ProvereUnosa.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records what a check showed and whether it cleared the results.
+struct Posmatrac {
+    std::vector<std::string> poruke;
+    int brisanja = 0;
+    std::function<void(std::string_view)> prikazi() {
+        return [this](std::string_view p) { poruke.emplace_back(p); };
+    }
+    std::function<void()> obrisi() {
+        return [this] { ++brisanja; };
+    }
+};
+
+TEST(ProveraTipa, AcceptsTheDefaults) {
+    Posmatrac p;
+    EXPECT_TRUE(ProveraTipa(PodrazumevaniTekstovi(), '.', p.prikazi(), p.obrisi()));
+    EXPECT_TRUE(p.poruke.empty());
+    EXPECT_EQ(p.brisanja, 0);
+}
+
+TEST(ProveraTipa, RefusesAnyUnconvertibleTextEvenInUnusedFields) {
+    const auto izmene = std::vector<std::function<void(TekstoviUnosa&)>>{
+        [](TekstoviUnosa& t) { t.P[5] = ""; },
+        [](TekstoviUnosa& t) { t.Rastojanje[4] = "x"; },
+        [](TekstoviUnosa& t) { t.Raspon = "abc"; },
+        [](TekstoviUnosa& t) { t.ProizvoljnoX = "1.2.5"; },
+        [](TekstoviUnosa& t) { t.BrojPreseka = "10.0"; },
+    };
+    for (std::size_t i = 0; i < izmene.size(); ++i) {
+        TekstoviUnosa t = PodrazumevaniTekstovi();
+        izmene[i](t);
+        Posmatrac p;
+        EXPECT_FALSE(ProveraTipa(t, '.', p.prikazi(), p.obrisi())) << i;
+        EXPECT_EQ(p.poruke, std::vector<std::string>{std::string(kPorukaTipa)}) << i;
+        EXPECT_EQ(p.brisanja, 1) << i;
+    }
+}
+
+TEST(ProveraTipa, DefaultsFailUnderACommaSeparator) {
+    Posmatrac p;
+    EXPECT_FALSE(ProveraTipa(PodrazumevaniTekstovi(), ',', p.prikazi(), p.obrisi()));
+    EXPECT_EQ(p.poruke.size(), 1u);
+}
+
+struct SlucajVrednosti {
+    const char* opis;
+    int n;
+    std::vector<const char*> sile;
+    std::vector<const char*> razmaci;
+    const char* raspon;
+    const char* x;
+    bool vazi;
+};
+
+std::ostream& operator<<(std::ostream& os, const SlucajVrednosti& s) { return os << s.opis; }
+
+class ProveraVrednostiTest : public testing::TestWithParam<SlucajVrednosti> {};
+
+TEST_P(ProveraVrednostiTest, AcceptsOrRefuses) {
+    const SlucajVrednosti& s = GetParam();
+    TekstoviUnosa t = PodrazumevaniTekstovi();
+    for (std::size_t i = 0; i < s.sile.size(); ++i) t.P[i] = s.sile[i];
+    for (std::size_t i = 0; i < s.razmaci.size(); ++i) t.Rastojanje[i] = s.razmaci[i];
+    t.Raspon = s.raspon;
+    t.ProizvoljnoX = s.x;
+    Posmatrac p;
+    EXPECT_EQ(ProveraVrednosti(t, s.n, '.', p.obrisi()), s.vazi);
+    EXPECT_EQ(p.brisanja, s.vazi ? 0 : 1);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PerForceCount, ProveraVrednostiTest, testing::Values(
+    SlucajVrednosti{"one force ignores spacings", 1, {"10", "0", "-1"}, {"0", "-3"}, "4", "2", true},
+    SlucajVrednosti{"one force of zero", 1, {"0"}, {}, "4", "2", false},
+    SlucajVrednosti{"x on the left support", 1, {"10"}, {}, "4", "0", true},
+    SlucajVrednosti{"x on the right support", 1, {"10"}, {}, "4", "4", true},
+    SlucajVrednosti{"x just below zero", 1, {"10"}, {}, "4", "-1e-300", false},
+    SlucajVrednosti{"x just beyond the span", 1, {"10"}, {}, "4", "4.000000000000001", false},
+    SlucajVrednosti{"zero span", 1, {"10"}, {}, "0", "0", false},
+    SlucajVrednosti{"negative span", 1, {"10"}, {}, "-4", "-5", false},
+    SlucajVrednosti{"defaults", 2, {"206.0", "208.0"}, {"5.0"}, "9.0", "1.25", true},
+    SlucajVrednosti{"two forces, zero spacing", 2, {"1", "1"}, {"0"}, "9", "1", false},
+    SlucajVrednosti{"two forces, train as long as span", 2, {"1", "1"}, {"9"}, "9", "1", true},
+    SlucajVrednosti{"two forces, train too long", 2, {"1", "1"}, {"9.000000000000002"}, "9", "1", false},
+    SlucajVrednosti{"two forces, second force negative", 2, {"1", "-1"}, {"1"}, "9", "1", false},
+    SlucajVrednosti{"three forces, unused third spacing zero", 3, {"1", "1", "1"}, {"1", "1", "0"}, "9", "1", true},
+    SlucajVrednosti{"three forces, third force zero", 3, {"1", "1", "0"}, {"1", "1"}, "9", "1", false},
+    SlucajVrednosti{"four forces fit", 4, {"1", "1", "1", "1"}, {"3", "3", "3"}, "9", "9", true},
+    SlucajVrednosti{"four forces one too long", 4, {"1", "1", "1", "1"}, {"3", "3", "3.0000001"}, "9", "1", false},
+    SlucajVrednosti{"five forces, zero fourth spacing", 5, {"1", "1", "1", "1", "1"}, {"1", "1", "1", "0"}, "9", "1", false},
+    SlucajVrednosti{"six forces exactly the span", 6, {"1", "1", "1", "1", "1", "1"}, {"5", "1", "1", "1", "1"}, "9", "1", true},
+    // summed in double the four tiny spacings round up past the span; in extended they do not
+    SlucajVrednosti{"six forces, sum kept in extended", 6, {"1", "1", "1", "1", "1", "1"}, {"1", "1.1324274851176597e-16", "1.1324274851176597e-16", "1.1324274851176597e-16", "1.1324274851176597e-16"}, "1.0000000000000007", "1", true},
+    SlucajVrednosti{"six forces, longer by any amount", 6, {"1", "1", "1", "1", "1", "1"}, {"5", "1", "1", "1", "1.0000001"}, "9", "1", false},
+    SlucajVrednosti{"resultant overflows", 6, {"1e308", "1e308", "1e308", "1e308", "1e308", "1e308"}, {"1", "1", "1", "1", "1"}, "9", "1", false},
+    SlucajVrednosti{"R times L overflows", 1, {"1e300"}, {}, "1e10", "1", false},
+    SlucajVrednosti{"R over L overflows", 1, {"1e300"}, {}, "1e-10", "0", false},
+    SlucajVrednosti{"large but finite", 2, {"1e150", "1e150"}, {"1e100"}, "1e150", "1", true},
+    SlucajVrednosti{"force count zero", 0, {}, {}, "9", "1", false},
+    SlucajVrednosti{"force count seven", 7, {}, {}, "9", "1", false}
+));
+// clang-format on
+
+TEST(ZapisZaBrojSila, FillsTheTrainAndZerosTheRest) {
+    const TPodaci z = ZapisZaBrojSila(PodrazumevaniTekstovi(), 2, '.');
+    EXPECT_EQ(z.P1(), 206.0);
+    EXPECT_EQ(z.P2(), 208.0);
+    EXPECT_EQ(z.P3(), 0.0);
+    EXPECT_EQ(z.P6(), 0.0);
+    EXPECT_EQ(z.Rastojanje1(), 5.0);
+    EXPECT_EQ(z.Rastojanje2(), 0.0);
+    EXPECT_EQ(z.Raspon(), 9.0);
+    EXPECT_EQ(z.ProizvoljnoX(), 1.25);
+    EXPECT_EQ(z.BrojPreseka(), 0);
+}
+
+TEST(ZapisIzTekstova, ConvertsAllFieldsInOrder) {
+    const TPodaci z = ZapisIzTekstova(PodrazumevaniTekstovi(), '.');
+    EXPECT_EQ(z.P3(), 1.0);
+    EXPECT_EQ(z.Rastojanje5(), 1.0);
+    EXPECT_EQ(z.BrojPreseka(), 10);
+}
+
+}  // namespace
