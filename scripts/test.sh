@@ -8,3 +8,4 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON
 cmake --build build-test -j2
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test -j2 --output-on-failure
+bash scripts/fuzz.sh 15
