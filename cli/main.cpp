@@ -1,16 +1,70 @@
-#include <cstdio>
+// lastovar-cli: the calculations of Lastovar without a window. Each
+// subcommand is one entry of kKomande and one file of its own.
 
-#include "ProracunLastovar.h"
+#include <iostream>
+#include <span>
+#include <string_view>
+#include <vector>
 
-// The calculator's envelope for the input form's default load case.
-int main() {
-    const double L = 9.0, P1 = 206.0, P2 = 208.0, L1 = 5.0;
-    std::printf("%8s %14s %14s %14s\n", "x", "extM", "maxT", "minT");
-    for (int i = 0; i <= 10; ++i) {
-        const double x = L * i / 10;
-        std::printf("%8.3f %14.6f %14.6f %14.6f\n", x,
-                    TProracun::ExtM(2, x, L, P1, P2, 0, 0, 0, 0, L1, 0, 0, 0, 0),
-                    -TProracun::MaxT(2, x, L, P1, P2, 0, 0, 0, 0, L1, 0, 0, 0, 0),
-                    -TProracun::MinT(2, x, L, P1, P2, 0, 0, 0, 0, L1, 0, 0, 0, 0));
+#include "Komande.h"
+
+namespace {
+
+struct Komanda {
+    std::string_view ime;
+    int (*pokreni)(std::span<const std::string_view>);
+    std::string_view pomoc;  // usage line, then the description indented by six blanks
+};
+
+constexpr Komanda kKomande[] = {
+    {"izvestaj", &KomandaIzvestaj,
+     "  izvestaj [--crlf] [DATOTEKA.Lastovar]\n"
+     "      Ispisuje izvestaj o rezultatima proracuna koji bi \"Proracun\" upisao\n"
+     "      u prozor rezultata, za slucaj opterecenja iz datoteke ili, bez nje,\n"
+     "      za podrazumevane podatke forme. Jedna linija izvestaja je jedna linija\n"
+     "      izlaza, zavrsena sa LF (sa --crlf: CR LF, kao pri izvozu). Brojevi\n"
+     "      koriste regionalni decimalni separator.\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
+     "      proracun nisu ispravni.\n"},
+};
+
+void Pomoc(std::ostream& izlaz) {
+    izlaz << "Upotreba: lastovar-cli KOMANDA [ARGUMENTI]\n"
+             "          lastovar-cli KOMANDA --help\n"
+             "          lastovar-cli --help\n\n"
+             "Komande:\n";
+    for (const Komanda& k : kKomande) izlaz << "\n" << k.pomoc;
+    izlaz << "\nPogresna upotreba komandne linije zavrsava sa izlazom "
+          << kIzlazPogresnaUpotreba << ".\n";
+}
+
+bool JePomoc(std::string_view a) { return a == "--help" || a == "-h"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> argumenti(argv + 1, argv + argc);
+    if (argumenti.empty()) {
+        Pomoc(std::cerr);
+        return kIzlazPogresnaUpotreba;
     }
+    if (JePomoc(argumenti[0])) {
+        Pomoc(std::cout);
+        return 0;
+    }
+    for (const Komanda& k : kKomande) {
+        if (k.ime != argumenti[0]) continue;
+        const std::span<const std::string_view> ostali(argumenti.begin() + 1, argumenti.end());
+        for (const std::string_view a : ostali) {
+            if (a == "--") break;
+            if (JePomoc(a)) {
+                std::cout << k.pomoc;
+                return 0;
+            }
+        }
+        return k.pokreni(ostali);
+    }
+    std::cerr << "lastovar-cli: nepoznata komanda " << argumenti[0]
+              << " (lastovar-cli --help daje spisak)\n";
+    return kIzlazPogresnaUpotreba;
 }

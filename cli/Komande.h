@@ -1,0 +1,14 @@
+#pragma once
+
+// The subcommands of lastovar-cli. Each gets the arguments after its name,
+// writes its output to standard output and its messages to standard error,
+// and returns the process exit code.
+
+#include <span>
+#include <string_view>
+
+/// Exit code of a call the command line itself gets wrong.
+inline constexpr int kIzlazPogresnaUpotreba = 64;
+
+/// `izvestaj [--crlf] [FILE.Lastovar]`: the results report of a load case.
+int KomandaIzvestaj(std::span<const std::string_view> argumenti);

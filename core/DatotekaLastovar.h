@@ -1,0 +1,42 @@
+#pragma once
+
+// The .Lastovar data file: fifteen lines, each ended by CR LF, holding the
+// thirteen field texts exactly as typed (P1..P6, L1..L5, L, x) and then the
+// force count and the section count as decimal integers. Bytes only: opening
+// and writing the file is the caller's.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "ProvereUnosa.h"
+
+inline constexpr std::string_view kPorukaOtvaranja = "Greska pri pokusaju otvaranju fajla!";
+inline constexpr std::string_view kPorukaKonverzijeDatoteke =
+    "Greska pri konverziji podataka iz datoteke u polja na formi!";
+
+/// A data file whose counts are not integers; what() is
+/// kPorukaKonverzijeDatoteke.
+class EGreskaDatoteke : public std::runtime_error {
+public:
+    EGreskaDatoteke();
+};
+
+/// One load case as the data file keeps it.
+struct SadrzajDatoteke {
+    /// The thirteen field texts. Tekstovi.BrojPreseka is not written; the
+    /// reader sets it to the text the section count's spin edit will show.
+    TekstoviUnosa Tekstovi;
+    std::int32_t BrojSila;
+    std::int32_t BrojPreseka;
+};
+
+/// The file's bytes: the fifteen lines in order, each followed by CR LF.
+std::string ZapisiDatoteku(const SadrzajDatoteke& s);
+
+/// The load case in `bajtovi`. Lines end at LF, with a CR before it dropped;
+/// missing lines are empty and lines after the fifteenth are ignored. The
+/// counts are clamped to 1..6 and 1..99. Either the whole load case comes
+/// back or EGreskaDatoteke is raised, so a failed read changes nothing.
+SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi);
