@@ -1,0 +1,90 @@
+#include "IscrtajDijagrame.h"
+
+#include "OkvirDijagrama.h"
+#include "SadrzajDijagrama.h"
+#include "VozNaGredi.h"
+#include "Zaokruzivanje.h"
+
+namespace {
+
+using Prosireno = long double;
+
+void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
+    const auto tekst = [&c](Prosireno x, Prosireno y, const char* t) {
+        c.Tekst(ZaokruziParno(x), ZaokruziParno(y), t);
+    };
+    if (o.stampa) {
+        c.Font().Boja = fontStampe.Boja;
+        c.Font().Podebljan = fontStampe.Podebljan;
+        c.Font().PostaviVelicinu(fontStampe.Velicina(c.TacakaPoIncu()));
+        const Prosireno p = c.VelicinaFonta();
+        tekst(o.x1 + 20.0L, o.y0 - p, "extM[kNm]");
+        tekst(o.x1 + 20.0L, o.y1 - p, "extT[kN]");
+        tekst(o.x1 - 12 * p, o.y1 - 5 * static_cast<Prosireno>(o.toff), "maxT[kN]");
+        tekst(o.x0, o.y1 + 4 * static_cast<Prosireno>(o.toff), "minT[kN]");
+    } else {
+        c.Font().Boja = kCrna;
+        c.Font().Podebljan = true;
+        c.Font().PostaviVelicinu(12);
+        const Prosireno sz = c.VelicinaFonta();
+        tekst(o.x1 + 10.0L, o.y0 - sz, "extM[kNm]");
+        tekst(o.x1 + 10.0L, o.y1 - sz, "extT[kN]");
+        tekst(o.x1 - 6 * sz, o.y1 - 6 * sz, "maxT[kN]");
+        tekst(o.x0, o.y1 + 5 * sz, "minT[kN]");
+    }
+}
+
+}  // namespace
+
+void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                      std::string_view Target, const TProzorDijagrama& prozor,
+                      const TUlazDijagrama& ulaz) {
+    prozor.platno.PopuniPozadinu(0, 0, prozor.sirina, prozor.visina);
+
+    const bool stampa = Target != kZaProgram;
+    // A minimised window has no client area to relate the picture to.
+    const bool prazanProzor = prozor.sirina <= 0 || prozor.visina <= 0;
+    if (prazanProzor && !stampa) return;
+    double kx = 1;
+    double W = Width;
+    double H = Height;
+    if (!prazanProzor) {
+        kx = static_cast<double>(Width) / prozor.sirina;
+        const double ky = static_cast<double>(Height) / prozor.visina;
+        W = prozor.sirina * kx;
+        H = prozor.visina * ky;
+    }
+
+    const TPodaci zapis = ZapisIzTekstova(ulaz.tekstovi, ulaz.decimalniSeparator);
+
+    Canvas.Olovka() = {kCrna, stampa ? 8 : 4};
+    TOkvirDijagrama okvir(stampa, W, H, zapis.Raspon());
+    Canvas.PomeriNa(okvir.x0, okvir.y0);
+    Canvas.LinijaDo(okvir.x1, okvir.y0);
+    Canvas.PomeriNa(okvir.x0, okvir.y1);
+    Canvas.LinijaDo(okvir.x1, okvir.y1);
+
+    // The screen's toff is the font size found on entry: the window's own
+    // 8 points the first time, the captions' 12 every later time.
+    Canvas.Font().Boja = kCrvena;
+    if (stampa) {
+        Canvas.Font() = ulaz.fontStampe;
+        okvir.toff = ulaz.faktorPomeranjaTexta * ulaz.fontStampe.Velicina(Canvas.TacakaPoIncu());
+        Canvas.Font().PostaviVelicinu(ulaz.fontStampe.Velicina(Canvas.TacakaPoIncu()));
+        okvir.ds = ZaokruziParno(20.0L * Canvas.VelicinaFonta());
+    } else {
+        Canvas.Font().Podebljan = true;
+        okvir.toff = Canvas.VelicinaFonta();
+        Canvas.Font().PostaviVisinu(14);
+        okvir.ds = ZaokruziParno(50.0L * kx);
+    }
+    Canvas.Olovka() = {kPlava, stampa ? 4 : 2};
+
+    // Without room for the span (a print width of 400 dots or less) there
+    // is no scale to draw the content with.
+    if (ulaz.brojSila >= 1 && ulaz.brojSila <= 6 && okvir.Sirina() > 0)
+        NacrtajSadrzaj(Canvas, okvir, TVozNaGredi(zapis, ulaz.brojSila), ulaz.decimalniSeparator,
+                       ulaz.napredak);
+
+    Natpisi(Canvas, okvir, ulaz.fontStampe);
+}

@@ -1,0 +1,7 @@
+#include "Platno.h"
+
+#include <utility>
+
+// A device that reports no resolution is taken as an ordinary screen.
+TPlatno::TPlatno(int tacakaPoIncu, TFont font)
+    : fTacakaPoIncu(tacakaPoIncu > 0 ? tacakaPoIncu : 96), fFont(std::move(font)) {}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "Font.h"
+#include "Olovka.h"
+
+/// The surface the diagrams are drawn on, in integer device units with x to
+/// the right and y downward. The pen and the font are state of the canvas:
+/// they stay as the last drawing left them, which the next drawing on the
+/// same canvas depends on.
+class TPlatno {
+public:
+    TPlatno(int tacakaPoIncu, TFont font);
+    virtual ~TPlatno() = default;
+    TPlatno(const TPlatno&) = delete;
+    TPlatno& operator=(const TPlatno&) = delete;
+
+    int TacakaPoIncu() const { return fTacakaPoIncu; }
+
+    TOlovka& Olovka() { return fOlovka; }
+    const TOlovka& Olovka() const { return fOlovka; }
+    TFont& Font() { return fFont; }
+    const TFont& Font() const { return fFont; }
+    /// The current font's size figure on this canvas.
+    int VelicinaFonta() const { return fFont.Velicina(fTacakaPoIncu); }
+
+    /// Fills the rectangle from (levo, gore) up to but excluding (desno,
+    /// dole) with the background brush, solid white.
+    virtual void PopuniPozadinu(int levo, int gore, int desno, int dole) = 0;
+    virtual void PomeriNa(int x, int y) = 0;
+    /// A line with the current pen from the current point to (x, y), which
+    /// becomes the current point.
+    virtual void LinijaDo(int x, int y) = 0;
+    /// The text in the current font and its colour, its top-left corner at
+    /// (x, y), on the background brush.
+    virtual void Tekst(int x, int y, const std::string& tekst) = 0;
+
+private:
+    int fTacakaPoIncu;
+    TOlovka fOlovka;
+    TFont fFont;
+};

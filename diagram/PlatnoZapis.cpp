@@ -1,0 +1,65 @@
+#include "PlatnoZapis.h"
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+std::string Heks(TBoja b) {
+    constexpr char kCifre[] = "0123456789ABCDEF";
+    std::string s = "#";
+    for (const std::uint8_t c : {b.R, b.G, b.B}) {
+        s += kCifre[c >> 4];
+        s += kCifre[c & 0xF];
+    }
+    return s;
+}
+
+}  // namespace
+
+TPlatnoZapis::TPlatnoZapis(TFont font, int tacakaPoIncu) : TPlatno(tacakaPoIncu, std::move(font)) {}
+
+void TPlatnoZapis::PopuniPozadinu(int levo, int gore, int desno, int dole) {
+    fOperacije.push_back({TOperacija::Vrsta::Popuna, levo, gore, desno, dole, {}, {}, 0, {}});
+}
+
+void TPlatnoZapis::PomeriNa(int x, int y) {
+    fX = x;
+    fY = y;
+}
+
+void TPlatnoZapis::LinijaDo(int x, int y) {
+    fOperacije.push_back({TOperacija::Vrsta::Linija, fX, fY, x, y, Olovka(), {}, 0, {}});
+    fX = x;
+    fY = y;
+}
+
+void TPlatnoZapis::Tekst(int x, int y, const std::string& tekst) {
+    fOperacije.push_back(
+        {TOperacija::Vrsta::Tekst, x, y, 0, 0, {}, Font().Boja, VelicinaFonta(), tekst});
+}
+
+std::string TPlatnoZapis::Zapis() const {
+    std::string izlaz;
+    std::optional<TOlovka> prethodna;
+    for (const TOperacija& o : fOperacije) {
+        switch (o.vrsta) {
+            case TOperacija::Vrsta::Popuna:
+                break;
+            case TOperacija::Vrsta::Linija:
+                if (prethodna != o.olovka) {
+                    izlaz += "olovka " + Heks(o.olovka.Boja) + ' ' +
+                             std::to_string(o.olovka.Sirina) + '\n';
+                    prethodna = o.olovka;
+                }
+                izlaz += "linija " + std::to_string(o.x1) + ' ' + std::to_string(o.y1) + ' ' +
+                         std::to_string(o.x2) + ' ' + std::to_string(o.y2) + '\n';
+                break;
+            case TOperacija::Vrsta::Tekst:
+                izlaz += "tekst " + std::to_string(o.x1) + ' ' + std::to_string(o.y1) + ' ' +
+                         Heks(o.boja) + " \"" + o.tekst + "\"\n";
+                break;
+        }
+    }
+    return izlaz;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Platno.h"
+
+/// One drawing operation as the recording canvas keeps it.
+struct TOperacija {
+    enum class Vrsta { Popuna, Linija, Tekst };
+    Vrsta vrsta;
+    int x1, y1;        // Popuna: top-left; Linija: from; Tekst: the point
+    int x2 = 0, y2 = 0;  // Popuna: bottom-right; Linija: to
+    TOlovka olovka;    // Linija
+    TBoja boja;        // Tekst: the font's colour
+    int velicina = 0;  // Tekst: the font's size figure
+    std::string tekst;
+};
+
+/// A canvas that draws nothing and keeps what it was asked to draw: the
+/// trace of `lastovar-cli dijagram --zapis` and the fixture of the drawing's
+/// tests.
+class TPlatnoZapis : public TPlatno {
+public:
+    explicit TPlatnoZapis(TFont font, int tacakaPoIncu = 96);
+
+    void PopuniPozadinu(int levo, int gore, int desno, int dole) override;
+    void PomeriNa(int x, int y) override;
+    void LinijaDo(int x, int y) override;
+    void Tekst(int x, int y, const std::string& tekst) override;
+
+    const std::vector<TOperacija>& Operacije() const { return fOperacije; }
+
+    /// The trace, one line each: "olovka #RRGGBB W" before a line whose pen
+    /// differs from the previous line's (and before the first),
+    /// "linija X1 Y1 X2 Y2" and "tekst X Y #RRGGBB "TEXT"". Fills and pen or
+    /// font changes are not written.
+    std::string Zapis() const;
+
+private:
+    std::vector<TOperacija> fOperacije;
+    int fX = 0;
+    int fY = 0;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "Font.h"
+#include "Platno.h"
+#include "ProvereUnosa.h"
+
+/// What the drawing reads besides its canvas: the input form's texts and
+/// force count, the main window's print font and text shift factor, and the
+/// form's progress bar.
+struct TUlazDijagrama {
+    TekstoviUnosa tekstovi = PodrazumevaniTekstovi();
+    std::int32_t brojSila = 2;
+    char decimalniSeparator = '.';
+    TFont fontStampe = PocetniFontStampe();
+    double faktorPomeranjaTexta = 8.0;
+    /// Receives the progress bar positions 10, 20, 30 and 40.
+    std::function<void(int)> napredak = [](int) {};
+};
+
+/// The diagram window: its canvas, which every drawing clears first, and its
+/// client size, which the picture's size is related to.
+struct TProzorDijagrama {
+    TPlatno& platno;
+    std::int32_t sirina;
+    std::int32_t visina;
+};

@@ -1,0 +1,40 @@
+#include "PlatnoZapis.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PlatnoZapis, WritesLinesFromTheCurrentPointWithPenChangesOnly) {
+    TPlatnoZapis p(PocetniFontStampe());
+    p.PopuniPozadinu(0, 0, 10, 10);
+    p.Olovka() = {kCrvena, 2};
+    p.PomeriNa(1, 2);
+    p.LinijaDo(3, 4);
+    p.LinijaDo(5, 6);
+    p.Olovka().Sirina = 9;  // changed and changed back before any line
+    p.Olovka().Sirina = 2;
+    p.PomeriNa(0, 0);
+    p.LinijaDo(-7, 8);
+    p.Olovka().Boja = kPlava;
+    p.LinijaDo(9, 9);
+    p.Font().Boja = TBoja{0x12, 0xAB, 0x0F};
+    p.Tekst(9, -10, "5.744");
+    EXPECT_EQ(p.Zapis(),
+              "olovka #FF0000 2\n"
+              "linija 1 2 3 4\n"
+              "linija 3 4 5 6\n"
+              "linija 0 0 -7 8\n"
+              "olovka #0000FF 2\n"
+              "linija -7 8 9 9\n"
+              "tekst 9 -10 #12AB0F \"5.744\"\n");
+}
+
+TEST(PlatnoZapis, KeepsTheFontSizeFigureOfEachText) {
+    TPlatnoZapis p(PocetniFontStampe(), 96);
+    p.Font().PostaviVisinu(14);
+    p.Tekst(0, 0, "a");
+    ASSERT_EQ(p.Operacije().size(), 1u);
+    EXPECT_EQ(p.Operacije()[0].velicina, -11);
+}
+
+}  // namespace
