@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Ishod {
+    int kod;
+    std::string izlaz;
+    std::string greske;
+};
+
+std::string Procitaj(const std::string& putanja) {
+    std::ifstream ulaz(putanja, std::ios::binary);
+    std::ostringstream s;
+    s << ulaz.rdbuf();
+    return s.str();
+}
+
+std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
+    const std::string putanja = testing::TempDir() + ime;
+    std::ofstream(putanja, std::ios::binary) << bajtovi;
+    return putanja;
+}
+
+// Runs lastovar-cli under the locale `lokal`, with the rest of the
+// environment (the sanitizers' options among it) passed on.
+Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& lokal = "C") {
+    std::vector<std::string> okruzenje;
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "LC_", 3) != 0 && std::strncmp(*e, "LANG", 4) != 0)
+            okruzenje.emplace_back(*e);
+    okruzenje.push_back("LC_ALL=" + lokal);
+    std::vector<char*> env;
+    for (std::string& s : okruzenje) env.push_back(s.data());
+    env.push_back(nullptr);
+
+    std::vector<std::string> arg{LASTOVAR_CLI};
+    arg.insert(arg.end(), argumenti.begin(), argumenti.end());
+    std::vector<char*> argv;
+    for (std::string& s : arg) argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    const std::string izlaz = testing::TempDir() + "cli-izlaz";
+    const std::string greske = testing::TempDir() + "cli-greske";
+    posix_spawn_file_actions_t akcije;
+    posix_spawn_file_actions_init(&akcije);
+    posix_spawn_file_actions_addopen(&akcije, 1, izlaz.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&akcije, 2, greske.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = 0;
+    const int greska = posix_spawn(&pid, argv[0], &akcije, nullptr, argv.data(), env.data());
+    posix_spawn_file_actions_destroy(&akcije);
+    if (greska != 0) return {-1, "", std::strerror(greska)};
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Procitaj(izlaz), Procitaj(greske)};
+}
+
+std::string Datoteka(const std::vector<std::string>& linije, const char* kraj = "\r\n") {
+    std::string s;
+    for (const std::string& l : linije) s += l + kraj;
+    return s;
+}
+
+const std::vector<std::string> kDveSile{"10", "10", "1", "1", "1", "1", "2", "1",
+                                        "1",  "1",  "1", "10", "3", "2", "5"};
+
+TEST(LastovarCli, ReportOfAFileMatchesTheReference) {
+    const Ishod i = Pokreni({"izvestaj", Zapisi("dve.Lastovar", Datoteka(kDveSile))});
+    EXPECT_EQ(i.kod, 0) << i.greske;
+    EXPECT_EQ(i.greske, "");
+    EXPECT_EQ(i.izlaz, Procitaj(std::string(LASTOVAR_PODACI_IZVESTAJA) + "/DveSileRaspon10.txt"));
+}
+
+TEST(LastovarCli, CrlfEndsEveryLineWithCrLf) {
+    const std::string putanja = Zapisi("dve-lf.Lastovar", Datoteka(kDveSile, "\n"));
+    const Ishod lf = Pokreni({"izvestaj", putanja});
+    const Ishod crlf = Pokreni({"izvestaj", "--crlf", putanja});
+    ASSERT_EQ(crlf.kod, 0) << crlf.greske;
+    std::string ocekivano;
+    for (const char c : lf.izlaz) ocekivano += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(crlf.izlaz, ocekivano);
+    EXPECT_TRUE(crlf.izlaz.starts_with("REZULTATI PRORACUNA\r\n\r\nSile:\r\n"));
+}
+
+TEST(LastovarCli, WithoutAFileReportsTheFormDefaults) {
+    const Ishod i = Pokreni({"izvestaj"});
+    EXPECT_EQ(i.kod, 0) << i.greske;
+    EXPECT_TRUE(i.izlaz.starts_with("REZULTATI PRORACUNA\n\nSile:\nP1 = 206 [kN]\nP2 = 208 [kN]\n"));
+    EXPECT_TRUE(i.izlaz.ends_with("minT(proizvoljno x) = minT(1.25) = -28.8888888888889 [kN]\n"));
+}
+
+TEST(LastovarCli, FollowsTheRegionalSeparator) {
+    std::vector<std::string> linije = kDveSile;
+    for (int k = 0; k < 11; ++k) linije[k] = "1,5";
+    linije[12] = "2,5";
+    const Ishod i = Pokreni({"izvestaj", Zapisi("zarez.Lastovar", Datoteka(linije))}, "de_DE.UTF-8");
+    EXPECT_EQ(i.kod, 0) << i.greske;
+    EXPECT_NE(i.izlaz.find("P1 = 1,5 [kN]\n"), std::string::npos) << i.izlaz;
+    EXPECT_NE(i.izlaz.find("Proizvoljno rastojanje: x = 2,5 [m]\n"), std::string::npos);
+    EXPECT_EQ(i.izlaz.find('.'), std::string::npos);
+
+    const Ishod podrazumevano = Pokreni({"izvestaj"}, "de_DE.UTF-8");
+    EXPECT_EQ(podrazumevano.kod, 2);
+    EXPECT_EQ(podrazumevano.greske, "Greska u unosu tipa podataka za proracun!!!\n");
+}
+
+struct SlucajGreske {
+    const char* opis;
+    std::string bajtovi;  // empty: no file at all
+    int kod;
+    const char* poruka;
+};
+
+void PrintTo(const SlucajGreske& s, std::ostream* os) { *os << s.opis; }
+
+std::vector<std::string> Sa(std::size_t red, const std::string& tekst) {
+    std::vector<std::string> l = kDveSile;
+    l[red] = tekst;
+    return l;
+}
+
+class NeispravnaDatoteka : public testing::TestWithParam<SlucajGreske> {};
+
+TEST_P(NeispravnaDatoteka, GivesItsMessageAndExitCode) {
+    const SlucajGreske& s = GetParam();
+    const std::string putanja = s.bajtovi.empty()
+                                    ? testing::TempDir() + "nema-je.Lastovar"
+                                    : Zapisi(std::string(s.opis) + ".Lastovar", s.bajtovi);
+    const Ishod i = Pokreni({"izvestaj", putanja});
+    EXPECT_EQ(i.kod, s.kod);
+    EXPECT_EQ(i.greske, std::string(s.poruka) + "\n");
+    EXPECT_EQ(i.izlaz, "");
+}
+
+const std::vector<std::string> kDvanaestLinija(kDveSile.begin(), kDveSile.begin() + 12);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Files, NeispravnaDatoteka, testing::Values(
+    SlucajGreske{"Missing", "", 1, "Greska pri pokusaju otvaranju fajla!"},
+    SlucajGreske{"TwelveLines", Datoteka(kDvanaestLinija), 1, "Greska pri konverziji podataka iz datoteke u polja na formi!"},
+    SlucajGreske{"DecimalSectionCount", Datoteka(Sa(14, "5.0")), 1, "Greska pri konverziji podataka iz datoteke u polja na formi!"},
+    SlucajGreske{"LettersInP1", Datoteka(Sa(0, "abc")), 2, "Greska u unosu tipa podataka za proracun!!!"},
+    SlucajGreske{"LettersInAnUnusedForce", Datoteka(Sa(5, "")), 2, "Greska u unosu tipa podataka za proracun!!!"},
+    SlucajGreske{"SectionBeyondTheSpan", Datoteka(Sa(12, "10.5")), 2, "Vrednosti podataka nisu korektno unete!!!"},
+    SlucajGreske{"TrainLongerThanTheSpan", Datoteka(Sa(6, "11")), 2, "Vrednosti podataka nisu korektno unete!!!"}
+), [](const auto& info) { return std::string(info.param.opis); });
+// clang-format on
+
+TEST(LastovarCli, ADirectoryCannotBeRead) {
+    const Ishod i = Pokreni({"izvestaj", testing::TempDir()});
+    EXPECT_EQ(i.kod, 1);
+    EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\n");
+}
+
+TEST(LastovarCli, HelpAndMisuse) {
+    const Ishod pomoc = Pokreni({"--help"});
+    EXPECT_EQ(pomoc.kod, 0);
+    EXPECT_NE(pomoc.izlaz.find("izvestaj [--crlf] [DATOTEKA.Lastovar]"), std::string::npos);
+    const Ishod pomocKomande = Pokreni({"izvestaj", "--help"});
+    EXPECT_EQ(pomocKomande.kod, 0);
+    EXPECT_TRUE(pomocKomande.izlaz.starts_with("  izvestaj ")) << pomocKomande.izlaz;
+
+    for (const std::vector<std::string>& pogresno :
+         {std::vector<std::string>{}, {"nepostojeca"}, {"izvestaj", "--lf"}, {"izvestaj", "a", "b"}}) {
+        const Ishod i = Pokreni(pogresno);
+        EXPECT_EQ(i.kod, 64) << testing::PrintToString(pogresno);
+        EXPECT_EQ(i.izlaz, "");
+        EXPECT_NE(i.greske, "");
+    }
+}
+
+}  // namespace
