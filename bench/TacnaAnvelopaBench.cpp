@@ -1,0 +1,40 @@
+#include <benchmark/benchmark.h>
+
+#include "PoredjenjeAnvelopa.h"
+#include "TacnaAnvelopa.h"
+
+namespace {
+
+// The same six forces and 1701 sections as the classical calculator's benchmark.
+constexpr int kPreseka = 1701;
+const TPodaci kPodaci(120, 180, 180, 150, 150, 90, 0.0, 2.5, 1.5, 4.0, 1.5, 3.0, 30.0);
+
+void Preseci(benchmark::State& state, TSmerVoza smer) {
+    const double L = kPodaci.Raspon();
+    for (auto _ : state) {
+        double zbir = 0;
+        for (int i = 0; i < kPreseka; ++i) {
+            const double x = L * i / (kPreseka - 1);
+            const TTacnaAnvelopaUPreseku a = TTacnaAnvelopa::UPreseku(kPodaci, 6, x, smer);
+            zbir += a.ExtM.Vrednost + a.MaxT.Vrednost + a.MinT.Vrednost;
+        }
+        benchmark::DoNotOptimize(zbir);
+    }
+    state.SetItemsProcessed(state.iterations() * kPreseka);
+}
+
+// The report's largest table: 100 sections, classical and exact side by side.
+void Tabela(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TPoredjenjeAnvelopa::Tabela(kPodaci, 6, 99, TSmerVoza::Oba));
+}
+
+BENCHMARK_CAPTURE(Preseci, napred, TSmerVoza::Napred)
+    ->Name("TacnaAnvelopa/6 forces/1701 sections/one way")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Preseci, oba, TSmerVoza::Oba)
+    ->Name("TacnaAnvelopa/6 forces/1701 sections/both ways")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(Tabela)->Name("PoredjenjeAnvelopa/6 forces/100 sections/both ways")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
