@@ -5,6 +5,7 @@
 
 #include "FormatBroja.h"
 #include "JednacineMomenata.h"
+#include "Linija.h"
 #include "Konverzija.h"
 #include "ProracunLastovar.h"
 #include "TabelePreseka.h"
@@ -26,15 +27,15 @@ void Zaglavlje(const TPodaci& z, std::int32_t F, char sep, std::vector<std::stri
     linije.emplace_back();
     linije.emplace_back("Sile:");
     for (std::int32_t k = 1; k <= sila; ++k)
-        linije.push_back("P" + std::to_string(k) + " = " + B(P[k - 1]) + " [kN]");
+        linije.push_back(Linija({"P", std::to_string(k), " = ", B(P[k - 1]), " [kN]"}));
     if (sila >= 2) {
         linije.emplace_back("Rastojanja izmedju sila:");
         for (std::int32_t k = 1; k <= sila - 1; ++k)
-            linije.push_back("L" + std::to_string(k) + " = " + B(Ls[k - 1]) + " [m]");
+            linije.push_back(Linija({"L", std::to_string(k), " = ", B(Ls[k - 1]), " [m]"}));
     }
     linije.emplace_back();
-    linije.push_back("Raspon grede: L = " + B(z.Raspon()) + " [m]");
-    linije.push_back("Proizvoljno rastojanje: x = " + B(z.ProizvoljnoX()) + " [m]");
+    linije.push_back(Linija({"Raspon grede: L = ", B(z.Raspon()), " [m]"}));
+    linije.push_back(Linija({"Proizvoljno rastojanje: x = ", B(z.ProizvoljnoX()), " [m]"}));
 }
 
 void Rep(const RezultatiProracuna& r, const std::string& tekstX, char sep,
@@ -42,14 +43,15 @@ void Rep(const RezultatiProracuna& r, const std::string& tekstX, char sep,
     const auto B = [sep](long double v) { return FormatBroja(v, sep); };
     linije.emplace_back();
     linije.emplace_back("Rezultanta: ");
-    linije.push_back("R = " + B(r.FR) + " [kN]");
-    linije.push_back("xR = " + B(r.FXR) + " [m] (u odnosu na  prvu silu)");
+    linije.push_back(Linija({"R = ", B(r.FR), " [kN]"}));
+    linije.push_back(Linija({"xR = ", B(r.FXR), " [m] (u odnosu na  prvu silu)"}));
     linije.emplace_back();
-    linije.push_back("M(proizvoljno x) = M(" + tekstX + ") = " + B(r.FMProizvoljno) + " [kNm]");
-    linije.push_back("maxT(proizvoljno x) = maxT(" + tekstX + ") = " + B(r.FMaxTProizvoljno) +
-                     " [kN]");
-    linije.push_back("minT(proizvoljno x) = minT(" + tekstX + ") = " + B(r.FMinTProizvoljno) +
-                     " [kN]");
+    linije.push_back(
+        Linija({"M(proizvoljno x) = M(", tekstX, ") = ", B(r.FMProizvoljno), " [kNm]"}));
+    linije.push_back(
+        Linija({"maxT(proizvoljno x) = maxT(", tekstX, ") = ", B(r.FMaxTProizvoljno), " [kN]"}));
+    linije.push_back(
+        Linija({"minT(proizvoljno x) = minT(", tekstX, ") = ", B(r.FMinTProizvoljno), " [kN]"}));
 }
 
 UlazIzvestaja Ulaz(const TPodaci& z, std::int32_t F, char sep) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "FormatBroja.h"
+#include "Linija.h"
 #include "Parabole.h"
 
 namespace {
@@ -12,8 +13,11 @@ constexpr const char* kNaslovi[] = {"Prva jednacina:",    "Druga jednacina:", "T
 
 // "M3(lambda1+lambda2) = M(" for force k at the right end of zone j.
 std::string OznakaGranice(int k, int j) {
-    std::string s = "M" + std::to_string(k) + "(";
-    for (int i = 1; i <= j; ++i) s += (i > 1 ? "+lambda" : "lambda") + std::to_string(i);
+    std::string s = Linija({"M", std::to_string(k), "("});
+    for (int i = 1; i <= j; ++i) {
+        s += i > 1 ? "+lambda" : "lambda";
+        s += std::to_string(i);
+    }
     return s + ") = M(";
 }
 
@@ -63,8 +67,8 @@ void JednacineMomenata(const UlazIzvestaja& u, RezultatiProracuna& r,
 
     linije.emplace_back();
     for (int k = 1; k <= u.F; ++k)
-        linije.push_back("Zona vazenja: lambda" + std::to_string(k) + " = " + B(r.FLambda[k - 1]) +
-                         " [m]");
+        linije.push_back(
+            Linija({"Zona vazenja: lambda", std::to_string(k), " = ", B(r.FLambda[k - 1]), " [m]"}));
     linije.emplace_back();
 
     for (int k = 1; k <= u.F; ++k) {
@@ -72,20 +76,21 @@ void JednacineMomenata(const UlazIzvestaja& u, RezultatiProracuna& r,
         const std::size_t i = static_cast<std::size_t>(k - 1);
         const std::string K = std::to_string(k);
         const std::string RkrozL = B(static_cast<long double>(r.FR) / u.L);
-        const std::string oznaka = (u.F == 2 && k == 2) ? "M2(x)=" : "M" + K + "(x) = ";
+        const std::string oznaka =
+            (u.F == 2 && k == 2) ? std::string("M2(x)=") : Linija({"M", K, "(x) = "});
         linije.emplace_back(kNaslovi[i]);
-        linije.push_back(oznaka + RkrozL + "*[" + B(u.L) + " - (" + B(r.FA[i]) + ")]*x - " +
-                         RkrozL + "*x^2 - " + B(r.FMlevo[i]));
-        linije.push_back("a" + K + " = " + B(r.FA[i]) + " [m]");
-        linije.push_back("Mlevo" + K + " = " + B(r.FMlevo[i]) + " [kNm]");
-        linije.push_back("nule: x" + K + "1 = " + B(r.FNule[i][0]) + " [m]   x" + K +
-                         "2 = " + B(r.FNule[i][1]) + " [m]");
-        linije.push_back("teme: x" + K + "o = " + B(r.FTeme[i]) + " [m]");
-        linije.push_back("maximum: maxM" + K + " = " + B(r.FMaxM[i]) + " [kNm]");
+        linije.push_back(Linija({oznaka, RkrozL, "*[", B(u.L), " - (", B(r.FA[i]), ")]*x - ",
+                                 RkrozL, "*x^2 - ", B(r.FMlevo[i])}));
+        linije.push_back(Linija({"a", K, " = ", B(r.FA[i]), " [m]"}));
+        linije.push_back(Linija({"Mlevo", K, " = ", B(r.FMlevo[i]), " [kNm]"}));
+        linije.push_back(Linija({"nule: x", K, "1 = ", B(r.FNule[i][0]), " [m]   x", K, "2 = ",
+                                 B(r.FNule[i][1]), " [m]"}));
+        linije.push_back(Linija({"teme: x", K, "o = ", B(r.FTeme[i]), " [m]"}));
+        linije.push_back(Linija({"maximum: maxM", K, " = ", B(r.FMaxM[i]), " [kNm]"}));
         const auto granica = [&](int j) {
             const long double x = ZbirLambdi(r, j);
-            linije.push_back(OznakaGranice(k, j) + B(x) + ") = " +
-                             B(MomentParabole(r, k, u.L, x)) + " [kNm]");
+            linije.push_back(Linija({OznakaGranice(k, j), B(x), ") = ",
+                                     B(MomentParabole(r, k, u.L, x)), " [kNm]"}));
         };
         if (k >= 2) granica(k - 1);
         if (k <= u.F - 1) granica(k);

@@ -1,6 +1,7 @@
 #include "TabelePreseka.h"
 
 #include "FormatBroja.h"
+#include "Linija.h"
 #include "Parabole.h"
 #include "ProracunLastovar.h"
 
@@ -56,8 +57,8 @@ void TabelePreseka(const UlazIzvestaja& u, RezultatiProracuna& r,
         const long double x = presek(i);
         for (int k = 1; k <= u.F; ++k)
             if (UZoni(u, r, k, x, true))
-                linije.push_back("M" + std::to_string(k) + "(" + B(x) + ") = " +
-                                 B(MomentParabole(r, k, u.L, x)) + " [kNm]");
+                linije.push_back(Linija({"M", std::to_string(k), "(", B(x), ") = ",
+                                         B(MomentParabole(r, k, u.L, x)), " [kNm]"}));
     }
     javi(50);
 
@@ -65,7 +66,7 @@ void TabelePreseka(const UlazIzvestaja& u, RezultatiProracuna& r,
         for (int i = 0; i <= u.n; ++i) {
             const long double x = presek(i);
             const double T = -Pozovi(f, u, ArgumentSmicanja(x, u.L));
-            linije.push_back(oznaka + B(x) + ") = " + B(T) + " [kN]");
+            linije.push_back(Linija({oznaka, B(x), ") = ", B(T), " [kN]"}));
         }
     };
     linije.emplace_back();
