@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DLASTOVAR_TESTS=OFF -DLASTOVAR_BENCH=OFF
 cmake --build build -j2
-exec build/cli/lastovar-cli
+exec build/cli/lastovar-cli izvestaj
