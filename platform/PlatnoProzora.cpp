@@ -1,0 +1,21 @@
+#include "PlatnoProzora.h"
+
+TPlatnoProzora::TPlatnoProzora(QWidget& prozor)
+    : TPlatnoSlike(prozor.width(), prozor.height(), FontProzoraDijagrama(), prozor.logicalDpiY()),
+      fProzor(prozor) {}
+
+QPainter& TPlatnoProzora::Slikar() {
+    if (Velicina() != fProzor.size()) NovaVelicina(fProzor.width(), fProzor.height());
+    // Inside the paint event the picture is shown right after; outside it
+    // the window is asked for a paint event once.
+    if (!fProzor.paintingActive() && !fNeprikazano) {
+        fNeprikazano = true;
+        fProzor.update();
+    }
+    return TPlatnoSlike::Slikar();
+}
+
+void TPlatnoProzora::Prikazi(QPainter& p) {
+    p.drawImage(0, 0, Slika());
+    fNeprikazano = false;
+}

@@ -1,0 +1,8 @@
+#include "PlatnoStampaca.h"
+
+#include <QPaintDevice>
+#include <utility>
+
+TPlatnoStampaca::TPlatnoStampaca(QPainter& slikar, TFont font)
+    : TPlatnoQPainter(slikar.device() ? slikar.device()->logicalDpiY() : 0, std::move(font)),
+      fSlikar(slikar) {}

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "IscrtajDijagrame.h"
+#include "PlatnoDatoteke.h"
+#include "PlatnoProzora.h"
+#include "PlatnoSlike.h"
+
+namespace {
+
+bool Bela(QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; }
+
+// Pixels of the colour inside the rectangle.
+int Broj(const QImage& s, QRect r, QColor boja) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (s.pixelColor(x, y) == boja) ++n;
+    return n;
+}
+
+int NebelihIzvan(const QImage& s, QRect r) {
+    int n = 0;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            if (!r.contains(x, y) && !Bela(s.pixel(x, y))) ++n;
+    return n;
+}
+
+TEST(PlatnoSlike, DrawsLinesWithThePenAndStartsWhite) {
+    TPlatnoSlike p(100, 60, PocetniFontStampe());
+    p.Olovka() = {kCrvena, 3};
+    p.PomeriNa(10, 20);
+    p.LinijaDo(90, 20);
+    p.Olovka() = {kPlava, 1};
+    p.LinijaDo(90, 50);
+    const QImage& s = p.Slika();
+    EXPECT_EQ(s.size(), QSize(100, 60));
+    EXPECT_EQ(s.pixelColor(50, 19), QColor(255, 0, 0));
+    EXPECT_EQ(s.pixelColor(50, 21), QColor(255, 0, 0));
+    EXPECT_EQ(s.pixelColor(90, 40), QColor(0, 0, 255));
+    EXPECT_TRUE(Bela(s.pixel(50, 30)));
+    EXPECT_EQ(NebelihIzvan(s, QRect(QPoint(8, 18), QPoint(92, 51))), 0);
+}
+
+TEST(PlatnoSlike, WritesTextBelowAndRightOfItsPointOnWhite) {
+    TPlatnoSlike p(200, 80, PocetniFontStampe());
+    p.Olovka() = {kCrna, 30};
+    p.PomeriNa(0, 40);
+    p.LinijaDo(200, 40);  // a black band the text's background covers
+    p.Font().Boja = kCrvena;
+    p.Font().PostaviVisinu(14);
+    p.Tekst(50, 33, "487.682");
+    const QImage& s = p.Slika();
+    const QRect celija(50, 33, 100, 14);
+    EXPECT_GT(Broj(s, celija, QColor(255, 0, 0)), 20);
+    EXPECT_GT(Broj(s, celija, QColor(255, 255, 255)), 100);
+    EXPECT_EQ(Broj(s, QRect(0, 0, 200, 33), QColor(255, 0, 0)), 0);
+    EXPECT_EQ(Broj(s, QRect(0, 47, 200, 33), QColor(255, 0, 0)), 0);
+    EXPECT_EQ(Broj(s, QRect(0, 33, 50, 14), QColor(255, 0, 0)), 0);
+}
+
+TEST(PlatnoSlike, FillsWithTheWhiteBrushUpToTheCorner) {
+    TPlatnoSlike p(40, 40, PocetniFontStampe());
+    p.Olovka() = {kCrna, 40};
+    p.PomeriNa(0, 20);
+    p.LinijaDo(40, 20);
+    p.PopuniPozadinu(0, 0, 20, 20);
+    const QImage& s = p.Slika();
+    EXPECT_TRUE(Bela(s.pixel(19, 19)));
+    EXPECT_FALSE(Bela(s.pixel(20, 19)));
+    EXPECT_FALSE(Bela(s.pixel(19, 20)));
+}
+
+TEST(PlatnoProzora, DrawingOutsideThePaintEventWaitsToBeShownAtTheWindowsSize) {
+    QWidget prozor;
+    prozor.resize(300, 200);
+    TPlatnoProzora platno(prozor);
+    EXPECT_EQ(platno.VelicinaFonta(), 8);
+    EXPECT_FALSE(platno.ImaNeprikazano());
+    platno.PopuniPozadinu(0, 0, 300, 200);
+    EXPECT_TRUE(platno.ImaNeprikazano());
+
+    QImage ekran(300, 200, QImage::Format_RGB32);
+    ekran.fill(Qt::black);
+    {
+        QPainter p(&ekran);
+        platno.Prikazi(p);
+    }
+    EXPECT_FALSE(platno.ImaNeprikazano());
+    EXPECT_TRUE(Bela(ekran.pixel(299, 199)));
+
+    prozor.resize(500, 100);
+    platno.Olovka() = {kCrvena, 1};
+    platno.PomeriNa(0, 50);
+    platno.LinijaDo(499, 50);
+    EXPECT_EQ(platno.Slika().size(), QSize(500, 100));
+    EXPECT_EQ(platno.Slika().pixelColor(450, 50), QColor(255, 0, 0));
+}
+
+TEST(PlatnoDatoteke, WritesTheDrawingAsPngPdfAndSvg) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto crtaj = [](TPlatno& p) {
+        p.Olovka() = {kPlava, 4};
+        p.PomeriNa(10, 10);
+        p.LinijaDo(110, 10);
+        p.Tekst(10, 30, "extM[kNm]");
+    };
+    const std::string png = dir.filePath("d.png").toStdString();
+    NacrtajUDatoteku(png, 120, 80, PocetniFontStampe(), crtaj);
+    const QImage s(QString::fromStdString(png));
+    ASSERT_FALSE(s.isNull());
+    EXPECT_EQ(s.size(), QSize(120, 80));
+    EXPECT_EQ(s.pixelColor(60, 10), QColor(0, 0, 255));
+    EXPECT_TRUE(Bela(s.pixel(60, 70)));
+
+    for (const auto& [ime, pocetak] : {std::pair{"d.pdf", "%PDF"}, std::pair{"d.svg", "<?xml"}}) {
+        const QString putanja = dir.filePath(ime);
+        NacrtajUDatoteku(putanja.toStdString(), 120, 80, PocetniFontStampe(), crtaj);
+        QFile f(putanja);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << ime;
+        EXPECT_TRUE(f.readAll().startsWith(pocetak)) << ime;
+    }
+}
+
+TEST(PlatnoDatoteke, RefusesOtherFormatsAndUnwritablePaths) {
+    QTemporaryDir dir;
+    bool nacrtano = false;
+    const auto crtaj = [&](TPlatno&) { nacrtano = true; };
+    EXPECT_THROW(NacrtajUDatoteku(dir.filePath("d.bmp").toStdString(), 10, 10,
+                                  PocetniFontStampe(), crtaj),
+                 EGreskaSlike);
+    EXPECT_FALSE(nacrtano);
+    for (const char* ime : {"nema/d.png", "nema/d.pdf", "nema/d.svg"})
+        EXPECT_THROW(NacrtajUDatoteku(dir.filePath(ime).toStdString(), 10, 10,
+                                      PocetniFontStampe(), crtaj),
+                     EGreskaSlike)
+            << ime;
+}
+
+}  // namespace
