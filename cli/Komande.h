@@ -12,3 +12,7 @@ inline constexpr int kIzlazPogresnaUpotreba = 64;
 
 /// `izvestaj [--crlf] [FILE.Lastovar]`: the results report of a load case.
 int KomandaIzvestaj(std::span<const std::string_view> argumenti);
+
+/// `dijagram [FILE.Lastovar] (--zapis | --izlaz OUT) [--sirina W] [--visina H]
+/// [--stampa]`: the envelope diagrams of a load case as a trace or a picture.
+int KomandaDijagram(std::span<const std::string_view> argumenti);

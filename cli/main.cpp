@@ -26,6 +26,24 @@ constexpr Komanda kKomande[] = {
      "      koriste regionalni decimalni separator.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
+    {"dijagram", &KomandaDijagram,
+     "  dijagram [DATOTEKA.Lastovar] (--zapis | --izlaz SLIKA.png|.pdf|.svg)\n"
+     "           [--sirina W] [--visina H] [--stampa]\n"
+     "      Crta dijagrame extM i extT koje bi \"Proracun\" nacrtao u prozoru\n"
+     "      dijagrama, za slucaj opterecenja iz datoteke ili, bez nje, za\n"
+     "      podrazumevane podatke forme. Slika od W x H tacaka (podrazumevano\n"
+     "      800 x 600) stoji umesto prozora i crta se kao svako crtanje posle\n"
+     "      prvog u prozoru. Sa --stampa crta u stilu stampe, sa pocetnim\n"
+     "      parametrima stampe (font 12 tacaka, podebljan; pomeranje texta 8).\n"
+     "      --zapis ispisuje crtanje, jednu operaciju u liniji, sve koordinate\n"
+     "      celi brojevi (W, H od 0 do 100000):\n"
+     "        olovka #RRGGBB W    pre linije cija olovka nije olovka prethodne\n"
+     "        linija X1 Y1 X2 Y2  linija od tekuce tacke\n"
+     "        tekst X Y #RRGGBB \"TEKST\"  tekst u boji fonta\n"
+     "      --izlaz crta sliku na belom i snima je kao PNG, PDF ili SVG, po\n"
+     "      nastavku imena (W, H od 1 do 10000).\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
+     "      2 podaci za proracun nisu ispravni.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Ishod {
+    int kod;
+    std::string izlaz;
+    std::string greske;
+};
+
+std::string Procitaj(const std::string& putanja) {
+    std::ifstream ulaz(putanja, std::ios::binary);
+    std::ostringstream s;
+    s << ulaz.rdbuf();
+    return s.str();
+}
+
+std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
+    const std::string putanja = testing::TempDir() + ime;
+    std::ofstream(putanja, std::ios::binary) << bajtovi;
+    return putanja;
+}
+
+// Runs `lastovar-cli dijagram ARGUMENTI` under the C locale (a point as the
+// decimal separator); the arguments are the tests' own, without quotes.
+Ishod Dijagram(const std::string& argumenti) {
+    const std::string greske = testing::TempDir() + "dijagram-greske";
+    const std::string komanda = "LC_ALL=C '" LASTOVAR_CLI "' dijagram " + argumenti + " 2>'" +
+                                greske + "'";
+    FILE* cev = popen(komanda.c_str(), "r");
+    if (!cev) return {-1, "", "popen"};
+    std::string izlaz;
+    char bafer[4096];
+    for (std::size_t n; (n = std::fread(bafer, 1, sizeof bafer, cev)) > 0;) izlaz.append(bafer, n);
+    const int status = pclose(cev);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, izlaz, Procitaj(greske)};
+}
+
+std::string Datoteka(std::string P1, std::string raspon) {
+    return P1 + "\r\n208.0\r\n1\r\n1\r\n1\r\n1\r\n5.0\r\n1\r\n1\r\n1\r\n1\r\n" + raspon +
+           "\r\n1.25\r\n2\r\n10\r\n";
+}
+
+TEST(KomandaDijagram, TracesThePrintOfTheDefaultsOnA4) {
+    const Ishod i = Dijagram("--zapis --stampa --sirina 2100 --visina 3712");
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    EXPECT_TRUE(i.izlaz.starts_with(
+        "olovka #000000 8\nlinija 200 464 1900 464\nlinija 200 2475 1900 2475\n"));
+    EXPECT_NE(i.izlaz.find("\nolovka #FF0000 4\nlinija 1046 464 1046 "), std::string::npos);
+    EXPECT_NE(i.izlaz.find("\ntekst 1285 1302 #000000 \"487.682\"\n"), std::string::npos);
+    EXPECT_NE(i.izlaz.find("\ntekst 904 2778 #000000 \"115.556\"\n"), std::string::npos);
+    EXPECT_TRUE(i.izlaz.ends_with("tekst 200 2859 #000000 \"minT[kN]\"\n"));
+}
+
+TEST(KomandaDijagram, DrawsTheScreenAsAfterTheWindowsFirstDrawing) {
+    const Ishod i = Dijagram("--zapis");
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    // 800 x 600: toff = 12 below the point, 12 + 11 above it
+    EXPECT_NE(i.izlaz.find("\ntekst 465 207 #FF0000 \"487.682\"\n"), std::string::npos);
+    EXPECT_NE(i.izlaz.find("\ntekst 465 52 #FF0000 \"5.744\"\n"), std::string::npos);
+    EXPECT_EQ(Dijagram("--sirina 0 --zapis").izlaz, "");
+}
+
+TEST(KomandaDijagram, ReadsTheLoadCaseFromAFile) {
+    const Ishod i = Dijagram("--zapis " + Zapisi("d.Lastovar", Datoteka("206.0", "10")));
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    // a span of 10: zone 2 governs with its vertex at 6.244
+    EXPECT_NE(i.izlaz.find(" #FF0000 \"6.244\"\n"), std::string::npos);
+    EXPECT_EQ(i.izlaz.find("\"487.682\""), std::string::npos);
+}
+
+TEST(KomandaDijagram, WritesAPngOfTheGivenSize) {
+    const std::string slika = testing::TempDir() + "dijagram.png";
+    std::remove(slika.c_str());
+    const Ishod i = Dijagram("--izlaz " + slika + " --sirina 640 --visina 480");
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    const std::string png = Procitaj(slika);
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    // the IHDR width and height, big-endian
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x80\0\0\x01\xe0", 8));
+}
+
+struct SlucajGreske {
+    const char* argumenti;
+    int kod;
+    const char* poruka;
+};
+
+class GreskaDijagramaTest : public testing::TestWithParam<SlucajGreske> {};
+
+TEST_P(GreskaDijagramaTest, RefusesWithItsExitCode) {
+    std::string argumenti = GetParam().argumenti;
+    const auto zameni = [&](const std::string& oznaka, const std::string& datoteka) {
+        const std::size_t i = argumenti.find(oznaka);
+        if (i != std::string::npos) argumenti.replace(i, oznaka.size(), datoteka);
+    };
+    zameni("NULA", Zapisi("nula.Lastovar", Datoteka("0", "9.0")));
+    zameni("SLOVA", Zapisi("slova.Lastovar", Datoteka("206.0", "abc")));
+    const Ishod i = Dijagram(argumenti);
+    EXPECT_EQ(i.kod, GetParam().kod);
+    EXPECT_NE(i.greske.find(GetParam().poruka), std::string::npos) << i.greske;
+    EXPECT_EQ(i.izlaz, "");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, GreskaDijagramaTest, testing::Values(
+    SlucajGreske{"--zapis NULA", 2, "Vrednosti podataka nisu korektno unete!!!"},
+    SlucajGreske{"--zapis SLOVA", 2, "Greska u unosu tipa podataka za proracun!!!"},
+    SlucajGreske{"--zapis /nema/d.Lastovar", 1, "Greska pri pokusaju otvaranju fajla!"},
+    SlucajGreske{"--izlaz /nema/d.png", 1, "/nema/d.png"},
+    SlucajGreske{"--izlaz d.bmp", 1, "d.bmp"},
+    SlucajGreske{"", 64, "--zapis ili --izlaz"},
+    SlucajGreske{"--zapis --izlaz d.png", 64, "--zapis ili --izlaz"},
+    SlucajGreske{"--zapis --sirina", 64, "--sirina"},
+    SlucajGreske{"--zapis --visina 6e2", 64, "6e2"},
+    SlucajGreske{"--zapis --sirina -5", 64, "--sirina"},
+    SlucajGreske{"--izlaz d.png --sirina 0", 64, "od 1 do 10000"},
+    SlucajGreske{"--zapis --boja", 64, "--boja"}
+));
+// clang-format on
+
+}  // namespace
