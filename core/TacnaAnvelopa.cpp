@@ -13,6 +13,7 @@ struct TVozNaGredi {
     std::array<double, 6> P;
     std::array<double, 5> Razmak;        // between the j-th and (j+1)-th force from the left
     std::array<std::int32_t, 6> Indeks;  // the force's own number, 1..n
+    std::array<Prosireno, 6> Mesto;      // distance from the leftmost force
     std::int32_t MestoP1;                // where P1 stands in that order
     bool Obrnut;
 };
@@ -21,13 +22,16 @@ TVozNaGredi VozNaGredi(const TPodaci& d, std::int32_t n, bool obrnut) {
     const double P[] = {d.P1(), d.P2(), d.P3(), d.P4(), d.P5(), d.P6()};
     const double Ls[] = {d.Rastojanje1(), d.Rastojanje2(), d.Rastojanje3(), d.Rastojanje4(),
                          d.Rastojanje5()};
-    TVozNaGredi v{n, {}, {}, {}, obrnut ? n - 1 : 0, obrnut};
+    TVozNaGredi v{n, {}, {}, {}, {}, obrnut ? n - 1 : 0, obrnut};
     for (std::int32_t j = 0; j < n; ++j) {
         const std::int32_t i = obrnut ? n - 1 - j : j;
         v.P[j] = P[i];
         v.Indeks[j] = i + 1;
     }
-    for (std::int32_t j = 0; j < n - 1; ++j) v.Razmak[j] = Ls[obrnut ? n - 2 - j : j];
+    for (std::int32_t j = 0; j < n - 1; ++j) {
+        v.Razmak[j] = Ls[obrnut ? n - 2 - j : j];
+        v.Mesto[j + 1] = v.Mesto[j] + v.Razmak[j];
+    }
     return v;
 }
 
@@ -40,29 +44,34 @@ struct TKandidat {
 
 // The j-th force from the left on the section x; forces off the span carry
 // nothing. Offsets are summed outward from that force, so a train and its
-// mirror image give the same bits.
+// mirror image give the same bits, and the first force past a support ends
+// its side.
 TKandidat SilaNaPreseku(const TVozNaGredi& v, std::int32_t j, Prosireno x, Prosireno L) {
-    std::array<Prosireno, 6> pomak{};
-    for (std::int32_t i = j - 1; i >= 0; --i) pomak[i] = pomak[i + 1] - v.Razmak[i];
-    for (std::int32_t i = j + 1; i < v.n; ++i) pomak[i] = pomak[i - 1] + v.Razmak[i - 1];
-
     const Prosireno doDesnog = L - x;
     // Sums of P*xi left of x, of P*(L - xi) right of x, and of the forces on x.
-    Prosireno levo = 0, desno = 0, naPreseku = 0;
-    for (std::int32_t i = 0; i < v.n; ++i) {
-        const Prosireno xi = x + pomak[i];
-        if (xi < 0 || xi > L) continue;
-        if (pomak[i] < 0)
-            levo += v.P[i] * xi;
-        else if (pomak[i] > 0)
-            desno += v.P[i] * (doDesnog - pomak[i]);
-        else
+    Prosireno levo = 0, desno = 0, naPreseku = v.P[j];
+    Prosireno pomak = 0;
+    for (std::int32_t i = j - 1; i >= 0; --i) {
+        pomak += v.Razmak[i];
+        if (pomak > x) break;
+        if (pomak == 0)
             naPreseku += v.P[i];
+        else
+            levo += v.P[i] * (x - pomak);
+    }
+    pomak = 0;
+    for (std::int32_t i = j + 1; i < v.n; ++i) {
+        pomak += v.Razmak[i - 1];
+        if (pomak > doDesnog) break;
+        if (pomak == 0)
+            naPreseku += v.P[i];
+        else
+            desno += v.P[i] * (doDesnog - pomak);
     }
     return {static_cast<double>((doDesnog * levo + x * desno + naPreseku * x * doDesnog) / L),
             static_cast<double>((desno + naPreseku * doDesnog - levo) / L),
             static_cast<double>((desno - naPreseku * x - levo) / L),
-            static_cast<double>(x + pomak[v.MestoP1])};
+            static_cast<double>(x + (v.Mesto[v.MestoP1] - v.Mesto[j]))};
 }
 
 // As the train moves, the moment at x is piecewise linear in its position,

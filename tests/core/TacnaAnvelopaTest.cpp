@@ -194,6 +194,29 @@ TEST(TacnaAnvelopa, AgreesWithTheClassicalWhereItsAssumptionsHold) {
     EXPECT_GT(poslednjaSila, 1000);
 }
 
+// A train that reads the same both ways ties with its mirror image bit for
+// bit, so either way it keeps its own orientation.
+TEST(TacnaAnvelopa, ASymmetricTrainKeepsItsOwnOrientation) {
+    std::mt19937_64 gen(1234);
+    for (int redni = 0; redni < 200; ++redni) {
+        Voz v = SlucajanVoz(gen, 2 + redni % 5, redni);
+        for (int i = 0; i < v.n / 2; ++i) {
+            v.P[v.n - 1 - i] = v.P[i];
+            v.Ls[v.n - 2 - i] = v.Ls[i];
+        }
+        v.L = std::max(v.L, v.s(v.n));
+        std::uniform_real_distribution<double> presek(0.0, v.L);
+        for (int t = 0; t < 10; ++t) {
+            const double x = presek(gen);
+            const TTacnaAnvelopaUPreseku a = v.Tacno(x, TSmerVoza::Napred), b = v.Tacno(x, TSmerVoza::Oba);
+            EXPECT_FALSE(b.ExtM.Polozaj.Obrnut || b.MaxT.Polozaj.Obrnut || b.MinT.Polozaj.Obrnut) << redni << " " << x;
+            EXPECT_EQ(a.ExtM.Vrednost, b.ExtM.Vrednost);
+            EXPECT_EQ(a.MaxT.Vrednost, b.MaxT.Vrednost);
+            EXPECT_EQ(a.MinT.Vrednost, b.MinT.Vrednost);
+        }
+    }
+}
+
 // A light force between two heavy ones.
 const Voz kLakaSredina{3, 10.0, {10, 1, 10}, {4, 4.9}};
 
