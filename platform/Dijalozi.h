@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "PodesavanjaDijaloga.h"
+
+/// The common dialogs. Each answers std::nullopt when the user cancels.
+class TDijalozi {
+public:
+    virtual ~TDijalozi() = default;
+
+    virtual std::optional<QString> Otvori(const TDijalogDatoteke& dijalog) = 0;
+    virtual std::optional<QString> Snimi(const TDijalogDatoteke& dijalog) = 0;
+    virtual std::optional<QString> SnimiSliku(const TDijalogDatoteke& dijalog) = 0;
+    virtual std::optional<TFontIzbor> Font(const TFontIzbor& pocetni) = 0;
+    /// Margins of 10 mm that the user cannot edit; throws EGreskaStampe
+    /// when no printer is installed.
+    virtual std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) = 0;
+};

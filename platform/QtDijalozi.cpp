@@ -1,0 +1,71 @@
+#include "QtDijalozi.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "FilterDijaloga.h"
+#include "GreskaStampe.h"
+
+std::optional<QString> TQtDijalozi::Datoteka(const TDijalogDatoteke& d, bool snimanje) {
+    QFileDialog dijalog(fRoditelj, d.Naslov);
+    dijalog.setAcceptMode(snimanje ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The open dialog takes a name that does not exist too: it fails when
+    // the command opens it, with the command's own message.
+    dijalog.setFileMode(QFileDialog::AnyFile);
+    dijalog.setOption(QFileDialog::DontConfirmOverwrite, !d.PitajPrePrepisivanja);
+    const QStringList filteri = FilteriDijaloga(d.Filter);
+    dijalog.setNameFilters(filteri);
+    if (!d.PocetnoIme.isEmpty()) dijalog.selectFile(d.PocetnoIme);
+
+    const auto postaviEkstenziju = [&](const QString& izabrani) {
+        if (!d.PodrazumevanaEkstenzija.isEmpty()) {
+            QString e = d.PodrazumevanaEkstenzija;
+            if (e.startsWith(u'.')) e.remove(0, 1);
+            dijalog.setDefaultSuffix(e);
+        } else {
+            dijalog.setDefaultSuffix(EkstenzijaFiltera(d.Filter, int(filteri.indexOf(izabrani))));
+        }
+    };
+    postaviEkstenziju(filteri.value(0));
+    QObject::connect(&dijalog, &QFileDialog::filterSelected, &dijalog, postaviEkstenziju);
+
+    if (dijalog.exec() != QDialog::Accepted || dijalog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dijalog.selectedFiles().constFirst();
+}
+
+std::optional<QString> TQtDijalozi::Otvori(const TDijalogDatoteke& d) { return Datoteka(d, false); }
+
+std::optional<QString> TQtDijalozi::Snimi(const TDijalogDatoteke& d) { return Datoteka(d, true); }
+
+std::optional<QString> TQtDijalozi::SnimiSliku(const TDijalogDatoteke& d) {
+    return Datoteka(d, true);
+}
+
+std::optional<TFontIzbor> TQtDijalozi::Font(const TFontIzbor& pocetni) {
+    bool potvrdjeno = false;
+    const QFont font = QFontDialog::getFont(&potvrdjeno, pocetni.Font, fRoditelj);
+    if (!potvrdjeno) return std::nullopt;
+    // Qt's font dialog has no colour; the colour chosen before stays.
+    return TFontIzbor{font, pocetni.Boja};
+}
+
+std::optional<TPodesavanjeStrane> TQtDijalozi::PodesiStranu(const TPodesavanjeStrane& trenutno) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) throw EGreskaStampe(kNemaStampaca);
+    QPrinter stampac;
+    if (!trenutno.Stampac.isEmpty()) stampac.setPrinterName(trenutno.Stampac);
+    const QSizeF papirMm(trenutno.SirinaPapira / 100.0, trenutno.VisinaPapira / 100.0);
+    stampac.setPageLayout(QPageLayout(QPageSize(papirMm, QPageSize::Millimeter),
+                                      QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                      QPageLayout::Millimeter));
+    QPageSetupDialog dijalog(&stampac, fRoditelj);
+    if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
+    const QRectF strana = stampac.pageLayout().fullRect(QPageLayout::Millimeter);
+    return TPodesavanjeStrane{stampac.printerName(), qRound(strana.width() * 100),
+                              qRound(strana.height() * 100)};
+}

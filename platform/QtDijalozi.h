@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Dijalozi.h"
+
+class QWidget;
+
+/// The common dialogs as Qt's file, font and page set-up dialogs.
+class TQtDijalozi final : public TDijalozi {
+public:
+    explicit TQtDijalozi(QWidget* roditelj = nullptr) : fRoditelj(roditelj) {}
+    void PostaviRoditelja(QWidget* roditelj) { fRoditelj = roditelj; }
+
+    std::optional<QString> Otvori(const TDijalogDatoteke& dijalog) override;
+    std::optional<QString> Snimi(const TDijalogDatoteke& dijalog) override;
+    std::optional<QString> SnimiSliku(const TDijalogDatoteke& dijalog) override;
+    std::optional<TFontIzbor> Font(const TFontIzbor& pocetni) override;
+    std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
+
+private:
+    std::optional<QString> Datoteka(const TDijalogDatoteke& dijalog, bool snimanje);
+
+    QWidget* fRoditelj;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+#include "Stampanje.h"
+
+/// Printing through Qt's print support (CUPS on Linux). Also prints to a
+/// PDF file when the current printer is set to "PDF:<path>".
+class TQtStampanje final : public TStampanje {
+public:
+    TQtStampanje();
+
+    QStringList Stampaci() override;
+    QString TrenutniStampac() override;
+    void Postavi(const TPodesavanjeStrane& strana) override;
+    void PocniPosao() override;
+    QPainter* Platno() override;
+    void ZavrsiPosao() override;
+    void OtkaziPosao() override;
+
+private:
+    void PripremiStampac();
+
+    QString fStampac;
+    TPodesavanjeStrane fStrana;
+    std::unique_ptr<QPrinter> fPrinter;
+    std::unique_ptr<QPainter> fPlatno;
+};

@@ -1,0 +1,8 @@
+#include "QtUsluge.h"
+
+void TQtUsluge::PostaviRoditelja(QWidget* roditelj) {
+    fPoruke.PostaviRoditelja(roditelj);
+    fDijalozi.PostaviRoditelja(roditelj);
+}
+
+TUsluge TQtUsluge::Usluge() { return TUsluge{&fPoruke, &fDijalozi, &fStampanje, &fDatoteke}; }

@@ -1,0 +1,27 @@
+#include "SkriptovaneDatoteke.h"
+
+#include "TekstLinija.h"
+
+void TSkriptovaneDatoteke::MozdaGreska(const QString& putanja) const {
+    const auto g = Greske.find(putanja);
+    if (g != Greske.end())
+        throw EGreskaDatoteke(g->second, "scripted failure: " + putanja.toStdString());
+}
+
+QStringList TSkriptovaneDatoteke::CitajLinije(const QString& putanja) {
+    MozdaGreska(putanja);
+    const auto s = Sadrzaj.find(putanja);
+    if (s == Sadrzaj.end())
+        throw EGreskaDatoteke(EGreskaDatoteke::Vrsta::Otvaranje,
+                              "no such file: " + putanja.toStdString());
+    return RazdeliLinije(s->second);
+}
+
+void TSkriptovaneDatoteke::UpisiLinije(const QString& putanja, const QStringList& linije) {
+    UpisiBajtove(putanja, SpojiLinije(linije));
+}
+
+void TSkriptovaneDatoteke::UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) {
+    MozdaGreska(putanja);
+    Sadrzaj[putanja] = bajtovi;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+
+#include "Datoteke.h"
+#include "GreskaDatoteke.h"
+
+/// Files held in memory for tests; a path in Greske fails with that kind
+/// and its own message.
+class TSkriptovaneDatoteke final : public TDatoteke {
+public:
+    QStringList CitajLinije(const QString& putanja) override;
+    void UpisiLinije(const QString& putanja, const QStringList& linije) override;
+    void UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) override;
+
+    std::map<QString, QByteArray> Sadrzaj;
+    std::map<QString, EGreskaDatoteke::Vrsta> Greske;
+
+private:
+    void MozdaGreska(const QString& putanja) const;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "Dijalozi.h"
+
+/// Common dialogs for tests: records each dialog with its settings and
+/// answers from the script; an unscripted dialog fails the test and cancels.
+class TSkriptovaniDijalozi final : public TDijalozi {
+public:
+    enum class Vrsta { Otvori, Snimi, SnimiSliku, Font, PodesiStranu };
+    struct TPrikaz {
+        Vrsta vrsta;
+        TDijalogDatoteke podesavanja;  // file dialogs only
+    };
+
+    std::optional<QString> Otvori(const TDijalogDatoteke& dijalog) override;
+    std::optional<QString> Snimi(const TDijalogDatoteke& dijalog) override;
+    std::optional<QString> SnimiSliku(const TDijalogDatoteke& dijalog) override;
+    std::optional<TFontIzbor> Font(const TFontIzbor& pocetni) override;
+    std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
+
+    std::vector<TPrikaz> Prikazano;
+    /// Paths for the open, save and save-picture dialogs; std::nullopt cancels.
+    std::deque<std::optional<QString>> Putanje;
+    std::deque<std::optional<TFontIzbor>> Fontovi;
+    std::deque<std::optional<TPodesavanjeStrane>> Strane;
+    /// Set: the page set-up fails with this message (no printer installed).
+    std::optional<std::string> GreskaStrane;
+
+private:
+    std::optional<QString> Putanja(Vrsta vrsta, const TDijalogDatoteke& dijalog);
+};
