@@ -2,7 +2,9 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -26,8 +28,30 @@ std::string Procitaj(const std::string& putanja) {
     return s.str();
 }
 
+// Removes the temporary files when the tests end.
+class Pospremanje : public testing::Environment {
+public:
+    static std::vector<std::string>& Datoteke() {
+        static std::vector<std::string> datoteke;
+        return datoteke;
+    }
+    void TearDown() override {
+        for (const std::string& d : Datoteke()) std::remove(d.c_str());
+    }
+};
+
+const auto* const kPospremanje = testing::AddGlobalTestEnvironment(new Pospremanje);
+
+// A file of this process only: ctest runs the tests side by side.
+std::string Privremena(const std::string& ime) {
+    std::string putanja =
+        testing::TempDir() + "lastovar-cli-" + std::to_string(getpid()) + "-" + ime;
+    Pospremanje::Datoteke().push_back(putanja);
+    return putanja;
+}
+
 std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
-    const std::string putanja = testing::TempDir() + ime;
+    const std::string putanja = Privremena(ime);
     std::ofstream(putanja, std::ios::binary) << bajtovi;
     return putanja;
 }
@@ -50,8 +74,8 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& loka
     for (std::string& s : arg) argv.push_back(s.data());
     argv.push_back(nullptr);
 
-    const std::string izlaz = testing::TempDir() + "cli-izlaz";
-    const std::string greske = testing::TempDir() + "cli-greske";
+    const std::string izlaz = Privremena("izlaz");
+    const std::string greske = Privremena("greske");
     posix_spawn_file_actions_t akcije;
     posix_spawn_file_actions_init(&akcije);
     posix_spawn_file_actions_addopen(&akcije, 1, izlaz.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -134,7 +158,7 @@ class NeispravnaDatoteka : public testing::TestWithParam<SlucajGreske> {};
 TEST_P(NeispravnaDatoteka, GivesItsMessageAndExitCode) {
     const SlucajGreske& s = GetParam();
     const std::string putanja = s.bajtovi.empty()
-                                    ? testing::TempDir() + "nema-je.Lastovar"
+                                    ? Privremena("nema-je.Lastovar")
                                     : Zapisi(std::string(s.opis) + ".Lastovar", s.bajtovi);
     const Ishod i = Pokreni({"izvestaj", putanja});
     EXPECT_EQ(i.kod, s.kod);
