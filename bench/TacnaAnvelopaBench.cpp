@@ -35,6 +35,8 @@ BENCHMARK_CAPTURE(Preseci, napred, TSmerVoza::Napred)
 BENCHMARK_CAPTURE(Preseci, oba, TSmerVoza::Oba)
     ->Name("TacnaAnvelopa/6 forces/1701 sections/both ways")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(Tabela)->Name("PoredjenjeAnvelopa/6 forces/100 sections/both ways")->Unit(benchmark::kMicrosecond);
+BENCHMARK(Tabela)
+    ->Name("PoredjenjeAnvelopa/6 forces/100 sections/both ways")
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -40,11 +40,12 @@ struct TTacnaAnvelopaUPreseku {
 /// critical force of P1..Pn.
 ///
 /// Shear where a force stands on the section. maxT is the supremum of the
-/// shear at x over all positions: the train approaches its critical position
-/// from the right, so the force on x counts with the beam right of the
-/// section (T = A - the forces left of x). minT is reached with the force on
-/// x counted with the left part (T = -B + the forces right of x). These are
-/// the readings TProracun::MaxT and TProracun::MinT use for P1 and Pn on the
+/// shear at x over all positions, approached as the train comes to its
+/// critical position from the right, so the force on x counts with the part
+/// right of the section: maxT is the shear just left of x, A minus the forces
+/// left of x. minT is reached with the force on x counted with the left part:
+/// the shear just right of x, -B plus the forces right of x. These are the
+/// readings TProracun::MaxT and TProracun::MinT give with P1 and Pn on the
 /// section, so the two calculators compare like with like.
 class TTacnaAnvelopa {
 public:
