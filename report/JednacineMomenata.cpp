@@ -49,8 +49,9 @@ void VelicineJednacine(const UlazIzvestaja& u, RezultatiProracuna& r, int k) {
     r.FTeme[i] = static_cast<double>((u.L - static_cast<long double>(r.FA[i])) * 0.5L);
     const long double teme = r.FTeme[i];
     long double d = teme * teme - (static_cast<long double>(u.L) / r.FR) * r.FMlevo[i];
-    // A train on the span has d = ((L + a_k)/2)^2 >= 0, so a negative d is a
-    // residue of cancellation; its root would print as NaN.
+    // A load case that passes the value check has d >= 0 (for the last force
+    // d = ((L + a_k)/2)^2), so a negative d is a residue of cancellation; its
+    // root would print as NaN.
     if (d < 0.0L) d = 0.0L;
     const long double koren = std::sqrt(d);
     r.FNule[i] = {static_cast<double>(teme - koren), static_cast<double>(teme + koren)};
