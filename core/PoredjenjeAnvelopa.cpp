@@ -1,5 +1,6 @@
 #include "PoredjenjeAnvelopa.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ProracunLastovar.h"
@@ -35,11 +36,12 @@ TTabelaPoredjenja TPoredjenjeAnvelopa::Tabela(const TPodaci& d, std::int32_t bro
     for (std::int32_t i = 0; i < brojSila && i < 6; ++i) R += P[i];
     const long double skalaM = R * L;
 
-    // The report's sections: the spacing is rounded to double first.
+    // The report's sections: the spacing is rounded to double first, and a
+    // last section that rounds a little past L is read at the support.
     const double korak = static_cast<double>(static_cast<long double>(L) / brojPreseka);
     t.Redovi.reserve(static_cast<std::size_t>(brojPreseka) + 1);
     for (std::int32_t i = 0; i <= brojPreseka; ++i) {
-        const double x = static_cast<double>(static_cast<long double>(i) * korak);
+        const double x = std::min(static_cast<double>(static_cast<long double>(i) * korak), L);
         const auto klasicno = [&](auto operacija) {
             return operacija(brojSila, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1],
                              Ls[2], Ls[3], Ls[4]);

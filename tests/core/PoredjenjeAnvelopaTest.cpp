@@ -79,6 +79,17 @@ TEST(PoredjenjeAnvelopa, RoundingIsNoShortfall) {
     EXPECT_FALSE(t.MinT.has_value());
 }
 
+// With L = 0.9 and 7 sections, 7 * (L/7) rounds above L; the report reads
+// that last section at the support, where P1 gives minT = -P1.
+TEST(PoredjenjeAnvelopa, TheLastSectionIsTheSupport) {
+    const TPodaci d(10, 0, 0, 0, 0, 0, 0.0, 0, 0, 0, 0, 0, 0.9);
+    const TTabelaPoredjenja t = TPoredjenjeAnvelopa::Tabela(d, 1, 7, TSmerVoza::Napred);
+    ASSERT_EQ(t.Redovi.size(), 8u);
+    EXPECT_EQ(t.Redovi.back().x, 0.9);
+    EXPECT_DOUBLE_EQ(t.Redovi.back().MinT.Klasicno, -10.0);
+    EXPECT_DOUBLE_EQ(t.Redovi.back().MinT.Tacno.Vrednost, -10.0);
+}
+
 TEST(PoredjenjeAnvelopa, NoSectionsNoRows) {
     const TTabelaPoredjenja t =
         TPoredjenjeAnvelopa::Tabela(Dve(206, 208, 5, 9), 2, 0, TSmerVoza::Napred);
