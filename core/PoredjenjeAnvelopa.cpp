@@ -17,8 +17,11 @@ TPoredjenje Poredi(double klasicno, const TEkstrem& tacno, long double skala) {
     return {klasicno, tacno, manjak ? static_cast<double>(100 * razlika / tacno.Vrednost) : 0.0};
 }
 
+// Shortfalls that differ only by rounding are equal, so a plateau of them is
+// found at its first section.
 void Zabelezi(std::optional<TNajveciManjak>& najveci, const TPoredjenje& p, std::int32_t red) {
-    if (p.ManjakProcenat > 0 && (!najveci || p.ManjakProcenat > najveci->Procenat))
+    if (p.ManjakProcenat > 0 &&
+        (!najveci || p.ManjakProcenat - najveci->Procenat > 100 * kZaokruzivanje))
         najveci = TNajveciManjak{p.ManjakProcenat, red};
 }
 

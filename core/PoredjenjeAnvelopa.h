@@ -32,8 +32,8 @@ struct TNajveciManjak {
 /// The classical and the exact envelope at the report's sections.
 struct TTabelaPoredjenja {
     std::vector<TRedPoredjenja> Redovi;  ///< x_i = i*L/n, i = 0..n
-    /// The largest shortfall of each quantity, the first row on a tie; empty
-    /// where the classical value is nowhere short.
+    /// The largest shortfall of each quantity, the first row of those equal
+    /// up to rounding; empty where the classical value is nowhere short.
     std::optional<TNajveciManjak> ExtM;
     std::optional<TNajveciManjak> MaxT;
     std::optional<TNajveciManjak> MinT;

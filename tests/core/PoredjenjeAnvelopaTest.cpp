@@ -24,6 +24,17 @@ TEST(PoredjenjeAnvelopa, DefaultsAreShortAtMidspan) {
     EXPECT_GE(t.ExtM->Procenat, sredina.ExtM.ManjakProcenat);
 }
 
+// Either way, from x = 4.5 on P2 alone gives maxT where the classical puts
+// P1: the same 2/208 short at every section, found at the first of them.
+TEST(PoredjenjeAnvelopa, APlateauOfShortfallsIsFoundAtItsStart) {
+    const TTabelaPoredjenja t =
+        TPoredjenjeAnvelopa::Tabela(Dve(206, 208, 5, 9), 2, 10, TSmerVoza::Oba);
+    for (int i = 5; i < 10; ++i)
+        EXPECT_NEAR(t.Redovi[i].MaxT.ManjakProcenat, 100 * 2 / 208.0, 1e-12) << i;
+    ASSERT_TRUE(t.MaxT.has_value());
+    EXPECT_EQ(t.MaxT->Presek, 5);
+}
+
 // A train exactly as long as the span: the classical moment drops to 0 at λ1.
 TEST(PoredjenjeAnvelopa, FindsTheWholeShortfallOfATrainAsLongAsTheSpan) {
     const TTabelaPoredjenja t =
