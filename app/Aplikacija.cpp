@@ -1,0 +1,30 @@
+#include "Aplikacija.h"
+
+#include "GlavniObrazac.h"
+#include "GrafikObrazac.h"
+#include "OProgramu.h"
+#include "PodaciObrazac.h"
+#include "RezultatiObrazac.h"
+
+TAplikacija::TAplikacija(const TUsluge& usluge) : fGlavni(std::make_unique<TGlavniO>(usluge)) {
+    GlavniO = fGlavni.get();
+    PodaciO = new TPodaciO(usluge);
+    GlavniO->DodajProzor(PodaciO);
+    RezultatiO = new TRezultatiO;
+    GlavniO->DodajProzor(RezultatiO);
+    GrafikO = new TGrafikO;
+    GlavniO->DodajProzor(GrafikO);
+    OProgramuObrazac = new TOProgramuObrazac(GlavniO);
+}
+
+TAplikacija::~TAplikacija() {
+    // The children go with the frame; the globals must not outlive them.
+    OProgramuObrazac = nullptr;
+    GrafikO = nullptr;
+    RezultatiO = nullptr;
+    PodaciO = nullptr;
+    GlavniO = nullptr;
+    fGlavni.reset();
+}
+
+void TAplikacija::Prikazi() { fGlavni->showMaximized(); }

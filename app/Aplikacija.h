@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+
+#include "Usluge.h"
+
+class TGlavniO;
+
+/// The five windows of one run, created in their order and reached through
+/// their global instances until this object ends.
+class TAplikacija {
+public:
+    explicit TAplikacija(const TUsluge& usluge);
+    ~TAplikacija();
+    TAplikacija(const TAplikacija&) = delete;
+    TAplikacija& operator=(const TAplikacija&) = delete;
+
+    /// Shows the frame maximised.
+    void Prikazi();
+
+private:
+    std::unique_ptr<TGlavniO> fGlavni;
+};

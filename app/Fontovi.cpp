@@ -1,0 +1,12 @@
+#include "Fontovi.h"
+
+#include <QStringList>
+
+QFont FontProzora(int piksela, bool podebljan) {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
+                   QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(piksela);
+    f.setBold(podebljan);
+    return f;
+}

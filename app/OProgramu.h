@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+/// The about box, shown modally from "O programu...".
+class TOProgramuObrazac : public QDialog {
+public:
+    explicit TOProgramuObrazac(QWidget* roditelj = nullptr);
+
+    void ButtonOKClick();
+
+    QPlainTextEdit* MemoOProgramu;
+    QPushButton* ButtonOK;
+};
+
+extern TOProgramuObrazac* OProgramuObrazac;

@@ -1,0 +1,11 @@
+#include "PodProzor.h"
+
+#include <QCloseEvent>
+
+TPodProzor::TPodProzor(QWidget* roditelj, Qt::WindowFlags zastavice)
+    : QMdiSubWindow(roditelj, zastavice) {}
+
+void TPodProzor::closeEvent(QCloseEvent* dogadjaj) {
+    dogadjaj->ignore();
+    showMinimized();
+}

@@ -1,0 +1,325 @@
+#include "PodaciObrazac.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "Edit.h"
+#include "Fontovi.h"
+#include "GlavniObrazac.h"
+#include "GrafikObrazac.h"
+#include "IzvestajLastovar.h"
+#include "JpegSlika.h"
+#include "Konverzija.h"
+#include "PoljaZaBrojSila.h"
+#include "PrijavaGreske.h"
+#include "Raspored.h"
+#include "RezultatiObrazac.h"
+#include "SkiceGrede.h"
+#include "SpinEdit.h"
+
+TPodaciO* PodaciO = nullptr;
+
+namespace {
+
+constexpr QSize kKlijent(441, 401);
+constexpr QSize kSlika(400, 136);
+constexpr int kNajviseZnakova = 5;
+
+const QString kHintSile = QStringLiteral("Unesite intenzitet sile u [kN]");
+const QString kHintRastojanja =
+    QStringLiteral("Unesite rastojanje izmedju odgovarajucih sila u [m]");
+
+QGroupBox* Grupa(QWidget* roditelj, const char* ime, const QString& natpis, QRect mesto) {
+    auto* g = new QGroupBox(natpis, roditelj);
+    g->setObjectName(QString::fromLatin1(ime));
+    g->setGeometry(mesto);
+    return g;
+}
+
+QLabel* Natpis(QWidget* roditelj, const QString& ime, const QString& tekst, QRect mesto,
+               Qt::Alignment poravnanje = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(tekst, roditelj);
+    l->setObjectName(ime);
+    l->setGeometry(mesto);
+    l->setAlignment(poravnanje);
+    return l;
+}
+
+// An edit with its label standing two pixels below the edit's top.
+TEdit* Polje(QWidget* grupa, const QString& ime, const QString& tekst, const QString& hint,
+             QPoint mesto) {
+    auto* e = new TEdit(grupa);
+    e->setObjectName(ime);
+    e->setGeometry(QRect(mesto, QSize(50, 20)));
+    e->setText(tekst);
+    e->setToolTip(hint);
+    e->PostaviNajvecuDuzinu(kNajviseZnakova);
+    e->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black;"
+                                    " border: 1px solid #7a7a7a; padding: 0 2px; }"
+                                    " QLineEdit:disabled { color: #8c8c8c; }"));
+    return e;
+}
+
+TSpinEdit* Brojac(QWidget* roditelj, const char* ime, int najvise, int vrednost,
+                  const QString& hint, QPoint mesto) {
+    auto* s = new TSpinEdit(roditelj);
+    s->setObjectName(QString::fromLatin1(ime));
+    s->setGeometry(QRect(mesto, QSize(41, 26)));
+    s->setRange(1, najvise);
+    s->setValue(vrednost);
+    s->setToolTip(hint);
+    return s;
+}
+
+QPixmap Skica(int brojSila) {
+    return QPixmap::fromImage(DekodirajJpeg(SkicaGrede(brojSila), kSlika.width())
+                                  .scaled(kSlika, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+}  // namespace
+
+TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
+    : TPodProzor(roditelj, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint),
+      fUsluge(std::move(usluge)) {
+    setObjectName(QStringLiteral("PodaciO"));
+    setWindowTitle(QStringLiteral("Podaci za proracun"));
+    IscrtajDijagrameZaProgram = [] {
+        if (GrafikO) GrafikO->Povrsina()->update();
+    };
+    NapraviKontrole();
+    PostaviRedosledTabova();
+    setWidget(Klijent);
+    const QMargins okvir = contentsMargins();
+    setFixedSize(kKlijent.grownBy(okvir));
+    FormCreate();
+}
+
+void TPodaciO::NapraviKontrole() {
+    Klijent = new QWidget;
+    Klijent->setObjectName(QStringLiteral("KlijentPodataka"));
+    Klijent->setFixedSize(kKlijent);
+    Klijent->setAutoFillBackground(true);
+    QPalette boje = Klijent->palette();
+    boje.setColor(QPalette::Window, Qt::white);
+    boje.setColor(QPalette::WindowText, Qt::black);
+    Klijent->setPalette(boje);
+    Klijent->setFont(FontProzora(13, true));
+
+    GroupBoxSkica = Grupa(Klijent, "GroupBoxSkica", QStringLiteral("Skica grede sa silama"),
+                          QRect(10, 10, 421, 171));
+    GroupBoxSile = Grupa(Klijent, "GroupBoxSile", QStringLiteral("Sile"), QRect(10, 190, 141, 201));
+    GroupBoxRastojanja = Grupa(Klijent, "GroupBoxRastojanja", QStringLiteral("Rastojanja"),
+                               QRect(160, 190, 131, 201));
+    GroupBoxProizvoljnoX = Grupa(Klijent, "GroupBoxProizvoljnoX", QStringLiteral("Proizvoljno x"),
+                                 QRect(300, 190, 131, 51));
+
+    const TekstoviUnosa t = PodrazumevaniTekstovi();
+    for (int i = 0; i < 6; ++i) {
+        const int vrh = 20 + 30 * i;
+        txtP[i] = Polje(GroupBoxSile, QStringLiteral("txtP%1").arg(i + 1),
+                        QString::fromStdString(t.P[i]), kHintSile, QPoint(80, vrh));
+        LabelP[i] = Natpis(GroupBoxSile, QStringLiteral("LabelP%1").arg(i + 1),
+                           QStringLiteral("P%1 [kN] = ").arg(i + 1), QRect(10, vrh + 2, 68, 16));
+    }
+    for (int i = 0; i < 5; ++i) {
+        const int vrh = 20 + 30 * i;
+        txtRastojanje[i] = Polje(GroupBoxRastojanja, QStringLiteral("txtRastojanje%1").arg(i + 1),
+                                 QString::fromStdString(t.Rastojanje[i]), kHintRastojanja,
+                                 QPoint(71, vrh));
+        LabelL[i] = Natpis(GroupBoxRastojanja, QStringLiteral("LabelL%1").arg(i + 1),
+                           QStringLiteral("L%1 [m] = ").arg(i + 1), QRect(10, vrh + 2, 59, 16));
+    }
+    txtRaspon = Polje(GroupBoxRastojanja, QStringLiteral("txtRaspon"),
+                      QString::fromStdString(t.Raspon), QStringLiteral("Unesite raspon grede u [m]"),
+                      QPoint(71, 170));
+    LabelLRaspon = Natpis(GroupBoxRastojanja, QStringLiteral("LabelL"),
+                          QStringLiteral("L   [m] = "), QRect(10, 172, 59, 16));
+    txtProizvoljnoX = Polje(GroupBoxProizvoljnoX, QStringLiteral("txtProizvoljnoX"),
+                            QString::fromStdString(t.ProizvoljnoX),
+                            QStringLiteral("Unesite apcisu x preseka u [m]"), QPoint(71, 21));
+    LabelProizvoljnoX = Natpis(GroupBoxProizvoljnoX, QStringLiteral("LabelProizvoljnoX"),
+                               QStringLiteral("x [m] = "), QRect(11, 23, 59, 16));
+
+    const auto desno = Qt::AlignRight | Qt::AlignVCenter;
+    LabelBrojSila = Natpis(Klijent, QStringLiteral("LabelBrojSila"), QStringLiteral("br. sila"),
+                           QRect(330, 259, 51, 16), desno);
+    SpinEditBrojSila = Brojac(Klijent, "SpinEditBrojSila", 6, 2,
+                              QStringLiteral("Odaberite broj sila za proracun"), QPoint(390, 249));
+    Label1 = Natpis(Klijent, QStringLiteral("Label1"), QStringLiteral("br. preseka"),
+                    QRect(300, 290, 81, 16), desno);
+    SpinEditBrojPreseka =
+        Brojac(Klijent, "SpinEditBrojPreseka", 99, TekstUCeoBroj(t.BrojPreseka),
+               QStringLiteral("Odaberite broj preseka za proracun"), QPoint(390, 279));
+    connect(SpinEditBrojSila, &QSpinBox::valueChanged, this, [this] { SpinEditBrojSilaChange(); });
+    connect(SpinEditBrojPreseka, &QSpinBox::valueChanged, this,
+            [this] { SpinEditBrojSilaChange(); });
+
+    ProgressBar1 = new QProgressBar(Klijent);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(300, 330, 131, 21);
+    ProgressBar1->setRange(0, 70);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+
+    btnProracun = new QPushButton(QString::fromLatin1(kNatpisProracun), Klijent);
+    btnProracun->setObjectName(QStringLiteral("btnProracun"));
+    btnProracun->setGeometry(300, 360, 131, 31);
+    btnProracun->setToolTip(QStringLiteral("Start proracuna"));
+    QPalette zeleno = btnProracun->palette();
+    zeleno.setColor(QPalette::ButtonText, QColor(0x00, 0xFF, 0x00));
+    btnProracun->setPalette(zeleno);
+    connect(btnProracun, &QPushButton::clicked, this,
+            [this] { IzvrsiKomandu(*fUsluge.Poruke, [this] { btnProracunClick(); }); });
+
+    for (int i = 0; i < 6; ++i) {
+        Image[i] = new QLabel(GroupBoxSkica);
+        Image[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        Image[i]->setToolTip(QStringLiteral("Skica grede sa silama"));
+        Image[i]->setScaledContents(true);
+        Image[i]->setPixmap(Skica(i + 1));
+        Image[i]->setGeometry(QRect(QPoint(10, 20), kSlika));
+        Image[i]->hide();
+    }
+}
+
+void TPodaciO::PostaviRedosledTabova() {
+    QWidget* redosled[] = {txtP[0],          txtP[1],          txtP[2],
+                           txtP[3],          txtP[4],          txtP[5],
+                           txtRastojanje[0], txtRastojanje[1], txtRastojanje[2],
+                           txtRastojanje[3], txtRastojanje[4], txtRaspon,
+                           SpinEditBrojSila, SpinEditBrojPreseka, txtProizvoljnoX,
+                           btnProracun};
+    for (std::size_t i = 0; i + 1 < std::size(redosled); ++i)
+        QWidget::setTabOrder(redosled[i], redosled[i + 1]);
+}
+
+void TPodaciO::FormCreate() {
+    for (TEdit* e : {txtP[2], txtP[3], txtP[4], txtP[5], txtRastojanje[1], txtRastojanje[2],
+                     txtRastojanje[3], txtRastojanje[4]})
+        e->setEnabled(false);
+    PrikaziSkicu();
+}
+
+void TPodaciO::SpinEditBrojSilaChange() {
+    PodesiPolja();
+    PrikaziSkicu();
+}
+
+void TPodaciO::PodesiPolja() {
+    const TOmogucenaPolja p = OmogucenaPolja(SpinEditBrojSila->Vrednost());
+    for (int i = 0; i < 6; ++i) txtP[i]->setEnabled(p.Sile[i]);
+    for (int i = 0; i < 5; ++i) txtRastojanje[i]->setEnabled(p.Rastojanja[i]);
+}
+
+void TPodaciO::PrikaziSkicu() {
+    int n = SpinEditBrojSila->Vrednost();
+    if (n < 1 || n > 6) n = 1;
+    for (int i = 0; i < 6; ++i) Image[i]->setVisible(i == n - 1);
+    Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kSlika));
+}
+
+bool TPodaciO::Zakljucano() const { return btnProracun->text() == QLatin1String(kNatpisOtkljucaj); }
+
+void TPodaciO::PromeniZakljucavanje() {
+    if (!Zakljucano()) {
+        btnProracun->setText(QString::fromLatin1(kNatpisOtkljucaj));
+        const std::initializer_list<QWidget*> redom = {
+            txtP[0], txtRastojanje[0], txtP[1], txtRastojanje[1], txtP[2],
+            txtRastojanje[2], txtP[3], txtRastojanje[3], txtP[4], txtRastojanje[4],
+            txtP[5], txtRaspon, txtProizvoljnoX, SpinEditBrojSila, SpinEditBrojPreseka};
+        for (QWidget* w : redom)
+            w->setEnabled(false);
+        return;
+    }
+    btnProracun->setText(QString::fromLatin1(kNatpisProracun));
+    RezultatiO->ObrisiIzvestaj();
+    PodesiPolja();
+    const std::initializer_list<QWidget*> uvek = {txtRaspon, txtProizvoljnoX, SpinEditBrojSila,
+                                                  SpinEditBrojPreseka};
+    for (QWidget* w : uvek)
+        w->setEnabled(true);
+}
+
+TekstoviUnosa TPodaciO::Tekstovi() const {
+    TekstoviUnosa t;
+    for (int i = 0; i < 6; ++i) t.P[i] = txtP[i]->text().toStdString();
+    t.ProizvoljnoX = txtProizvoljnoX->text().toStdString();
+    for (int i = 0; i < 5; ++i) t.Rastojanje[i] = txtRastojanje[i]->text().toStdString();
+    t.Raspon = txtRaspon->text().toStdString();
+    t.BrojPreseka = SpinEditBrojPreseka->Tekst().toStdString();
+    return t;
+}
+
+bool TPodaciO::ProveraTipa() {
+    return ::ProveraTipa(
+        Tekstovi(), Separator(),
+        [this](std::string_view poruka) {
+            fUsluge.Poruke->Greska(QString::fromUtf8(poruka.data(), qsizetype(poruka.size())));
+        },
+        [] { RezultatiO->ObrisiIzvestaj(); });
+}
+
+bool TPodaciO::ProveraVrednosti() {
+    return ::ProveraVrednosti(Tekstovi(), SpinEditBrojSila->Vrednost(), Separator(),
+                              [] { RezultatiO->ObrisiIzvestaj(); });
+}
+
+void TPodaciO::PostaviNapredak(int polozaj) {
+    ProgressBar1->setValue(polozaj);
+    ProgressBar1->repaint();
+}
+
+void TPodaciO::IzracunajIzvestaj() {
+    const IzvestajLastovar izvestaj =
+        SastaviIzvestaj(Tekstovi(), SpinEditBrojSila->Tekst().toStdString(),
+                        SpinEditBrojSila->Vrednost(), Separator(),
+                        [this](int polozaj) { PostaviNapredak(polozaj); });
+    Rezultati = izvestaj.Rezultati;
+    QStringList linije;
+    linije.reserve(qsizetype(izvestaj.Linije.size()));
+    for (const std::string& l : izvestaj.Linije) linije << QString::fromStdString(l);
+    RezultatiO->PrikaziIzvestaj(linije);
+}
+
+void TPodaciO::btnProracunClick() {
+    if (!ProveraTipa()) return;
+    if (!ProveraVrednosti()) {
+        fUsluge.Poruke->Greska(QString::fromLatin1(kPorukaVrednosti.data(),
+                                                   qsizetype(kPorukaVrednosti.size())));
+        return;
+    }
+    ProgressBar1->setValue(0);
+    ProgressBar1->show();
+    if (!Zakljucano()) {
+        if (IscrtajDijagrameZaProgram) IscrtajDijagrameZaProgram();
+        IzracunajIzvestaj();
+    } else {
+        GrafikO->Obrisi();
+    }
+    PromeniZakljucavanje();
+    GlavniO->PostaviNatpisProracuna(btnProracun->text());
+    ProgressBar1->hide();
+}
+
+void StandardniRaspored() {
+    if (!GlavniO || !PodaciO || !RezultatiO || !GrafikO) return;
+    const TRaspored r = StandardniRasporedZa(GlavniO->KlijentskaVelicina());
+    // A window restored while another is maximised would take over the
+    // maximised state on activation; all three end up normal.
+    QMdiArea* klijent = GlavniO->Klijent;
+    const bool predaje = !klijent->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    for (QMdiSubWindow* prozor : {static_cast<QMdiSubWindow*>(PodaciO),
+                                  static_cast<QMdiSubWindow*>(RezultatiO),
+                                  static_cast<QMdiSubWindow*>(GrafikO)})
+        prozor->showNormal();
+    klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !predaje);
+    PodaciO->setFixedSize(r.Podaci.size());
+    PodaciO->move(r.Podaci.topLeft());
+    RezultatiO->setGeometry(r.Rezultati);
+    GrafikO->setGeometry(r.Grafik);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+/// Geometry of the three child windows in the standard arrangement.
+struct TRaspored {
+    QRect Podaci;
+    QRect Rezultati;
+    QRect Grafik;
+};
+
+inline constexpr int kSirinaPodataka = 449;  // outer size of the input form
+inline constexpr int kVisinaPodataka = 435;
+inline constexpr int kMarginaRasporeda = 4;  // left free on the right and at the bottom
+inline constexpr int kNajmanjiGrafik = 400;  // the diagram window's minimum, both ways
+
+/// The input form in the top-left corner, the results below it and the
+/// diagram window in the rest of the height to its right, for a frame whose
+/// client area has the given size.
+TRaspored StandardniRasporedZa(QSize klijent);

@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "Aplikacija.h"
+#include "GlavniObrazac.h"
+#include "QtUsluge.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TQtUsluge usluge;
+    TAplikacija aplikacija(usluge.Usluge());
+    usluge.PostaviRoditelja(GlavniO);
+    aplikacija.Prikazi();
+    return QApplication::exec();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QMdiArea>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "Aplikacija.h"
+#include "GlavniObrazac.h"
+#include "SkriptovaneDatoteke.h"
+#include "SkriptovanePoruke.h"
+#include "SkriptovaniDijalozi.h"
+#include "SkriptovanoStampanje.h"
+
+/// The whole application on scripted services, its frame shown with a
+/// client area of 1000 x 700 unless a test asks for another.
+class AplikacijaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        aplikacija = std::make_unique<TAplikacija>(Usluge());
+        GlavniO->show();
+        PostaviKlijenta(QSize(1000, 700));
+    }
+    void TearDown() override { aplikacija.reset(); }
+
+    TUsluge Usluge() {
+        TUsluge u{&poruke, &dijalozi, &stampanje, &datoteke};
+        u.Separator = [this] { return separator; };
+        return u;
+    }
+
+    void PostaviKlijenta(QSize klijent) {
+        for (int i = 0; i < 3 && GlavniO->KlijentskaVelicina() != klijent; ++i) {
+            const QSize okvir = GlavniO->size() - GlavniO->KlijentskaVelicina();
+            GlavniO->resize(klijent + okvir);
+            QApplication::processEvents();
+        }
+        ASSERT_EQ(GlavniO->KlijentskaVelicina(), klijent);
+    }
+
+    std::vector<QString> PrikazaneGreske() const {
+        std::vector<QString> greske;
+        for (const auto& p : poruke.Prikazano)
+            if (p.vrsta == TSkriptovanePoruke::Vrsta::Greska) greske.push_back(p.tekst);
+        return greske;
+    }
+
+    char separator = '.';
+    TSkriptovanePoruke poruke;
+    TSkriptovaniDijalozi dijalozi;
+    TSkriptovanoStampanje stampanje;
+    TSkriptovaneDatoteke datoteke;
+    std::unique_ptr<TAplikacija> aplikacija;
+};

@@ -1,0 +1,82 @@
+#include "Raspored.h"
+
+#include <QApplication>
+#include <QMdiArea>
+
+#include "AplikacijaFixture.h"
+#include "GrafikObrazac.h"
+#include "PodaciObrazac.h"
+#include "RezultatiObrazac.h"
+
+namespace {
+
+struct SlucajRasporeda {
+    const char* ime;
+    QSize klijent;
+    QRect podaci, rezultati, grafik;
+};
+
+class StandardniRasporedTest : public ::testing::TestWithParam<SlucajRasporeda> {};
+
+TEST_P(StandardniRasporedTest, PlacesTheThreeWindows) {
+    const SlucajRasporeda& s = GetParam();
+    const TRaspored r = StandardniRasporedZa(s.klijent);
+    EXPECT_EQ(r.Podaci, s.podaci);
+    EXPECT_EQ(r.Rezultati, s.rezultati);
+    EXPECT_EQ(r.Grafik, s.grafik);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Klijenti, StandardniRasporedTest, ::testing::Values(
+    SlucajRasporeda{"Obican", {1000, 700}, {0, 0, 449, 435}, {0, 435, 449, 261}, {449, 0, 547, 696}},
+    SlucajRasporeda{"TacnoZaGrafik", {853, 439}, {0, 0, 449, 435}, {0, 435, 449, 0}, {449, 0, 400, 435}},
+    SlucajRasporeda{"Uzan", {700, 700}, {0, 0, 449, 435}, {0, 435, 449, 261}, {449, 0, 400, 696}},
+    SlucajRasporeda{"Nizak", {1000, 300}, {0, 0, 449, 435}, {0, 435, 449, 0}, {449, 0, 547, 400}},
+    SlucajRasporeda{"Prazan", {0, 0}, {0, 0, 449, 435}, {0, 435, 449, 0}, {449, 0, 400, 400}}),
+    [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
+
+using PrimenjenRasporedTest = AplikacijaTest;
+
+TEST_F(PrimenjenRasporedTest, FollowsEverySizeChangeOfTheFrame) {
+    EXPECT_EQ(PodaciO->geometry(), QRect(0, 0, 449, 435));
+    EXPECT_EQ(RezultatiO->geometry(), QRect(0, 435, 449, 261));
+    EXPECT_EQ(GrafikO->geometry(), QRect(449, 0, 547, 696));
+    PostaviKlijenta(QSize(1200, 800));
+    EXPECT_EQ(RezultatiO->geometry(), QRect(0, 435, 449, 361));
+    EXPECT_EQ(GrafikO->geometry(), QRect(449, 0, 747, 796));
+}
+
+TEST_F(PrimenjenRasporedTest, NarrowAndLowFramesKeepTheDiagramWindowsMinimum) {
+    PostaviKlijenta(QSize(700, 435));
+    EXPECT_EQ(GrafikO->geometry(), QRect(449, 0, 400, 431));
+    EXPECT_GT(GrafikO->geometry().right(), GlavniO->KlijentskaVelicina().width());
+    EXPECT_EQ(RezultatiO->height(), 0);
+}
+
+TEST_F(PrimenjenRasporedTest, BringsBackMinimisedAndMaximisedWindows) {
+    RezultatiO->close();
+    EXPECT_TRUE(RezultatiO->isMinimized());
+    GlavniO->MiximizujDijagramLastovar->trigger();
+    EXPECT_TRUE(GrafikO->isMaximized());
+    PodaciO->move(200, 150);
+    GlavniO->Podesistandardniraspored->trigger();
+    for (QMdiSubWindow* p : {static_cast<QMdiSubWindow*>(PodaciO),
+                             static_cast<QMdiSubWindow*>(RezultatiO),
+                             static_cast<QMdiSubWindow*>(GrafikO)}) {
+        EXPECT_FALSE(p->isMinimized() || p->isMaximized()) << p->objectName().toStdString();
+        EXPECT_TRUE(p->isVisible());
+    }
+    EXPECT_EQ(PodaciO->geometry(), QRect(0, 0, 449, 435));
+    EXPECT_EQ(RezultatiO->geometry(), QRect(0, 435, 449, 261));
+    EXPECT_EQ(GrafikO->geometry(), QRect(449, 0, 547, 696));
+}
+
+TEST_F(PrimenjenRasporedTest, TheMaximiseCommandsMaximiseOnlyTheirWindow) {
+    GlavniO->MiximizujRezultatiProracuna->trigger();
+    EXPECT_TRUE(RezultatiO->isMaximized());
+    EXPECT_EQ(RezultatiO->size(), GlavniO->KlijentskaVelicina());
+    EXPECT_FALSE(PodaciO->isMaximized());
+}
+
+}  // namespace
