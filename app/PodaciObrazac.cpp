@@ -87,9 +87,6 @@ TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
       fUsluge(std::move(usluge)) {
     setObjectName(QStringLiteral("PodaciO"));
     setWindowTitle(QStringLiteral("Podaci za proracun"));
-    IscrtajDijagrameZaProgram = [] {
-        if (GrafikO) GrafikO->Povrsina()->update();
-    };
     NapraviKontrole();
     PostaviRedosledTabova();
     setWidget(Klijent);

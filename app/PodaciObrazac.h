@@ -47,8 +47,7 @@ public:
     TekstoviUnosa Tekstovi() const;
     /// The calculation command's drawing step: draws the diagrams into
     /// GrafikO with the target "za program", moving the progress bar to 10,
-    /// 20, 30 and 40. The diagram window wires it; until then it only asks
-    /// GrafikO for a repaint.
+    /// 20, 30 and 40. The diagram window wires it when it is created.
     std::function<void()> IscrtajDijagrameZaProgram;
     /// Moves the progress bar and shows it at once.
     void PostaviNapredak(int polozaj);
