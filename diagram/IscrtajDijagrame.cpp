@@ -80,9 +80,10 @@ void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
     }
     Canvas.Olovka() = {kPlava, stampa ? 4 : 2};
 
-    // Without room for the span (a print width of 400 dots or less) there
+    // Without room for the span (a print width of 400 dots or less), or with
+    // a span whose share per device unit is below the smallest double, there
     // is no scale to draw the content with.
-    if (ulaz.brojSila >= 1 && ulaz.brojSila <= 6 && okvir.Sirina() > 0)
+    if (ulaz.brojSila >= 1 && ulaz.brojSila <= 6 && okvir.Sirina() > 0 && okvir.s != 0)
         NacrtajSadrzaj(Canvas, okvir, TVozNaGredi(zapis, ulaz.brojSila), ulaz.decimalniSeparator,
                        ulaz.napredak);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "FormatBroja.h"
@@ -41,12 +42,23 @@ struct TPosebneTacke {
     }
 };
 
+// 0.2 H device units per unit of the reference value, rounded to a double as
+// the drawing's scales are. A reference near the smallest doubles would
+// overflow the double, so the quotient then stays extended, where it fits; a
+// reference that rounded to zero stands for values that all did, which lie
+// on their line.
+Prosireno Razmera(double H, double referenca) {
+    if (referenca == 0) return 0;
+    const Prosireno k = 0.2L * H / referenca;
+    if (std::fabs(k) > std::numeric_limits<double>::max()) return k;
+    return static_cast<double>(k);
+}
+
 class TCrtac {
 public:
     TCrtac(TPlatno& platno, const TOkvirDijagrama& o, const TVozNaGredi& voz, char sep)
         : c(platno), o(o), voz(voz), zone(voz), tacke(voz, zone), sep(sep),
-          kM(static_cast<double>(0.2L * o.H / zone.Mgov())),
-          kT(static_cast<double>(0.2L * o.H / zone.R)) {}
+          kM(Razmera(o.H, zone.Mgov())), kT(Razmera(o.H, zone.R)) {}
 
     int px(double X) const { return ZaokruziParno(static_cast<Prosireno>(X) / o.s + o.x0); }
     int yM(double X) const { return ZaokruziParno(Prosireno{voz.ExtM(X)} * kM + o.y0); }
@@ -94,15 +106,15 @@ public:
         const Prosireno ispod = o.toff;       // labels below it
         const double Mgov = zone.Mgov();
         const double xgov = zone.xgov();
-        const int yGov = ZaokruziParno(Mgov * static_cast<Prosireno>(kM) + o.y0);
-        Natpis(px(xgov), ZaokruziParno(Mgov * static_cast<Prosireno>(kM) + o.y0 + ispod), Mgov);
+        const int yGov = ZaokruziParno(Mgov * kM + o.y0);
+        Natpis(px(xgov), ZaokruziParno(Mgov * kM + o.y0 + ispod), Mgov);
         Natpis(px(xgov), ZaokruziParno(o.y0 - iznad), xgov);
         Linija(px(xgov), o.y0, px(xgov), yGov);
 
-        const auto visinaT = [&](double V) { return std::fabs(V * static_cast<Prosireno>(kT)); };
+        const auto visinaT = [&](double V) { return std::fabs(V * kT); };
         const double A = voz.MaxT(0);
         Natpis(o.x0, ZaokruziParno(o.y1 - visinaT(A) - iznad), std::fabs(A));
-        Linija(o.x0, o.y1, o.x0, ZaokruziParno(A * static_cast<Prosireno>(kT) + o.y1));
+        Linija(o.x0, o.y1, o.x0, ZaokruziParno(A * kT + o.y1));
         for (const double J : tacke.skokoviMax) {
             const double V = voz.MaxT(J);
             Natpis(px(J), ZaokruziParno(o.y1 - visinaT(V) - iznad), std::fabs(V));
@@ -126,8 +138,8 @@ private:
     const TZoneVoza zone;
     const TPosebneTacke tacke;
     const char sep;
-    const double kM;
-    const double kT;
+    const Prosireno kM;
+    const Prosireno kT;
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -200,6 +202,50 @@ TEST_F(Dijagram, SingleForceHasTheParabolaVertexAndNoThinOrdinates) {
     EXPECT_EQ(krive[325].y2, 195);            // the vertex at L / 2
     EXPECT_EQ(krive[651].y2, 400 - 120);      // maxT begins at -P
     EXPECT_EQ(krive.back().y2, 400 + 120);    // minT ends at +P
+}
+
+// Forces near the smallest doubles: 0.2 H over R or over Mgov overflows a
+// double, and a moment maximum can round to zero altogether.
+struct SlucajMalihSila {
+    const char* sila;
+    const char* raspon;
+    int teme;  // the moment curve at L / 2
+};
+
+void PrintTo(const SlucajMalihSila& s, std::ostream* os) { *os << s.sila << " kN, L = " << s.raspon; }
+
+class MaleSile : public Dijagram, public testing::WithParamInterface<SlucajMalihSila> {};
+
+TEST_P(MaleSile, DrawAsAnyOtherForceWithinThe32BitRange) {
+    ulaz.brojSila = 1;
+    ulaz.tekstovi = Slucaj({GetParam().sila}, {"0"}, GetParam().raspon);
+    NaEkranu(800, 600);
+    const auto ops = NaEkranu(800, 600);
+    for (const TOperacija& o : ops)
+        for (const int k : {o.x1, o.y1, o.x2, o.y2}) {
+            EXPECT_GT(k, std::numeric_limits<std::int32_t>::min());
+            EXPECT_LT(k, std::numeric_limits<std::int32_t>::max());
+        }
+    const auto krive = Linije(ops, kKriva);
+    ASSERT_EQ(krive.size(), 3u * 651);
+    EXPECT_EQ(krive[325].y2, GetParam().teme);
+    EXPECT_EQ(krive[651].y2, 400 - 120);  // maxT begins at -P
+    EXPECT_EQ(krive.back().y2, 400 + 120);  // minT ends at +P
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, MaleSile, testing::Values(
+    SlucajMalihSila{"1e-310", "8", 195},
+    SlucajMalihSila{"1e-320", "1e-10", 75}));  // P L / 4 rounds to 0: the curve on its line
+// clang-format on
+
+TEST_F(Dijagram, ASpanBelowTheSmallestDoublePerColumnDrawsOnlyTheFrame) {
+    ulaz.tekstovi = Slucaj({"206.0", "208.0"}, {"1e-323"}, "1e-322");
+    ulaz.tekstovi.ProizvoljnoX = "0";
+    const auto ops = NaEkranu(800, 600);
+    EXPECT_EQ(Linije(ops, kOsnova).size(), 2u);
+    EXPECT_TRUE(Linije(ops, kKriva).empty());
+    EXPECT_EQ(Tekstovi(ops).size(), 4u);
 }
 
 TEST_F(Dijagram, EqualZoneMaximaLabelTheHigherZone) {
