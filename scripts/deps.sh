@@ -8,6 +8,7 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    fonts-urw-base35
     clang libclang-rt-14-dev
 )
 missing=()
