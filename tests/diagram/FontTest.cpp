@@ -10,6 +10,10 @@ struct SlucajVisine {
     int velicina;
 };
 
+void PrintTo(const SlucajVisine& s, std::ostream* os) {
+    *os << s.piksela << " px at " << s.tacakaPoIncu << " dpi";
+}
+
 class VisinaFontaTest : public testing::TestWithParam<SlucajVisine> {};
 
 TEST_P(VisinaFontaTest, ReportsTheNegativeCellHeightInPoints) {

@@ -276,6 +276,8 @@ struct SlucajBrojaSila {
     std::size_t natpisa;
 };
 
+void PrintTo(const SlucajBrojaSila& s, std::ostream* os) { *os << s.n << " forces"; }
+
 class BrojSilaTest : public Dijagram, public testing::WithParamInterface<SlucajBrojaSila> {};
 
 TEST_P(BrojSilaTest, DrawsTheOrdinatesAndLabelsOfItsForceCount) {

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,8 +22,13 @@ std::string Procitaj(const std::string& putanja) {
     return s.str();
 }
 
+// ctest runs the cases in parallel processes: every file is the process's own.
+std::string Privremena(const std::string& ime) {
+    return testing::TempDir() + std::to_string(getpid()) + '-' + ime;
+}
+
 std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
-    const std::string putanja = testing::TempDir() + ime;
+    const std::string putanja = Privremena(ime);
     std::ofstream(putanja, std::ios::binary) << bajtovi;
     return putanja;
 }
@@ -30,7 +36,7 @@ std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
 // Runs `lastovar-cli dijagram ARGUMENTI` under the C locale (a point as the
 // decimal separator); the arguments are the tests' own, without quotes.
 Ishod Dijagram(const std::string& argumenti) {
-    const std::string greske = testing::TempDir() + "dijagram-greske";
+    const std::string greske = Privremena("dijagram-greske");
     const std::string komanda = "LC_ALL=C '" LASTOVAR_CLI "' dijagram " + argumenti + " 2>'" +
                                 greske + "'";
     FILE* cev = popen(komanda.c_str(), "r");
@@ -39,7 +45,9 @@ Ishod Dijagram(const std::string& argumenti) {
     char bafer[4096];
     for (std::size_t n; (n = std::fread(bafer, 1, sizeof bafer, cev)) > 0;) izlaz.append(bafer, n);
     const int status = pclose(cev);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, izlaz, Procitaj(greske)};
+    const Ishod ishod{WIFEXITED(status) ? WEXITSTATUS(status) : -1, izlaz, Procitaj(greske)};
+    std::remove(greske.c_str());
+    return ishod;
 }
 
 std::string Datoteka(std::string P1, std::string raspon) {
@@ -68,7 +76,9 @@ TEST(KomandaDijagram, DrawsTheScreenAsAfterTheWindowsFirstDrawing) {
 }
 
 TEST(KomandaDijagram, ReadsTheLoadCaseFromAFile) {
-    const Ishod i = Dijagram("--zapis " + Zapisi("d.Lastovar", Datoteka("206.0", "10")));
+    const std::string datoteka = Zapisi("d.Lastovar", Datoteka("206.0", "10"));
+    const Ishod i = Dijagram("--zapis " + datoteka);
+    std::remove(datoteka.c_str());
     ASSERT_EQ(i.kod, 0) << i.greske;
     // a span of 10: zone 2 governs with its vertex at 6.244
     EXPECT_NE(i.izlaz.find(" #FF0000 \"6.244\"\n"), std::string::npos);
@@ -76,11 +86,12 @@ TEST(KomandaDijagram, ReadsTheLoadCaseFromAFile) {
 }
 
 TEST(KomandaDijagram, WritesAPngOfTheGivenSize) {
-    const std::string slika = testing::TempDir() + "dijagram.png";
+    const std::string slika = Privremena("dijagram.png");
     std::remove(slika.c_str());
     const Ishod i = Dijagram("--izlaz " + slika + " --sirina 640 --visina 480");
     ASSERT_EQ(i.kod, 0) << i.greske;
     const std::string png = Procitaj(slika);
+    std::remove(slika.c_str());
     ASSERT_GE(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     // the IHDR width and height, big-endian
@@ -93,6 +104,8 @@ struct SlucajGreske {
     const char* poruka;
 };
 
+void PrintTo(const SlucajGreske& s, std::ostream* os) { *os << '[' << s.argumenti << ']'; }
+
 class GreskaDijagramaTest : public testing::TestWithParam<SlucajGreske> {};
 
 TEST_P(GreskaDijagramaTest, RefusesWithItsExitCode) {
@@ -101,9 +114,13 @@ TEST_P(GreskaDijagramaTest, RefusesWithItsExitCode) {
         const std::size_t i = argumenti.find(oznaka);
         if (i != std::string::npos) argumenti.replace(i, oznaka.size(), datoteka);
     };
-    zameni("NULA", Zapisi("nula.Lastovar", Datoteka("0", "9.0")));
-    zameni("SLOVA", Zapisi("slova.Lastovar", Datoteka("206.0", "abc")));
+    const std::string nula = Zapisi("nula.Lastovar", Datoteka("0", "9.0"));
+    const std::string slova = Zapisi("slova.Lastovar", Datoteka("206.0", "abc"));
+    zameni("NULA", nula);
+    zameni("SLOVA", slova);
     const Ishod i = Dijagram(argumenti);
+    std::remove(nula.c_str());
+    std::remove(slova.c_str());
     EXPECT_EQ(i.kod, GetParam().kod);
     EXPECT_NE(i.greske.find(GetParam().poruka), std::string::npos) << i.greske;
     EXPECT_EQ(i.izlaz, "");

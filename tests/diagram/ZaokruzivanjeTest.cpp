@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <limits>
 
 namespace {
@@ -10,6 +11,12 @@ struct SlucajZaokruzivanja {
     long double vrednost;
     std::int32_t ocekivano;
 };
+
+void PrintTo(const SlucajZaokruzivanja& s, std::ostream* os) {
+    char bafer[32];
+    const auto r = std::to_chars(bafer, bafer + sizeof bafer, static_cast<double>(s.vrednost));
+    os->write(bafer, r.ptr - bafer);
+}
 
 class ZaokruzivanjeTest : public testing::TestWithParam<SlucajZaokruzivanja> {};
 
