@@ -40,14 +40,15 @@ void TQtDatoteke::UpisiBajtove(const QString& putanja, const QByteArray& bajtovi
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw EGreskaDatoteke(EGreskaDatoteke::Vrsta::Otvaranje,
                               Poruka("Datoteka ne moze da se napravi", putanja, f.errorString()));
-    const qint64 upisano = f.write(bajtovi);
-    if (upisano != bajtovi.size()) {
-        const QString razlog = upisano < 0 ? f.errorString()
-                                           : QStringLiteral("upisano je %1 od %2 bajtova")
-                                                 .arg(upisano)
-                                                 .arg(bajtovi.size());
-        throw EGreskaDatoteke(EGreskaDatoteke::Vrsta::Pisanje,
-                              Poruka("Greska pri upisu u datoteku", putanja, razlog));
+    // A short write stops where the disk filled or a size limit cut it;
+    // writing on from there meets the error, so the message gives the
+    // system's reason.
+    for (qint64 upisano = 0; upisano < bajtovi.size();) {
+        const qint64 sada = f.write(bajtovi.constData() + upisano, bajtovi.size() - upisano);
+        if (sada <= 0)
+            throw EGreskaDatoteke(EGreskaDatoteke::Vrsta::Pisanje,
+                                  Poruka("Greska pri upisu u datoteku", putanja, f.errorString()));
+        upisano += sada;
     }
     if (!f.commit())
         throw EGreskaDatoteke(EGreskaDatoteke::Vrsta::Pisanje,
