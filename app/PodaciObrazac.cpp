@@ -177,7 +177,6 @@ void TPodaciO::NapraviKontrole() {
         Image[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         Image[i]->setToolTip(QStringLiteral("Skica grede sa silama"));
         Image[i]->setScaledContents(true);
-        Image[i]->setPixmap(Skica(i + 1));
         Image[i]->setGeometry(QRect(QPoint(10, 20), kSlika));
         Image[i]->hide();
     }
@@ -215,6 +214,8 @@ void TPodaciO::PodesiPolja() {
 void TPodaciO::PrikaziSkicu() {
     int n = SpinEditBrojSila->Vrednost();
     if (n < 1 || n > 6) n = 1;
+    // Decoded when first shown: start-up needs only the two-force sketch.
+    if (Image[n - 1]->pixmap().isNull()) Image[n - 1]->setPixmap(Skica(n));
     for (int i = 0; i < 6; ++i) Image[i]->setVisible(i == n - 1);
     Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kSlika));
 }
