@@ -98,7 +98,7 @@ TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
 void TPodaciO::NapraviKontrole() {
     Klijent = new QWidget;
     Klijent->setObjectName(QStringLiteral("KlijentPodataka"));
-    Klijent->setFixedSize(kKlijent);
+    Klijent->setMinimumSize(kKlijent);
     Klijent->setAutoFillBackground(true);
     QPalette boje = Klijent->palette();
     boje.setColor(QPalette::Window, Qt::white);

@@ -94,7 +94,8 @@ TEST_F(PodaciObrazacTest, EveryControlHasItsPlaceTextAndHint) {
 }
 
 TEST_F(PodaciObrazacTest, StartsUnlockedForTwoForcesWithTheirSketch) {
-    EXPECT_EQ(PodaciO->Klijent->size(), QSize(441, 401));
+    EXPECT_EQ(PodaciO->Klijent->minimumSize(), QSize(441, 401));
+    EXPECT_EQ(PodaciO->Klijent->geometry(), PodaciO->contentsRect());
     const std::vector<QWidget*> u = Unosi();
     const std::vector<bool> omoguceno = {true, true,  true,  false, false, false, false, false,
                                          false, false, false, true,  true,  true,  true};
