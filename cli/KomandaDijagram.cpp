@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
 

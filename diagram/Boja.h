@@ -14,4 +14,3 @@ struct TBoja {
 inline constexpr TBoja kCrna{0, 0, 0};
 inline constexpr TBoja kPlava{0, 0, 255};
 inline constexpr TBoja kCrvena{255, 0, 0};
-inline constexpr TBoja kBela{255, 255, 255};
