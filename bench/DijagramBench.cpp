@@ -48,11 +48,16 @@ void Zapis(benchmark::State& state) {
     const TUlazDijagrama ulaz = SestSila();
     const auto W = static_cast<std::int32_t>(state.range(0));
     const auto H = static_cast<std::int32_t>(state.range(1));
+    std::size_t operacija = 0;
     for (auto _ : state) {
         TPlatnoZapis platno(FontProzoraDijagrama());
         IscrtajDijagrame(platno, W, H, kZaProgram, {platno, W, H}, ulaz);
         benchmark::DoNotOptimize(platno.Operacije().data());
+        operacija = platno.Operacije().size();
     }
+    // what the recording keeps: operations and their bytes
+    state.counters["operacija"] = static_cast<double>(operacija);
+    state.counters["bajtova"] = static_cast<double>(operacija * sizeof(TOperacija));
 }
 
 BENCHMARK(Ekran)->Name("Screen/6 forces/1920x1080/image")->Unit(benchmark::kMillisecond);
