@@ -114,6 +114,13 @@ TEST_F(PodaciObrazacTest, StartsUnlockedForTwoForcesWithTheirSketch) {
     EXPECT_EQ(PodaciO->btnProracun->font().pixelSize(), 13);
     EXPECT_EQ(PodaciO->Klijent->palette().color(QPalette::Window), QColor(Qt::white));
     for (const QWidget* e : u) EXPECT_TRUE(e->font().bold());
+    int polja = 0;
+    for (const QLineEdit* l : PodaciO->findChildren<QLineEdit*>())
+        if (const auto* e = dynamic_cast<const TEdit*>(l)) {
+            EXPECT_EQ(e->NajvecaDuzina(), 5) << e->objectName().toStdString();
+            ++polja;
+        }
+    EXPECT_EQ(polja, 13);
     EXPECT_FALSE(PodaciO->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(PodaciO->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
