@@ -13,6 +13,9 @@
 
 #include "Fontovi.h"
 #include "GrafikObrazac.h"
+#include "KomandeDatoteke.h"
+#include "KomandeIzvoza.h"
+#include "KomandeStampe.h"
 #include "OProgramu.h"
 #include "PodaciObrazac.h"
 #include "PrijavaGreske.h"
@@ -90,6 +93,15 @@ void TGlavniO::NapraviMeni() {
     Pomoc = Meni(GlavniMeni, "Pomoc", "Pomoc");
     Oprogramu = Stavka(Pomoc, "Oprogramu", "O programu...");
 
+    Povezi(Otvori, &TGlavniO::OtvoriClick);
+    Povezi(Snimi, &TGlavniO::SnimiClick);
+    Povezi(Snimikao, &TGlavniO::SnimikaoClick);
+    Povezi(txt, &TGlavniO::txtClick);
+    Povezi(doc, &TGlavniO::docClick);
+    Povezi(xls, &TGlavniO::xlsClick);
+    Povezi(Snimiskicugrede1, &TGlavniO::Snimiskicugrede1Click);
+    Povezi(Podesavanjeparametarastampe1, &TGlavniO::Podesavanjeparametarastampe1Click);
+    Povezi(Snimigrafik1, &TGlavniO::Snimigrafik1Click);
     Povezi(Izlaz, &TGlavniO::IzlazClick);
     Povezi(Proracun, &TGlavniO::ProracunClick);
     Povezi(Podesistandardniraspored, &TGlavniO::PodesistandardnirasporedClick);
@@ -140,6 +152,41 @@ void TGlavniO::closeEvent(QCloseEvent* dogadjaj) {
         dogadjaj->ignore();
     }
 }
+
+void TGlavniO::OtvoriClick() { OtvoriPodatke(*this); }
+
+void TGlavniO::SnimiClick() {
+    if (ImeDatoteke.isEmpty())
+        SnimiPodatkeKao();
+    else
+        SnimiPodatke(ImeDatoteke);
+}
+
+void TGlavniO::SnimikaoClick() { SnimiPodatkeKao(); }
+
+void TGlavniO::UcitajPodatke(const QString& putanja) {
+    ::UcitajPodatke(*PodaciO, *fUsluge.Datoteke, putanja);
+}
+
+bool TGlavniO::SnimiPodatke(const QString& putanja) {
+    return ::SnimiPodatke(*PodaciO, fUsluge, putanja);
+}
+
+void TGlavniO::SnimiPodatkeKao() { ::SnimiPodatkeKao(*this); }
+
+void TGlavniO::txtClick() { SnimiRezultate(QStringLiteral("txt")); }
+
+void TGlavniO::docClick() { SnimiRezultate(QStringLiteral("doc")); }
+
+void TGlavniO::xlsClick() { SnimiRezultate(QStringLiteral("xls")); }
+
+void TGlavniO::SnimiRezultate(const QString& ekstenzija) { ::SnimiRezultate(*this, ekstenzija); }
+
+void TGlavniO::Snimiskicugrede1Click() { SnimiSkicuGrede(*this); }
+
+void TGlavniO::Podesavanjeparametarastampe1Click() { PodesiParametreStampe(*this); }
+
+void TGlavniO::Snimigrafik1Click() { StampajGrafik(*this); }
 
 void TGlavniO::ProracunClick() {
     StandardniRaspored();

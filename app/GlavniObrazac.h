@@ -25,6 +25,21 @@ public:
     void DodajProzor(QMdiSubWindow* prozor);
     const TUsluge& Usluge() const { return fUsluge; }
 
+    void OtvoriClick();
+    void SnimiClick();
+    void SnimikaoClick();
+    /// Reads the data file into the input form; raises the failure.
+    void UcitajPodatke(const QString& putanja);
+    /// Writes the data file, reporting its own failure; true when written.
+    bool SnimiPodatke(const QString& putanja);
+    void SnimiPodatkeKao();
+    void txtClick();
+    void docClick();
+    void xlsClick();
+    void SnimiRezultate(const QString& ekstenzija);
+    void Snimiskicugrede1Click();
+    void Podesavanjeparametarastampe1Click();
+    void Snimigrafik1Click();
     void IzlazClick();
     void ProracunClick();
     void PodesistandardnirasporedClick();

@@ -59,9 +59,9 @@ void TGrafikO::NacrtajAkoJeZakljucano() {
     try {
         IscrtajDijagrame(Platno(), fPovrsina->width(), fPovrsina->height(), kZaProgram);
     } catch (const std::exception&) {
-        // A paint or resize is no command to report to: a load case that no
-        // longer converts (a data file opened while locked) leaves the
-        // window as the drawing cleared it, white.
+        // A paint or resize is no command to report to. The load case is
+        // the one checked when the form locked, so this is no input fault;
+        // the window stays as the drawing cleared it, white.
     }
 }
 
@@ -90,8 +90,8 @@ bool TGrafikO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
 void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                       std::string_view Target) {
     TUlazDijagrama ulaz;
-    ulaz.tekstovi = PodaciO->Tekstovi();
-    ulaz.brojSila = PodaciO->SpinEditBrojSila->Vrednost();
+    ulaz.tekstovi = PodaciO->TekstoviCrteza();
+    ulaz.brojSila = PodaciO->BrojSilaCrteza();
     ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
     ulaz.fontStampe = FontStampe(GlavniO->FontDialog1, GlavniO->logicalDpiY());
     ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;

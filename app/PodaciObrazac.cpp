@@ -224,6 +224,7 @@ bool TPodaciO::Zakljucano() const { return btnProracun->text() == QLatin1String(
 
 void TPodaciO::PromeniZakljucavanje() {
     if (!Zakljucano()) {
+        fProvereno = TProvereniUnos{Tekstovi(), SpinEditBrojSila->Vrednost()};
         btnProracun->setText(QString::fromLatin1(kNatpisOtkljucaj));
         const std::initializer_list<QWidget*> redom = {
             txtP[0], txtRastojanje[0], txtP[1], txtRastojanje[1], txtP[2],
@@ -233,6 +234,7 @@ void TPodaciO::PromeniZakljucavanje() {
             w->setEnabled(false);
         return;
     }
+    fProvereno.reset();
     btnProracun->setText(QString::fromLatin1(kNatpisProracun));
     RezultatiO->ObrisiIzvestaj();
     PodesiPolja();
@@ -250,6 +252,14 @@ TekstoviUnosa TPodaciO::Tekstovi() const {
     t.Raspon = txtRaspon->text().toStdString();
     t.BrojPreseka = SpinEditBrojPreseka->Tekst().toStdString();
     return t;
+}
+
+TekstoviUnosa TPodaciO::TekstoviCrteza() const {
+    return Zakljucano() && fProvereno ? fProvereno->tekstovi : Tekstovi();
+}
+
+int TPodaciO::BrojSilaCrteza() const {
+    return Zakljucano() && fProvereno ? fProvereno->brojSila : SpinEditBrojSila->Vrednost();
 }
 
 bool TPodaciO::ProveraTipa() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "PodProzor.h"
 #include "ProvereUnosa.h"
@@ -45,6 +46,11 @@ public:
 
     /// The input texts as the checks and the run read them.
     TekstoviUnosa Tekstovi() const;
+    /// What the diagrams are drawn from: while locked, the texts and force
+    /// count checked when the form locked, so that a data file opened in
+    /// the meantime changes neither the diagram nor its print.
+    TekstoviUnosa TekstoviCrteza() const;
+    int BrojSilaCrteza() const;
     /// The calculation command's drawing step: draws the diagrams into
     /// GrafikO with the target "za program", moving the progress bar to 10,
     /// 20, 30 and 40. The diagram window wires it when it is created.
@@ -81,6 +87,11 @@ private:
     char Separator() const { return fUsluge.Separator(); }
 
     TUsluge fUsluge;
+    struct TProvereniUnos {
+        TekstoviUnosa tekstovi;
+        int brojSila;
+    };
+    std::optional<TProvereniUnos> fProvereno;
 };
 
 extern TPodaciO* PodaciO;

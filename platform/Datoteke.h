@@ -5,13 +5,15 @@
 #include <QStringList>
 
 /// Text files in the 8-bit character set, lines ended by CR LF, and raw
-/// bytes. Every call opens and closes its file; failures throw EGreskaDatoteke.
+/// bytes. Every call opens and closes its file; failures throw EGreskaFajla.
 class TDatoteke {
 public:
     virtual ~TDatoteke() = default;
 
     /// The lines of a text file, each up to its CR LF or LF.
     virtual QStringList CitajLinije(const QString& putanja) = 0;
+    /// The whole file as it is stored.
+    virtual QByteArray CitajBajtove(const QString& putanja) = 0;
     /// Creates or replaces the file with the lines, each followed by CR LF.
     /// A failed write leaves the file that was there untouched.
     virtual void UpisiLinije(const QString& putanja, const QStringList& linije) = 0;

@@ -7,6 +7,7 @@
 class TQtDatoteke final : public TDatoteke {
 public:
     QStringList CitajLinije(const QString& putanja) override;
+    QByteArray CitajBajtove(const QString& putanja) override;
     void UpisiLinije(const QString& putanja, const QStringList& linije) override;
     void UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) override;
 };

@@ -1,14 +1,14 @@
-#include "QtDatoteke.h"
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QTemporaryDir>
-#include <QDir>
 #include <csignal>
-#include <sys/resource.h>
-#include <gtest/gtest.h>
 
-#include "GreskaDatoteke.h"
+#include "GreskaFajla.h"
+#include "QtDatoteke.h"
 #include "TekstLinija.h"
 
 namespace {
@@ -63,8 +63,8 @@ TEST_F(QtDatotekeTest, AMissingFileFailsToOpenAndNamesThePath) {
     try {
         datoteke.CitajLinije(Putanja("nema.Lastovar"));
         FAIL() << "no failure";
-    } catch (const EGreskaDatoteke& e) {
-        EXPECT_EQ(e.vrsta(), EGreskaDatoteke::Vrsta::Otvaranje);
+    } catch (const EGreskaFajla& e) {
+        EXPECT_EQ(e.vrsta(), EGreskaFajla::Vrsta::Otvaranje);
         EXPECT_NE(std::string(e.what()).find("nema.Lastovar"), std::string::npos);
     }
 }
@@ -90,14 +90,14 @@ TEST_F(QtDatotekeTest, AFailedSaveLeavesTheOldFileIntact) {
     datoteke.UpisiLinije(putanja, {"stari"});
     {
         const OgranicenaVelicina ogranicenje(1024);
-        EXPECT_THROW(datoteke.UpisiLinije(putanja, {QString(4096, u'x')}), EGreskaDatoteke);
+        EXPECT_THROW(datoteke.UpisiLinije(putanja, {QString(4096, u'x')}), EGreskaFajla);
     }
     EXPECT_EQ(Procitaj(putanja), QByteArray("stari\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"stari.txt"});
 }
 
 TEST_F(QtDatotekeTest, SavingIntoAMissingFolderFails) {
-    EXPECT_THROW(datoteke.UpisiLinije(Putanja("nema/a.txt"), {"x"}), EGreskaDatoteke);
+    EXPECT_THROW(datoteke.UpisiLinije(Putanja("nema/a.txt"), {"x"}), EGreskaFajla);
 }
 
 }  // namespace

@@ -5,16 +5,20 @@
 void TSkriptovaneDatoteke::MozdaGreska(const QString& putanja) const {
     const auto g = Greske.find(putanja);
     if (g != Greske.end())
-        throw EGreskaDatoteke(g->second, "scripted failure: " + putanja.toStdString());
+        throw EGreskaFajla(g->second, "scripted failure: " + putanja.toStdString());
 }
 
 QStringList TSkriptovaneDatoteke::CitajLinije(const QString& putanja) {
+    return RazdeliLinije(CitajBajtove(putanja));
+}
+
+QByteArray TSkriptovaneDatoteke::CitajBajtove(const QString& putanja) {
     MozdaGreska(putanja);
     const auto s = Sadrzaj.find(putanja);
     if (s == Sadrzaj.end())
-        throw EGreskaDatoteke(EGreskaDatoteke::Vrsta::Otvaranje,
-                              "no such file: " + putanja.toStdString());
-    return RazdeliLinije(s->second);
+        throw EGreskaFajla(EGreskaFajla::Vrsta::Otvaranje,
+                           "no such file: " + putanja.toStdString());
+    return s->second;
 }
 
 void TSkriptovaneDatoteke::UpisiLinije(const QString& putanja, const QStringList& linije) {

@@ -5,18 +5,19 @@
 #include <map>
 
 #include "Datoteke.h"
-#include "GreskaDatoteke.h"
+#include "GreskaFajla.h"
 
 /// Files held in memory for tests; a path in Greske fails with that kind
 /// and its own message.
 class TSkriptovaneDatoteke final : public TDatoteke {
 public:
     QStringList CitajLinije(const QString& putanja) override;
+    QByteArray CitajBajtove(const QString& putanja) override;
     void UpisiLinije(const QString& putanja, const QStringList& linije) override;
     void UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) override;
 
     std::map<QString, QByteArray> Sadrzaj;
-    std::map<QString, EGreskaDatoteke::Vrsta> Greske;
+    std::map<QString, EGreskaFajla::Vrsta> Greske;
 
 private:
     void MozdaGreska(const QString& putanja) const;

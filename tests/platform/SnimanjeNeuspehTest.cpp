@@ -15,7 +15,7 @@
 #include <cstring>
 #include <optional>
 
-#include "GreskaDatoteke.h"
+#include "GreskaFajla.h"
 #include "QtDatoteke.h"
 
 namespace {
@@ -89,12 +89,12 @@ protected:
     }
 
     // Saves the new lines with the fault in force; the message of the failure.
-    std::optional<EGreskaDatoteke> Snimi(Kvar kvar) {
+    std::optional<EGreskaFajla> Snimi(Kvar kvar) {
         const QStringList nove(64, QString(1000, u'x'));
-        const auto pokusaj = [&]() -> std::optional<EGreskaDatoteke> {
+        const auto pokusaj = [&]() -> std::optional<EGreskaFajla> {
             try {
                 datoteke.UpisiLinije(putanja, nove);
-            } catch (const EGreskaDatoteke& e) {
+            } catch (const EGreskaFajla& e) {
                 return e;
             }
             return std::nullopt;
@@ -127,7 +127,7 @@ protected:
 };
 
 TEST_P(SnimanjeNeuspeh, LeavesThePreviousFileAsItWas) {
-    const std::optional<EGreskaDatoteke> greska = Snimi(GetParam().kvar);
+    const std::optional<EGreskaFajla> greska = Snimi(GetParam().kvar);
     ASSERT_TRUE(greska.has_value()) << "the save did not fail";
     const std::string poruka = greska->what();
     EXPECT_NE(poruka.find(QDir::toNativeSeparators(putanja).toStdString()), std::string::npos)
