@@ -13,13 +13,14 @@ const QString kPdf = QStringLiteral("PDF:");
 
 }  // namespace
 
-TQtStampanje::TQtStampanje() : fStampac(QPrinterInfo::defaultPrinterName()) {}
-
 QStringList TQtStampanje::Stampaci() { return QPrinterInfo::availablePrinterNames(); }
 
 QString TQtStampanje::TrenutniStampac() {
-    if (fStampac.isEmpty()) throw EGreskaStampe(kNemaStampaca);
-    return fStampac;
+    // Asked for when first needed: the query loads the print system's plugin,
+    // which start-up need not wait for.
+    if (!fStampac) fStampac = QPrinterInfo::defaultPrinterName();
+    if (fStampac->isEmpty()) throw EGreskaStampe(kNemaStampaca);
+    return *fStampac;
 }
 
 void TQtStampanje::Postavi(const TPodesavanjeStrane& strana) {
@@ -29,11 +30,11 @@ void TQtStampanje::Postavi(const TPodesavanjeStrane& strana) {
 
 void TQtStampanje::PripremiStampac() {
     fPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (fStampac.startsWith(kPdf)) {
+    if (fStampac->startsWith(kPdf)) {
         fPrinter->setOutputFormat(QPrinter::PdfFormat);
-        fPrinter->setOutputFileName(fStampac.mid(kPdf.size()));
+        fPrinter->setOutputFileName(fStampac->mid(kPdf.size()));
     } else {
-        fPrinter->setPrinterName(fStampac);
+        fPrinter->setPrinterName(*fStampac);
     }
     const QSizeF papirMm(fStrana.SirinaPapira / 100.0, fStrana.VisinaPapira / 100.0);
     fPrinter->setPageLayout(QPageLayout(QPageSize(papirMm, QPageSize::Millimeter),

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
+#include <optional>
 
 #include "Stampanje.h"
 
@@ -10,8 +11,6 @@
 /// PDF file when the current printer is set to "PDF:<path>".
 class TQtStampanje final : public TStampanje {
 public:
-    TQtStampanje();
-
     QStringList Stampaci() override;
     QString TrenutniStampac() override;
     void Postavi(const TPodesavanjeStrane& strana) override;
@@ -23,7 +22,7 @@ public:
 private:
     void PripremiStampac();
 
-    QString fStampac;
+    std::optional<QString> fStampac;  // the system default until asked for
     TPodesavanjeStrane fStrana;
     std::unique_ptr<QPrinter> fPrinter;
     std::unique_ptr<QPainter> fPlatno;
