@@ -1,23 +1,18 @@
 #include <QGuiApplication>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 
-#include "DatotekaLastovar.h"
 #include "IscrtajDijagrame.h"
 #include "Komande.h"
 #include "Konverzija.h"
 #include "PlatnoDatoteke.h"
 #include "PlatnoZapis.h"
-#include "ProvereUnosa.h"
 #include "RegionalniSeparator.h"
+#include "UcitavanjeSlucaja.h"
 
 namespace {
 
-constexpr int kIzlazDatoteka = 1;
-constexpr int kIzlazPodaci = 2;
 constexpr std::int32_t kNajvecaSirinaZapisa = 100000;
 constexpr std::int32_t kNajvecaSirinaSlike = 10000;
 
@@ -86,14 +81,6 @@ std::optional<int> ProcitajOpcije(std::span<const std::string_view> argumenti, O
     return std::nullopt;
 }
 
-std::optional<std::string> ProcitajBajtove(const std::string& putanja) {
-    std::ifstream ulaz(putanja, std::ios::binary);
-    if (!ulaz) return std::nullopt;
-    std::string bajtovi((std::istreambuf_iterator<char>(ulaz)), std::istreambuf_iterator<char>());
-    if (ulaz.bad()) return std::nullopt;
-    return bajtovi;
-}
-
 // The caption font that every drawing leaves on the window's canvas: the
 // picture is drawn as every drawing after a window's first one.
 TFont FontPosleCrtanja() {
@@ -110,32 +97,12 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
     if (const auto greska = ProcitajOpcije(argumenti, o)) return *greska;
 
     TUlazDijagrama ulaz;
-    if (o.datoteka) {
-        const std::optional<std::string> bajtovi = ProcitajBajtove(*o.datoteka);
-        if (!bajtovi) {
-            std::cerr << kPorukaOtvaranja << "\n";
-            return kIzlazDatoteka;
-        }
-        try {
-            const SadrzajDatoteke slucaj = ProcitajDatoteku(*bajtovi);
-            ulaz.tekstovi = slucaj.Tekstovi;
-            ulaz.brojSila = slucaj.BrojSila;
-        } catch (const EGreskaDatoteke& e) {
-            std::cerr << e.what() << "\n";
-            return kIzlazDatoteka;
-        }
-    }
     ulaz.decimalniSeparator = RegionalniSeparator();
-
-    const auto prikazi = [](std::string_view poruka) { std::cerr << poruka << "\n"; };
-    const auto nistaZaBrisanje = [] {};
-    if (!ProveraTipa(ulaz.tekstovi, ulaz.decimalniSeparator, prikazi, nistaZaBrisanje))
-        return kIzlazPodaci;
-    if (!ProveraVrednosti(ulaz.tekstovi, ulaz.brojSila, ulaz.decimalniSeparator,
-                          nistaZaBrisanje)) {
-        prikazi(kPorukaVrednosti);
-        return kIzlazPodaci;
-    }
+    SadrzajDatoteke slucaj;
+    if (const auto greska = UcitajSlucaj(o.datoteka, ulaz.decimalniSeparator, slucaj))
+        return *greska;
+    ulaz.tekstovi = slucaj.Tekstovi;
+    ulaz.brojSila = slucaj.BrojSila;
 
     // The picture stands for the diagram window's client area.
     const std::string_view cilj = o.stampa ? kZaStampac : kZaProgram;

@@ -1,40 +1,11 @@
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "DatotekaLastovar.h"
 #include "IzvestajLastovar.h"
 #include "Komande.h"
-#include "Konverzija.h"
-#include "ProvereUnosa.h"
 #include "RegionalniSeparator.h"
-
-namespace {
-
-constexpr int kIzlazDatoteka = 1;
-constexpr int kIzlazPodaci = 2;
-
-// The input form right after start: its default texts, two forces.
-SadrzajDatoteke PodrazumevaniSlucaj() {
-    TekstoviUnosa t = PodrazumevaniTekstovi();
-    const std::int32_t preseka = TekstUCeoBroj(t.BrojPreseka);
-    return SadrzajDatoteke{std::move(t), 2, preseka};
-}
-
-std::optional<std::string> ProcitajBajtove(const std::string& putanja) {
-    std::ifstream ulaz(putanja, std::ios::binary);
-    if (!ulaz) return std::nullopt;
-    std::string bajtovi;
-    char bafer[4096];
-    while (ulaz.read(bafer, sizeof bafer) || ulaz.gcount() > 0)
-        bajtovi.append(bafer, static_cast<std::size_t>(ulaz.gcount()));
-    // A directory opens but fails at the first read.
-    if (ulaz.bad()) return std::nullopt;
-    return bajtovi;
-}
-
-}  // namespace
+#include "UcitavanjeSlucaja.h"
 
 int KomandaIzvestaj(std::span<const std::string_view> argumenti) {
     bool crlf = false;
@@ -56,29 +27,9 @@ int KomandaIzvestaj(std::span<const std::string_view> argumenti) {
         }
     }
 
-    SadrzajDatoteke slucaj = PodrazumevaniSlucaj();
-    if (putanja) {
-        const std::optional<std::string> bajtovi = ProcitajBajtove(*putanja);
-        if (!bajtovi) {
-            std::cerr << kPorukaOtvaranja << "\n";
-            return kIzlazDatoteka;
-        }
-        try {
-            slucaj = ProcitajDatoteku(*bajtovi);
-        } catch (const EGreskaDatoteke& e) {
-            std::cerr << e.what() << "\n";
-            return kIzlazDatoteka;
-        }
-    }
-
     const char sep = RegionalniSeparator();
-    const auto prikazi = [](std::string_view poruka) { std::cerr << poruka << "\n"; };
-    const auto nistaZaBrisanje = [] {};
-    if (!ProveraTipa(slucaj.Tekstovi, sep, prikazi, nistaZaBrisanje)) return kIzlazPodaci;
-    if (!ProveraVrednosti(slucaj.Tekstovi, slucaj.BrojSila, sep, nistaZaBrisanje)) {
-        prikazi(kPorukaVrednosti);
-        return kIzlazPodaci;
-    }
+    SadrzajDatoteke slucaj;
+    if (const auto greska = UcitajSlucaj(putanja, sep, slucaj)) return *greska;
 
     const IzvestajLastovar izvestaj =
         SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep);

@@ -16,3 +16,7 @@ int KomandaIzvestaj(std::span<const std::string_view> argumenti);
 /// `dijagram [FILE.Lastovar] (--zapis | --izlaz OUT) [--sirina W] [--visina H]
 /// [--stampa]`: the envelope diagrams of a load case as a trace or a picture.
 int KomandaDijagram(std::span<const std::string_view> argumenti);
+
+/// `tacno [FILE.Lastovar] [--oba-smera]`: the classical envelope beside the
+/// exact one at the report's sections.
+int KomandaTacno(std::span<const std::string_view> argumenti);

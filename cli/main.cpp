@@ -44,6 +44,18 @@ constexpr Komanda kKomande[] = {
      "      nastavku imena (W, H od 1 do 10000).\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
+    {"tacno", &KomandaTacno,
+     "  tacno [DATOTEKA.Lastovar] [--oba-smera]\n"
+     "      Uporedjuje klasicni proracun sa tacnom anvelopom (svi polozaji voza,\n"
+     "      sile van raspona ne nose nista) u zadatom broju preseka: klasicno i\n"
+     "      tacno extM, maxT i minT, manjak klasicnog u procentima tacnog i\n"
+     "      kritican polozaj (gde stoji P1 i koja sila je na preseku), pa najveci\n"
+     "      manjak svake velicine i njegov presek. Sa --oba-smera voz prelazi i\n"
+     "      kao Pn..P1, a uz polozaj stoji i smer voza. Za slucaj opterecenja iz\n"
+     "      datoteke ili, bez nje, za podrazumevane podatke forme. Brojevi\n"
+     "      koriste regionalni decimalni separator.\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
+     "      proracun nisu ispravni.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {

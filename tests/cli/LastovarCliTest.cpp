@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -166,6 +167,17 @@ TEST_P(NeispravnaDatoteka, GivesItsMessageAndExitCode) {
     EXPECT_EQ(i.izlaz, "");
 }
 
+TEST_P(NeispravnaDatoteka, TacnoGivesTheSameMessageAndExitCode) {
+    const SlucajGreske& s = GetParam();
+    const std::string putanja = s.bajtovi.empty()
+                                    ? Privremena("nema-je.Lastovar")
+                                    : Zapisi(std::string(s.opis) + "-tacno.Lastovar", s.bajtovi);
+    const Ishod i = Pokreni({"tacno", putanja});
+    EXPECT_EQ(i.kod, s.kod);
+    EXPECT_EQ(i.greske, std::string(s.poruka) + "\n");
+    EXPECT_EQ(i.izlaz, "");
+}
+
 const std::vector<std::string> kDvanaestLinija(kDveSile.begin(), kDveSile.begin() + 12);
 
 // clang-format off
@@ -186,6 +198,82 @@ TEST(LastovarCli, ADirectoryCannotBeRead) {
     EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\n");
 }
 
+std::vector<std::string> Linije(const std::string& tekst) {
+    std::vector<std::string> linije;
+    std::istringstream ulaz(tekst);
+    for (std::string l; std::getline(ulaz, l);) linije.push_back(l);
+    return linije;
+}
+
+bool Sadrzi(const std::vector<std::string>& linije, const std::string& linija) {
+    return std::find(linije.begin(), linije.end(), linija) != linije.end();
+}
+
+// The defaults (206 and 208 kN 5 m apart on 9 m): at midspan P2 alone gives
+// 468 kNm where the classical method puts P1 on the section.
+TEST(LastovarCliTacno, DefaultsShowTheMidspanShortfall) {
+    const Ishod i = Pokreni({"tacno"});
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    EXPECT_EQ(i.greske, "");
+    const std::vector<std::string> l = Linije(i.izlaz);
+    // Head, the eleven sections x = 0 .. L of a blank, x and three
+    // quantities each, then the tail.
+    ASSERT_EQ(l.size(), 5u + 11 * 5 + 5);
+    EXPECT_EQ(l[0], "TACNA ANVELOPA");
+    EXPECT_EQ(l[6], "x = 0 [m]");
+    const auto x45 = std::find(l.begin(), l.end(), "x = 4.5 [m]");
+    ASSERT_NE(x45, l.end());
+    EXPECT_EQ(x45[1],
+              "extM: klasicno = 416.5 [kNm], tacno = 468 [kNm], manjak = 11.0042735042735 [%], "
+              "P1 na -0.5 [m], P2 na preseku");
+    EXPECT_EQ(l[l.size() - 4], "Najveci manjak:");
+    EXPECT_EQ(l[l.size() - 3], "extM: 11.0042735042735 [%] u preseku x = 4.5 [m]");
+    EXPECT_EQ(l.back(), "minT: nema manjka");
+    EXPECT_EQ(i.izlaz.find("voz "), std::string::npos);
+}
+
+// A light force ahead of a heavy one: the heavy force leading onto the
+// section, as the train P2..P1 brings it, gives shears no position of P1..P2
+// reaches.
+TEST(LastovarCliTacno, BothDirectionsNameTheOrientation) {
+    std::vector<std::string> linije = kDveSile;
+    linije[0] = "1";
+    linije[1] = "100";
+    linije[6] = "4";
+    const std::string putanja = Zapisi("oba.Lastovar", Datoteka(linije));
+    const Ishod napred = Pokreni({"tacno", putanja});
+    const Ishod oba = Pokreni({"tacno", "--oba-smera", putanja});
+    ASSERT_EQ(napred.kod, 0) << napred.greske;
+    ASSERT_EQ(oba.kod, 0) << oba.greske;
+    const std::vector<std::string> a = Linije(napred.izlaz);
+    const std::vector<std::string> b = Linije(oba.izlaz);
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_EQ(b[3], "Voz: P1..P2 ili P2..P1");
+    EXPECT_NE(oba.izlaz.find(", voz P2..P1"), std::string::npos) << oba.izlaz;
+    // The classical column does not depend on the direction.
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        const std::size_t kraj = a[k].find(", tacno = ");
+        if (kraj != std::string::npos) {
+            EXPECT_EQ(b[k].substr(0, kraj), a[k].substr(0, kraj));
+        }
+    }
+}
+
+TEST(LastovarCliTacno, FollowsTheRegionalSeparator) {
+    std::vector<std::string> linije = kDveSile;
+    linije[6] = "2,5";
+    linije[12] = "2,5";
+    const Ishod i = Pokreni({"tacno", Zapisi("tacno-zarez.Lastovar", Datoteka(linije))},
+                            "de_DE.UTF-8");
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    const std::vector<std::string> l = Linije(i.izlaz);
+    EXPECT_TRUE(Sadrzi(l, "x = 2 [m]")) << i.izlaz;
+    EXPECT_TRUE(Sadrzi(l, "maxT: klasicno = 17,5 [kN], tacno = 17,5 [kN], manjak = 0 [%], "
+                          "P1 na 0 [m], P1 na preseku"))
+        << i.izlaz;
+    EXPECT_EQ(i.izlaz.find("5."), std::string::npos);
+}
+
 TEST(LastovarCli, HelpAndMisuse) {
     const Ishod pomoc = Pokreni({"--help"});
     EXPECT_EQ(pomoc.kod, 0);
@@ -194,8 +282,13 @@ TEST(LastovarCli, HelpAndMisuse) {
     EXPECT_EQ(pomocKomande.kod, 0);
     EXPECT_TRUE(pomocKomande.izlaz.starts_with("  izvestaj ")) << pomocKomande.izlaz;
 
+    const Ishod pomocTacno = Pokreni({"tacno", "--help"});
+    EXPECT_EQ(pomocTacno.kod, 0);
+    EXPECT_TRUE(pomocTacno.izlaz.starts_with("  tacno [DATOTEKA.Lastovar] [--oba-smera]\n"));
+
     for (const std::vector<std::string>& pogresno :
-         {std::vector<std::string>{}, {"nepostojeca"}, {"izvestaj", "--lf"}, {"izvestaj", "a", "b"}}) {
+         {std::vector<std::string>{}, {"nepostojeca"}, {"izvestaj", "--lf"}, {"izvestaj", "a", "b"},
+          {"tacno", "--oba"}, {"tacno", "a", "b"}}) {
         const Ishod i = Pokreni(pogresno);
         EXPECT_EQ(i.kod, 64) << testing::PrintToString(pogresno);
         EXPECT_EQ(i.izlaz, "");

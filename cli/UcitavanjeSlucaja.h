@@ -1,0 +1,21 @@
+#pragma once
+
+// The load case a subcommand works on, read and checked as "Proracun" checks
+// the input form, with the same messages and exit codes for every command.
+
+#include <optional>
+#include <string>
+
+#include "DatotekaLastovar.h"
+
+/// Exit code of a file that cannot be opened, read or converted.
+inline constexpr int kIzlazDatoteka = 1;
+/// Exit code of texts that are not numbers or values that form no load case.
+inline constexpr int kIzlazPodaci = 2;
+
+/// Reads the data file at `putanja` into `slucaj`, or without one the input
+/// form's defaults (two forces), then runs both checks. On a failure the
+/// message is on standard error, `slucaj` may be partly set, and the answer
+/// is the exit code.
+std::optional<int> UcitajSlucaj(const std::optional<std::string>& putanja,
+                                char decimalniSeparator, SadrzajDatoteke& slucaj);

@@ -1,0 +1,80 @@
+#include "IzvestajTacneAnvelope.h"
+
+#include <optional>
+#include <string_view>
+
+#include "FormatBroja.h"
+#include "Linija.h"
+#include "PoredjenjeAnvelopa.h"
+
+namespace {
+
+std::string Voz(std::int32_t brojSila, bool obrnut) {
+    const std::string prva = "P" + std::to_string(obrnut ? brojSila : 1);
+    const std::string poslednja = "P" + std::to_string(obrnut ? 1 : brojSila);
+    return prva + ".." + poslednja;
+}
+
+class TPisac {
+public:
+    TPisac(std::int32_t brojSila, char sep, TSmerVoza smer)
+        : fBrojSila(brojSila), fSep(sep), fSmer(smer) {}
+
+    std::string B(long double v) const { return FormatBroja(v, fSep); }
+
+    std::string Velicina(std::string_view ime, std::string_view jedinica,
+                         const TPoredjenje& p) const {
+        const TKriticniPolozaj& k = p.Tacno.Polozaj;
+        std::string linija = Linija({ime, ": klasicno = ", B(p.Klasicno), " [", jedinica,
+                                     "], tacno = ", B(p.Tacno.Vrednost), " [", jedinica,
+                                     "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ",
+                                     B(k.PolozajP1), " [m], P", std::to_string(k.Sila),
+                                     " na preseku"});
+        if (fSmer == TSmerVoza::Oba) linija += ", voz " + Voz(fBrojSila, k.Obrnut);
+        return linija;
+    }
+
+    std::string Najveci(std::string_view ime, const std::optional<TNajveciManjak>& n,
+                        const TTabelaPoredjenja& t) const {
+        if (!n) return Linija({ime, ": nema manjka"});
+        return Linija({ime, ": ", B(n->Procenat), " [%] u preseku x = ",
+                       B(t.Redovi[static_cast<std::size_t>(n->Presek)].x), " [m]"});
+    }
+
+private:
+    std::int32_t fBrojSila;
+    char fSep;
+    TSmerVoza fSmer;
+};
+
+}  // namespace
+
+std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
+                                               char sep, TSmerVoza smer) {
+    const TPodaci z = ZapisIzTekstova(t, sep);
+    const TTabelaPoredjenja tabela =
+        TPoredjenjeAnvelopa::Tabela(z, brojSila, z.BrojPreseka(), smer);
+    const TPisac p(brojSila, sep, smer);
+
+    std::vector<std::string> linije;
+    linije.emplace_back("TACNA ANVELOPA");
+    linije.emplace_back();
+    linije.push_back(Linija({"Raspon grede: L = ", p.B(z.Raspon()), " [m]"}));
+    linije.push_back(smer == TSmerVoza::Oba
+                         ? Linija({"Voz: ", Voz(brojSila, false), " ili ", Voz(brojSila, true)})
+                         : Linija({"Voz: ", Voz(brojSila, smer == TSmerVoza::Nazad)}));
+    linije.emplace_back("Manjak: (tacno - klasicno)/tacno u procentima");
+    for (const TRedPoredjenja& r : tabela.Redovi) {
+        linije.emplace_back();
+        linije.push_back(Linija({"x = ", p.B(r.x), " [m]"}));
+        linije.push_back(p.Velicina("extM", "kNm", r.ExtM));
+        linije.push_back(p.Velicina("maxT", "kN", r.MaxT));
+        linije.push_back(p.Velicina("minT", "kN", r.MinT));
+    }
+    linije.emplace_back();
+    linije.emplace_back("Najveci manjak:");
+    linije.push_back(p.Najveci("extM", tabela.ExtM, tabela));
+    linije.push_back(p.Najveci("maxT", tabela.MaxT, tabela));
+    linije.push_back(p.Najveci("minT", tabela.MinT, tabela));
+    return linije;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// The classical envelope beside the exact one, as text: the lines that
+// `lastovar-cli tacno` prints and the window "Tacna anvelopa" lists.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ProvereUnosa.h"
+#include "TacnaAnvelopa.h"
+
+/// For the texts `t` and a train of `brojSila` forces: the head, then for
+/// each of the report's sections the classical and the exact extM, maxT and
+/// minT with the shortfall in percent and the critical position (where P1
+/// stands and which force is on the section; with TSmerVoza::Oba also the
+/// train's orientation), then the largest shortfall of each quantity with
+/// its section. Every line without its line end.
+///
+/// The texts must have passed ProveraTipa and ProveraVrednosti; a text that
+/// does not convert still raises EGreskaKonverzije.
+std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
+                                               char decimalniSeparator, TSmerVoza smer);
