@@ -30,19 +30,19 @@ bool UnesiFaktor(const TUsluge& usluge, const char* naslov, const char* upit, do
     }
 }
 
-void Stampaj(TStampanje& stampanje, TVelicinaCrteza velicina) {
+}  // namespace
+
+void StampajStranu(TStampanje& stampanje, const std::function<void(TPlatno&)>& crtaj) {
     stampanje.PocniPosao();
     try {
         TPlatnoStampaca platno(*stampanje.Platno(), FontProzoraDijagrama());
-        IscrtajDijagrame(platno, velicina.Sirina, velicina.Visina, kZaStampac);
+        crtaj(platno);
     } catch (...) {
         stampanje.OtkaziPosao();
         throw;
     }
     stampanje.ZavrsiPosao();
 }
-
-}  // namespace
 
 QString PitanjeStampe(const QString& stampac) {
     return QStringLiteral("Da li zelite da stampate pomocu printera ") + stampac +
@@ -89,8 +89,13 @@ void StampajGrafik(TGlavniO& glavni) {
             throw EGreskaStampe(
                 PorukaFaktora(glavni.FaktorSkaliranja, usluge.Separator()).toStdString());
         const QString stampac = usluge.Stampanje->TrenutniStampac();
-        if (usluge.Poruke->Potvrda(PitanjeStampe(stampac))) Stampaj(*usluge.Stampanje, *velicina);
+        if (usluge.Poruke->Potvrda(PitanjeStampe(stampac)))
+            StampajStranu(*usluge.Stampanje, [&](TPlatno& platno) {
+                IscrtajDijagrame(platno, velicina->Sirina, velicina->Visina, kZaStampac);
+            });
     } catch (const std::exception& e) {
+        // The drawing for the printer cleared the window; it is redrawn
+        // before the message is shown over it.
         GrafikO->FormPaint();
         usluge.Poruke->Informacija(QString::fromStdString(e.what()));
         return;

@@ -3,8 +3,11 @@
 // The print parameters and the printing of the diagrams.
 
 #include <QString>
+#include <functional>
 
 class TGlavniO;
+class TPlatno;
+class TStampanje;
 
 /// Page set-up, font, then the two factors in input boxes; an answer that
 /// is not a number keeps its factor and ends the command.
@@ -14,6 +17,11 @@ void PodesiParametreStampe(TGlavniO& glavni);
 /// current printer, then redraws the diagram window. A job whose drawing
 /// fails is cancelled.
 void StampajGrafik(TGlavniO& glavni);
+
+/// One page on the current printer: starts the job, draws it on the
+/// printer's canvas and ends it; a drawing that fails cancels the job and
+/// its failure goes on to the caller.
+void StampajStranu(TStampanje& stampanje, const std::function<void(TPlatno&)>& crtaj);
 
 /// The confirmation before printing, naming the printer.
 QString PitanjeStampe(const QString& stampac);

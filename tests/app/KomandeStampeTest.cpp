@@ -1,0 +1,306 @@
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+#include "AplikacijaFixture.h"
+#include "GrafikObrazac.h"
+#include "IscrtajDijagrame.h"
+#include "KomandeStampe.h"
+#include "PlatnoSlike.h"
+#include "PodaciObrazac.h"
+#include "QtStampanje.h"
+#include "VelicinaCrteza.h"
+
+namespace {
+
+using Vrsta = TSkriptovanePoruke::Vrsta;
+
+struct Velicina {
+    const char* ime;
+    int sirinaPapira;
+    int visinaPapira;
+    double faktor;
+    std::optional<std::pair<int, int>> crtez;  // none: refused
+};
+
+class VelicinaCrtezaTest : public ::testing::TestWithParam<Velicina> {};
+
+TEST_P(VelicinaCrtezaTest, DividesThePaperRoundingHalvesToEven) {
+    const Velicina& v = GetParam();
+    const std::optional<TVelicinaCrteza> crtez =
+        VelicinaCrteza(v.sirinaPapira, v.visinaPapira, v.faktor);
+    ASSERT_EQ(crtez.has_value(), v.crtez.has_value());
+    if (crtez) {
+        EXPECT_EQ(crtez->Sirina, v.crtez->first);
+        EXPECT_EQ(crtez->Visina, v.crtez->second);
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, VelicinaCrtezaTest, ::testing::Values(
+    Velicina{"A4AtTen", 21000, 29700, 10, std::pair{2100, 3712}},
+    Velicina{"A4AtFive", 21000, 29700, 5, std::pair{4200, 7425}},
+    Velicina{"HalfWidthToEvenAbove", 21015, 29700, 10, std::pair{2102, 3712}},
+    Velicina{"HalfWidthToEvenBelow", 21005, 29700, 10, std::pair{2100, 3712}},
+    Velicina{"JustWiderThan400", 21000, 29700, 52.4, std::pair{401, 708}},
+    Velicina{"Exactly400", 21000, 29700, 52.5, std::nullopt},
+    Velicina{"ZeroFactor", 21000, 29700, 0, std::nullopt},
+    Velicina{"NegativeFactor", 21000, 29700, -10, std::nullopt},
+    Velicina{"BeyondThirtyTwoBits", 21000, 29700, 1e-6, std::nullopt},
+    Velicina{"NoPaper", 0, 29700, 10, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
+
+TEST(StampajStranuTest, ADrawingThatFailsCancelsTheJob) {
+    TSkriptovanoStampanje stampanje;
+    EXPECT_THROW(
+        StampajStranu(stampanje, [](TPlatno&) { throw std::runtime_error("crtez nije uspeo"); }),
+        std::runtime_error);
+    EXPECT_EQ(stampanje.Otkazano, 1);
+    EXPECT_TRUE(stampanje.Odstampano.empty());
+    EXPECT_EQ(stampanje.Platno(), nullptr);
+}
+
+class KomandeStampeTest : public AplikacijaTest {
+protected:
+    std::vector<TSkriptovanePoruke::TPrikaz> Unosi() const {
+        std::vector<TSkriptovanePoruke::TPrikaz> u;
+        for (const auto& p : poruke.Prikazano)
+            if (p.vrsta == Vrsta::Unos) u.push_back(p);
+        return u;
+    }
+    std::vector<QString> Informacije() const {
+        std::vector<QString> t;
+        for (const auto& p : poruke.Prikazano)
+            if (p.vrsta == Vrsta::Informacija) t.push_back(p.tekst);
+        return t;
+    }
+    QImage Prozor() const {
+        return GrafikO->Povrsina()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // The window's drawing of the defaults, as any drawing after its first.
+    QImage OcekivaniProzor() const {
+        const QSize v = GrafikO->Povrsina()->size();
+        TPlatnoSlike platno(v.width(), v.height(), FontProzoraDijagrama(),
+                            GrafikO->Povrsina()->logicalDpiY());
+        for (int i = 0; i < 2; ++i)
+            IscrtajDijagrame(platno, v.width(), v.height(), kZaProgram,
+                             {platno, v.width(), v.height()}, TUlazDijagrama{});
+        return platno.Slika().convertToFormat(QImage::Format_RGB32);
+    }
+    QImage Beli() const {
+        QImage b(GrafikO->Povrsina()->size(), QImage::Format_RGB32);
+        b.fill(Qt::white);
+        return b;
+    }
+};
+
+TEST_F(KomandeStampeTest, CancellingEverythingKeepsBothFactors) {
+    dijalozi.Strane = {std::nullopt};
+    dijalozi.Fontovi = {std::nullopt};
+    poruke.OdgovoriNaUnos = {std::nullopt, std::nullopt};
+    GlavniO->Podesavanjeparametarastampe1->trigger();
+    ASSERT_EQ(dijalozi.Prikazano.size(), 2u);
+    EXPECT_EQ(dijalozi.Prikazano[0].vrsta, TSkriptovaniDijalozi::Vrsta::PodesiStranu);
+    EXPECT_EQ(dijalozi.Prikazano[1].vrsta, TSkriptovaniDijalozi::Vrsta::Font);
+    const auto unosi = Unosi();
+    ASSERT_EQ(unosi.size(), 2u);
+    EXPECT_EQ(unosi[0].naslov, "Faktor za skaliranje grafika");
+    EXPECT_EQ(unosi[0].tekst,
+              "Unesite faktor za skaliranje grafika: (10/faktor)*(sirina papira): ");
+    EXPECT_EQ(unosi[0].pocetni, "10");
+    EXPECT_EQ(unosi[1].naslov, "Faktor za pomeranje texta po visini grafika");
+    EXPECT_EQ(unosi[1].tekst,
+              "Faktor za pomeranje texta po visini grafika (jedna jedinica = "
+              "jedna visina fonta): ");
+    EXPECT_EQ(unosi[1].pocetni, "8");
+    EXPECT_EQ(poruke.Prikazano.size(), 2u);
+    EXPECT_EQ(GlavniO->FaktorSkaliranja, 10.0);
+    EXPECT_EQ(GlavniO->FaktorPomeranjaTexta, 8.0);
+    EXPECT_TRUE(stampanje.Postavljeno.empty());
+}
+
+TEST_F(KomandeStampeTest, ConfirmedChoicesAndFactorsAreKeptInTheRegionalFormat) {
+    separator = ',';
+    QFont font(QStringLiteral("DejaVu Serif"), 20);
+    dijalozi.Strane = {TPodesavanjeStrane{QStringLiteral("Stampac 2"), 29700, 42000}};
+    dijalozi.Fontovi = {TFontIzbor{font, Qt::darkGreen}};
+    poruke.OdgovoriNaUnos = {QStringLiteral("12,5"), QStringLiteral("-3")};
+    GlavniO->Podesavanjeparametarastampe1->trigger();
+    EXPECT_EQ(GlavniO->PageSetupDialog1.SirinaPapira, 29700);
+    EXPECT_EQ(GlavniO->PageSetupDialog1.VisinaPapira, 42000);
+    ASSERT_EQ(stampanje.Postavljeno.size(), 1u);
+    EXPECT_EQ(stampanje.Trenutni, "Stampac 2");
+    EXPECT_EQ(GlavniO->FontDialog1.Font, font);
+    EXPECT_EQ(GlavniO->FontDialog1.Boja, QColor(Qt::darkGreen));
+    EXPECT_EQ(GlavniO->FaktorSkaliranja, 12.5);
+    EXPECT_EQ(GlavniO->FaktorPomeranjaTexta, -3.0);
+
+    poruke.Prikazano.clear();
+    dijalozi.Strane = {std::nullopt};
+    dijalozi.Fontovi = {std::nullopt};
+    poruke.OdgovoriNaUnos = {std::nullopt, std::nullopt};
+    GlavniO->Podesavanjeparametarastampe1->trigger();
+    EXPECT_EQ(Unosi()[0].pocetni, "12,5");
+    EXPECT_EQ(Unosi()[1].pocetni, "-3");
+}
+
+TEST_F(KomandeStampeTest, AnAnswerThatIsNoNumberSkipsTheSecondBox) {
+    dijalozi.Strane = {TPodesavanjeStrane{QStringLiteral("Stampac 1"), 21590, 27940}};
+    dijalozi.Fontovi = {std::nullopt};
+    poruke.OdgovoriNaUnos = {QStringLiteral("abc")};
+    GlavniO->Podesavanjeparametarastampe1->trigger();
+    EXPECT_EQ(Unosi().size(), 1u);
+    EXPECT_EQ(Informacije(), std::vector<QString>{"'abc' nije ispravna vrednost broja"});
+    EXPECT_EQ(GlavniO->FaktorSkaliranja, 10.0);
+    EXPECT_EQ(GlavniO->FaktorPomeranjaTexta, 8.0);
+    EXPECT_EQ(GlavniO->PageSetupDialog1.SirinaPapira, 21590);
+}
+
+TEST_F(KomandeStampeTest, APageSetUpWithoutPrinterStopsTheCommand) {
+    dijalozi.GreskaStrane = "Nije izabran podrazumevani stampac.";
+    GlavniO->Podesavanjeparametarastampe1->trigger();
+    EXPECT_EQ(dijalozi.Prikazano.size(), 1u);
+    EXPECT_EQ(Informacije(), std::vector<QString>{"Nije izabran podrazumevani stampac."});
+    EXPECT_TRUE(Unosi().empty());
+}
+
+TEST_F(KomandeStampeTest, PrintingIsRefusedWithoutACalculation) {
+    GlavniO->Snimigrafik1->trigger();
+    EXPECT_EQ(Informacije(), std::vector<QString>{
+                                 "Morate prvo sprovesti proracun ako zelite da stampate grafik!"});
+    EXPECT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_TRUE(stampanje.Odstampano.empty());
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), Beli());
+}
+
+TEST_F(KomandeStampeTest, PrintAnsweredNoPrintsNothingAndRedrawsTheWindow) {
+    PodaciO->btnProracunClick();
+    poruke.OdgovoriNaPotvrde = {false};
+    GlavniO->Snimigrafik1->trigger();
+    ASSERT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Potvrda);
+    EXPECT_EQ(poruke.Prikazano[0].tekst,
+              "Da li zelite da stampate pomocu printera Stampac 1 grafik?");
+    EXPECT_TRUE(stampanje.Odstampano.empty());
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), OcekivaniProzor());
+}
+
+bool Crno(const QImage& s, int x, int y) { return (s.pixel(x, y) & 0xFFFFFF) == 0; }
+
+TEST_F(KomandeStampeTest, APrintDrawsTheFrameOfTheA4PictureAndRedrawsTheWindow) {
+    PodaciO->btnProracunClick();
+    poruke.OdgovoriNaPotvrde = {true};
+    GlavniO->Snimigrafik1->trigger();
+    EXPECT_EQ(poruke.Prikazano.size(), 1u);
+    ASSERT_EQ(stampanje.Odstampano.size(), 1u);
+    const QImage& strana = stampanje.Odstampano[0];
+    // x0 = 200, x1 = 1900, y0 = 464, y1 = 2475, a pen 8 wide; curves
+    // cross the lines here and there
+    for (int y : {464, 2475}) {
+        int crnih = 0;
+        for (int x = 200; x < 1900; ++x) crnih += Crno(strana, x, y);
+        EXPECT_GT(crnih, 1600) << y;
+        EXPECT_FALSE(Crno(strana, 190, y)) << y;
+        EXPECT_FALSE(Crno(strana, 1910, y)) << y;
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), OcekivaniProzor());
+}
+
+TEST_F(KomandeStampeTest, AScalingFactorOfFiveDoublesThePicture) {
+    PodaciO->btnProracunClick();
+    GlavniO->FaktorSkaliranja = 5;
+    poruke.OdgovoriNaPotvrde = {true};
+    GlavniO->Snimigrafik1->trigger();
+    ASSERT_EQ(stampanje.Odstampano.size(), 1u);
+    const QImage& strana = stampanje.Odstampano[0];
+    // 4200 x 7425: y0 = 928, y1 = 4950 off this page, x1 = 4000
+    EXPECT_TRUE(Crno(strana, 2400, 928));
+    EXPECT_FALSE(Crno(strana, 2400, 464));
+}
+
+struct Odbijanje {
+    const char* ime;
+    double faktor;
+    QString stampac;
+    const char* poruka;
+    const char* nastavak;
+};
+
+class OdbijenaStampa : public KomandeStampeTest, public ::testing::WithParamInterface<Odbijanje> {};
+
+TEST_P(OdbijenaStampa, StartsNoJobAndRedrawsBeforeTheMessage) {
+    PodaciO->btnProracunClick();
+    GlavniO->FaktorSkaliranja = GetParam().faktor;
+    stampanje.Trenutni = GetParam().stampac;
+    GlavniO->Snimigrafik1->trigger();
+    EXPECT_EQ(Informacije(),
+              std::vector<QString>{QString::fromLatin1(GetParam().poruka) + GetParam().nastavak});
+    EXPECT_TRUE(stampanje.Odstampano.empty());
+    EXPECT_EQ(stampanje.Otkazano, 0);
+    EXPECT_EQ(stampanje.Platno(), nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), OcekivaniProzor());
+}
+
+constexpr const char* kUzaOd400 =
+    " ne moze da se upotrebi: crtez mora biti siri od 400 tacaka (sirina papira / faktor). "
+    "Unesite manji pozitivan faktor u \"Podesavanje parametara stampe...\".";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, OdbijenaStampa, ::testing::Values(
+    Odbijanje{"NoPrinter", 10, QString(), "Nije izabran podrazumevani stampac.", ""},
+    Odbijanje{"ZeroFactor", 0, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 0", kUzaOd400},
+    Odbijanje{"NegativeFactor", -2.5, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika -2.5", kUzaOd400},
+    Odbijanje{"FactorAbove52", 60, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 60", kUzaOd400}),
+    [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
+
+TEST_F(KomandeStampeTest, AJobThatCannotStartShowsTheServicesMessage) {
+    PodaciO->btnProracunClick();
+    stampanje.GreskaPocetka = "Stampanje na stampacu Stampac 1 ne moze da pocne.";
+    poruke.OdgovoriNaPotvrde = {true};
+    GlavniO->Snimigrafik1->trigger();
+    EXPECT_EQ(Informacije(),
+              std::vector<QString>{"Stampanje na stampacu Stampac 1 ne moze da pocne."});
+    EXPECT_TRUE(stampanje.Odstampano.empty());
+}
+
+// The real printing service with a PDF file as its printer.
+class StampaUPdfTest : public AplikacijaTest {
+protected:
+    void SetUp() override {
+        AplikacijaTest::SetUp();
+        aplikacija.reset();
+        TUsluge u = Usluge();
+        u.Stampanje = &pdf;
+        aplikacija = std::make_unique<TAplikacija>(u);
+        GlavniO->show();
+        PostaviKlijenta(QSize(1000, 700));
+    }
+    TQtStampanje pdf;
+    QTemporaryDir folder;
+};
+
+TEST_F(StampaUPdfTest, APrintWithTheDefaultsWritesOnePageHoldingTheDrawing) {
+    const QString putanja = folder.filePath("grafik.pdf");
+    pdf.Postavi({"PDF:" + putanja, 21000, 29700});
+    PodaciO->btnProracunClick();
+    poruke.OdgovoriNaPotvrde = {true};
+    GlavniO->Snimigrafik1->trigger();
+    EXPECT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_EQ(poruke.Prikazano[0].tekst,
+              "Da li zelite da stampate pomocu printera PDF:" + putanja + " grafik?");
+    QFile f(putanja);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray sadrzaj = f.readAll();
+    EXPECT_TRUE(sadrzaj.startsWith("%PDF"));
+    EXPECT_EQ(sadrzaj.count("/Type /Page\n") + sadrzaj.count("/Type /Page "), 1);
+    EXPECT_GT(sadrzaj.size(), 4000);
+}
+
+}  // namespace
