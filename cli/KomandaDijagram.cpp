@@ -23,6 +23,7 @@ struct Opcije {
     std::int32_t sirina = 800;
     std::int32_t visina = 600;
     bool stampa = false;
+    bool tacno = false;
 };
 
 int PogresnaUpotreba(const std::string& poruka) {
@@ -56,6 +57,8 @@ std::optional<int> ProcitajOpcije(std::span<const std::string_view> argumenti, O
             o.zapis = true;
         } else if (opcije && a == "--stampa") {
             o.stampa = true;
+        } else if (opcije && a == "--tacno") {
+            o.tacno = true;
         } else if (opcije && a == "--izlaz") {
             const std::optional<std::string_view> v = vrednost();
             if (!v) return PogresnaUpotreba("--izlaz trazi ime slike");
@@ -103,6 +106,7 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
         return *greska;
     ulaz.tekstovi = slucaj.Tekstovi;
     ulaz.brojSila = slucaj.BrojSila;
+    ulaz.tacnaAnvelopa = o.tacno;
 
     // The picture stands for the diagram window's client area.
     const std::string_view cilj = o.stampa ? kZaStampac : kZaProgram;

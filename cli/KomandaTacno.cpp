@@ -32,7 +32,8 @@ int KomandaTacno(std::span<const std::string_view> argumenti) {
     if (const auto greska = UcitajSlucaj(putanja, sep, slucaj)) return *greska;
 
     const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
-    for (const std::string& linija : IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer))
+    for (const std::string& linija :
+         IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer))
         std::cout << linija << "\n";
     std::cout.flush();
     if (!std::cout) {

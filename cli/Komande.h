@@ -14,7 +14,7 @@ inline constexpr int kIzlazPogresnaUpotreba = 64;
 int KomandaIzvestaj(std::span<const std::string_view> argumenti);
 
 /// `dijagram [FILE.Lastovar] (--zapis | --izlaz OUT) [--sirina W] [--visina H]
-/// [--stampa]`: the envelope diagrams of a load case as a trace or a picture.
+/// [--stampa] [--tacno]`: the envelope diagrams of a load case as a trace or a picture.
 int KomandaDijagram(std::span<const std::string_view> argumenti);
 
 /// `tacno [FILE.Lastovar] [--oba-smera]`: the classical envelope beside the

@@ -17,5 +17,5 @@ inline constexpr int kIzlazPodaci = 2;
 /// form's defaults (two forces), then runs both checks. On a failure the
 /// message is on standard error, `slucaj` may be partly set, and the answer
 /// is the exit code.
-std::optional<int> UcitajSlucaj(const std::optional<std::string>& putanja,
-                                char decimalniSeparator, SadrzajDatoteke& slucaj);
+std::optional<int> UcitajSlucaj(const std::optional<std::string>& putanja, char decimalniSeparator,
+                                SadrzajDatoteke& slucaj);

@@ -28,13 +28,15 @@ constexpr Komanda kKomande[] = {
      "      proracun nisu ispravni.\n"},
     {"dijagram", &KomandaDijagram,
      "  dijagram [DATOTEKA.Lastovar] (--zapis | --izlaz SLIKA.png|.pdf|.svg)\n"
-     "           [--sirina W] [--visina H] [--stampa]\n"
+     "           [--sirina W] [--visina H] [--stampa] [--tacno]\n"
      "      Crta dijagrame extM i extT koje bi \"Proracun\" nacrtao u prozoru\n"
      "      dijagrama, za slucaj opterecenja iz datoteke ili, bez nje, za\n"
      "      podrazumevane podatke forme. Slika od W x H tacaka (podrazumevano\n"
      "      800 x 600) stoji umesto prozora i crta se kao svako crtanje posle\n"
      "      prvog u prozoru. Sa --stampa crta u stilu stampe, sa pocetnim\n"
      "      parametrima stampe (font 12 tacaka, podebljan; pomeranje texta 8).\n"
+     "      Sa --tacno crta i tacne anvelope extM, maxT i minT tankim\n"
+     "      isprekidanim zelenim linijama, sa legendom.\n"
      "      --zapis ispisuje crtanje, jednu operaciju u liniji, sve koordinate\n"
      "      celi brojevi (W, H od 0 do 100000):\n"
      "        olovka #RRGGBB W    pre linije cija olovka nije olovka prethodne\n"

@@ -2,6 +2,7 @@
 
 #include "OkvirDijagrama.h"
 #include "SadrzajDijagrama.h"
+#include "TacnaAnvelopaDijagram.h"
 #include "VozNaGredi.h"
 #include "Zaokruzivanje.h"
 
@@ -83,9 +84,11 @@ void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
     // Without room for the span (a print width of 400 dots or less), or with
     // a span whose share per device unit is below the smallest double, there
     // is no scale to draw the content with.
-    if (ulaz.brojSila >= 1 && ulaz.brojSila <= 6 && okvir.Sirina() > 0 && okvir.s != 0)
-        NacrtajSadrzaj(Canvas, okvir, TVozNaGredi(zapis, ulaz.brojSila), ulaz.decimalniSeparator,
-                       ulaz.napredak);
+    if (ulaz.brojSila >= 1 && ulaz.brojSila <= 6 && okvir.Sirina() > 0 && okvir.s != 0) {
+        const TVozNaGredi voz(zapis, ulaz.brojSila);
+        NacrtajSadrzaj(Canvas, okvir, voz, ulaz.decimalniSeparator, ulaz.napredak);
+        if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, voz, zapis);
+    }
 
     Natpisi(Canvas, okvir, ulaz.fontStampe);
 }

@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include "FormatBroja.h"
+#include "RazmeraDijagrama.h"
 #include "Zaokruzivanje.h"
 #include "ZoneVoza.h"
 
@@ -42,23 +42,11 @@ struct TPosebneTacke {
     }
 };
 
-// 0.2 H device units per unit of the reference value, rounded to a double as
-// the drawing's scales are. A reference near the smallest doubles would
-// overflow the double, so the quotient then stays extended, where it fits; a
-// reference that rounded to zero stands for values that all did, which lie
-// on their line.
-Prosireno Razmera(double H, double referenca) {
-    if (referenca == 0) return 0;
-    const Prosireno k = 0.2L * H / referenca;
-    if (std::fabs(k) > std::numeric_limits<double>::max()) return k;
-    return static_cast<double>(k);
-}
-
 class TCrtac {
 public:
     TCrtac(TPlatno& platno, const TOkvirDijagrama& o, const TVozNaGredi& voz, char sep)
         : c(platno), o(o), voz(voz), zone(voz), tacke(voz, zone), sep(sep),
-          kM(Razmera(o.H, zone.Mgov())), kT(Razmera(o.H, zone.R)) {}
+          kM(RazmeraDijagrama(o.H, zone.Mgov())), kT(RazmeraDijagrama(o.H, zone.R)) {}
 
     int px(double X) const { return ZaokruziParno(static_cast<Prosireno>(X) / o.s + o.x0); }
     int yM(double X) const { return ZaokruziParno(Prosireno{voz.ExtM(X)} * kM + o.y0); }

@@ -16,6 +16,8 @@ struct TUlazDijagrama {
     char decimalniSeparator = '.';
     TFont fontStampe = PocetniFontStampe();
     double faktorPomeranjaTexta = 8.0;
+    /// Draws the exact envelopes over the classical ones.
+    bool tacnaAnvelopa = false;
     /// Receives the progress bar positions 10, 20, 30 and 40.
     std::function<void(int)> napredak = [](int) {};
 };

@@ -25,11 +25,11 @@ public:
     std::string Velicina(std::string_view ime, std::string_view jedinica,
                          const TPoredjenje& p) const {
         const TKriticniPolozaj& k = p.Tacno.Polozaj;
-        std::string linija = Linija({ime, ": klasicno = ", B(p.Klasicno), " [", jedinica,
-                                     "], tacno = ", B(p.Tacno.Vrednost), " [", jedinica,
-                                     "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ",
-                                     B(k.PolozajP1), " [m], P", std::to_string(k.Sila),
-                                     " na preseku"});
+        std::string linija =
+            Linija({ime, ": klasicno = ", B(p.Klasicno), " [", jedinica,
+                    "], tacno = ", B(p.Tacno.Vrednost), " [", jedinica,
+                    "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ", B(k.PolozajP1), " [m], P",
+                    std::to_string(k.Sila), " na preseku"});
         if (fSmer == TSmerVoza::Oba) linija += ", voz " + Voz(fBrojSila, k.Obrnut);
         return linija;
     }

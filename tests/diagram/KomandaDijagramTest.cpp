@@ -85,6 +85,19 @@ TEST(KomandaDijagram, ReadsTheLoadCaseFromAFile) {
     EXPECT_EQ(i.izlaz.find("\"487.682\""), std::string::npos);
 }
 
+// The exact envelopes come after the classical drawing, in a thin green pen,
+// and leave every line of it as it was.
+TEST(KomandaDijagram, TacnoAddsTheExactEnvelopes) {
+    const Ishod bez = Dijagram("--zapis");
+    const Ishod sa = Dijagram("--zapis --tacno");
+    ASSERT_EQ(sa.kod, 0) << sa.greske;
+    const std::size_t pocetak = sa.izlaz.find("olovka #009600 1\n");
+    ASSERT_NE(pocetak, std::string::npos) << sa.izlaz;
+    EXPECT_EQ(bez.izlaz.find("#009600"), std::string::npos);
+    EXPECT_EQ(sa.izlaz.substr(0, pocetak), bez.izlaz.substr(0, pocetak));
+    EXPECT_NE(sa.izlaz.find(" #009600 \"tacna anvelopa\"\n"), std::string::npos);
+}
+
 TEST(KomandaDijagram, WritesAPngOfTheGivenSize) {
     const std::string slika = Privremena("dijagram.png");
     std::remove(slika.c_str());
