@@ -20,6 +20,7 @@
 #include "PodaciObrazac.h"
 #include "PrijavaGreske.h"
 #include "RezultatiObrazac.h"
+#include "TacnaAnvelopaObrazac.h"
 
 TGlavniO* GlavniO = nullptr;
 
@@ -81,6 +82,8 @@ void TGlavniO::NapraviMeni() {
 
     Proracunlastovar = Meni(GlavniMeni, "Proracunlastovar", "Proracun extM i extT");
     Proracun = Stavka(Proracunlastovar, "Proracun", kNatpisProracun);
+    TacnaAnvelopa = Stavka(Proracunlastovar, "TacnaAnvelopa", "Tacna anvelopa");
+    TacnaAnvelopa->setCheckable(true);
 
     Prozori = Meni(GlavniMeni, "Prozori", "Prozori");
     Podesistandardniraspored =
@@ -104,6 +107,9 @@ void TGlavniO::NapraviMeni() {
     Povezi(Snimigrafik1, &TGlavniO::Snimigrafik1Click);
     Povezi(Izlaz, &TGlavniO::IzlazClick);
     Povezi(Proracun, &TGlavniO::ProracunClick);
+    connect(TacnaAnvelopa, &QAction::toggled, this, [this](bool ukljuceno) {
+        IzvrsiKomandu(*fUsluge.Poruke, [ukljuceno] { UkljuciTacnuAnvelopu(ukljuceno); });
+    });
     Povezi(Podesistandardniraspored, &TGlavniO::PodesistandardnirasporedClick);
     Povezi(MiximizujRezultatiProracuna, &TGlavniO::MiximizujRezultatiProracunaClick);
     Povezi(MiximizujDijagramLastovar, &TGlavniO::MiximizujDijagramLastovarClick);
@@ -124,7 +130,10 @@ void TGlavniO::FormCreate() {
     FontDialog1.Boja = Qt::black;
 }
 
-void TGlavniO::PostaviNatpisProracuna(const QString& natpis) { Proracun->setText(natpis); }
+void TGlavniO::PostaviNatpisProracuna(const QString& natpis) {
+    Proracun->setText(natpis);
+    OsveziTacnuAnvelopu();
+}
 
 QSize TGlavniO::KlijentskaVelicina() const { return Klijent->viewport()->size(); }
 

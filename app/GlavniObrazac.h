@@ -18,7 +18,9 @@ public:
     explicit TGlavniO(TUsluge usluge);
 
     void FormCreate();
-    /// Gives the menu item "Proracun" the calculation button's caption.
+    /// Gives the menu item "Proracun" the calculation button's caption,
+    /// which tells whether the form is locked; the window "Tacna anvelopa"
+    /// follows the lock from here.
     void PostaviNatpisProracuna(const QString& natpis);
     /// The size of the client area the child windows live in.
     QSize KlijentskaVelicina() const;
@@ -74,6 +76,7 @@ public:
     QAction* Snimigrafik1;
     QAction* Izlaz;
     QAction* Proracun;
+    QAction* TacnaAnvelopa;
     QAction* Podesistandardniraspored;
     QAction* MiximizujRezultatiProracuna;
     QAction* MiximizujDijagramLastovar;

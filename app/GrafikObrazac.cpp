@@ -10,6 +10,7 @@
 #include "PodaciObrazac.h"
 #include "Raspored.h"
 #include "SpinEdit.h"
+#include "TacnaAnvelopaObrazac.h"
 
 TGrafikO* GrafikO = nullptr;
 
@@ -95,6 +96,7 @@ void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
     ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
     ulaz.fontStampe = FontStampe(GlavniO->FontDialog1, GlavniO->logicalDpiY());
     ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
+    ulaz.tacnaAnvelopa = TacnaAnvelopaUkljucena();
     ulaz.napredak = [](int polozaj) { PodaciO->PostaviNapredak(polozaj); };
     ::IscrtajDijagrame(Canvas, Width, Height, Target,
                        {GrafikO->Platno(), GrafikO->Povrsina()->width(),

@@ -79,7 +79,8 @@ TEST_F(GlavniObrazacTest, TheMenuTreeHasItsCaptionsAndNames) {
             {"Snimiskicugrede1", "Snimi skicu grede..."},
             {"Podesavanjeparametarastampe1", "Podesavanje parametara stampe..."},
             {"Snimigrafik1", "Stampaj grafik..."}, {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
-        {"Proracunlastovar", "Proracun extM i extT", {{"Proracun", "Proracun"}}},
+        {"Proracunlastovar", "Proracun extM i extT", {
+            {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"}}},
         {"Prozori", "Prozori", {
             {"Podesistandardniraspored", "Podesi standardni raspored"},
             {"MiximizujRezultatiProracuna", "Maximizuju obrazac Rezultati proracuna"},
