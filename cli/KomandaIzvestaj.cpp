@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "ArgumentiKomande.h"
 #include "IzvestajLastovar.h"
 #include "Komande.h"
 #include "RegionalniSeparator.h"
@@ -9,23 +10,9 @@
 
 int KomandaIzvestaj(std::span<const std::string_view> argumenti) {
     bool crlf = false;
-    bool opcije = true;
     std::optional<std::string> putanja;
-    for (const std::string_view a : argumenti) {
-        if (opcije && a == "--") {
-            opcije = false;
-        } else if (opcije && a == "--crlf") {
-            crlf = true;
-        } else if (opcije && a.starts_with("-")) {
-            std::cerr << "lastovar-cli izvestaj: nepoznata opcija " << a << "\n";
-            return kIzlazPogresnaUpotreba;
-        } else if (putanja) {
-            std::cerr << "lastovar-cli izvestaj: samo jedna datoteka se moze zadati\n";
-            return kIzlazPogresnaUpotreba;
-        } else {
-            putanja = std::string(a);
-        }
-    }
+    if (const auto greska = ProcitajArgumente("izvestaj", argumenti, "--crlf", crlf, putanja))
+        return *greska;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;

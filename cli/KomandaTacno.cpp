@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "ArgumentiKomande.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
 #include "RegionalniSeparator.h"
@@ -9,23 +10,9 @@
 
 int KomandaTacno(std::span<const std::string_view> argumenti) {
     bool obaSmera = false;
-    bool opcije = true;
     std::optional<std::string> putanja;
-    for (const std::string_view a : argumenti) {
-        if (opcije && a == "--") {
-            opcije = false;
-        } else if (opcije && a == "--oba-smera") {
-            obaSmera = true;
-        } else if (opcije && a.starts_with("-")) {
-            std::cerr << "lastovar-cli tacno: nepoznata opcija " << a << "\n";
-            return kIzlazPogresnaUpotreba;
-        } else if (putanja) {
-            std::cerr << "lastovar-cli tacno: samo jedna datoteka se moze zadati\n";
-            return kIzlazPogresnaUpotreba;
-        } else {
-            putanja = std::string(a);
-        }
-    }
+    if (const auto greska = ProcitajArgumente("tacno", argumenti, "--oba-smera", obaSmera, putanja))
+        return *greska;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
