@@ -1,53 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <vector>
+
+#include "PokretanjeCli.h"
 
 namespace {
 
-struct Ishod {
-    int kod;
-    std::string izlaz;
-    std::string greske;
-};
-
-std::string Procitaj(const std::string& putanja) {
-    std::ifstream ulaz(putanja, std::ios::binary);
-    std::ostringstream s;
-    s << ulaz.rdbuf();
-    return s.str();
-}
-
-// ctest runs the cases in parallel processes: every file is the process's own.
-std::string Privremena(const std::string& ime) {
-    return testing::TempDir() + std::to_string(getpid()) + '-' + ime;
-}
-
-std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
-    const std::string putanja = Privremena(ime);
-    std::ofstream(putanja, std::ios::binary) << bajtovi;
-    return putanja;
-}
-
 // Runs `lastovar-cli dijagram ARGUMENTI` under the C locale (a point as the
-// decimal separator); the arguments are the tests' own, without quotes.
+// decimal separator); the arguments are the tests' own, split at blanks.
 Ishod Dijagram(const std::string& argumenti) {
-    const std::string greske = Privremena("dijagram-greske");
-    const std::string komanda = "LC_ALL=C '" LASTOVAR_CLI "' dijagram " + argumenti + " 2>'" +
-                                greske + "'";
-    FILE* cev = popen(komanda.c_str(), "r");
-    if (!cev) return {-1, "", "popen"};
-    std::string izlaz;
-    char bafer[4096];
-    for (std::size_t n; (n = std::fread(bafer, 1, sizeof bafer, cev)) > 0;) izlaz.append(bafer, n);
-    const int status = pclose(cev);
-    const Ishod ishod{WIFEXITED(status) ? WEXITSTATUS(status) : -1, izlaz, Procitaj(greske)};
-    std::remove(greske.c_str());
-    return ishod;
+    std::vector<std::string> reci{"dijagram"};
+    std::istringstream ulaz(argumenti);
+    for (std::string rec; ulaz >> rec;) reci.push_back(rec);
+    return Pokreni(reci);
 }
 
 std::string Datoteka(std::string P1, std::string raspon) {
