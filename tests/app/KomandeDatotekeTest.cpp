@@ -12,6 +12,7 @@
 #include "GrafikObrazac.h"
 #include "IscrtajDijagrame.h"
 #include "KomandeDatoteke.h"
+#include "OgranicenaVelicina.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
 #include "QtDatoteke.h"
@@ -308,21 +309,6 @@ TEST_F(KomandeDatotekeNaDiskuTest, RoundTripThroughAFile) {
     EXPECT_TRUE(poruke.Prikazano.empty());
 }
 
-// A file size limit cuts the write half way, for root too.
-class OgranicenaVelicina {
-public:
-    explicit OgranicenaVelicina(rlim_t bajtova) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &fStara);
-        rlimit nova = fStara;
-        nova.rlim_cur = bajtova;
-        setrlimit(RLIMIT_FSIZE, &nova);
-    }
-    ~OgranicenaVelicina() { setrlimit(RLIMIT_FSIZE, &fStara); }
-
-private:
-    rlimit fStara{};
-};
 
 TEST_F(KomandeDatotekeNaDiskuTest, AFailedSaveLeavesThePreviousFileAndSaysWhy) {
     const QString putanja = folder.filePath("stari.Lastovar");

@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include "GreskaFajla.h"
+#include "OgranicenaVelicina.h"
 #include "QtDatoteke.h"
 #include "TekstLinija.h"
 
@@ -69,21 +70,6 @@ TEST_F(QtDatotekeTest, AMissingFileFailsToOpenAndNamesThePath) {
     }
 }
 
-// A file size limit makes the write fail half way, for root too.
-class OgranicenaVelicina {
-public:
-    explicit OgranicenaVelicina(rlim_t bajtova) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &fStara);
-        rlimit nova = fStara;
-        nova.rlim_cur = bajtova;
-        setrlimit(RLIMIT_FSIZE, &nova);
-    }
-    ~OgranicenaVelicina() { setrlimit(RLIMIT_FSIZE, &fStara); }
-
-private:
-    rlimit fStara{};
-};
 
 TEST_F(QtDatotekeTest, AFailedSaveLeavesTheOldFileIntact) {
     const QString putanja = Putanja("stari.txt");

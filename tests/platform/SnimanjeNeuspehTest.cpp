@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "GreskaFajla.h"
+#include "OgranicenaVelicina.h"
 #include "QtDatoteke.h"
 
 namespace {
@@ -43,26 +44,6 @@ public:
 private:
     __user_cap_header_struct fZaglavlje{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct fStare[2]{};
-};
-
-// A file size limit cuts every write at that many bytes, for root too; the
-// signal it would raise is ignored, so the write fails instead.
-class OgranicenaVelicina {
-public:
-    explicit OgranicenaVelicina(rlim_t bajtova) : fSignal(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &fStara);
-        rlimit nova = fStara;
-        nova.rlim_cur = bajtova;
-        setrlimit(RLIMIT_FSIZE, &nova);
-    }
-    ~OgranicenaVelicina() {
-        setrlimit(RLIMIT_FSIZE, &fStara);
-        std::signal(SIGXFSZ, fSignal);
-    }
-
-private:
-    rlimit fStara{};
-    void (*fSignal)(int);
 };
 
 enum class Kvar { FolderBezDozvole, FolderNestao, UpisPrekinutNaPolaPuta };
