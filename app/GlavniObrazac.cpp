@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GlavniObrazac.h"
 
 #include <QAction>
@@ -88,8 +89,8 @@ void TGlavniO::NapraviMeni() {
     Prozori = Meni(GlavniMeni, "Prozori", "Prozori");
     Podesistandardniraspored =
         Stavka(Prozori, "Podesistandardniraspored", "Podesi standardni raspored");
-    MiximizujRezultatiProracuna = Stavka(Prozori, "MiximizujRezultatiProracuna",
-                                         "Maximizuju obrazac Rezultati proracuna");
+    MiximizujRezultatiProracuna =
+        Stavka(Prozori, "MiximizujRezultatiProracuna", "Maximizuju obrazac Rezultati proracuna");
     MiximizujDijagramLastovar =
         Stavka(Prozori, "MiximizujDijagramLastovar", "Maximizuj obrazac Dijagram extM i extT");
 
@@ -224,7 +225,8 @@ void TGlavniO::paintEvent(QPaintEvent* dogadjaj) {
     if (fPrviPrikaz) {
         fPrviPrikaz = false;
         const QRect ekran = screen()->availableGeometry();
-        if (isMaximized() && frameGeometry().size() != ekran.size()) windowHandle()->setGeometry(ekran);
+        if (isMaximized() && frameGeometry().size() != ekran.size())
+            windowHandle()->setGeometry(ekran);
     }
     QMainWindow::paintEvent(dogadjaj);
 }

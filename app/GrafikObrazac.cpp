@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GrafikObrazac.h"
 
 #include <QEvent>
@@ -5,7 +6,7 @@
 #include <exception>
 
 #include "GlavniObrazac.h"
-#include "IscrtajDijagrame.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoProzora.h"
 #include "PodaciObrazac.h"
 #include "Raspored.h"
@@ -19,8 +20,8 @@ namespace {
 // The font dialog's choice as the drawing's font, its size in points.
 TFont FontStampe(const TFontIzbor& izbor, int tacakaPoIncu) {
     const QFont& f = izbor.Font;
-    const int tacaka = f.pointSize() > 0 ? f.pointSize()
-                                         : (f.pixelSize() * 72 + tacakaPoIncu / 2) / tacakaPoIncu;
+    const int tacaka =
+        f.pointSize() > 0 ? f.pointSize() : (f.pixelSize() * 72 + tacakaPoIncu / 2) / tacakaPoIncu;
     const QColor b = izbor.Boja;
     return TFont(f.family().toStdString(),
                  TBoja{static_cast<std::uint8_t>(b.red()), static_cast<std::uint8_t>(b.green()),
@@ -98,8 +99,7 @@ void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
     ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
     ulaz.tacnaAnvelopa = TacnaAnvelopaUkljucena();
     ulaz.napredak = [](int polozaj) { PodaciO->PostaviNapredak(polozaj); };
-    ::IscrtajDijagrame(Canvas, Width, Height, Target,
-                       {GrafikO->Platno(), GrafikO->Povrsina()->width(),
-                        GrafikO->Povrsina()->height()},
-                       ulaz);
+    NacrtajDijagrame(
+        Canvas, Width, Height, Target,
+        {GrafikO->Platno(), GrafikO->Povrsina()->width(), GrafikO->Povrsina()->height()}, ulaz);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KomandeStampe.h"
 
 #include <exception>
@@ -6,8 +7,8 @@
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
 #include "GreskaStampe.h"
-#include "IscrtajDijagrame.h"
 #include "Konverzija.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoStampaca.h"
 #include "PodaciObrazac.h"
 #include "VelicinaCrteza.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OProgramu.h"
 
 #include <QPlainTextEdit>
@@ -22,10 +23,11 @@ TOProgramuObrazac::TOProgramuObrazac(QWidget* roditelj)
     MemoOProgramu->setFrameShadow(QFrame::Plain);
     MemoOProgramu->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoOProgramu->setFont(FontProzora(16, true));
-    MemoOProgramu->setPlainText(QStringLiteral("Program racuna i iscrtava dijagrame extremnih \n"
-                                               "vrednosti momenata savijanja i transverzalnih \n"
-                                               "sila proste grede opterecenje sistemom vezanih \n"
-                                               "koncentrisanih sila."));
+    MemoOProgramu->setPlainText(
+        QStringLiteral("Program racuna i iscrtava dijagrame extremnih \n"
+                       "vrednosti momenata savijanja i transverzalnih \n"
+                       "sila proste grede opterecenje sistemom vezanih \n"
+                       "koncentrisanih sila."));
 
     ButtonOK = new QPushButton(QStringLiteral("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
@@ -35,4 +37,3 @@ TOProgramuObrazac::TOProgramuObrazac(QWidget* roditelj)
 }
 
 void TOProgramuObrazac::ButtonOKClick() { accept(); }
-

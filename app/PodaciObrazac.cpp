@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PodaciObrazac.h"
 
 #include <QGroupBox>
@@ -57,9 +58,10 @@ TEdit* Polje(QWidget* grupa, const QString& ime, const QString& tekst, const QSt
     e->setText(tekst);
     e->setToolTip(hint);
     e->PostaviNajvecuDuzinu(kNajviseZnakova);
-    e->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black;"
-                                    " border: 1px solid #7a7a7a; padding: 0 2px; }"
-                                    " QLineEdit:disabled { color: #8c8c8c; }"));
+    e->setStyleSheet(
+        QStringLiteral("QLineEdit { background: white; color: black;"
+                       " border: 1px solid #7a7a7a; padding: 0 2px; }"
+                       " QLineEdit:disabled { color: #8c8c8c; }"));
     return e;
 }
 
@@ -124,15 +126,15 @@ void TPodaciO::NapraviKontrole() {
     }
     for (int i = 0; i < 5; ++i) {
         const int vrh = 20 + 30 * i;
-        txtRastojanje[i] = Polje(GroupBoxRastojanja, QStringLiteral("txtRastojanje%1").arg(i + 1),
-                                 QString::fromStdString(t.Rastojanje[i]), kHintRastojanja,
-                                 QPoint(71, vrh));
+        txtRastojanje[i] =
+            Polje(GroupBoxRastojanja, QStringLiteral("txtRastojanje%1").arg(i + 1),
+                  QString::fromStdString(t.Rastojanje[i]), kHintRastojanja, QPoint(71, vrh));
         LabelL[i] = Natpis(GroupBoxRastojanja, QStringLiteral("LabelL%1").arg(i + 1),
                            QStringLiteral("L%1 [m] = ").arg(i + 1), QRect(10, vrh + 2, 59, 16));
     }
-    txtRaspon = Polje(GroupBoxRastojanja, QStringLiteral("txtRaspon"),
-                      QString::fromStdString(t.Raspon), QStringLiteral("Unesite raspon grede u [m]"),
-                      QPoint(71, 170));
+    txtRaspon =
+        Polje(GroupBoxRastojanja, QStringLiteral("txtRaspon"), QString::fromStdString(t.Raspon),
+              QStringLiteral("Unesite raspon grede u [m]"), QPoint(71, 170));
     LabelLRaspon = Natpis(GroupBoxRastojanja, QStringLiteral("LabelL"),
                           QStringLiteral("L   [m] = "), QRect(10, 172, 59, 16));
     txtProizvoljnoX = Polje(GroupBoxProizvoljnoX, QStringLiteral("txtProizvoljnoX"),
@@ -183,12 +185,14 @@ void TPodaciO::NapraviKontrole() {
 }
 
 void TPodaciO::PostaviRedosledTabova() {
-    QWidget* redosled[] = {txtP[0],          txtP[1],          txtP[2],
-                           txtP[3],          txtP[4],          txtP[5],
-                           txtRastojanje[0], txtRastojanje[1], txtRastojanje[2],
-                           txtRastojanje[3], txtRastojanje[4], txtRaspon,
-                           SpinEditBrojSila, SpinEditBrojPreseka, txtProizvoljnoX,
-                           btnProracun};
+    QWidget* redosled[] = {txtP[0],          txtP[1],
+                           txtP[2],          txtP[3],
+                           txtP[4],          txtP[5],
+                           txtRastojanje[0], txtRastojanje[1],
+                           txtRastojanje[2], txtRastojanje[3],
+                           txtRastojanje[4], txtRaspon,
+                           SpinEditBrojSila, SpinEditBrojPreseka,
+                           txtProizvoljnoX,  btnProracun};
     for (std::size_t i = 0; i + 1 < std::size(redosled); ++i)
         QWidget::setTabOrder(redosled[i], redosled[i + 1]);
 }
@@ -227,11 +231,12 @@ void TPodaciO::PromeniZakljucavanje() {
         fProvereno = TProvereniUnos{Tekstovi(), SpinEditBrojSila->Vrednost()};
         btnProracun->setText(QString::fromLatin1(kNatpisOtkljucaj));
         const std::initializer_list<QWidget*> redom = {
-            txtP[0], txtRastojanje[0], txtP[1], txtRastojanje[1], txtP[2],
-            txtRastojanje[2], txtP[3], txtRastojanje[3], txtP[4], txtRastojanje[4],
-            txtP[5], txtRaspon, txtProizvoljnoX, SpinEditBrojSila, SpinEditBrojPreseka};
-        for (QWidget* w : redom)
-            w->setEnabled(false);
+            txtP[0],          txtRastojanje[0], txtP[1],
+            txtRastojanje[1], txtP[2],          txtRastojanje[2],
+            txtP[3],          txtRastojanje[3], txtP[4],
+            txtRastojanje[4], txtP[5],          txtRaspon,
+            txtProizvoljnoX,  SpinEditBrojSila, SpinEditBrojPreseka};
+        for (QWidget* w : redom) w->setEnabled(false);
         return;
     }
     fProvereno.reset();
@@ -240,8 +245,7 @@ void TPodaciO::PromeniZakljucavanje() {
     PodesiPolja();
     const std::initializer_list<QWidget*> uvek = {txtRaspon, txtProizvoljnoX, SpinEditBrojSila,
                                                   SpinEditBrojPreseka};
-    for (QWidget* w : uvek)
-        w->setEnabled(true);
+    for (QWidget* w : uvek) w->setEnabled(true);
 }
 
 TekstoviUnosa TPodaciO::Tekstovi() const {
@@ -282,10 +286,9 @@ void TPodaciO::PostaviNapredak(int polozaj) {
 }
 
 void TPodaciO::IzracunajIzvestaj() {
-    const IzvestajLastovar izvestaj =
-        SastaviIzvestaj(Tekstovi(), SpinEditBrojSila->Tekst().toStdString(),
-                        SpinEditBrojSila->Vrednost(), Separator(),
-                        [this](int polozaj) { PostaviNapredak(polozaj); });
+    const IzvestajLastovar izvestaj = SastaviIzvestaj(
+        Tekstovi(), SpinEditBrojSila->Tekst().toStdString(), SpinEditBrojSila->Vrednost(),
+        Separator(), [this](int polozaj) { PostaviNapredak(polozaj); });
     Rezultati = izvestaj.Rezultati;
     QStringList linije;
     linije.reserve(qsizetype(izvestaj.Linije.size()));
@@ -296,8 +299,8 @@ void TPodaciO::IzracunajIzvestaj() {
 void TPodaciO::btnProracunClick() {
     if (!ProveraTipa()) return;
     if (!ProveraVrednosti()) {
-        fUsluge.Poruke->Greska(QString::fromLatin1(kPorukaVrednosti.data(),
-                                                   qsizetype(kPorukaVrednosti.size())));
+        fUsluge.Poruke->Greska(
+            QString::fromLatin1(kPorukaVrednosti.data(), qsizetype(kPorukaVrednosti.size())));
         return;
     }
     ProgressBar1->setValue(0);
@@ -321,9 +324,9 @@ void StandardniRaspored() {
     QMdiArea* klijent = GlavniO->Klijent;
     const bool predaje = !klijent->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
-    for (QMdiSubWindow* prozor : {static_cast<QMdiSubWindow*>(PodaciO),
-                                  static_cast<QMdiSubWindow*>(RezultatiO),
-                                  static_cast<QMdiSubWindow*>(GrafikO)})
+    for (QMdiSubWindow* prozor :
+         {static_cast<QMdiSubWindow*>(PodaciO), static_cast<QMdiSubWindow*>(RezultatiO),
+          static_cast<QMdiSubWindow*>(GrafikO)})
         prozor->showNormal();
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !predaje);
     PodaciO->setFixedSize(r.Podaci.size());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The input form and the calculation command, where the subsystems meet:
@@ -65,13 +66,13 @@ public:
     QGroupBox* GroupBoxSile;
     QGroupBox* GroupBoxRastojanja;
     QGroupBox* GroupBoxProizvoljnoX;
-    std::array<TEdit*, 6> txtP;            // txtP1 .. txtP6
-    std::array<TEdit*, 5> txtRastojanje;   // txtRastojanje1 .. txtRastojanje5
+    std::array<TEdit*, 6> txtP;           // txtP1 .. txtP6
+    std::array<TEdit*, 5> txtRastojanje;  // txtRastojanje1 .. txtRastojanje5
     TEdit* txtRaspon;
     TEdit* txtProizvoljnoX;
-    std::array<QLabel*, 6> LabelP;         // LabelP1 .. LabelP6
-    std::array<QLabel*, 5> LabelL;         // LabelL1 .. LabelL5
-    QLabel* LabelLRaspon;                  // LabelL
+    std::array<QLabel*, 6> LabelP;  // LabelP1 .. LabelP6
+    std::array<QLabel*, 5> LabelL;  // LabelL1 .. LabelL5
+    QLabel* LabelLRaspon;           // LabelL
     QLabel* LabelProizvoljnoX;
     QLabel* LabelBrojSila;
     QLabel* Label1;
@@ -79,7 +80,7 @@ public:
     TSpinEdit* SpinEditBrojPreseka;
     QProgressBar* ProgressBar1;
     QPushButton* btnProracun;
-    std::array<QLabel*, 6> Image;          // Image1 .. Image6
+    std::array<QLabel*, 6> Image;  // Image1 .. Image6
 
 private:
     void NapraviKontrole();

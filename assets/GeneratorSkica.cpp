@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the six beam sketches and writes them as Skica1.jpg .. Skica6.jpg
 // into the folder given as the only argument. Run by hand when the
 // drawing changes; the build embeds the committed JPEG files.
+#include <jpeglib.h>
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -10,14 +13,13 @@
 #include <QPolygonF>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <vector>
 
 namespace {
 
 constexpr int kSirina = 2868;
-constexpr int kLevaOsa = 250;       // axis of the pinned support
-constexpr int kDesnaOsa = 2618;     // axis of the roller
+constexpr int kLevaOsa = 250;    // axis of the pinned support
+constexpr int kDesnaOsa = 2618;  // axis of the roller
 constexpr int kGredaVrh = 430;
 constexpr int kGredaDno = 510;
 constexpr int kDebljina = 8;
@@ -136,9 +138,9 @@ bool SnimiJpeg(const QImage& slika, const QString& putanja) {
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     QFile f(putanja);
-    const bool uspeh = f.open(QIODevice::WriteOnly) &&
-                       f.write(reinterpret_cast<const char*>(izlaz), qint64(velicina)) ==
-                           qint64(velicina);
+    const bool uspeh =
+        f.open(QIODevice::WriteOnly) &&
+        f.write(reinterpret_cast<const char*>(izlaz), qint64(velicina)) == qint64(velicina);
     std::free(izlaz);
     return uspeh;
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes IZLAZ, a C++ source holding the bytes of the six sketches Skica1.jpg
 # .. Skica6.jpg of folder ULAZ as arrays.
 set(sadrzaj "// Generated from assets/Skica*.jpg by UgradiSkice.cmake.\n#include \"SkiceGrede.h\"\n\nnamespace {\n")

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 
-#include "IscrtajDijagrame.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoSlike.h"
 #include "PlatnoZapis.h"
 #include "Zaokruzivanje.h"
@@ -26,7 +27,8 @@ constexpr int kStranaVisina = 3508;
 void Ekran(benchmark::State& state) {
     const TUlazDijagrama ulaz = SestSila();
     TPlatnoSlike prozor(1920, 1080, FontProzoraDijagrama());
-    for (auto _ : state) IscrtajDijagrame(prozor, 1920, 1080, kZaProgram, {prozor, 1920, 1080}, ulaz);
+    for (auto _ : state)
+        NacrtajDijagrame(prozor, 1920, 1080, kZaProgram, {prozor, 1920, 1080}, ulaz);
 }
 
 // The print command's picture for a scaling factor: the A4 paper size in
@@ -38,7 +40,7 @@ void Stampa(benchmark::State& state) {
     const TUlazDijagrama ulaz = SestSila();
     TPlatnoSlike prozor(800, 600, FontProzoraDijagrama());
     TPlatnoSlike strana(kStranaSirina, kStranaVisina, FontProzoraDijagrama(), 300);
-    for (auto _ : state) IscrtajDijagrame(strana, W, H, kZaStampac, {prozor, 800, 600}, ulaz);
+    for (auto _ : state) NacrtajDijagrame(strana, W, H, kZaStampac, {prozor, 800, 600}, ulaz);
     state.counters["sirina"] = W;
 }
 
@@ -51,7 +53,7 @@ void Zapis(benchmark::State& state) {
     std::size_t operacija = 0;
     for (auto _ : state) {
         TPlatnoZapis platno(FontProzoraDijagrama());
-        IscrtajDijagrame(platno, W, H, kZaProgram, {platno, W, H}, ulaz);
+        NacrtajDijagrame(platno, W, H, kZaProgram, {platno, W, H}, ulaz);
         benchmark::DoNotOptimize(platno.Operacije().data());
         operacija = platno.Operacije().size();
     }
@@ -62,7 +64,10 @@ void Zapis(benchmark::State& state) {
 
 BENCHMARK(Ekran)->Name("Screen/6 forces/1920x1080/image")->Unit(benchmark::kMillisecond);
 BENCHMARK(Stampa)->Name("Print/6 forces/A4/factor")->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(Zapis)->Name("Screen/6 forces/recording")->Args({1920, 1080})->Args({21000, 37125})
+BENCHMARK(Zapis)
+    ->Name("Screen/6 forces/recording")
+    ->Args({1920, 1080})
+    ->Args({21000, 37125})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up figures of the desktop application: the time from the launch of
 // the process, and from main(), to the first painted frame of the main
 // window, and the resident memory once start-up has settled. Starts the
 // application as its main() does and ends by itself; run it under a
 // display (or xvfb-run), several times, and take the median.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -11,7 +14,6 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <unistd.h>
 
 #include "Aplikacija.h"
 #include "GlavniObrazac.h"
@@ -39,7 +41,8 @@ long KilobajtaIz(const char* polje) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& red : status.readAll().split('\n'))
-        if (red.startsWith(polje)) return red.mid(qsizetype(strlen(polje))).trimmed().split(' ')[0].toLong();
+        if (red.startsWith(polje))
+            return red.mid(qsizetype(strlen(polje))).trimmed().split(' ')[0].toLong();
     return -1;
 }
 
@@ -50,8 +53,8 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (ms < 0 && !fZakazano && e->type() == QEvent::Paint && GlavniO &&
-            o->isWidgetType() && static_cast<QWidget*>(o)->window() == GlavniO) {
+        if (ms < 0 && !fZakazano && e->type() == QEvent::Paint && GlavniO && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->window() == GlavniO) {
             fZakazano = true;
             // The whole frame is painted and flushed when this paint pass ends.
             QTimer::singleShot(0, this, [this] {
@@ -86,12 +89,13 @@ int main(int argc, char** argv) {
     aplikacija.Prikazi();
     // Memory is read once start-up has settled, a second after launch.
     QTimer::singleShot(1000, &app, [&] {
-        std::printf("launch->main %.0f ms (10 ms resolution), main->first frame %.1f ms "
-                    "(QApplication %.1f, five windows %.1f, showing and painting %.1f), "
-                    "launch->first frame %.0f ms, RSS %ld KiB, peak RSS %ld KiB\n",
-                    preMaina * 1000, prviKadar.ms, zaAplikaciju, zaProzore,
-                    prviKadar.ms - zaAplikaciju - zaProzore, preMaina * 1000 + prviKadar.ms,
-                    KilobajtaIz("VmRSS:"), KilobajtaIz("VmHWM:"));
+        std::printf(
+            "launch->main %.0f ms (10 ms resolution), main->first frame %.1f ms "
+            "(QApplication %.1f, five windows %.1f, showing and painting %.1f), "
+            "launch->first frame %.0f ms, RSS %ld KiB, peak RSS %ld KiB\n",
+            preMaina * 1000, prviKadar.ms, zaAplikaciju, zaProzore,
+            prviKadar.ms - zaAplikaciju - zaProzore, preMaina * 1000 + prviKadar.ms,
+            KilobajtaIz("VmRSS:"), KilobajtaIz("VmHWM:"));
         std::fflush(stdout);
         // exit, not quit: quit would close the frame, which asks first.
         QCoreApplication::exit(0);

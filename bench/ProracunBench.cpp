@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include "ProracunLastovar.h"
@@ -10,8 +11,8 @@ constexpr double L = 30.0;
 constexpr double P[] = {120, 180, 180, 150, 150, 90};
 constexpr double Ls[] = {2.5, 1.5, 4.0, 1.5, 3.0};
 
-template <double (*Funkcija)(std::int32_t, double, double, double, double, double, double,
-                             double, double, double, double, double, double, double)>
+template <double (*Funkcija)(std::int32_t, double, double, double, double, double, double, double,
+                             double, double, double, double, double, double)>
 void Preseci(benchmark::State& state) {
     for (auto _ : state) {
         double zbir = 0;

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGuiApplication>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "IscrtajDijagrame.h"
 #include "Komande.h"
 #include "Konverzija.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoDatoteke.h"
 #include "PlatnoZapis.h"
 #include "RegionalniSeparator.h"
@@ -46,7 +47,8 @@ std::optional<int> ProcitajOpcije(std::span<const std::string_view> argumenti, O
             try {
                 cilj = TekstUCeoBroj(*v);
             } catch (const EGreskaKonverzije&) {
-                return PogresnaUpotreba(std::string(a) + " trazi ceo broj, a ne " + std::string(*v));
+                return PogresnaUpotreba(std::string(a) + " trazi ceo broj, a ne " +
+                                        std::string(*v));
             }
             if (cilj < 0) return PogresnaUpotreba(std::string(a) + " ne moze biti negativna");
             return std::nullopt;
@@ -111,7 +113,7 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
     // The picture stands for the diagram window's client area.
     const std::string_view cilj = o.stampa ? kZaStampac : kZaProgram;
     const auto crtaj = [&](TPlatno& p) {
-        IscrtajDijagrame(p, o.sirina, o.visina, cilj, {p, o.sirina, o.visina}, ulaz);
+        NacrtajDijagrame(p, o.sirina, o.visina, cilj, {p, o.sirina, o.visina}, ulaz);
     };
 
     if (o.zapis) {

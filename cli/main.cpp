@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lastovar-cli: the calculations of Lastovar without a window. Each
 // subcommand is one entry of kKomande and one file of its own.
 
@@ -66,8 +67,8 @@ void Pomoc(std::ostream& izlaz) {
              "          lastovar-cli --help\n\n"
              "Komande:\n";
     for (const Komanda& k : kKomande) izlaz << "\n" << k.pomoc;
-    izlaz << "\nPogresna upotreba komandne linije zavrsava sa izlazom "
-          << kIzlazPogresnaUpotreba << ".\n";
+    izlaz << "\nPogresna upotreba komandne linije zavrsava sa izlazom " << kIzlazPogresnaUpotreba
+          << ".\n";
 }
 
 bool JePomoc(std::string_view a) { return a == "--help" || a == "-h"; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <concepts>
@@ -7,16 +8,15 @@
 // never on an object, in this slot order. A calculator type satisfies it by
 // declaring them as static member functions.
 template <class T>
-concept TAProracun =
-    requires(std::int32_t n, double d, double& out) {
-        { T::ExtM(n, d, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::MaxT(n, d, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::MinT(n, d, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::MaxM(d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::Nule(out, out, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<void>;
-        { T::Teme(d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::Mlevo(d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::ZonaVazenja(n, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
-        { T::Rezultanta(out, out, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<void>;
-        { T::RastojanjeA(d, d, d, d, d, d) } -> std::same_as<double>;
-    };
+concept TAProracun = requires(std::int32_t n, double d, double& out) {
+    { T::ExtM(n, d, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::MaxT(n, d, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::MinT(n, d, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::MaxM(d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::Nule(out, out, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<void>;
+    { T::Teme(d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::Mlevo(d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::ZonaVazenja(n, d, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<double>;
+    { T::Rezultanta(out, out, d, d, d, d, d, d, d, d, d, d, d) } -> std::same_as<void>;
+    { T::RastojanjeA(d, d, d, d, d, d) } -> std::same_as<double>;
+};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The .Lastovar data file: fifteen lines, each ended by CR LF, holding the

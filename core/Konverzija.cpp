@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Konverzija.h"
 
 #include <charconv>
@@ -20,7 +21,8 @@ std::string_view bezBlanka(std::string_view t) {
 }  // namespace
 
 EGreskaKonverzije::EGreskaKonverzije(std::string tekst)
-    : std::runtime_error("'" + tekst + "' nije ispravna vrednost broja"), fTekst(std::move(tekst)) {}
+    : std::runtime_error("'" + tekst + "' nije ispravna vrednost broja"),
+      fTekst(std::move(tekst)) {}
 
 double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     const std::string_view t = bezBlanka(tekst);
@@ -76,8 +78,7 @@ double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     if (i != t.size()) greska(tekst);
 
     double v = 0.0;
-    const auto [kraj, ec] =
-        std::from_chars(kanonski.data(), kanonski.data() + kanonski.size(), v);
+    const auto [kraj, ec] = std::from_chars(kanonski.data(), kanonski.data() + kanonski.size(), v);
     if (ec == std::errc::result_out_of_range) {
         // Out of range is either too large (an error) or below the smallest
         // subnormal, which is a zero of the written sign.

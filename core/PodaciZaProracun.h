@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -10,9 +11,19 @@ public:
     TPodaci(double p1, double p2, double p3, double p4, double p5, double p6, double proizvoljnoX,
             double rastojanje1, double rastojanje2, double rastojanje3, double rastojanje4,
             double rastojanje5, double raspon)
-        : fP1(p1), fP2(p2), fP3(p3), fP4(p4), fP5(p5), fP6(p6), fProizvoljnoX(proizvoljnoX),
-          fRastojanje1(rastojanje1), fRastojanje2(rastojanje2), fRastojanje3(rastojanje3),
-          fRastojanje4(rastojanje4), fRastojanje5(rastojanje5), fRaspon(raspon) {}
+        : fP1(p1),
+          fP2(p2),
+          fP3(p3),
+          fP4(p4),
+          fP5(p5),
+          fP6(p6),
+          fProizvoljnoX(proizvoljnoX),
+          fRastojanje1(rastojanje1),
+          fRastojanje2(rastojanje2),
+          fRastojanje3(rastojanje3),
+          fRastojanje4(rastojanje4),
+          fRastojanje5(rastojanje5),
+          fRaspon(raspon) {}
 
     double P1() const { return fP1; }
     void setP1(double v) { fP1 = v; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProracunLastovar.h"
 
 #include <array>
@@ -40,16 +41,16 @@ double TProracun::RastojanjeA(double xR, double L1, double L2, double L3, double
     return static_cast<double>(static_cast<Prosireno>(xR) - L1 - L2 - L3 - L4 - L5);
 }
 
-double TProracun::Mlevo(double P1, double P2, double P3, double P4, double P5, double,
-                        double L1, double L2, double L3, double L4, double L5) {
+double TProracun::Mlevo(double P1, double P2, double P3, double P4, double P5, double, double L1,
+                        double L2, double L3, double L4, double L5) {
     const Prosireno l1 = L1, l2 = L2, l3 = L3, l4 = L4, l5 = L5;
     return static_cast<double>(P1 * (l1 + l2 + l3 + l4 + l5) + P2 * (l2 + l3 + l4 + l5) +
                                P3 * (l3 + l4 + l5) + P4 * (l4 + l5) + P5 * l5);
 }
 
-double TProracun::ZonaVazenja(std::int32_t k, double L, double P1, double P2, double P3,
-                              double P4, double P5, double P6, double L1, double L2, double L3,
-                              double L4, double L5) {
+double TProracun::ZonaVazenja(std::int32_t k, double L, double P1, double P2, double P3, double P4,
+                              double P5, double P6, double L1, double L2, double L3, double L4,
+                              double L5) {
     double R, xR;
     Rezultanta(R, xR, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     if (k < 1 || k > 6) return 0.0;
@@ -57,16 +58,16 @@ double TProracun::ZonaVazenja(std::int32_t k, double L, double P1, double P2, do
     return static_cast<double>(static_cast<Prosireno>(L) * p[k - 1] / R);
 }
 
-double TProracun::Teme(double L, double P1, double P2, double P3, double P4, double P5,
-                       double P6, double L1, double L2, double L3, double L4, double L5) {
+double TProracun::Teme(double L, double P1, double P2, double P3, double P4, double P5, double P6,
+                       double L1, double L2, double L3, double L4, double L5) {
     double R, xR;
     Rezultanta(R, xR, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno a = static_cast<Prosireno>(xR) - L1 - L2 - L3 - L4 - L5;
     return static_cast<double>((L - a) / 2.0L);
 }
 
-double TProracun::MaxM(double L, double P1, double P2, double P3, double P4, double P5,
-                       double P6, double L1, double L2, double L3, double L4, double L5) {
+double TProracun::MaxM(double L, double P1, double P2, double P3, double P4, double P5, double P6,
+                       double L1, double L2, double L3, double L4, double L5) {
     double R, xR;
     Rezultanta(R, xR, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno xo = Teme(L, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
@@ -74,9 +75,8 @@ double TProracun::MaxM(double L, double P1, double P2, double P3, double P4, dou
     return static_cast<double>(xo * xo * (static_cast<Prosireno>(R) / L) - mlevo);
 }
 
-void TProracun::Nule(double& X1, double& X2, double L, double P1, double P2, double P3,
-                     double P4, double P5, double P6, double L1, double L2, double L3, double L4,
-                     double L5) {
+void TProracun::Nule(double& X1, double& X2, double L, double P1, double P2, double P3, double P4,
+                     double P5, double P6, double L1, double L2, double L3, double L4, double L5) {
     double R, xR;
     Rezultanta(R, xR, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno mlevo = Mlevo(P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
@@ -91,8 +91,8 @@ void TProracun::Nule(double& X1, double& X2, double L, double P1, double P2, dou
 }
 
 double TProracun::ExtM(std::int32_t n, double x, double L, double P1, double P2, double P3,
-                       double P4, double P5, double P6, double L1, double L2, double L3,
-                       double L4, double L5) {
+                       double P4, double P5, double P6, double L1, double L2, double L3, double L4,
+                       double L5) {
     if (!BrojSilaVazi(n)) return 0.0;
     const Voz v = VozOdN(n, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     double R, xR;
@@ -100,7 +100,9 @@ double TProracun::ExtM(std::int32_t n, double x, double L, double P1, double P2,
                v.L[3], v.L[4]);
     const Prosireno RkrozL = static_cast<Prosireno>(R) / L;
     const Prosireno X = x;
-    if (n == 1) return static_cast<double>(RkrozL * (L - static_cast<Prosireno>(xR)) * X - RkrozL * (X * X));
+    if (n == 1)
+        return static_cast<double>(RkrozL * (L - static_cast<Prosireno>(xR)) * X -
+                                   RkrozL * (X * X));
 
     // Zone k spans (S_(k-1), S_k]; the first includes 0 and the last ends at L.
     std::int32_t zona = 0;
@@ -118,16 +120,15 @@ double TProracun::ExtM(std::int32_t n, double x, double L, double P1, double P2,
     std::array<double, 6> sile{};
     for (std::int32_t i = 0; i < zona - 1; ++i) razmaci[i] = v.L[i];
     for (std::int32_t i = 0; i < zona; ++i) sile[i] = v.P[i];
-    const Prosireno a =
-        RastojanjeA(xR, razmaci[0], razmaci[1], razmaci[2], razmaci[3], razmaci[4]);
-    const Prosireno mlevo = Mlevo(sile[0], sile[1], sile[2], sile[3], sile[4], sile[5],
-                                  razmaci[0], razmaci[1], razmaci[2], razmaci[3], razmaci[4]);
+    const Prosireno a = RastojanjeA(xR, razmaci[0], razmaci[1], razmaci[2], razmaci[3], razmaci[4]);
+    const Prosireno mlevo = Mlevo(sile[0], sile[1], sile[2], sile[3], sile[4], sile[5], razmaci[0],
+                                  razmaci[1], razmaci[2], razmaci[3], razmaci[4]);
     return static_cast<double>(RkrozL * (L - a) * X - RkrozL * (X * X) - mlevo);
 }
 
 double TProracun::MaxT(std::int32_t n, double x, double L, double P1, double P2, double P3,
-                       double P4, double P5, double P6, double L1, double L2, double L3,
-                       double L4, double L5) {
+                       double P4, double P5, double P6, double L1, double L2, double L3, double L4,
+                       double L5) {
     if (!BrojSilaVazi(n)) return 0.0;
     const Voz v = VozOdN(n, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno X = x;
@@ -161,8 +162,8 @@ double TProracun::MaxT(std::int32_t n, double x, double L, double P1, double P2,
 }
 
 double TProracun::MinT(std::int32_t n, double x, double L, double P1, double P2, double P3,
-                       double P4, double P5, double P6, double L1, double L2, double L3,
-                       double L4, double L5) {
+                       double P4, double P5, double P6, double L1, double L2, double L3, double L4,
+                       double L5) {
     if (!BrojSilaVazi(n)) return 0.0;
     const Voz v = VozOdN(n, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno X = x;

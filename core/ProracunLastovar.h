@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -14,33 +15,32 @@
 struct TProracun {
     /// Extreme bending moment at x; 0.0 outside the span or for n outside 1..6.
     static double ExtM(std::int32_t n, double x, double L, double P1, double P2, double P3,
-                       double P4, double P5, double P6, double L1, double L2, double L3,
-                       double L4, double L5);
+                       double P4, double P5, double P6, double L1, double L2, double L3, double L4,
+                       double L5);
     /// maxT at x with its sign reversed: P1 on the section, the train to its right.
     static double MaxT(std::int32_t n, double x, double L, double P1, double P2, double P3,
-                       double P4, double P5, double P6, double L1, double L2, double L3,
-                       double L4, double L5);
+                       double P4, double P5, double P6, double L1, double L2, double L3, double L4,
+                       double L5);
     /// minT at x with its sign reversed: Pn on the section, the train to its left.
     static double MinT(std::int32_t n, double x, double L, double P1, double P2, double P3,
-                       double P4, double P5, double P6, double L1, double L2, double L3,
-                       double L4, double L5);
+                       double P4, double P5, double P6, double L1, double L2, double L3, double L4,
+                       double L5);
     /// Maximum of the moment equation of the force standing L1+..+L5 right of P1.
-    static double MaxM(double L, double P1, double P2, double P3, double P4, double P5,
-                       double P6, double L1, double L2, double L3, double L4, double L5);
+    static double MaxM(double L, double P1, double P2, double P3, double P4, double P5, double P6,
+                       double L1, double L2, double L3, double L4, double L5);
     /// The zeros of that equation, smaller first.
-    static void Nule(double& X1, double& X2, double L, double P1, double P2, double P3,
-                     double P4, double P5, double P6, double L1, double L2, double L3, double L4,
-                     double L5);
+    static void Nule(double& X1, double& X2, double L, double P1, double P2, double P3, double P4,
+                     double P5, double P6, double L1, double L2, double L3, double L4, double L5);
     /// Vertex abscissa of that equation.
-    static double Teme(double L, double P1, double P2, double P3, double P4, double P5,
-                       double P6, double L1, double L2, double L3, double L4, double L5);
+    static double Teme(double L, double P1, double P2, double P3, double P4, double P5, double P6,
+                       double L1, double L2, double L3, double L4, double L5);
     /// Moment of P1..P5 about the point L1+..+L5 right of P1.
-    static double Mlevo(double P1, double P2, double P3, double P4, double P5, double P6,
-                        double L1, double L2, double L3, double L4, double L5);
+    static double Mlevo(double P1, double P2, double P3, double P4, double P5, double P6, double L1,
+                        double L2, double L3, double L4, double L5);
     /// Length L*Pk/R of the zone in which force k governs; 0.0 for k outside 1..6.
-    static double ZonaVazenja(std::int32_t k, double L, double P1, double P2, double P3,
-                              double P4, double P5, double P6, double L1, double L2, double L3,
-                              double L4, double L5);
+    static double ZonaVazenja(std::int32_t k, double L, double P1, double P2, double P3, double P4,
+                              double P5, double P6, double L1, double L2, double L3, double L4,
+                              double L5);
     /// The resultant R and its distance xR from P1.
     static void Rezultanta(double& R, double& xR, double P1, double P2, double P3, double P4,
                            double P5, double P6, double L1, double L2, double L3, double L4,

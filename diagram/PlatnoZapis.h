@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -9,11 +10,11 @@
 struct TOperacija {
     enum class Vrsta { Popuna, Linija, Tekst };
     Vrsta vrsta;
-    int x1, y1;        // Popuna: top-left; Linija: from; Tekst: the point
+    int x1, y1;          // Popuna: top-left; Linija: from; Tekst: the point
     int x2 = 0, y2 = 0;  // Popuna: bottom-right; Linija: to
-    TOlovka olovka;    // Linija
-    TBoja boja;        // Tekst: the font's colour
-    int velicina = 0;  // Tekst: the font's size figure
+    TOlovka olovka;      // Linija
+    TBoja boja;          // Tekst: the font's colour
+    int velicina = 0;    // Tekst: the font's size figure
     std::string tekst;
 };
 

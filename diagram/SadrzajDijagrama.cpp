@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SadrzajDijagrama.h"
 
 #include <cmath>
@@ -45,8 +46,14 @@ struct TPosebneTacke {
 class TCrtac {
 public:
     TCrtac(TPlatno& platno, const TOkvirDijagrama& o, const TVozNaGredi& voz, char sep)
-        : c(platno), o(o), voz(voz), zone(voz), tacke(voz, zone), sep(sep),
-          kM(RazmeraDijagrama(o.H, zone.Mgov())), kT(RazmeraDijagrama(o.H, zone.R)) {}
+        : c(platno),
+          o(o),
+          voz(voz),
+          zone(voz),
+          tacke(voz, zone),
+          sep(sep),
+          kM(RazmeraDijagrama(o.H, zone.Mgov())),
+          kT(RazmeraDijagrama(o.H, zone.R)) {}
 
     int px(double X) const { return ZaokruziParno(static_cast<Prosireno>(X) / o.s + o.x0); }
     int yM(double X) const { return ZaokruziParno(Prosireno{voz.ExtM(X)} * kM + o.y0); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "VozNaGredi.h"
 
 #include "ProracunLastovar.h"
@@ -11,16 +12,16 @@ TVozNaGredi::TVozNaGredi(const TPodaci& z, std::int32_t brojSila) : n(brojSila),
 }
 
 double TVozNaGredi::ExtM(double x) const {
-    return TProracun::ExtM(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
-                           Ls[3], Ls[4]);
+    return TProracun::ExtM(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3],
+                           Ls[4]);
 }
 
 double TVozNaGredi::MaxT(double x) const {
-    return TProracun::MaxT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
-                           Ls[3], Ls[4]);
+    return TProracun::MaxT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3],
+                           Ls[4]);
 }
 
 double TVozNaGredi::MinT(double x) const {
-    return TProracun::MinT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
-                           Ls[3], Ls[4]);
+    return TProracun::MinT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3],
+                           Ls[4]);
 }

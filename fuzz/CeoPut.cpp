@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CeoPut.h"
 
 #include <algorithm>
@@ -6,8 +7,8 @@
 #include <limits>
 
 #include "DatotekaLastovar.h"
-#include "IscrtajDijagrame.h"
 #include "IzvestajLastovar.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoZapis.h"
 #include "ProvereUnosa.h"
 
@@ -64,7 +65,7 @@ void ProveriZapis(const char* ime, std::string_view zapis, std::vector<std::stri
 
 void Crtaj(TPlatnoZapis& platno, const TSlikaPuta& slika, std::string_view cilj,
            const TUlazDijagrama& ulaz) {
-    IscrtajDijagrame(platno, slika.sirina, slika.visina, cilj, {platno, slika.sirina, slika.visina},
+    NacrtajDijagrame(platno, slika.sirina, slika.visina, cilj, {platno, slika.sirina, slika.visina},
                      ulaz);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Edit.h"
 
 TEdit::TEdit(QWidget* roditelj) : QLineEdit(roditelj) {
@@ -9,8 +10,8 @@ TEdit::TEdit(QWidget* roditelj) : QLineEdit(roditelj) {
 
 void TEdit::PosleIzmene(const QString& novi) {
     // isModified() is true only for a change by the user: setText resets it.
-    const bool predugo = fNajvecaDuzina > 0 && novi.size() > fNajvecaDuzina &&
-                         novi.size() > fPrethodni.size();
+    const bool predugo =
+        fNajvecaDuzina > 0 && novi.size() > fNajvecaDuzina && novi.size() > fPrethodni.size();
     if (isModified() && predugo) {
         const int kursor = fPrethodniKursor;
         const QSignalBlocker tiho(this);

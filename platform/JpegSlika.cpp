@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "JpegSlika.h"
+
+#include <jpeglib.h>
 
 #include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 
 namespace {
 

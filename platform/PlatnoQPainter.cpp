@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlatnoQPainter.h"
 
 #include <QFontMetrics>
@@ -27,8 +28,8 @@ void TPlatnoQPainter::PomeriNa(int x, int y) { fTacka = QPoint(x, y); }
 
 void TPlatnoQPainter::PrimeniOlovku(QPainter& p) {
     if (fPrimenjenaOlovka == Olovka()) return;
-    p.setPen(QPen(Boja(Olovka().Boja), Olovka().Sirina, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(Boja(Olovka().Boja), Olovka().Sirina, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     fPrimenjenaOlovka = Olovka();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "IzvestajLastovar.h"
 
 #include <algorithm>
@@ -5,8 +6,8 @@
 
 #include "FormatBroja.h"
 #include "JednacineMomenata.h"
-#include "Linija.h"
 #include "Konverzija.h"
+#include "Linija.h"
 #include "ProracunLastovar.h"
 #include "TabelePreseka.h"
 #include "UlazIzvestaja.h"
@@ -55,13 +56,13 @@ void Rep(const RezultatiProracuna& r, const std::string& tekstX, char sep,
 }
 
 UlazIzvestaja Ulaz(const TPodaci& z, std::int32_t F, char sep) {
-    UlazIzvestaja u{F,
-                    {z.P1(), z.P2(), z.P3(), z.P4(), z.P5(), z.P6()},
-                    {z.Rastojanje1(), z.Rastojanje2(), z.Rastojanje3(), z.Rastojanje4(),
-                     z.Rastojanje5()},
-                    z.Raspon(),
-                    z.BrojPreseka(),
-                    sep};
+    UlazIzvestaja u{
+        F,
+        {z.P1(), z.P2(), z.P3(), z.P4(), z.P5(), z.P6()},
+        {z.Rastojanje1(), z.Rastojanje2(), z.Rastojanje3(), z.Rastojanje4(), z.Rastojanje5()},
+        z.Raspon(),
+        z.BrojPreseka(),
+        sep};
     for (std::int32_t k = F; k < kNajviseSila; ++k) u.P[k] = 0.0;
     for (std::int32_t k = F - 1; k < kNajviseSila - 1; ++k) u.Ls[k] = 0.0;
     return u;
@@ -81,8 +82,8 @@ IzvestajLastovar SastaviIzvestaj(const TekstoviUnosa& t, std::string_view tekstB
     r.FXProizvoljno = z.ProizvoljnoX();
     if (brojSila >= 1 && brojSila <= kNajviseSila) {
         const UlazIzvestaja u = Ulaz(z, brojSila, sep);
-        TProracun::Rezultanta(r.FR, r.FXR, u.P[0], u.P[1], u.P[2], u.P[3], u.P[4], u.P[5],
-                              u.Ls[0], u.Ls[1], u.Ls[2], u.Ls[3], u.Ls[4]);
+        TProracun::Rezultanta(r.FR, r.FXR, u.P[0], u.P[1], u.P[2], u.P[3], u.P[4], u.P[5], u.Ls[0],
+                              u.Ls[1], u.Ls[2], u.Ls[3], u.Ls[4]);
         JednacineMomenata(u, r, izvestaj.Linije);
         TabelePreseka(u, r, izvestaj.Linije, napredak);
     }

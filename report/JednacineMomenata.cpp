@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "JednacineMomenata.h"
 
 #include <cmath>
@@ -68,8 +69,8 @@ void JednacineMomenata(const UlazIzvestaja& u, RezultatiProracuna& r,
 
     linije.emplace_back();
     for (int k = 1; k <= u.F; ++k)
-        linije.push_back(
-            Linija({"Zona vazenja: lambda", std::to_string(k), " = ", B(r.FLambda[k - 1]), " [m]"}));
+        linije.push_back(Linija(
+            {"Zona vazenja: lambda", std::to_string(k), " = ", B(r.FLambda[k - 1]), " [m]"}));
     linije.emplace_back();
 
     for (int k = 1; k <= u.F; ++k) {
@@ -84,14 +85,14 @@ void JednacineMomenata(const UlazIzvestaja& u, RezultatiProracuna& r,
                                  RkrozL, "*x^2 - ", B(r.FMlevo[i])}));
         linije.push_back(Linija({"a", K, " = ", B(r.FA[i]), " [m]"}));
         linije.push_back(Linija({"Mlevo", K, " = ", B(r.FMlevo[i]), " [kNm]"}));
-        linije.push_back(Linija({"nule: x", K, "1 = ", B(r.FNule[i][0]), " [m]   x", K, "2 = ",
-                                 B(r.FNule[i][1]), " [m]"}));
+        linije.push_back(Linija({"nule: x", K, "1 = ", B(r.FNule[i][0]), " [m]   x", K,
+                                 "2 = ", B(r.FNule[i][1]), " [m]"}));
         linije.push_back(Linija({"teme: x", K, "o = ", B(r.FTeme[i]), " [m]"}));
         linije.push_back(Linija({"maximum: maxM", K, " = ", B(r.FMaxM[i]), " [kNm]"}));
         const auto granica = [&](int j) {
             const long double x = ZbirLambdi(r, j);
-            linije.push_back(Linija({OznakaGranice(k, j), B(x), ") = ",
-                                     B(MomentParabole(r, k, u.L, x)), " [kNm]"}));
+            linije.push_back(Linija(
+                {OznakaGranice(k, j), B(x), ") = ", B(MomentParabole(r, k, u.L, x)), " [kNm]"}));
         };
         if (k >= 2) granica(k - 1);
         if (k <= u.F - 1) granica(k);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TabelePreseka.h"
 
 #include "FormatBroja.h"
@@ -33,18 +34,18 @@ double ArgumentSmicanja(long double x, double L) {
     return static_cast<double>(x);
 }
 
-using Smicanje = double (*)(std::int32_t, double, double, double, double, double, double,
-                            double, double, double, double, double, double, double);
+using Smicanje = double (*)(std::int32_t, double, double, double, double, double, double, double,
+                            double, double, double, double, double, double);
 
 double Pozovi(Smicanje f, const UlazIzvestaja& u, double x) {
-    return f(u.F, x, u.L, u.P[0], u.P[1], u.P[2], u.P[3], u.P[4], u.P[5], u.Ls[0], u.Ls[1],
-             u.Ls[2], u.Ls[3], u.Ls[4]);
+    return f(u.F, x, u.L, u.P[0], u.P[1], u.P[2], u.P[3], u.P[4], u.P[5], u.Ls[0], u.Ls[1], u.Ls[2],
+             u.Ls[3], u.Ls[4]);
 }
 
 }  // namespace
 
-void TabelePreseka(const UlazIzvestaja& u, RezultatiProracuna& r,
-                   std::vector<std::string>& linije, const std::function<void(int)>& napredak) {
+void TabelePreseka(const UlazIzvestaja& u, RezultatiProracuna& r, std::vector<std::string>& linije,
+                   const std::function<void(int)>& napredak) {
     const auto B = [&u](long double v) { return FormatBroja(v, u.separator); };
     const auto javi = [&napredak](int polozaj) {
         if (napredak) napredak(polozaj);
@@ -57,8 +58,8 @@ void TabelePreseka(const UlazIzvestaja& u, RezultatiProracuna& r,
         const long double x = presek(i);
         for (int k = 1; k <= u.F; ++k)
             if (UZoni(u, r, k, x, true))
-                linije.push_back(Linija({"M", std::to_string(k), "(", B(x), ") = ",
-                                         B(MomentParabole(r, k, u.L, x)), " [kNm]"}));
+                linije.push_back(Linija({"M", std::to_string(k), "(", B(x),
+                                         ") = ", B(MomentParabole(r, k, u.L, x)), " [kNm]"}));
     }
     javi(50);
 
@@ -79,7 +80,8 @@ void TabelePreseka(const UlazIzvestaja& u, RezultatiProracuna& r,
 
     const long double X = r.FXProizvoljno;
     for (int k = 1; k <= u.F; ++k)
-        if (UZoni(u, r, k, X, false)) r.FMProizvoljno = static_cast<double>(MomentParabole(r, k, u.L, X));
+        if (UZoni(u, r, k, X, false))
+            r.FMProizvoljno = static_cast<double>(MomentParabole(r, k, u.L, X));
     r.FMaxTProizvoljno = -Pozovi(&TProracun::MaxT, u, r.FXProizvoljno);
     r.FMinTProizvoljno = -Pozovi(&TProracun::MinT, u, r.FXProizvoljno);
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for the given seconds
 # (default 20) from the seed corpus in fuzz/korpus, with its dictionary from
 # fuzz/recnici when it has one; new inputs go to a scratch folder, so the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fresh Debian 12 machine to a running program.
 set -euo pipefail
 cd "$(dirname "$0")/.."

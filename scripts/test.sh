@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fresh Debian 12 machine to a passing test run: packages, a sanitizer build, every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON
+bash scripts/format.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON -DLASTOVAR_WERROR=ON
 cmake --build build-test -j2
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test -j2 --output-on-failure

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMdiArea>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "Aplikacija.h"

@@ -1,5 +1,4 @@
-#include "GlavniObrazac.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
@@ -9,6 +8,7 @@
 #include <QTimer>
 
 #include "AplikacijaFixture.h"
+#include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
 #include "OProgramu.h"
 #include "PodaciObrazac.h"
@@ -146,9 +146,9 @@ TEST_F(GlavniObrazacTest, IzlazAnsweredYesClosesWithoutAskingAgain) {
 }
 
 TEST_F(GlavniObrazacTest, ClosingAChildOnlyMinimisesIt) {
-    for (QMdiSubWindow* d : {static_cast<QMdiSubWindow*>(PodaciO),
-                             static_cast<QMdiSubWindow*>(RezultatiO),
-                             static_cast<QMdiSubWindow*>(GrafikO)}) {
+    for (QMdiSubWindow* d :
+         {static_cast<QMdiSubWindow*>(PodaciO), static_cast<QMdiSubWindow*>(RezultatiO),
+          static_cast<QMdiSubWindow*>(GrafikO)}) {
         d->close();
         EXPECT_TRUE(d->isMinimized()) << d->objectName().toStdString();
         EXPECT_TRUE(d->isVisible());

@@ -1,5 +1,4 @@
-#include "GrafikObrazac.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
@@ -7,7 +6,8 @@
 
 #include "AplikacijaFixture.h"
 #include "Edit.h"
-#include "IscrtajDijagrame.h"
+#include "GrafikObrazac.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
 #include "SpinEdit.h"
@@ -33,7 +33,7 @@ QImage OcekivaniCrtez(QSize velicina, int crtanja) {
     TPlatnoSlike platno(velicina.width(), velicina.height(), FontProzoraDijagrama(),
                         GrafikO->Povrsina()->logicalDpiY());
     for (int i = 0; i <= crtanja; ++i)
-        IscrtajDijagrame(platno, velicina.width(), velicina.height(), kZaProgram,
+        NacrtajDijagrame(platno, velicina.width(), velicina.height(), kZaProgram,
                          {platno, velicina.width(), velicina.height()}, TUlazDijagrama{});
     return platno.Slika().convertToFormat(QImage::Format_RGB32);
 }

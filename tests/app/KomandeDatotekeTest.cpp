@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/resource.h>
 
 #include <QAction>
@@ -10,8 +11,8 @@
 #include "AplikacijaFixture.h"
 #include "Edit.h"
 #include "GrafikObrazac.h"
-#include "IscrtajDijagrame.h"
 #include "KomandeDatoteke.h"
+#include "NacrtajDijagrame.h"
 #include "OgranicenaVelicina.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
@@ -252,7 +253,7 @@ QImage CrtezPodrazumevanih(QSize velicina) {
     TPlatnoSlike platno(velicina.width(), velicina.height(), FontProzoraDijagrama(),
                         GrafikO->Povrsina()->logicalDpiY());
     for (int i = 0; i < 2; ++i)
-        IscrtajDijagrame(platno, velicina.width(), velicina.height(), kZaProgram,
+        NacrtajDijagrame(platno, velicina.width(), velicina.height(), kZaProgram,
                          {platno, velicina.width(), velicina.height()}, TUlazDijagrama{});
     return platno.Slika().convertToFormat(QImage::Format_RGB32);
 }
@@ -308,7 +309,6 @@ TEST_F(KomandeDatotekeNaDiskuTest, RoundTripThroughAFile) {
     EXPECT_EQ(PodaciO->txtP[1]->text(), "208.0");
     EXPECT_TRUE(poruke.Prikazano.empty());
 }
-
 
 TEST_F(KomandeDatotekeNaDiskuTest, AFailedSaveLeavesThePreviousFileAndSaysWhy) {
     const QString putanja = folder.filePath("stari.Lastovar");

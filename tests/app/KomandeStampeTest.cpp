@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
@@ -5,8 +6,8 @@
 
 #include "AplikacijaFixture.h"
 #include "GrafikObrazac.h"
-#include "IscrtajDijagrame.h"
 #include "KomandeStampe.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
 #include "QtStampanje.h"
@@ -85,7 +86,7 @@ protected:
         TPlatnoSlike platno(v.width(), v.height(), FontProzoraDijagrama(),
                             GrafikO->Povrsina()->logicalDpiY());
         for (int i = 0; i < 2; ++i)
-            IscrtajDijagrame(platno, v.width(), v.height(), kZaProgram,
+            NacrtajDijagrame(platno, v.width(), v.height(), kZaProgram,
                              {platno, v.width(), v.height()}, TUlazDijagrama{});
         return platno.Slika().convertToFormat(QImage::Format_RGB32);
     }

@@ -1,5 +1,4 @@
-#include "PodaciObrazac.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -10,6 +9,7 @@
 #include "AplikacijaFixture.h"
 #include "Edit.h"
 #include "GrafikObrazac.h"
+#include "PodaciObrazac.h"
 #include "RezultatiObrazac.h"
 #include "SpinEdit.h"
 
@@ -19,11 +19,11 @@ using PodaciObrazacTest = AplikacijaTest;
 
 // The fifteen inputs in the order the lock disables them.
 std::vector<QWidget*> Unosi() {
-    return {PodaciO->txtP[0], PodaciO->txtRastojanje[0], PodaciO->txtP[1],
-            PodaciO->txtRastojanje[1], PodaciO->txtP[2], PodaciO->txtRastojanje[2],
-            PodaciO->txtP[3], PodaciO->txtRastojanje[3], PodaciO->txtP[4],
-            PodaciO->txtRastojanje[4], PodaciO->txtP[5], PodaciO->txtRaspon,
-            PodaciO->txtProizvoljnoX, PodaciO->SpinEditBrojSila, PodaciO->SpinEditBrojPreseka};
+    return {PodaciO->txtP[0],          PodaciO->txtRastojanje[0], PodaciO->txtP[1],
+            PodaciO->txtRastojanje[1], PodaciO->txtP[2],          PodaciO->txtRastojanje[2],
+            PodaciO->txtP[3],          PodaciO->txtRastojanje[3], PodaciO->txtP[4],
+            PodaciO->txtRastojanje[4], PodaciO->txtP[5],          PodaciO->txtRaspon,
+            PodaciO->txtProizvoljnoX,  PodaciO->SpinEditBrojSila, PodaciO->SpinEditBrojPreseka};
 }
 
 int VidljivaSkica() {
@@ -97,7 +97,7 @@ TEST_F(PodaciObrazacTest, StartsUnlockedForTwoForcesWithTheirSketch) {
     EXPECT_EQ(PodaciO->Klijent->minimumSize(), QSize(441, 401));
     EXPECT_EQ(PodaciO->Klijent->geometry(), PodaciO->contentsRect());
     const std::vector<QWidget*> u = Unosi();
-    const std::vector<bool> omoguceno = {true, true,  true,  false, false, false, false, false,
+    const std::vector<bool> omoguceno = {true,  true,  true,  false, false, false, false, false,
                                          false, false, false, true,  true,  true,  true};
     for (std::size_t i = 0; i < u.size(); ++i)
         EXPECT_EQ(u[i]->isEnabled(), omoguceno[i]) << u[i]->objectName().toStdString();
@@ -128,11 +128,14 @@ TEST_F(PodaciObrazacTest, StartsUnlockedForTwoForcesWithTheirSketch) {
 TEST_F(PodaciObrazacTest, TabOrderWalksForcesSpacingsSpanCountsSectionAndButton) {
     PodaciO->SpinEditBrojSila->setValue(6);
     const std::vector<QWidget*> ocekivano = {
-        PodaciO->txtP[0], PodaciO->txtP[1], PodaciO->txtP[2], PodaciO->txtP[3],
-        PodaciO->txtP[4], PodaciO->txtP[5], PodaciO->txtRastojanje[0],
-        PodaciO->txtRastojanje[1], PodaciO->txtRastojanje[2], PodaciO->txtRastojanje[3],
-        PodaciO->txtRastojanje[4], PodaciO->txtRaspon, PodaciO->SpinEditBrojSila,
-        PodaciO->SpinEditBrojPreseka, PodaciO->txtProizvoljnoX, PodaciO->btnProracun};
+        PodaciO->txtP[0],          PodaciO->txtP[1],
+        PodaciO->txtP[2],          PodaciO->txtP[3],
+        PodaciO->txtP[4],          PodaciO->txtP[5],
+        PodaciO->txtRastojanje[0], PodaciO->txtRastojanje[1],
+        PodaciO->txtRastojanje[2], PodaciO->txtRastojanje[3],
+        PodaciO->txtRastojanje[4], PodaciO->txtRaspon,
+        PodaciO->SpinEditBrojSila, PodaciO->SpinEditBrojPreseka,
+        PodaciO->txtProizvoljnoX,  PodaciO->btnProracun};
     for (std::size_t i = 0; i + 1 < ocekivano.size(); ++i) {
         QWidget* sledeci = ocekivano[i]->nextInFocusChain();
         while (sledeci->focusPolicy() == Qt::NoFocus || sledeci->focusProxy())
@@ -192,8 +195,8 @@ TEST_F(PodaciObrazacTest, APressWithTheDefaultsWritesTheReportAndLocks) {
     ASSERT_GT(izvestaj.size(), 20);
     EXPECT_EQ(izvestaj.mid(0, 10),
               (QStringList{"REZULTATI PRORACUNA", "", "Sile:", "P1 = 206 [kN]", "P2 = 208 [kN]",
-                           "Rastojanja izmedju sila:", "L1 = 5 [m]", "",
-                           "Raspon grede: L = 9 [m]", "Proizvoljno rastojanje: x = 1.25 [m]"}));
+                           "Rastojanja izmedju sila:", "L1 = 5 [m]", "", "Raspon grede: L = 9 [m]",
+                           "Proizvoljno rastojanje: x = 1.25 [m]"}));
     EXPECT_TRUE(izvestaj.contains("R = 414 [kN]"));
     EXPECT_TRUE(izvestaj.contains("xR = 2.51207729468599 [m] (u odnosu na  prvu silu)"));
     EXPECT_TRUE(izvestaj.contains("M(proizvoljno x) = M(1.25) = 301.180555555556 [kNm]"));
@@ -210,7 +213,9 @@ TEST_F(PodaciObrazacTest, APressWithTheDefaultsWritesTheReportAndLocks) {
 
 TEST_F(PodaciObrazacTest, TheDrawingStepRunsBeforeTheReportOnlyWhenUnlocking) {
     std::vector<QStringList> izvestajPriCrtanju;
-    PodaciO->IscrtajDijagrameZaProgram = [&] { izvestajPriCrtanju.push_back(RezultatiO->Linije()); };
+    PodaciO->IscrtajDijagrameZaProgram = [&] {
+        izvestajPriCrtanju.push_back(RezultatiO->Linije());
+    };
     PodaciO->btnProracunClick();
     PodaciO->btnProracunClick();
     ASSERT_EQ(izvestajPriCrtanju.size(), 1u);
@@ -228,7 +233,8 @@ TEST_F(PodaciObrazacTest, TheNextPressClearsTheReportAndUnlocksForTheForceCount)
     EXPECT_EQ(GlavniO->Proracun->text(), "Proracun");
     for (int i = 0; i < 6; ++i) EXPECT_EQ(PodaciO->txtP[i]->isEnabled(), i < 3);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(PodaciO->txtRastojanje[i]->isEnabled(), i < 2);
-    for (QWidget* w : {static_cast<QWidget*>(PodaciO->txtRaspon), static_cast<QWidget*>(PodaciO->txtProizvoljnoX),
+    for (QWidget* w : {static_cast<QWidget*>(PodaciO->txtRaspon),
+                       static_cast<QWidget*>(PodaciO->txtProizvoljnoX),
                        static_cast<QWidget*>(PodaciO->SpinEditBrojSila),
                        static_cast<QWidget*>(PodaciO->SpinEditBrojPreseka)})
         EXPECT_TRUE(w->isEnabled());
@@ -290,9 +296,10 @@ TEST_F(PodaciObrazacTest, ACommaSeparatorRefusesTheDefaultsAndTakesCommas) {
     separator = ',';
     PodaciO->btnProracunClick();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{kTip});
-    const char* polja[] = {"txtP1", "txtP2", "txtP3", "txtP4", "txtP5", "txtP6", "txtRastojanje1",
-                           "txtRastojanje2", "txtRastojanje3", "txtRastojanje4", "txtRastojanje5",
-                           "txtRaspon", "txtProizvoljnoX"};
+    const char* polja[] = {"txtP1",          "txtP2",          "txtP3",          "txtP4",
+                           "txtP5",          "txtP6",          "txtRastojanje1", "txtRastojanje2",
+                           "txtRastojanje3", "txtRastojanje4", "txtRastojanje5", "txtRaspon",
+                           "txtProizvoljnoX"};
     for (const char* p : polja) {
         auto* e = PodaciO->findChild<QLineEdit*>(p);
         e->setText(e->text().replace(u'.', u','));

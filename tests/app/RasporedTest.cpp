@@ -1,11 +1,11 @@
-#include "Raspored.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QMdiArea>
 
 #include "AplikacijaFixture.h"
 #include "GrafikObrazac.h"
 #include "PodaciObrazac.h"
+#include "Raspored.h"
 #include "RezultatiObrazac.h"
 
 namespace {
@@ -61,9 +61,9 @@ TEST_F(PrimenjenRasporedTest, BringsBackMinimisedAndMaximisedWindows) {
     EXPECT_TRUE(GrafikO->isMaximized());
     PodaciO->move(200, 150);
     GlavniO->Podesistandardniraspored->trigger();
-    for (QMdiSubWindow* p : {static_cast<QMdiSubWindow*>(PodaciO),
-                             static_cast<QMdiSubWindow*>(RezultatiO),
-                             static_cast<QMdiSubWindow*>(GrafikO)}) {
+    for (QMdiSubWindow* p :
+         {static_cast<QMdiSubWindow*>(PodaciO), static_cast<QMdiSubWindow*>(RezultatiO),
+          static_cast<QMdiSubWindow*>(GrafikO)}) {
         EXPECT_FALSE(p->isMinimized() || p->isMaximized()) << p->objectName().toStdString();
         EXPECT_TRUE(p->isVisible());
     }

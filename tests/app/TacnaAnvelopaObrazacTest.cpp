@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -7,9 +8,9 @@
 
 #include "AplikacijaFixture.h"
 #include "GrafikObrazac.h"
-#include "IscrtajDijagrame.h"
 #include "IzvestajLastovar.h"
 #include "IzvestajTacneAnvelope.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
 #include "TacnaAnvelopaObrazac.h"
@@ -27,7 +28,7 @@ QImage OcekivaniCrtez(int crtanja, bool tacna) {
     TUlazDijagrama ulaz;
     ulaz.tacnaAnvelopa = tacna;
     for (int i = 0; i <= crtanja; ++i)
-        IscrtajDijagrame(platno, v.width(), v.height(), kZaProgram, {platno, v.width(), v.height()},
+        NacrtajDijagrame(platno, v.width(), v.height(), kZaProgram, {platno, v.width(), v.height()},
                          ulaz);
     return platno.Slika().convertToFormat(QImage::Format_RGB32);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,7 +15,7 @@ std::string Datoteka(const std::vector<std::string>& linije, const char* kraj = 
     return s;
 }
 
-const std::vector<std::string> kDveSile{"10", "10", "1", "1", "1", "1", "2", "1",
+const std::vector<std::string> kDveSile{"10", "10", "1", "1",  "1", "1", "2", "1",
                                         "1",  "1",  "1", "10", "3", "2", "5"};
 
 TEST(LastovarCli, ReportOfAFileMatchesTheReference) {
@@ -38,7 +39,8 @@ TEST(LastovarCli, CrlfEndsEveryLineWithCrLf) {
 TEST(LastovarCli, WithoutAFileReportsTheFormDefaults) {
     const Ishod i = Pokreni({"izvestaj"});
     EXPECT_EQ(i.kod, 0) << i.greske;
-    EXPECT_TRUE(i.izlaz.starts_with("REZULTATI PRORACUNA\n\nSile:\nP1 = 206 [kN]\nP2 = 208 [kN]\n"));
+    EXPECT_TRUE(
+        i.izlaz.starts_with("REZULTATI PRORACUNA\n\nSile:\nP1 = 206 [kN]\nP2 = 208 [kN]\n"));
     EXPECT_TRUE(i.izlaz.ends_with("minT(proizvoljno x) = minT(1.25) = -28.8888888888889 [kN]\n"));
 }
 
@@ -46,7 +48,8 @@ TEST(LastovarCli, FollowsTheRegionalSeparator) {
     std::vector<std::string> linije = kDveSile;
     for (int k = 0; k < 11; ++k) linije[k] = "1,5";
     linije[12] = "2,5";
-    const Ishod i = Pokreni({"izvestaj", Zapisi("zarez.Lastovar", Datoteka(linije))}, "de_DE.UTF-8");
+    const Ishod i =
+        Pokreni({"izvestaj", Zapisi("zarez.Lastovar", Datoteka(linije))}, "de_DE.UTF-8");
     EXPECT_EQ(i.kod, 0) << i.greske;
     EXPECT_NE(i.izlaz.find("P1 = 1,5 [kN]\n"), std::string::npos) << i.izlaz;
     EXPECT_NE(i.izlaz.find("Proizvoljno rastojanje: x = 2,5 [m]\n"), std::string::npos);
@@ -181,13 +184,14 @@ TEST(LastovarCliTacno, FollowsTheRegionalSeparator) {
     std::vector<std::string> linije = kDveSile;
     linije[6] = "2,5";
     linije[12] = "2,5";
-    const Ishod i = Pokreni({"tacno", Zapisi("tacno-zarez.Lastovar", Datoteka(linije))},
-                            "de_DE.UTF-8");
+    const Ishod i =
+        Pokreni({"tacno", Zapisi("tacno-zarez.Lastovar", Datoteka(linije))}, "de_DE.UTF-8");
     ASSERT_EQ(i.kod, 0) << i.greske;
     const std::vector<std::string> l = Linije(i.izlaz);
     EXPECT_TRUE(Sadrzi(l, "x = 2 [m]")) << i.izlaz;
-    EXPECT_TRUE(Sadrzi(l, "maxT: klasicno = 17,5 [kN], tacno = 17,5 [kN], manjak = 0 [%], "
-                          "P1 na 0 [m], P1 na preseku"))
+    EXPECT_TRUE(Sadrzi(l,
+                       "maxT: klasicno = 17,5 [kN], tacno = 17,5 [kN], manjak = 0 [%], "
+                       "P1 na 0 [m], P1 na preseku"))
         << i.izlaz;
     EXPECT_EQ(i.izlaz.find("5."), std::string::npos);
 }
@@ -204,9 +208,12 @@ TEST(LastovarCli, HelpAndMisuse) {
     EXPECT_EQ(pomocTacno.kod, 0);
     EXPECT_TRUE(pomocTacno.izlaz.starts_with("  tacno [DATOTEKA.Lastovar] [--oba-smera]\n"));
 
-    for (const std::vector<std::string>& pogresno :
-         {std::vector<std::string>{}, {"nepostojeca"}, {"izvestaj", "--lf"}, {"izvestaj", "a", "b"},
-          {"tacno", "--oba"}, {"tacno", "a", "b"}}) {
+    for (const std::vector<std::string>& pogresno : {std::vector<std::string>{},
+                                                     {"nepostojeca"},
+                                                     {"izvestaj", "--lf"},
+                                                     {"izvestaj", "a", "b"},
+                                                     {"tacno", "--oba"},
+                                                     {"tacno", "a", "b"}}) {
         const Ishod i = Pokreni(pogresno);
         EXPECT_EQ(i.kod, 64) << testing::PrintToString(pogresno);
         EXPECT_EQ(i.izlaz, "");

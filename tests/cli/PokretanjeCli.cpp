@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PokretanjeCli.h"
 
 #include <fcntl.h>
@@ -75,7 +76,8 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& loka
     posix_spawn_file_actions_t akcije;
     posix_spawn_file_actions_init(&akcije);
     posix_spawn_file_actions_addopen(&akcije, 1, izlaz.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&akcije, 2, greske.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&akcije, 2, greske.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     pid_t pid = 0;
     const int greska = posix_spawn(&pid, argv[0], &akcije, nullptr, argv.data(), env.data());
     posix_spawn_file_actions_destroy(&akcije);
@@ -84,4 +86,3 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& loka
     waitpid(pid, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Procitaj(izlaz), Procitaj(greske)};
 }
-

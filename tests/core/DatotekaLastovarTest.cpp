@@ -1,8 +1,9 @@
-#include "DatotekaLastovar.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "DatotekaLastovar.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ struct SlucajCitanja {
 
 void PrintTo(const SlucajCitanja& s, std::ostream* os) { *os << s.opis; }
 
-std::string Datoteka(const std::string& sile, const std::string& preseka, const char* kraj = "\r\n") {
+std::string Datoteka(const std::string& sile, const std::string& preseka,
+                     const char* kraj = "\r\n") {
     std::string s;
     for (const char* l : {"206.0", "208.0", "1.0", "1.0", "1.0", "1.0", "5.0", "1.0", "1.0", "1.0",
                           "1.0", "9.0", "1.25"})

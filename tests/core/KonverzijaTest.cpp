@@ -1,9 +1,10 @@
-#include "Konverzija.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
+
+#include "Konverzija.h"
 
 namespace {
 

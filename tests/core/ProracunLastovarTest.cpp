@@ -1,10 +1,11 @@
-#include "ProracunLastovar.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <random>
+
+#include "ProracunLastovar.h"
 
 namespace {
 
@@ -15,10 +16,22 @@ struct Voz {
     std::array<double, 6> P{};
     std::array<double, 5> Ls{};
 
-    double ExtM(double x) const { return TProracun::ExtM(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3], Ls[4]); }
-    double MaxT(double x) const { return TProracun::MaxT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3], Ls[4]); }
-    double MinT(double x) const { return TProracun::MinT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3], Ls[4]); }
-    double Zona(int k) const { return TProracun::ZonaVazenja(k, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2], Ls[3], Ls[4]); }
+    double ExtM(double x) const {
+        return TProracun::ExtM(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
+                               Ls[3], Ls[4]);
+    }
+    double MaxT(double x) const {
+        return TProracun::MaxT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
+                               Ls[3], Ls[4]);
+    }
+    double MinT(double x) const {
+        return TProracun::MinT(n, x, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
+                               Ls[3], Ls[4]);
+    }
+    double Zona(int k) const {
+        return TProracun::ZonaVazenja(k, L, P[0], P[1], P[2], P[3], P[4], P[5], Ls[0], Ls[1], Ls[2],
+                                      Ls[3], Ls[4]);
+    }
     // Distance of force i (1-based) from P1.
     double s(int i) const {
         double v = 0;
@@ -107,14 +120,16 @@ TEST(Proracun, IgnoresForcesAndSpacingsBeyondTheTrain) {
 }
 
 // Independent statics: reactions and moments of forces standing at given abscissae.
-double LevaReakcija(const Voz& v, const std::array<double, 6>& polozaj, const std::array<bool, 6>& naRasponu) {
+double LevaReakcija(const Voz& v, const std::array<double, 6>& polozaj,
+                    const std::array<bool, 6>& naRasponu) {
     double A = 0;
     for (int i = 0; i < v.n; ++i)
         if (naRasponu[i]) A += v.P[i] * (v.L - polozaj[i]) / v.L;
     return A;
 }
 
-double DesnaReakcija(const Voz& v, const std::array<double, 6>& polozaj, const std::array<bool, 6>& naRasponu) {
+double DesnaReakcija(const Voz& v, const std::array<double, 6>& polozaj,
+                     const std::array<bool, 6>& naRasponu) {
     double B = 0;
     for (int i = 0; i < v.n; ++i)
         if (naRasponu[i]) B += v.P[i] * polozaj[i] / v.L;

@@ -1,9 +1,10 @@
-#include "ProvereUnosa.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "ProvereUnosa.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
-#include "TacnaAnvelopa.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <random>
 
 #include "ProracunLastovar.h"
+#include "TacnaAnvelopa.h"
 
 namespace {
 

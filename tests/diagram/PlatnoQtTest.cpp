@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -5,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "IscrtajDijagrame.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoDatoteke.h"
 #include "PlatnoProzora.h"
 #include "PlatnoSlike.h"
@@ -132,14 +133,14 @@ TEST(PlatnoDatoteke, RefusesOtherFormatsAndUnwritablePaths) {
     QTemporaryDir dir;
     bool nacrtano = false;
     const auto crtaj = [&](TPlatno&) { nacrtano = true; };
-    EXPECT_THROW(NacrtajUDatoteku(dir.filePath("d.bmp").toStdString(), 10, 10,
-                                  PocetniFontStampe(), crtaj),
-                 EGreskaSlike);
+    EXPECT_THROW(
+        NacrtajUDatoteku(dir.filePath("d.bmp").toStdString(), 10, 10, PocetniFontStampe(), crtaj),
+        EGreskaSlike);
     EXPECT_FALSE(nacrtano);
     for (const char* ime : {"nema/d.png", "nema/d.pdf", "nema/d.svg"})
-        EXPECT_THROW(NacrtajUDatoteku(dir.filePath(ime).toStdString(), 10, 10,
-                                      PocetniFontStampe(), crtaj),
-                     EGreskaSlike)
+        EXPECT_THROW(
+            NacrtajUDatoteku(dir.filePath(ime).toStdString(), 10, 10, PocetniFontStampe(), crtaj),
+            EGreskaSlike)
             << ime;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "IscrtajDijagrame.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoZapis.h"
 #include "ProvereUnosa.h"
 #include "RazmeraDijagrama.h"
@@ -45,7 +46,7 @@ protected:
         TPlatnoZapis stampac(FontProzoraDijagrama(), 600);
         TPlatnoZapis& platno = s.cilj == kZaProgram ? okno : stampac;
         const std::size_t pre = platno.Operacije().size();
-        IscrtajDijagrame(platno, s.sirina, s.visina, s.cilj, {okno, 800, 600}, ulaz);
+        NacrtajDijagrame(platno, s.sirina, s.visina, s.cilj, {okno, 800, 600}, ulaz);
         return {platno.Operacije().begin() + static_cast<std::ptrdiff_t>(pre),
                 platno.Operacije().end()};
     }
@@ -136,7 +137,7 @@ TEST(TacnaAnvelopaDijagram, DefaultsReach468AtMidspan) {
     TPlatnoZapis platno(FontProzoraDijagrama());
     TUlazDijagrama ulaz;
     ulaz.tacnaAnvelopa = true;
-    IscrtajDijagrame(platno, 800, 600, kZaProgram, {platno, 800, 600}, ulaz);
+    NacrtajDijagrame(platno, 800, 600, kZaProgram, {platno, 800, 600}, ulaz);
 
     const TPodaci zapis = ZapisIzTekstova(ulaz.tekstovi, '.');
     const TZoneVoza zone(TVozNaGredi(zapis, 2));

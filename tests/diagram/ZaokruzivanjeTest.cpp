@@ -1,9 +1,10 @@
-#include "Zaokruzivanje.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <charconv>
 #include <limits>
+
+#include "Zaokruzivanje.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
-#include "ZoneVoza.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+
+#include "ZoneVoza.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
-#include "Edit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
 
 #include <QTest>
-#include <gtest/gtest.h>
+
+#include "Edit.h"
 
 namespace {
 

@@ -1,14 +1,16 @@
-#include "FilterDijaloga.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+
+#include "FilterDijaloga.h"
 
 namespace {
 
 TEST(FilterDijaloga, PairsBecomeNameFilters) {
     EXPECT_EQ(FilteriDijaloga("Lastovar datoteka|*.Lastovar"),
               QStringList{"Lastovar datoteka (*.Lastovar)"});
-    EXPECT_EQ(FilteriDijaloga("JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg"),
-              (QStringList{"JPEG Image File (*.jpg) (*.jpg)", "JPEG Image File (*.jpeg) (*.jpeg)"}));
+    EXPECT_EQ(
+        FilteriDijaloga("JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg"),
+        (QStringList{"JPEG Image File (*.jpg) (*.jpg)", "JPEG Image File (*.jpeg) (*.jpeg)"}));
     EXPECT_TRUE(FilteriDijaloga("").isEmpty());
 }
 

@@ -1,8 +1,9 @@
-#include "JpegSlika.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+
 #include <vector>
 
+#include "JpegSlika.h"
 #include "SkiceGrede.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -69,7 +70,6 @@ TEST_F(QtDatotekeTest, AMissingFileFailsToOpenAndNamesThePath) {
         EXPECT_NE(std::string(e.what()).find("nema.Lastovar"), std::string::npos);
     }
 }
-
 
 TEST_F(QtDatotekeTest, AFailedSaveLeavesTheOldFileIntact) {
     const QString putanja = Putanja("stari.txt");

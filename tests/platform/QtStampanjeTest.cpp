@@ -1,10 +1,11 @@
-#include "QtStampanje.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "GreskaStampe.h"
+#include "QtStampanje.h"
 
 namespace {
 

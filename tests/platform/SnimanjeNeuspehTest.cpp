@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that fails, through the text-file layer: the file that was there
 // stays byte for byte, nothing else is left in its folder, and the message
 // is the layer's own, naming the path and the system's reason.

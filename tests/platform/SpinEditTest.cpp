@@ -1,8 +1,10 @@
-#include "SpinEdit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
+
+#include "SpinEdit.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
-#include "IzvestajLastovar.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "IzvestajLastovar.h"
 #include "SlucajOpterecenja.h"
 
 namespace {
@@ -55,7 +55,8 @@ TEST(Izvestaj, ResultFieldsOfTwoForces) {
     EXPECT_EQ(r.FTeme, (std::array<double, 6>{4.5, 5.5, 0, 0, 0, 0}));
     EXPECT_EQ(r.FMaxM, (std::array<double, 6>{40.5, 40.5, 0, 0, 0, 0}));
     const std::array<double, 2> nula{};
-    EXPECT_EQ(r.FNule, (std::array<std::array<double, 2>, 6>{{{0, 9}, {1, 10}, nula, nula, nula, nula}}));
+    EXPECT_EQ(r.FNule,
+              (std::array<std::array<double, 2>, 6>{{{0, 9}, {1, 10}, nula, nula, nula, nula}}));
     EXPECT_EQ(r.FMProizvoljno, 36.0);
     EXPECT_EQ(r.FMaxTProizvoljno, 12.0);
     EXPECT_EQ(r.FMinTProizvoljno, -4.0);
@@ -75,15 +76,14 @@ TEST(Izvestaj, DefaultLoadCaseHeadAndTail) {
                                          "",
                                          "Raspon grede: L = 9 [m]",
                                          "Proizvoljno rastojanje: x = 1.25 [m]"};
-    const std::vector<std::string> rep{
-        "",
-        "Rezultanta: ",
-        "R = 414 [kN]",
-        "xR = 2.51207729468599 [m] (u odnosu na  prvu silu)",
-        "",
-        "M(proizvoljno x) = M(1.25) = 301.180555555556 [kNm]",
-        "maxT(proizvoljno x) = maxT(1.25) = 240.944444444444 [kN]",
-        "minT(proizvoljno x) = minT(1.25) = -28.8888888888889 [kN]"};
+    const std::vector<std::string> rep{"",
+                                       "Rezultanta: ",
+                                       "R = 414 [kN]",
+                                       "xR = 2.51207729468599 [m] (u odnosu na  prvu silu)",
+                                       "",
+                                       "M(proizvoljno x) = M(1.25) = 301.180555555556 [kNm]",
+                                       "maxT(proizvoljno x) = maxT(1.25) = 240.944444444444 [kN]",
+                                       "minT(proizvoljno x) = minT(1.25) = -28.8888888888889 [kN]"};
     ASSERT_GT(l.size(), glava.size() + rep.size());
     EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + glava.size()), glava);
     EXPECT_EQ(std::vector<std::string>(l.end() - rep.size(), l.end()), rep);
@@ -95,27 +95,18 @@ TEST(Izvestaj, DefaultLoadCaseMiddleInOrder) {
     const std::vector<std::string> navedene{
         "Zona vazenja: lambda1 = 4.47826086956522 [m]",
         "Zona vazenja: lambda2 = 4.52173913043478 [m]",
-        "Prva jednacina:",
-        "M1(x) = 46*[9 - (2.51207729468599)]*x - 46*x^2 - 0",
-        "a1 = 2.51207729468599 [m]",
-        "teme: x1o = 3.243961352657 [m]",
+        "Prva jednacina:", "M1(x) = 46*[9 - (2.51207729468599)]*x - 46*x^2 - 0",
+        "a1 = 2.51207729468599 [m]", "teme: x1o = 3.243961352657 [m]",
         "maximum: maxM1 = 484.071121846484 [kNm]",
         "M1(lambda1) = M(4.47826086956522) = 413.990338164251 [kNm]",
-        "Druga jednacina:",
-        "M2(x)=46*[9 - (-2.48792270531401)]*x - 46*x^2 - 1030",
-        "a2 = -2.48792270531401 [m]",
-        "Mlevo2 = 1030 [kNm]",
-        "teme: x2o = 5.743961352657 [m]",
+        "Druga jednacina:", "M2(x)=46*[9 - (-2.48792270531401)]*x - 46*x^2 - 1030",
+        "a2 = -2.48792270531401 [m]", "Mlevo2 = 1030 [kNm]", "teme: x2o = 5.743961352657 [m]",
         "maximum: maxM2 = 487.682232957595 [kNm]",
-        "M2(lambda1) = M(4.47826086956522) = 413.990338164251 [kNm]",
-        "M1(0.9) = 231.34 [kNm]",
-        "M1(3.6) = 478.24 [kNm]",
-        "M2(4.5) = 416.5 [kNm]",
+        "M2(lambda1) = M(4.47826086956522) = 413.990338164251 [kNm]", "M1(0.9) = 231.34 [kNm]",
+        "M1(3.6) = 478.24 [kNm]", "M2(4.5) = 416.5 [kNm]",
         // extended precision leaves this residue where double gives 0
-        "M2(9) = -8.88178419700125E-14 [kNm]",
-        "maxT(0) = 298.444444444444 [kN]",
-        "minT(0) = 0 [kN]",
-        "minT(9) = -299.555555555556 [kN]"};
+        "M2(9) = -8.88178419700125E-14 [kNm]", "maxT(0) = 298.444444444444 [kN]",
+        "minT(0) = 0 [kN]", "minT(9) = -299.555555555556 [kN]"};
     auto od = l.begin();
     for (const std::string& linija : navedene) {
         const auto nadjena = std::find(od, l.end(), linija);

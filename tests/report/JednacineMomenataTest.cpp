@@ -1,11 +1,11 @@
-#include "JednacineMomenata.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "JednacineMomenata.h"
 #include "SlucajOpterecenja.h"
 
 namespace {
@@ -19,7 +19,8 @@ SlucajOpterecenja Voz(int F) {
 }
 
 TEST(Jednacine, SingleForceHasOneZoneAndNoBoundaryLines) {
-    const std::vector<std::string> l = SlucajOpterecenja{{"12"}, {}, "8", "2", "4"}.Izvestaj().Linije;
+    const std::vector<std::string> l =
+        SlucajOpterecenja{{"12"}, {}, "8", "2", "4"}.Izvestaj().Linije;
     const std::vector<std::string> ocekivano{"Sile:",
                                              "P1 = 12 [kN]",
                                              "",
@@ -110,8 +111,9 @@ TEST(Jednacine, NegativeDiscriminantResidueGivesADoubleZero) {
     const RezultatiProracuna& r = iz.Rezultati;
     EXPECT_EQ(r.FNule[1][0], r.FTeme[1]);
     EXPECT_EQ(r.FNule[1][1], r.FTeme[1]);
-    EXPECT_EQ(LinijeSa(iz.Linije, "nule: x2"),
-              std::vector<std::string>{"nule: x21 = 0.006999999965 [m]   x22 = 0.006999999965 [m]"});
+    EXPECT_EQ(
+        LinijeSa(iz.Linije, "nule: x2"),
+        std::vector<std::string>{"nule: x21 = 0.006999999965 [m]   x22 = 0.006999999965 [m]"});
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-#include "TabelePreseka.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +6,7 @@
 
 #include "Parabole.h"
 #include "SlucajOpterecenja.h"
+#include "TabelePreseka.h"
 
 namespace {
 
@@ -80,8 +80,7 @@ TEST_P(PoslednjiPresek, IsEvaluatedAtTheSupport) {
 
     const std::vector<std::string> extM = TabelaExtM(iz.Linije);
     EXPECT_EQ(extM.size(), static_cast<std::size_t>(n + 1));
-    EXPECT_TRUE(extM.back().starts_with("M" + std::to_string(s.sile.size()) + "("))
-        << extM.back();
+    EXPECT_TRUE(extM.back().starts_with("M" + std::to_string(s.sile.size()) + "(")) << extM.back();
 
     const auto vrednost = [](const std::string& linija) {
         const std::size_t od = linija.rfind(" = ") + 3;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The envelope diagrams of one calculation: extM above, extT (maxT and minT)
@@ -23,6 +24,6 @@ inline constexpr std::string_view kZaStampac = "za stampac";
 /// raises EGreskaKonverzije after the clearing, before anything is drawn.
 /// A window with an empty client area gets no screen drawing; the print
 /// style then takes Width and Height as they are.
-void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+void NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                       std::string_view Target, const TProzorDijagrama& prozor,
                       const TUlazDijagrama& ulaz);

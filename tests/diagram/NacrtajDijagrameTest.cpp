@@ -1,5 +1,4 @@
-#include "IscrtajDijagrame.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "Konverzija.h"
+#include "NacrtajDijagrame.h"
 #include "PlatnoZapis.h"
 #include "Zaokruzivanje.h"
 
@@ -70,7 +70,7 @@ protected:
 
     std::vector<TOperacija> NaEkranu(int sirina, int visina) {
         const std::size_t pre = prozor.Operacije().size();
-        IscrtajDijagrame(prozor, sirina, visina, kZaProgram, {prozor, sirina, visina}, ulaz);
+        NacrtajDijagrame(prozor, sirina, visina, kZaProgram, {prozor, sirina, visina}, ulaz);
         return {prozor.Operacije().begin() + static_cast<std::ptrdiff_t>(pre),
                 prozor.Operacije().end()};
     }
@@ -78,7 +78,7 @@ protected:
 
 TEST_F(Dijagram, PrintsTheDefaultsOnA4WithTheInitialFactors) {
     TPlatnoZapis stampac(FontProzoraDijagrama(), 600);
-    IscrtajDijagrame(stampac, 2100, 3712, kZaStampac, {prozor, 800, 600}, ulaz);
+    NacrtajDijagrame(stampac, 2100, 3712, kZaStampac, {prozor, 800, 600}, ulaz);
     const auto& ops = stampac.Operacije();
 
     const auto osnova = Linije(ops, {kCrna, 8});
@@ -105,11 +105,11 @@ TEST_F(Dijagram, PrintsTheDefaultsOnA4WithTheInitialFactors) {
 
     // Labels toff = 96 below and toff - 12 = 84 above their points, the
     // minT jump label ds = 240 to the left; captions in the print font.
-    const std::vector<Tacka> ocekivano{
-        {1285, 1302, "487.682"}, {1285, 380, "5.744"},   {200, 1856, "298.444"},
-        {956, 2186, "114.444"},  {1900, 3108, "299.556"}, {904, 2778, "115.556"},
-        {1920, 452, "extM[kNm]"}, {1920, 2463, "extT[kN]"}, {1756, 1995, "maxT[kN]"},
-        {200, 2859, "minT[kN]"}};
+    const std::vector<Tacka> ocekivano{{1285, 1302, "487.682"},  {1285, 380, "5.744"},
+                                       {200, 1856, "298.444"},   {956, 2186, "114.444"},
+                                       {1900, 3108, "299.556"},  {904, 2778, "115.556"},
+                                       {1920, 452, "extM[kNm]"}, {1920, 2463, "extT[kN]"},
+                                       {1756, 1995, "maxT[kN]"}, {200, 2859, "minT[kN]"}};
     EXPECT_EQ(Tekstovi(ops), ocekivano);
     for (const TOperacija& t : SamoVrste(ops, Vrsta::Tekst)) {
         EXPECT_EQ(t.boja, kCrna) << t.tekst;
@@ -128,7 +128,7 @@ TEST_F(Dijagram, PrintFontAndTextShiftFactorPlaceTheLabels) {
     ulaz.fontStampe = TFont("Arial", TBoja{0, 128, 0}, false, 10);
     ulaz.faktorPomeranjaTexta = 5;
     TPlatnoZapis stampac(FontProzoraDijagrama(), 600);
-    IscrtajDijagrame(stampac, 2100, 3712, kZaStampac, {prozor, 800, 600}, ulaz);
+    NacrtajDijagrame(stampac, 2100, 3712, kZaStampac, {prozor, 800, 600}, ulaz);
     const auto tekstovi = Tekstovi(stampac.Operacije());
     ASSERT_EQ(tekstovi.size(), 10u);
     EXPECT_EQ(tekstovi[1], (Tacka{1285, 464 - (50 - 10), "5.744"}));
@@ -178,9 +178,9 @@ TEST_F(Dijagram, CurvesTakeOneSampleForEveryDeviceColumn) {
         for (int i = 0; i <= 650; ++i) EXPECT_EQ(krive[k * 651 + i].x2, 50 + i);
         EXPECT_EQ(krive[k * 651].x1, 50);
     }
-    EXPECT_EQ(krive[0].y1, 75);   // extM from its reference line
+    EXPECT_EQ(krive[0].y1, 75);  // extM from its reference line
     EXPECT_EQ(krive[651].y1, krive[651].y2);
-    EXPECT_LT(krive[651].y1, 400);  // maxT from its own first value
+    EXPECT_LT(krive[651].y1, 400);   // maxT from its own first value
     EXPECT_EQ(krive[1302].y1, 400);  // minT from the reference line
     EXPECT_EQ(krive[1302].y2, 400);
 }
@@ -199,9 +199,9 @@ TEST_F(Dijagram, SingleForceHasTheParabolaVertexAndNoThinOrdinates) {
     EXPECT_EQ(tekstovi[2], (Tacka{50, 400 - 120 - 23, "100.000"}));
     EXPECT_EQ(tekstovi[3], (Tacka{700, 400 + 120 + 12, "100.000"}));
     const auto krive = Linije(ops, kKriva);
-    EXPECT_EQ(krive[325].y2, 195);            // the vertex at L / 2
-    EXPECT_EQ(krive[651].y2, 400 - 120);      // maxT begins at -P
-    EXPECT_EQ(krive.back().y2, 400 + 120);    // minT ends at +P
+    EXPECT_EQ(krive[325].y2, 195);          // the vertex at L / 2
+    EXPECT_EQ(krive[651].y2, 400 - 120);    // maxT begins at -P
+    EXPECT_EQ(krive.back().y2, 400 + 120);  // minT ends at +P
 }
 
 // Forces near the smallest doubles: 0.2 H over R or over Mgov overflows a
@@ -212,7 +212,9 @@ struct SlucajMalihSila {
     int teme;  // the moment curve at L / 2
 };
 
-void PrintTo(const SlucajMalihSila& s, std::ostream* os) { *os << s.sila << " kN, L = " << s.raspon; }
+void PrintTo(const SlucajMalihSila& s, std::ostream* os) {
+    *os << s.sila << " kN, L = " << s.raspon;
+}
 
 class MaleSile : public Dijagram, public testing::WithParamInterface<SlucajMalihSila> {};
 
@@ -229,7 +231,7 @@ TEST_P(MaleSile, DrawAsAnyOtherForceWithinThe32BitRange) {
     const auto krive = Linije(ops, kKriva);
     ASSERT_EQ(krive.size(), 3u * 651);
     EXPECT_EQ(krive[325].y2, GetParam().teme);
-    EXPECT_EQ(krive[651].y2, 400 - 120);  // maxT begins at -P
+    EXPECT_EQ(krive[651].y2, 400 - 120);    // maxT begins at -P
     EXPECT_EQ(krive.back().y2, 400 + 120);  // minT ends at +P
 }
 
@@ -282,8 +284,8 @@ class BrojSilaTest : public Dijagram, public testing::WithParamInterface<SlucajB
 
 TEST_P(BrojSilaTest, DrawsTheOrdinatesAndLabelsOfItsForceCount) {
     ulaz.brojSila = GetParam().n;
-    ulaz.tekstovi = Slucaj({"60", "80", "100", "40", "70", "90"}, {"1.2", "0.8", "1.5", "1", "2"},
-                           "12");
+    ulaz.tekstovi =
+        Slucaj({"60", "80", "100", "40", "70", "90"}, {"1.2", "0.8", "1.5", "1", "2"}, "12");
     const auto ops = NaEkranu(1024, 768);
     EXPECT_EQ(Linije(ops, kTanka).size(), GetParam().tankih);
     EXPECT_EQ(Linije(ops, kDebela).size(), 3u);
@@ -304,8 +306,8 @@ INSTANTIATE_TEST_SUITE_P(OneToSix, BrojSilaTest, testing::Values(
 
 TEST_F(Dijagram, SixForcesPlaceTheJumpOrdinatesFromBothSupports) {
     ulaz.brojSila = 6;
-    ulaz.tekstovi = Slucaj({"60", "80", "100", "40", "70", "90"}, {"1.2", "0.8", "1.5", "1", "2"},
-                           "12");
+    ulaz.tekstovi =
+        Slucaj({"60", "80", "100", "40", "70", "90"}, {"1.2", "0.8", "1.5", "1", "2"}, "12");
     // 1007 wide: x0 = 50 and x1 = 907, 857 / 12 device units per metre
     const auto tanke = Linije(NaEkranu(1007, 900), kTanka);
     ASSERT_EQ(tanke.size(), 15u);
@@ -342,7 +344,7 @@ class CiljTest : public Dijagram, public testing::WithParamInterface<const char*
 
 TEST_P(CiljTest, AnyOtherTargetDrawsInThePrintStyle) {
     TPlatnoZapis stampac(FontProzoraDijagrama(), 300);
-    IscrtajDijagrame(stampac, 2100, 3712, GetParam(), {prozor, 800, 600}, ulaz);
+    NacrtajDijagrame(stampac, 2100, 3712, GetParam(), {prozor, 800, 600}, ulaz);
     const auto osnova = Linije(stampac.Operacije(), {kCrna, 8});
     ASSERT_EQ(osnova.size(), 2u);
     EXPECT_EQ(osnova[0].x1, 200);
@@ -359,7 +361,7 @@ TEST_F(Dijagram, LastSampleBeyondTheSpanByRoundingIsTakenAtTheSpan) {
     EXPECT_EQ(poslednji.x2, 611);
     // minT at the span: 299.556 kN, kT = 120 / 414
     EXPECT_EQ(poslednji.y2, 400 + 87);
-    EXPECT_EQ(krive[561].y2, 75);       // extM at the span
+    EXPECT_EQ(krive[561].y2, 75);           // extM at the span
     EXPECT_EQ(krive[2 * 562 - 1].y2, 400);  // maxT at the span
 }
 
@@ -373,7 +375,7 @@ TEST_F(Dijagram, EmptyWindowDrawsNothingOnScreen) {
 
 TEST_F(Dijagram, EmptyWindowLeavesThePrintToItsOwnSize) {
     TPlatnoZapis stampac(FontProzoraDijagrama(), 600);
-    IscrtajDijagrame(stampac, 2100, 3712, kZaStampac, {prozor, 0, 0}, ulaz);
+    NacrtajDijagrame(stampac, 2100, 3712, kZaStampac, {prozor, 0, 0}, ulaz);
     const auto osnova = Linije(stampac.Operacije(), {kCrna, 8});
     ASSERT_EQ(osnova.size(), 2u);
     EXPECT_EQ((Tacka{osnova[0].x2, osnova[0].y2, ""}), (Tacka{1900, 464, ""}));
@@ -384,7 +386,7 @@ TEST_F(Dijagram, EmptyWindowLeavesThePrintToItsOwnSize) {
 TEST_F(Dijagram, NarrowPrintWithoutRoomForTheSpanDrawsOnlyTheFrame) {
     TPlatnoZapis stampac(FontProzoraDijagrama(), 600);
     for (const int sirina : {400, 300, -2100}) {
-        IscrtajDijagrame(stampac, sirina, 3712, kZaStampac, {prozor, 800, 600}, ulaz);
+        NacrtajDijagrame(stampac, sirina, 3712, kZaStampac, {prozor, 800, 600}, ulaz);
     }
     EXPECT_EQ(SamoVrste(stampac.Operacije(), Vrsta::Linija).size(), 3u * 2);
     EXPECT_EQ(Tekstovi(stampac.Operacije()).size(), 3u * 4);

@@ -1,4 +1,5 @@
-#include "IscrtajDijagrame.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "NacrtajDijagrame.h"
 
 #include "OkvirDijagrama.h"
 #include "SadrzajDijagrama.h"
@@ -37,7 +38,7 @@ void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
 
 }  // namespace
 
-void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+void NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                       std::string_view Target, const TProzorDijagrama& prozor,
                       const TUlazDijagrama& ulaz) {
     prozor.platno.PopuniPozadinu(0, 0, prozor.sirina, prozor.visina);
