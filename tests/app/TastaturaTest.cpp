@@ -107,7 +107,8 @@ TEST_F(TastaturaTest, TheReportHasAKeyboardCaretAndStaysReadOnly) {
     QTest::keyClick(memo, Qt::Key_Delete);
     EXPECT_EQ(RezultatiO->Linije(), (QStringList{"prva", "druga"}));
     QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(memo->textCursor().selectedText(), QString("prva") + QChar::ParagraphSeparator + "druga");
+    EXPECT_EQ(memo->textCursor().selectedText(),
+              QString("prva") + QChar::ParagraphSeparator + "druga");
     EXPECT_TRUE(memo->isReadOnly());
 }
 
