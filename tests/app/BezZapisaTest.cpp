@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <functional>
+#include <string>
 
 #include "Aplikacija.h"
 #include "GlavniObrazac.h"
@@ -69,7 +69,8 @@ TEST(BezZapisa, OpeningAndCancellingTheDialogsLeavesTheHomeFolderEmpty) {
         EXPECT_TRUE(OtkaziModalni([] { GlavniO->Snimiskicugrede1->trigger(); }));
         EXPECT_TRUE(OtkaziModalni([] { GlavniO->txt->trigger(); }));
         EXPECT_TRUE(OtkaziModalni([&] { usluge.Usluge().Dijalozi->Font(GlavniO->FontDialog1); }));
-        EXPECT_TRUE(OtkaziModalni([&] { usluge.Usluge().Poruke->Unos("Faktor", "Unesite:", "10"); }));
+        EXPECT_TRUE(
+            OtkaziModalni([&] { usluge.Usluge().Poruke->Unos("Faktor", "Unesite:", "10"); }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -9,9 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -213,29 +213,32 @@ TEST_F(PrevodTest, TheFileDialogWithItsViewsMenusAndOverwriteQuestion) {
         if (!spisak || !mesta) return Odbij(dijalog);
         // The model reads the folder on a thread of its own; its one file
         // fills the type and date columns.
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return spisak->model()->rowCount(spisak->rootIndex()) > 0; }));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return spisak->model()->rowCount(spisak->rootIndex()) > 0; }));
         dijalog->grab();
         tekstovi = Tekstovi(dijalog);
         meniSpiska = ProcitajMeni([&] { emit spisak->customContextMenuRequested(QPoint(2, 2)); });
         const QPoint prvoMesto = mesta->visualRect(mesta->model()->index(0, 0)).center();
         meniMesta = ProcitajMeni([&] { emit mesta->customContextMenuRequested(prvoMesto); });
         dijalog->selectFile(postojeci);
-        pitanje = ProcitajModalni([&] { QMetaObject::invokeMethod(dijalog, "accept"); }, [](QWidget* kutija) {
-            static_cast<QMessageBox*>(kutija)->button(QMessageBox::No)->click();
-        });
+        pitanje =
+            ProcitajModalni([&] { QMetaObject::invokeMethod(dijalog, "accept"); },
+                            [](QWidget* kutija) {
+                                static_cast<QMessageBox*>(kutija)->button(QMessageBox::No)->click();
+                            });
         Odbij(dijalog);
     });
     TQtDijalozi dijalozi(GlavniO);
     EXPECT_EQ(dijalozi.Snimi({"Snimanje podataka za proracun!", "Lastovar datoteka|*.Lastovar",
                               ".Lastovar", mapa.filePath("Podaci za proracun"), true}),
               std::nullopt);
-    SadrziSve(tekstovi, {"Trazi u:", "&Ime datoteke:", "Vrsta datoteka:", "&Snimi", "Otkazi",
-                         "Ime", "Velicina", "Vrsta", "Izmenjeno", "Nazad", "Napred",
-                         "Nadredjena fascikla", "Napravi novu fasciklu", "Lista", "Detalji"});
+    SadrziSve(tekstovi, {"Trazi u:", "&Ime datoteke:", "Vrsta datoteka:", "&Snimi", "Otkazi", "Ime",
+                         "Velicina", "Vrsta", "Izmenjeno", "Nazad", "Napred", "Nadredjena fascikla",
+                         "Napravi novu fasciklu", "Lista", "Detalji"});
     SadrziSve(pitanje, {"Podaci za proracun.Lastovar vec postoji.\nDa li zelite da je zamenite?",
                         "&Da", "&Ne"});
-    SadrziSve(meniSpiska, {"&Preimenuj", "O&brisi", "Prikazi &skrivene datoteke", "&Nova fascikla"});
+    SadrziSve(meniSpiska,
+              {"&Preimenuj", "O&brisi", "Prikazi &skrivene datoteke", "&Nova fascikla"});
     SadrziSve(meniMesta, {"Ukloni"});
 
     const QStringList otvaranje = ProcitajModalni(
@@ -253,8 +256,8 @@ TEST_F(PrevodTest, TheFontDialog) {
     TQtDijalozi dijalozi(GlavniO);
     const QStringList tekstovi = ProcitajModalni(
         [&] { EXPECT_EQ(dijalozi.Font(GlavniO->FontDialog1), std::nullopt); }, Odbij);
-    SadrziSve(tekstovi, {"Izbor fonta", "&Font", "S&til fonta", "&Velicina", "Efekti",
-                         "P&recrtano", "&Podvuceno", "Uzorak", "P&ismo", "U redu", "Otkazi"});
+    SadrziSve(tekstovi, {"Izbor fonta", "&Font", "S&til fonta", "&Velicina", "Efekti", "P&recrtano",
+                         "&Podvuceno", "Uzorak", "P&ismo", "U redu", "Otkazi"});
     EXPECT_EQ(Neprevedeno(), std::vector<std::string>{});
 }
 
@@ -263,9 +266,8 @@ TEST_F(PrevodTest, ThePageSetUpThePrintDialogAndThePrintPreview) {
     stampac.setOutputFormat(QPrinter::PdfFormat);
     QPageSetupDialog strana(&stampac, GlavniO);
     strana.show();
-    SadrziSve(Tekstovi(&strana), {"Papir", "Velicina strane:", "Sirina:", "Visina:",
-                                  "Orijentacija", "Uspravno", "Polozeno", "Margine", "U redu",
-                                  "Otkazi"});
+    SadrziSve(Tekstovi(&strana), {"Papir", "Velicina strane:", "Sirina:", "Visina:", "Orijentacija",
+                                  "Uspravno", "Polozeno", "Margine", "U redu", "Otkazi"});
     strana.reject();
 
     QPrintDialog stampa(&stampac, GlavniO);
@@ -278,8 +280,8 @@ TEST_F(PrevodTest, ThePageSetUpThePrintDialogAndThePrintPreview) {
 
     QPrintPreviewDialog pregled(&stampac, GlavniO);
     pregled.show();
-    SadrziSve(Tekstovi(&pregled), {"Pregled pre stampe", "Sledeca strana", "Uvecaj",
-                                   "Podesavanje strane", "Stampaj"});
+    SadrziSve(Tekstovi(&pregled),
+              {"Pregled pre stampe", "Sledeca strana", "Uvecaj", "Podesavanje strane", "Stampaj"});
     pregled.reject();
     EXPECT_EQ(Neprevedeno(), std::vector<std::string>{});
 }
