@@ -27,9 +27,12 @@ class Lastovar:
         self._aplikacija = None
 
     def aplikacija(self):
+        # Asked first, so that a crash fails the wait at once, not after
+        # its deadline.
+        if self.proces.poll() is not None:
+            raise Neuspeh(f"the application ended with code {self.proces.returncode}, "
+                          "see lastovar.log")
         if self._aplikacija is None:
-            if self.proces.poll() is not None:
-                raise Neuspeh(f"the application ended with code {self.proces.returncode}")
             self._aplikacija = ap.aplikacija(self.proces.pid)
         return self._aplikacija
 

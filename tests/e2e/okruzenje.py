@@ -84,26 +84,21 @@ class Okruzenje:
             self.env.pop(promenljiva, None)
         self.env.update(HOME=dom, XDG_RUNTIME_DIR=pokretanje)
 
+        # -noreset: by default the server resets when its last client
+        # leaves, and refuses the next one meanwhile; the probes below and
+        # the bus launcher come and go while the window manager connects.
         self.env["DISPLAY"] = ":" + self._procitaj_iz(
             "Xvfb",
             ["Xvfb", "-displayfd", "{fd}", "-screen", "0",
-             f"{SIRINA_EKRANA}x{VISINA_EKRANA}x24", "-nolisten", "tcp"])
+             f"{SIRINA_EKRANA}x{VISINA_EKRANA}x24", "-nolisten", "tcp", "-noreset"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._procitaj_iz(
             "dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
-        self._pokreni_proces("openbox", ["openbox", "--sm-disable"])
-        self._pokreni_proces("at-spi-bus-launcher",
+        self.pokreni("openbox", ["openbox", "--sm-disable"])
+        self.pokreni("at-spi-bus-launcher",
                              [POKRETAC_PRISTUPACNOSTI, "--launch-immediately"])
         cekaj("the window manager to manage the screen", self._upravljac_prozora_radi, 60)
         cekaj("the accessibility bus launcher to own org.a11y.Bus",
               self._magistrala_pristupacnosti_radi, 60)
-
-    def _pokreni_proces(self, ime, komanda, **dodatno):
-        with open(os.path.join(self.dnevnici, ime + ".log"), "wb") as dnevnik:
-            proces = subprocess.Popen(komanda, env=self.env, stdin=subprocess.DEVNULL,
-                                      stdout=dnevnik, stderr=subprocess.STDOUT,
-                                      start_new_session=True, **dodatno)
-        self.procesi.append((ime, proces))
-        return proces
 
     def _procitaj_iz(self, ime, komanda, rok=60):
         """Starts a process that writes one line to a descriptor it is
@@ -112,7 +107,7 @@ class Okruzenje:
         citanje, pisanje = os.pipe()
         try:
             komanda = [deo.replace("{fd}", str(pisanje)) for deo in komanda]
-            proces = self._pokreni_proces(ime, komanda, pass_fds=(pisanje,))
+            proces = self.pokreni(ime, komanda, pass_fds=(pisanje,))
             os.close(pisanje)
             pisanje = None
             procitano = b""
@@ -134,17 +129,20 @@ class Okruzenje:
             if pisanje is not None:
                 os.close(pisanje)
 
-    def pokreni(self, ime, komanda, env=None, cwd=None):
-        """Starts a process of the test inside the desktop; it is ended
-        with the desktop if it is still running then."""
+    def pokreni(self, ime, komanda, env=None, **dodatno):
+        """Starts a process in a session of its own inside the desktop, its
+        output into ime.log; it is ended with the desktop if it still runs."""
         with open(os.path.join(self.dnevnici, ime + ".log"), "wb") as dnevnik:
-            proces = subprocess.Popen(komanda, env=env or self.env, cwd=cwd,
-                                      stdin=subprocess.DEVNULL, stdout=dnevnik,
-                                      stderr=subprocess.STDOUT, start_new_session=True)
+            proces = subprocess.Popen(komanda, env=env or self.env, stdin=subprocess.DEVNULL,
+                                      stdout=dnevnik, stderr=subprocess.STDOUT,
+                                      start_new_session=True, **dodatno)
         self.procesi.append((ime, proces))
         return proces
 
     def _upravljac_prozora_radi(self):
+        for ime, proces in self.procesi:
+            if ime == "openbox" and proces.poll() is not None:
+                raise Neuspeh(f"openbox ended with code {proces.returncode}, see openbox.log")
         r = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
                            capture_output=True, text=True)
         return r.returncode == 0 and "window id" in r.stdout
