@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "GreskaFajla.h"
 #include "Komande.h"
 #include "Konverzija.h"
 #include "NacrtajDijagrame.h"
@@ -135,7 +136,7 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
     const QGuiApplication aplikacija(argc, argv);
     try {
         NacrtajUDatoteku(*o.izlaz, o.sirina, o.visina, FontPosleCrtanja(), crtaj);
-    } catch (const EGreskaSlike& e) {
+    } catch (const EGreskaFajla& e) {
         std::cerr << "lastovar-cli dijagram: " << e.what() << "\n";
         return kIzlazDatoteka;
     }
