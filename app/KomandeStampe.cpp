@@ -11,6 +11,7 @@
 #include "NacrtajDijagrame.h"
 #include "PlatnoStampaca.h"
 #include "PodaciObrazac.h"
+#include "PrijavaGreske.h"
 #include "VelicinaCrteza.h"
 
 namespace {
@@ -68,7 +69,7 @@ void PodesiParametreStampe(TGlavniO& glavni) {
         }
         if (const auto font = usluge.Dijalozi->Font(glavni.FontDialog1)) glavni.FontDialog1 = *font;
     } catch (const std::exception& e) {
-        usluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        usluge.Poruke->Informacija(TekstGreske(e));
         return;
     }
     if (!UnesiFaktor(usluge, kNaslovSkaliranja, kUpitSkaliranja, glavni.FaktorSkaliranja)) return;
@@ -98,7 +99,7 @@ void StampajGrafik(TGlavniO& glavni) {
         // The drawing for the printer cleared the window; it is redrawn
         // before the message is shown over it.
         GrafikO->FormPaint();
-        usluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        usluge.Poruke->Informacija(TekstGreske(e));
         return;
     }
     GrafikO->FormPaint();
