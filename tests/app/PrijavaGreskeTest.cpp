@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrijavaGreske.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "GreskaFajla.h"
+#include "PrijavaGreske.h"
 #include "SkriptovanePoruke.h"
 
 namespace {
