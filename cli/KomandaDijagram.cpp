@@ -17,6 +17,8 @@ namespace {
 
 constexpr std::int32_t kNajvecaSirinaZapisa = 100000;
 constexpr std::int32_t kNajvecaSirinaSlike = 10000;
+constexpr std::string_view kKomanda = "dijagram";
+constexpr std::string_view kPorukaSnimanja = "Greska pri pokusaju snimanja slike!";
 
 struct Opcije {
     std::optional<std::string> datoteka;
@@ -105,7 +107,7 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
     TUlazDijagrama ulaz;
     ulaz.decimalniSeparator = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(o.datoteka, ulaz.decimalniSeparator, slucaj))
+    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, ulaz.decimalniSeparator, slucaj))
         return *greska;
     ulaz.tekstovi = slucaj.Tekstovi;
     ulaz.brojSila = slucaj.BrojSila;
@@ -137,7 +139,7 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
     try {
         NacrtajUDatoteku(*o.izlaz, o.sirina, o.visina, FontPosleCrtanja(), crtaj);
     } catch (const EGreskaFajla& e) {
-        std::cerr << "lastovar-cli dijagram: " << e.what() << "\n";
+        PrijaviGreskuFajla(kKomanda, kPorukaSnimanja, e);
         return kIzlazDatoteka;
     }
     return 0;

@@ -17,7 +17,7 @@ int KomandaIzvestaj(std::span<const std::string_view> argumenti) {
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(putanja, sep, slucaj)) return *greska;
+    if (const auto greska = UcitajSlucaj("izvestaj", putanja, sep, slucaj)) return *greska;
 
     const IzvestajLastovar izvestaj =
         SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep);

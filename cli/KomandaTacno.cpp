@@ -17,7 +17,7 @@ int KomandaTacno(std::span<const std::string_view> argumenti) {
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(putanja, sep, slucaj)) return *greska;
+    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj)) return *greska;
 
     const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
     for (const std::string& linija :

@@ -2,6 +2,9 @@
 // lastovar-cli: the calculations of Lastovar without a window. Each
 // subcommand is one entry of kKomande and one file of its own.
 
+#include <QString>
+#include <QtGlobal>
+#include <csignal>
 #include <iostream>
 #include <span>
 #include <string_view>
@@ -73,9 +76,20 @@ void Pomoc(std::ostream& izlaz) {
 
 bool JePomoc(std::string_view a) { return a == "--help" || a == "-h"; }
 
+// Only the program's own messages reach standard error: the toolkit's
+// warnings (a missing runtime folder, a font substituted) are dropped, and
+// only a fatal one, which ends the program, is let through.
+void SamoFatalne(QtMsgType tip, const QMessageLogContext&, const QString& poruka) {
+    if (tip == QtFatalMsg) std::cerr << poruka.toLocal8Bit().constData() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(SamoFatalne);
+    // Under a file size limit a write then fails and is reported, instead
+    // of the signal ending the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string_view> argumenti(argv + 1, argv + argc);
     if (argumenti.empty()) {
         Pomoc(std::cerr);
