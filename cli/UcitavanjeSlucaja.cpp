@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UcitavanjeSlucaja.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "GreskaFajla.h"
@@ -17,6 +19,12 @@ SadrzajDatoteke PodrazumevaniSlucaj() {
     return SadrzajDatoteke{std::move(t), 2, preseka};
 }
 
+std::string ProcitajBajtove(const std::string& putanja) {
+    if (putanja == kStandardniUlaz)
+        return ProcitajPocetak(STDIN_FILENO, putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke);
+    return ProcitajPocetak(putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke);
+}
+
 }  // namespace
 
 void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const EGreskaFajla& e) {
@@ -29,8 +37,7 @@ std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<st
     slucaj = PodrazumevaniSlucaj();
     if (putanja) {
         try {
-            slucaj = ProcitajDatoteku(
-                ProcitajPocetak(*putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke));
+            slucaj = ProcitajDatoteku(ProcitajBajtove(*putanja));
         } catch (const EGreskaFajla& e) {
             PrijaviGreskuFajla(komanda, kPorukaOtvaranja, e);
             return kIzlazDatoteka;

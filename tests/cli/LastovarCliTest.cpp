@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -217,6 +219,36 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, DugBroj, testing::Values(
 ));
 // clang-format on
 
+TEST(LastovarCli, ADashReadsStandardInputWithinTheSameBound) {
+    Okolnosti o;
+    o.ulaz = Zapisi("ulaz.Lastovar", Datoteka(kDveSile));
+    const Ishod i = Pokreni({"izvestaj", "-"}, o);
+    EXPECT_EQ(i.kod, 0) << i.greske;
+    EXPECT_EQ(i.izlaz, Procitaj(std::string(LASTOVAR_PODACI_IZVESTAJA) + "/DveSileRaspon10.txt"));
+
+    o.ulaz = "/dev/zero";
+    const Ishod nule = Pokreni({"tacno", "-"}, o);
+    EXPECT_EQ(nule.kod, 1);
+    EXPECT_EQ(nule.greske, std::string("Greska pri pokusaju otvaranju fajla!\n") +
+                               "lastovar-cli tacno: -: " + kPrekoGranice + "\n");
+}
+
+// "--" ends the options: a file may have a name that looks like one.
+TEST(LastovarCli, ADoubleDashEndsTheOptions) {
+    const Ishod i = Pokreni({"izvestaj", "--", "--crlf"});
+    EXPECT_EQ(i.kod, 1);
+    EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\nlastovar-cli izvestaj: --crlf: " +
+                            std::string(std::strerror(ENOENT)) + "\n");
+}
+
+TEST(LastovarCli, VersionComesFromTheBuild) {
+    const Ishod v = Pokreni({"--version"});
+    EXPECT_EQ(v.kod, 0);
+    EXPECT_EQ(v.izlaz, "lastovar-cli " LASTOVAR_VERZIJA "\n");
+    EXPECT_EQ(v.greske, "");
+    EXPECT_TRUE(Pokreni({"--help"}).izlaz.starts_with("lastovar-cli " LASTOVAR_VERZIJA "\n"));
+}
+
 std::vector<std::string> Linije(const std::string& tekst) {
     std::vector<std::string> linije;
     std::istringstream ulaz(tekst);
@@ -310,6 +342,10 @@ TEST(LastovarCli, HelpAndMisuse) {
                                                      {"nepostojeca"},
                                                      {"izvestaj", "--lf"},
                                                      {"izvestaj", "a", "b"},
+                                                     {"izvestaj", "--crlf=da"},
+                                                     {"izvestaj", "-x"},
+                                                     {"izvestaj", "-", "a"},
+                                                     {"--vers"},
                                                      {"tacno", "--oba"},
                                                      {"tacno", "a", "b"}}) {
         const Ishod i = Pokreni(pogresno);

@@ -120,8 +120,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, GreskaDijagramaTest, testing::Values(
     SlucajGreske{"--zapis SLOVA", 2, "Greska u unosu tipa podataka za proracun!!!"},
     SlucajGreske{"--zapis /nema/d.Lastovar", 1, "Greska pri pokusaju otvaranju fajla!"},
     SlucajGreske{"--izlaz /nema/d.png", 1, "/nema/d.png"},
-    SlucajGreske{"--izlaz d.bmp", 1, "d.bmp"},
+    SlucajGreske{"--izlaz d.bmp", 64, "d.bmp"},
+    SlucajGreske{"/nema/d.Lastovar --izlaz d.bmp", 64, "nepoznat format slike (.png, .pdf ili .svg): d.bmp"},
+    SlucajGreske{"--izlaz /dev/full", 64, "nepoznat format slike (.png, .pdf ili .svg): /dev/full"},
+    SlucajGreske{"--izlaz=/nema/d.svg", 1, "Greska pri pokusaju snimanja slike!\nlastovar-cli dijagram: /nema/d.svg: No such file or directory\n"},
+    SlucajGreske{"--zapis --sirina=-5", 64, "--sirina ne moze biti negativna"},
     SlucajGreske{"--zapis --sirin 5", 64, "nepoznata opcija --sirin"},
+    SlucajGreske{"--zapis=da", 64, "--zapis ne prima vrednost"},
     SlucajGreske{"--zapis --izlaz", 64, "--izlaz trazi ime slike"},
     SlucajGreske{"", 64, "--zapis ili --izlaz"},
     SlucajGreske{"--zapis --izlaz d.png", 64, "--zapis ili --izlaz"},
@@ -133,6 +138,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, GreskaDijagramaTest, testing::Values(
 ));
 // clang-format on
 
+TEST(KomandaDijagram, OptionValuesMayFollowAnEqualsSign) {
+    const Ishod razdvojeno = Dijagram("--zapis --sirina 640 --visina 480 --stampa");
+    const Ishod spojeno = Dijagram("--sirina=640 --zapis --visina=480 --stampa");
+    ASSERT_EQ(spojeno.kod, 0) << spojeno.greske;
+    EXPECT_EQ(spojeno.izlaz, razdvojeno.izlaz);
+    EXPECT_NE(spojeno.izlaz, Dijagram("--zapis --stampa").izlaz);
+}
+
 // The file name is bytes: a Latin-1 letter under a UTF-8 locale is no
 // character at all, and the picture still gets exactly that name, and the
 // toolkit's warnings (no runtime folder here) stay off standard error.
@@ -143,7 +156,7 @@ TEST(KomandaDijagram, APictureGetsItsNameByteForByte) {
         Okolnosti o;
         o.lokal = "C.UTF-8";
         o.bez = {"XDG_RUNTIME_DIR"};
-        const Ishod i = Pokreni({"dijagram", "--izlaz", folder.Putanja(ime)}, o);
+        const Ishod i = Pokreni({"dijagram", "--izlaz=" + folder.Putanja(ime)}, o);
         EXPECT_EQ(i.kod, 0) << i.greske;
         EXPECT_EQ(i.greske, "");
         EXPECT_EQ(folder.Imena(), std::set<std::string>{ime});
