@@ -6,9 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
+#include <optional>
+#include <random>
+#include <string_view>
 #include <vector>
 
 #include "GreskaFajla.h"
@@ -20,6 +25,8 @@ constexpr const char* kNeMozeDaSeNapravi = "Datoteka ne moze da se napravi";
 constexpr const char* kGreskaUpisa = "Greska pri upisu u datoteku";
 // As many links as the system itself follows in one path.
 constexpr int kNajviseVeza = 40;
+// Names tried for the temporary before giving up: a clash is already rare.
+constexpr int kNajviseImena = 100;
 
 [[noreturn]] void Greska(EGreskaFajla::Vrsta vrsta, const char* uvod, const std::string& putanja,
                          int broj) {
@@ -66,12 +73,36 @@ std::string KonacnaPutanja(const std::string& putanja) {
     Greska(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja, ELOOP);
 }
 
-// The temporary file beside the target: removed unless it was renamed.
+// A name of the temporary's: six letters or digits, as mkstemp would give.
+// O_EXCL makes any name safe; the names only need to differ, so a clock and
+// the process id seed them, which cannot fail as a source of entropy can.
+std::string NasumicanNastavak() {
+    static constexpr std::string_view kZnaci =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 izvor(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<std::uint64_t>(getpid()) << 40));
+    std::uniform_int_distribution<std::size_t> znak(0, kZnaci.size() - 1);
+    std::string nastavak(6, ' ');
+    for (char& c : nastavak) c = kZnaci[znak(izvor)];
+    return nastavak;
+}
+
+// The temporary file beside the target: removed unless it was renamed. It
+// is created as any new file is, so the umask and a folder's default ACL
+// give its permissions without touching the process's umask, which other
+// threads may be using to create files of their own.
 class Privremena {
 public:
-    Privremena(const std::string& cilj, const std::string& putanja) : fIme(cilj + ".XXXXXX") {
-        fFd = mkostemp(fIme.data(), O_CLOEXEC);
-        if (fFd < 0) Greska(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja, errno);
+    Privremena(const std::string& cilj, const std::string& putanja) {
+        for (int pokusaj = 0; pokusaj < kNajviseImena; ++pokusaj) {
+            fIme = cilj + "." + NasumicanNastavak();
+            fFd = open(fIme.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fFd >= 0) return;
+            if (errno != EEXIST)
+                Greska(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja, errno);
+        }
+        Greska(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja, EEXIST);
     }
     ~Privremena() {
         if (fFd >= 0) close(fFd);
@@ -96,12 +127,6 @@ private:
     bool fPreimenovana = false;
 };
 
-mode_t DozvoleNove() {
-    const mode_t maska = umask(0);
-    umask(maska);
-    return 0666 & ~maska;
-}
-
 }  // namespace
 
 void SigurnoSnimi(const std::string& putanja, std::string_view bajtovi) {
@@ -109,7 +134,7 @@ void SigurnoSnimi(const std::string& putanja, std::string_view bajtovi) {
     if (putanja.empty()) Greska(Otvaranje, kNeMozeDaSeNapravi, putanja, ENOENT);
     const std::string cilj = KonacnaPutanja(putanja);
 
-    mode_t dozvole = 0;
+    std::optional<mode_t> dozvole;  // a replaced file's; a new one's come with it
     struct stat st {};
     if (stat(cilj.c_str(), &st) == 0) {
         const std::string posebna = NijeObicna(st.st_mode);
@@ -119,15 +144,13 @@ void SigurnoSnimi(const std::string& putanja, std::string_view bajtovi) {
         if (faccessat(AT_FDCWD, cilj.c_str(), W_OK, AT_EACCESS) != 0)
             Greska(Otvaranje, kNeMozeDaSeNapravi, putanja, errno);
         dozvole = st.st_mode & 0777;
-    } else if (errno == ENOENT) {
-        dozvole = DozvoleNove();
-    } else {
+    } else if (errno != ENOENT) {
         Greska(Otvaranje, kNeMozeDaSeNapravi, putanja, errno);
     }
 
     const BezSignalaVelicine bezSignala;
     Privremena privremena(cilj, putanja);
-    if (fchmod(privremena.Fd(), dozvole) != 0)
+    if (dozvole && fchmod(privremena.Fd(), *dozvole) != 0)
         Greska(Otvaranje, kNeMozeDaSeNapravi, putanja, errno);
     // A short write stops where the disk filled or a size limit cut it;
     // writing on from there meets the error and its reason.
