@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Aplikacija.h"
 
+#include <QPushButton>
+
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
 #include "OProgramu.h"
@@ -13,9 +15,17 @@ TAplikacija::TAplikacija(const TUsluge& usluge) : fGlavni(std::make_unique<TGlav
     GlavniO->DodajProzor(PodaciO);
     RezultatiO = new TRezultatiO;
     GlavniO->DodajProzor(RezultatiO);
-    GrafikO = new TGrafikO;
+    GrafikO = new TGrafikO(*PodaciO);
     GlavniO->DodajProzor(GrafikO);
     OProgramuObrazac = new TOProgramuObrazac(GlavniO);
+
+    // The windows that follow the form's lock and cannot know the form,
+    // which knows them: the menu item reads like the button, the diagram
+    // window paints only while locked.
+    QObject::connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, GlavniO,
+                     [] { GlavniO->PostaviNatpisProracuna(PodaciO->btnProracun->text()); });
+    QObject::connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, GrafikO,
+                     &TGrafikO::PratiZakljucavanje);
 }
 
 TAplikacija::~TAplikacija() {

@@ -4,46 +4,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <map>
+#include <string_view>
 
 #include "Fontovi.h"
-#include "GrafikObrazac.h"
-#include "KomandeDatoteke.h"
-#include "KomandeIzvoza.h"
-#include "KomandeStampe.h"
 #include "OProgramu.h"
-#include "PodaciObrazac.h"
 #include "PrijavaGreske.h"
-#include "RezultatiObrazac.h"
-#include "TacnaAnvelopaObrazac.h"
+#include "StavkaMenija.h"
 
 TGlavniO* GlavniO = nullptr;
-
-namespace {
-
-QAction* Stavka(QMenu* meni, const char* ime, const char* natpis) {
-    QAction* a = meni->addAction(QString::fromLatin1(natpis));
-    a->setObjectName(QString::fromLatin1(ime));
-    return a;
-}
-
-QMenu* Meni(QMenuBar* traka, const char* ime, const char* natpis) {
-    QMenu* m = traka->addMenu(QString::fromLatin1(natpis));
-    m->setObjectName(QString::fromLatin1(ime));
-    return m;
-}
-
-void Razdelnik(QMenu* meni, const char* ime) {
-    meni->addSeparator()->setObjectName(QString::fromLatin1(ime));
-}
-
-}  // namespace
 
 TGlavniO::TGlavniO(TUsluge usluge) : fUsluge(std::move(usluge)) {
     setObjectName(QStringLiteral("GlavniO"));
@@ -63,64 +39,45 @@ TGlavniO::TGlavniO(TUsluge usluge) : fUsluge(std::move(usluge)) {
 void TGlavniO::NapraviMeni() {
     QMenuBar* GlavniMeni = menuBar();
     GlavniMeni->setObjectName(QStringLiteral("GlavniMeni"));
-
-    Datoteka = Meni(GlavniMeni, "Datoteka", "Datoteka");
-    Otvori = Stavka(Datoteka, "Otvori", "Otvori...");
-    Snimi = Stavka(Datoteka, "Snimi", "Snimi...");
-    Snimikao = Stavka(Datoteka, "Snimikao", "Snimi kao...");
-    Snimirezultateproracuna = Datoteka->addMenu(QStringLiteral("Snimi rezultate proracuna"));
-    Snimirezultateproracuna->setObjectName(QStringLiteral("Snimirezultateproracuna"));
-    txt = Stavka(Snimirezultateproracuna, "txt", ".txt");
-    doc = Stavka(Snimirezultateproracuna, "doc", ".doc");
-    xls = Stavka(Snimirezultateproracuna, "xls", ".xls");
-    Razdelnik(Datoteka, "N1");
-    Snimiskicugrede1 = Stavka(Datoteka, "Snimiskicugrede1", "Snimi skicu grede...");
-    Podesavanjeparametarastampe1 =
-        Stavka(Datoteka, "Podesavanjeparametarastampe1", "Podesavanje parametara stampe...");
-    Snimigrafik1 = Stavka(Datoteka, "Snimigrafik1", "Stampaj grafik...");
-    Razdelnik(Datoteka, "N2");
-    Izlaz = Stavka(Datoteka, "Izlaz", "Izlaz");
-
-    Proracunlastovar = Meni(GlavniMeni, "Proracunlastovar", "Proracun extM i extT");
-    Proracun = Stavka(Proracunlastovar, "Proracun", kNatpisProracun);
-    TacnaAnvelopa = Stavka(Proracunlastovar, "TacnaAnvelopa", "Tacna anvelopa");
-    TacnaAnvelopa->setCheckable(true);
-
-    Prozori = Meni(GlavniMeni, "Prozori", "Prozori");
-    Podesistandardniraspored =
-        Stavka(Prozori, "Podesistandardniraspored", "Podesi standardni raspored");
-    MiximizujRezultatiProracuna =
-        Stavka(Prozori, "MiximizujRezultatiProracuna", "Maximizuju obrazac Rezultati proracuna");
-    MiximizujDijagramLastovar =
-        Stavka(Prozori, "MiximizujDijagramLastovar", "Maximizuj obrazac Dijagram extM i extT");
-
-    Pomoc = Meni(GlavniMeni, "Pomoc", "Pomoc");
-    Oprogramu = Stavka(Pomoc, "Oprogramu", "O programu...");
-
-    Povezi(Otvori, &TGlavniO::OtvoriClick);
-    Povezi(Snimi, &TGlavniO::SnimiClick);
-    Povezi(Snimikao, &TGlavniO::SnimikaoClick);
-    Povezi(txt, &TGlavniO::txtClick);
-    Povezi(doc, &TGlavniO::docClick);
-    Povezi(xls, &TGlavniO::xlsClick);
-    Povezi(Snimiskicugrede1, &TGlavniO::Snimiskicugrede1Click);
-    Povezi(Podesavanjeparametarastampe1, &TGlavniO::Podesavanjeparametarastampe1Click);
-    Povezi(Snimigrafik1, &TGlavniO::Snimigrafik1Click);
-    Povezi(Izlaz, &TGlavniO::IzlazClick);
-    Povezi(Proracun, &TGlavniO::ProracunClick);
-    connect(TacnaAnvelopa, &QAction::toggled, this, [this](bool ukljuceno) {
-        IzvrsiKomandu(*fUsluge.Poruke, [ukljuceno] { UkljuciTacnuAnvelopu(ukljuceno); });
-    });
-    Povezi(Podesistandardniraspored, &TGlavniO::PodesistandardnirasporedClick);
-    Povezi(MiximizujRezultatiProracuna, &TGlavniO::MiximizujRezultatiProracunaClick);
-    Povezi(MiximizujDijagramLastovar, &TGlavniO::MiximizujDijagramLastovarClick);
-    Povezi(Oprogramu, &TGlavniO::OprogramuClick);
-}
-
-void TGlavniO::Povezi(QAction* stavka, void (TGlavniO::*rukovalac)()) {
-    connect(stavka, &QAction::triggered, this, [this, rukovalac] {
-        IzvrsiKomandu(*fUsluge.Poruke, [this, rukovalac] { (this->*rukovalac)(); });
-    });
+    std::map<std::string_view, QMenu*> meniji;
+    for (const TStavkaMenija& s : TabelaMenija()) {
+        // A row names a menu of an earlier row; the table is ours, so a
+        // wrong one fails every start and every test at once.
+        QMenu* u = s.u ? meniji.at(s.u) : nullptr;
+        const QString ime = QString::fromLatin1(s.ime);
+        const QString natpis = s.natpis ? QString::fromLatin1(s.natpis) : QString();
+        switch (s.vrsta) {
+            case TStavkaMenija::TVrsta::Meni: {
+                QMenu* m = u ? u->addMenu(natpis) : GlavniMeni->addMenu(natpis);
+                m->setObjectName(ime);
+                this->*s.meni = m;
+                meniji[s.ime] = m;
+                break;
+            }
+            case TStavkaMenija::TVrsta::Razdelnik:
+                u->addSeparator()->setObjectName(ime);
+                break;
+            case TStavkaMenija::TVrsta::Stavka:
+            case TStavkaMenija::TVrsta::Proveriva: {
+                QAction* a = u->addAction(natpis);
+                a->setObjectName(ime);
+                if (s.precica)
+                    a->setShortcut(
+                        QKeySequence(QString::fromLatin1(s.precica), QKeySequence::PortableText));
+                this->*s.stavka = a;
+                const auto komanda = [this, k = s.komanda] {
+                    IzvrsiKomandu(*fUsluge.Poruke, [this, k] { (this->*k)(); });
+                };
+                if (s.vrsta == TStavkaMenija::TVrsta::Proveriva) {
+                    a->setCheckable(true);
+                    connect(a, &QAction::toggled, this, komanda);
+                } else {
+                    connect(a, &QAction::triggered, this, komanda);
+                }
+                break;
+            }
+        }
+    }
 }
 
 void TGlavniO::FormCreate() {
@@ -131,10 +88,7 @@ void TGlavniO::FormCreate() {
     FontDialog1.Boja = Qt::black;
 }
 
-void TGlavniO::PostaviNatpisProracuna(const QString& natpis) {
-    Proracun->setText(natpis);
-    OsveziTacnuAnvelopu();
-}
+void TGlavniO::PostaviNatpisProracuna(const QString& natpis) { Proracun->setText(natpis); }
 
 QSize TGlavniO::KlijentskaVelicina() const { return Klijent->viewport()->size(); }
 
@@ -154,6 +108,8 @@ void TGlavniO::IzlazClick() {
     QApplication::quit();
 }
 
+void TGlavniO::OprogramuClick() { OProgramuObrazac->exec(); }
+
 void TGlavniO::closeEvent(QCloseEvent* dogadjaj) {
     if (fIzlazOdobren || PitajZaIzlaz()) {
         fIzlazOdobren = true;
@@ -162,57 +118,6 @@ void TGlavniO::closeEvent(QCloseEvent* dogadjaj) {
         dogadjaj->ignore();
     }
 }
-
-void TGlavniO::OtvoriClick() { OtvoriPodatke(*this); }
-
-void TGlavniO::SnimiClick() {
-    if (ImeDatoteke.isEmpty())
-        SnimiPodatkeKao();
-    else
-        SnimiPodatke(ImeDatoteke);
-}
-
-void TGlavniO::SnimikaoClick() { SnimiPodatkeKao(); }
-
-void TGlavniO::UcitajPodatke(const QString& putanja) {
-    ::UcitajPodatke(*PodaciO, *fUsluge.Datoteke, putanja);
-}
-
-bool TGlavniO::SnimiPodatke(const QString& putanja) {
-    return ::SnimiPodatke(*PodaciO, fUsluge, putanja);
-}
-
-void TGlavniO::SnimiPodatkeKao() { ::SnimiPodatkeKao(*this); }
-
-void TGlavniO::txtClick() { SnimiRezultate(QStringLiteral("txt")); }
-
-void TGlavniO::docClick() { SnimiRezultate(QStringLiteral("doc")); }
-
-void TGlavniO::xlsClick() { SnimiRezultate(QStringLiteral("xls")); }
-
-void TGlavniO::SnimiRezultate(const QString& ekstenzija) { ::SnimiRezultate(*this, ekstenzija); }
-
-void TGlavniO::Snimiskicugrede1Click() { SnimiSkicuGrede(*this); }
-
-void TGlavniO::Podesavanjeparametarastampe1Click() { PodesiParametreStampe(*this); }
-
-void TGlavniO::Snimigrafik1Click() { StampajGrafik(*this); }
-
-void TGlavniO::ProracunClick() {
-    StandardniRaspored();
-    PodaciO->btnProracunClick();
-    PostaviNatpisProracuna(PodaciO->btnProracun->text());
-}
-
-void TGlavniO::PodesistandardnirasporedClick() { StandardniRaspored(); }
-
-void TGlavniO::MiximizujRezultatiProracunaClick() { RezultatiO->showMaximized(); }
-
-void TGlavniO::MiximizujDijagramLastovarClick() { GrafikO->showMaximized(); }
-
-void TGlavniO::OprogramuClick() { OProgramuObrazac->exec(); }
-
-void TGlavniO::FormCanResize() { StandardniRaspored(); }
 
 bool TGlavniO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
     if (objekat == Klijent->viewport() && dogadjaj->type() == QEvent::Resize) FormCanResize();

@@ -1,8 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// The application's windows and how they meet. GlavniO, the frame, carries
+// the menu built from its table (MeniGlavnog.cpp); each menu command is one
+// member of TGlavniO, defined in the file of its group: KomandeDatoteke.cpp
+// (the data file), KomandeIzvoza.cpp (the report export and the sketch),
+// KomandeStampe.cpp (print parameters and printing), KomandeProracuna.cpp
+// (the menu "Proracun extM i extT"), KomandeProzora.cpp (the menu "Prozori"
+// and the arrangement on resize); the rest is here. The input form PodaciO
+// checks its texts (core), draws the diagrams into GrafikO (diagram) and
+// writes the report into RezultatiO (report), then announces its lock with
+// ZakljucavanjePromenjeno, which the menu item "Proracun", the diagram
+// window and the window "Tacna anvelopa" follow. The windows do not include
+// the command files, and no window includes one that includes it back:
+// Aplikacija.cpp creates them and wires what one window tells another.
+
 #include <QMainWindow>
 #include <QString>
+#include <span>
 
 #include "PodesavanjaDijaloga.h"
 #include "Usluge.h"
@@ -11,6 +26,8 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class TTacnaAnvelopaO;
+struct TStavkaMenija;
 
 /// The multi-document frame: its menu, its child windows' arrangement, the
 /// exit question, and the state the file and print commands share.
@@ -20,36 +37,65 @@ public:
 
     void FormCreate();
     /// Gives the menu item "Proracun" the calculation button's caption,
-    /// which tells whether the form is locked; the window "Tacna anvelopa"
-    /// follows the lock from here.
+    /// which tells whether the form is locked.
     void PostaviNatpisProracuna(const QString& natpis);
     /// The size of the client area the child windows live in.
     QSize KlijentskaVelicina() const;
     void DodajProzor(QMdiSubWindow* prozor);
     const TUsluge& Usluge() const { return fUsluge; }
 
+    /// The menu, one row per menu, item and separator, in order.
+    static std::span<const TStavkaMenija> TabelaMenija();
+
+    // The data file (KomandeDatoteke.cpp).
     void OtvoriClick();
     void SnimiClick();
     void SnimikaoClick();
-    /// Reads the data file into the input form; raises the failure.
+    /// Reads the data file into the input form. Throws EGreskaFajla when it
+    /// cannot be read and EGreskaDatoteke when its counts are not integers;
+    /// either way the form is left as it was.
     void UcitajPodatke(const QString& putanja);
-    /// Writes the data file, reporting its own failure; true when written.
+    /// Writes the data file from the input form; a failure is shown with the
+    /// file layer's message and leaves the file that was there. True when
+    /// written; the caption and ImeDatoteke are left alone.
     bool SnimiPodatke(const QString& putanja);
+    /// The save dialog, then the writing; the caption and ImeDatoteke follow
+    /// a successful write only.
     void SnimiPodatkeKao();
+
+    // The report export and the sketch (KomandeIzvoza.cpp).
     void txtClick();
     void docClick();
     void xlsClick();
+    /// "txt", "doc" or "xls": the report's lines, each ended by CR LF.
+    /// Refused while no calculation stands.
     void SnimiRezultate(const QString& ekstenzija);
+    /// The stored JPEG of the sketch for the current force count, byte for
+    /// byte, in either lock state.
     void Snimiskicugrede1Click();
+
+    // Print parameters and printing (KomandeStampe.cpp).
+    /// Page set-up, font, then the two factors in input boxes.
     void Podesavanjeparametarastampe1Click();
+    /// One page of the diagrams on the current printer, then the diagram
+    /// window redrawn.
     void Snimigrafik1Click();
-    void IzlazClick();
+
+    // The menu "Proracun extM i extT" (KomandeProracuna.cpp).
     void ProracunClick();
+    /// Opens or closes the window "Tacna anvelopa" as the item's check mark
+    /// says and redraws the diagram window with or without the exact
+    /// envelopes.
+    void TacnaAnvelopaClick();
+
+    // The menu "Prozori" and the frame's resize (KomandeProzora.cpp).
     void PodesistandardnirasporedClick();
     void MiximizujRezultatiProracunaClick();
     void MiximizujDijagramLastovarClick();
-    void OprogramuClick();
     void FormCanResize();
+
+    void IzlazClick();
+    void OprogramuClick();
 
     QString ImeDatoteke;
     double FaktorSkaliranja = 10.0;
@@ -59,6 +105,9 @@ public:
     TDijalogDatoteke SavePictureDialog1;
     TFontIzbor FontDialog1;
     TPodesavanjeStrane PageSetupDialog1;
+
+    /// The window "Tacna anvelopa" while its item is checked, null otherwise.
+    TTacnaAnvelopaO* TacnaAnvelopaO = nullptr;
 
     QMdiArea* Klijent;
     QMenu* Datoteka;
@@ -90,8 +139,6 @@ protected:
 
 private:
     void NapraviMeni();
-    /// Connects a menu item to a handler run under the general error report.
-    void Povezi(QAction* stavka, void (TGlavniO::*rukovalac)());
     bool PitajZaIzlaz();
 
     TUsluge fUsluge;

@@ -5,33 +5,15 @@
 #include <QPainter>
 #include <exception>
 
-#include "GlavniObrazac.h"
+#include "CrtacDijagrama.h"
 #include "NacrtajDijagrame.h"
 #include "PlatnoProzora.h"
-#include "PodaciObrazac.h"
 #include "Raspored.h"
-#include "SpinEdit.h"
-#include "TacnaAnvelopaObrazac.h"
 
 TGrafikO* GrafikO = nullptr;
 
-namespace {
-
-// The font dialog's choice as the drawing's font, its size in points.
-TFont FontStampe(const TFontIzbor& izbor, int tacakaPoIncu) {
-    const QFont& f = izbor.Font;
-    const int tacaka =
-        f.pointSize() > 0 ? f.pointSize() : (f.pixelSize() * 72 + tacakaPoIncu / 2) / tacakaPoIncu;
-    const QColor b = izbor.Boja;
-    return TFont(f.family().toStdString(),
-                 TBoja{static_cast<std::uint8_t>(b.red()), static_cast<std::uint8_t>(b.green()),
-                       static_cast<std::uint8_t>(b.blue())},
-                 f.bold(), tacaka);
-}
-
-}  // namespace
-
-TGrafikO::TGrafikO(QWidget* roditelj) : TPodProzor(roditelj) {
+TGrafikO::TGrafikO(TCrtacDijagrama& crtac, QWidget* roditelj)
+    : TPodProzor(roditelj), fCrtac(crtac) {
     setObjectName(QStringLiteral("GrafikO"));
     setWindowTitle(QStringLiteral("Dijagram extM i extT"));
     setMinimumSize(kNajmanjiGrafik, kNajmanjiGrafik);
@@ -44,10 +26,6 @@ TGrafikO::TGrafikO(QWidget* roditelj) : TPodProzor(roditelj) {
     setWidget(fPovrsina);
     fPlatno = std::make_unique<TPlatnoProzora>(*fPovrsina);
     fPovrsina->installEventFilter(this);
-    if (PodaciO)
-        PodaciO->IscrtajDijagrameZaProgram = [this] {
-            IscrtajDijagrame(Platno(), fPovrsina->width(), fPovrsina->height(), kZaProgram);
-        };
 }
 
 TGrafikO::~TGrafikO() = default;
@@ -56,10 +34,12 @@ TPlatno& TGrafikO::Platno() { return *fPlatno; }
 
 void TGrafikO::Obrisi() { fPlatno->PopuniPozadinu(0, 0, fPovrsina->width(), fPovrsina->height()); }
 
+void TGrafikO::PratiZakljucavanje(bool zakljucano) { fZakljucano = zakljucano; }
+
 void TGrafikO::NacrtajAkoJeZakljucano() {
-    if (!PodaciO || !PodaciO->Zakljucano()) return;
+    if (!fZakljucano) return;
     try {
-        IscrtajDijagrame(Platno(), fPovrsina->width(), fPovrsina->height(), kZaProgram);
+        fCrtac.IscrtajDijagrame(Platno(), fPovrsina->width(), fPovrsina->height(), kZaProgram);
     } catch (const std::exception&) {
         // A paint or resize is no command to report to. The load case is
         // the one checked when the form locked, so this is no input fault;
@@ -87,19 +67,4 @@ bool TGrafikO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
     }
     if (objekat == fPovrsina && dogadjaj->type() == QEvent::Resize) FormResize();
     return TPodProzor::eventFilter(objekat, dogadjaj);
-}
-
-void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
-                      std::string_view Target) {
-    TUlazDijagrama ulaz;
-    ulaz.tekstovi = PodaciO->TekstoviCrteza();
-    ulaz.brojSila = PodaciO->BrojSilaCrteza();
-    ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
-    ulaz.fontStampe = FontStampe(GlavniO->FontDialog1, GlavniO->logicalDpiY());
-    ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
-    ulaz.tacnaAnvelopa = TacnaAnvelopaUkljucena();
-    ulaz.napredak = [](int polozaj) { PodaciO->PostaviNapredak(polozaj); };
-    NacrtajDijagrame(
-        Canvas, Width, Height, Target,
-        {GrafikO->Platno(), GrafikO->Povrsina()->width(), GrafikO->Povrsina()->height()}, ulaz);
 }

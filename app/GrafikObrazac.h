@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <memory>
-#include <string_view>
 
 #include "PodProzor.h"
 
+class TCrtacDijagrama;
 class TPlatno;
 class TPlatnoProzora;
 
@@ -15,7 +14,8 @@ class TPlatnoProzora;
 /// every paint and resize.
 class TGrafikO : public TPodProzor {
 public:
-    explicit TGrafikO(QWidget* roditelj = nullptr);
+    /// The window paints with the drawing of `crtac`, the input form's.
+    explicit TGrafikO(TCrtacDijagrama& crtac, QWidget* roditelj = nullptr);
     ~TGrafikO() override;
 
     /// The client area the diagrams are drawn on.
@@ -25,6 +25,10 @@ public:
     TPlatno& Platno();
     /// Fills the client area with the white background, erasing the diagram.
     void Obrisi();
+
+    /// Follows the input form's lock: the diagrams are painted only while
+    /// it stands.
+    void PratiZakljucavanje(bool zakljucano);
 
     /// The window's paint and resize handling: the diagrams while the input
     /// form is locked, nothing otherwise.
@@ -37,16 +41,10 @@ protected:
 private:
     void NacrtajAkoJeZakljucano();
 
+    TCrtacDijagrama& fCrtac;
+    bool fZakljucano = false;
     QWidget* fPovrsina;
     std::unique_ptr<TPlatnoProzora> fPlatno;
 };
 
 extern TGrafikO* GrafikO;
-
-/// The input form's drawing of the diagrams: PodaciO's texts and force
-/// count, GlavniO's print font and text shift factor, GrafikO's client
-/// size, which is cleared first; the progress bar moves to 10 .. 40.
-/// The calculation command calls it with GrafikO's canvas and "za
-/// program", the print command with the printer's and "za stampac".
-void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
-                      std::string_view Target);

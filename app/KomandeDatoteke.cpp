@@ -38,56 +38,62 @@ void UpisiUFormu(TPodaciO& forma, const SadrzajDatoteke& s) {
     forma.SpinEditBrojPreseka->setValue(s.BrojPreseka);
 }
 
-void UcitajPodatke(TPodaciO& forma, TDatoteke& datoteke, const QString& putanja) {
-    const QByteArray bajtovi = datoteke.CitajBajtove(putanja);
-    UpisiUFormu(forma, ProcitajDatoteku(std::string_view(bajtovi.constData(), bajtovi.size())));
-}
-
-bool SnimiPodatke(const TPodaciO& forma, const TUsluge& usluge, const QString& putanja) {
-    try {
-        usluge.Datoteke->UpisiBajtove(
-            putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(forma))));
-        return true;
-    } catch (const EGreskaFajla& e) {
-        usluge.Poruke->Informacija(QString::fromStdString(e.what()));
-        return false;
-    }
-}
-
-void OtvoriPodatke(TGlavniO& glavni) {
-    const TUsluge& usluge = glavni.Usluge();
-    TDijalogDatoteke& dijalog = glavni.OpenDialog1;
-    dijalog.Naslov = QString::fromLatin1(kNaslovOtvaranja);
-    dijalog.PodrazumevanaEkstenzija.clear();
-    dijalog.Filter = QString::fromLatin1(kFilterPodataka);
-    if (const std::optional<QString> putanja = usluge.Dijalozi->Otvori(dijalog)) {
-        dijalog.PocetnoIme = *putanja;
+void TGlavniO::OtvoriClick() {
+    OpenDialog1.Naslov = QString::fromLatin1(kNaslovOtvaranja);
+    OpenDialog1.PodrazumevanaEkstenzija.clear();
+    OpenDialog1.Filter = QString::fromLatin1(kFilterPodataka);
+    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1)) {
+        OpenDialog1.PocetnoIme = *putanja;
         try {
-            glavni.UcitajPodatke(*putanja);
+            UcitajPodatke(*putanja);
         } catch (const EGreskaFajla& e) {
-            usluge.Poruke->Informacija(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
-                                           ? Tekst(kPorukaOtvaranja)
-                                           : QString::fromStdString(e.what()));
+            fUsluge.Poruke->Informacija(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
+                                            ? Tekst(kPorukaOtvaranja)
+                                            : QString::fromStdString(e.what()));
             return;
         } catch (const EGreskaDatoteke& e) {
-            usluge.Poruke->Informacija(QString::fromLatin1(e.what()));
+            fUsluge.Poruke->Informacija(QString::fromLatin1(e.what()));
             return;
         }
-        glavni.setWindowTitle(*putanja);
-        glavni.ImeDatoteke = *putanja;
+        setWindowTitle(*putanja);
+        ImeDatoteke = *putanja;
     }
     if (PodaciO->Zakljucano()) PodaciO->btnProracunClick();
 }
 
-void SnimiPodatkeKao(TGlavniO& glavni) {
-    TDijalogDatoteke& dijalog = glavni.SaveDialog1;
-    dijalog.Naslov = QString::fromLatin1(kNaslovSnimanja);
-    dijalog.PocetnoIme = QString::fromLatin1(kPocetnoImePodataka);
-    dijalog.PodrazumevanaEkstenzija.clear();
-    dijalog.Filter = QString::fromLatin1(kFilterPodataka);
-    dijalog.PitajPrePrepisivanja = true;
-    const std::optional<QString> putanja = glavni.Usluge().Dijalozi->Snimi(dijalog);
-    if (!putanja || !glavni.SnimiPodatke(*putanja)) return;
-    glavni.setWindowTitle(*putanja);
-    glavni.ImeDatoteke = *putanja;
+void TGlavniO::SnimiClick() {
+    if (ImeDatoteke.isEmpty())
+        SnimiPodatkeKao();
+    else
+        SnimiPodatke(ImeDatoteke);
+}
+
+void TGlavniO::SnimikaoClick() { SnimiPodatkeKao(); }
+
+void TGlavniO::UcitajPodatke(const QString& putanja) {
+    const QByteArray bajtovi = fUsluge.Datoteke->CitajBajtove(putanja);
+    UpisiUFormu(*PodaciO, ProcitajDatoteku(std::string_view(bajtovi.constData(), bajtovi.size())));
+}
+
+bool TGlavniO::SnimiPodatke(const QString& putanja) {
+    try {
+        fUsluge.Datoteke->UpisiBajtove(
+            putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO))));
+        return true;
+    } catch (const EGreskaFajla& e) {
+        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+void TGlavniO::SnimiPodatkeKao() {
+    SaveDialog1.Naslov = QString::fromLatin1(kNaslovSnimanja);
+    SaveDialog1.PocetnoIme = QString::fromLatin1(kPocetnoImePodataka);
+    SaveDialog1.PodrazumevanaEkstenzija.clear();
+    SaveDialog1.Filter = QString::fromLatin1(kFilterPodataka);
+    SaveDialog1.PitajPrePrepisivanja = true;
+    const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1);
+    if (!putanja || !SnimiPodatke(*putanja)) return;
+    setWindowTitle(*putanja);
+    ImeDatoteke = *putanja;
 }

@@ -20,23 +20,6 @@ QString FilterIzvoza(const QString& ekstenzija) {
 
 }  // namespace
 
-void SnimiRezultate(TGlavniO& glavni, const QString& ekstenzija) {
-    const TUsluge& usluge = glavni.Usluge();
-    const QString filter = FilterIzvoza(ekstenzija);
-    if (!PodaciO->Zakljucano()) {
-        usluge.Poruke->Informacija(QString::fromLatin1(kPorukaIzvozaBezProracuna));
-        return;
-    }
-    TDijalogDatoteke& dijalog = glavni.SaveDialog1;
-    dijalog.Naslov = QString::fromLatin1(kNaslovIzvoza);
-    dijalog.PocetnoIme = QString::fromLatin1(kPocetnoImeIzvoza);
-    dijalog.PodrazumevanaEkstenzija = u'.' + ekstenzija;
-    dijalog.Filter = filter;
-    dijalog.PitajPrePrepisivanja = true;
-    if (const std::optional<QString> putanja = usluge.Dijalozi->Snimi(dijalog))
-        usluge.Datoteke->UpisiLinije(*putanja, RezultatiO->Linije());
-}
-
 QString ImeSkice(int brojSila) {
     static constexpr std::array<const char*, 6> kImena = {
         "Skica grede sa jednom silom", "Skica grede sa dve sile", "Skica grede sa tri sile",
@@ -44,23 +27,44 @@ QString ImeSkice(int brojSila) {
     return QString::fromLatin1(kImena[std::size_t(std::clamp(brojSila, 1, 6) - 1)]);
 }
 
-void SnimiSkicuGrede(TGlavniO& glavni) {
-    const TUsluge& usluge = glavni.Usluge();
+void TGlavniO::txtClick() { SnimiRezultate(QStringLiteral("txt")); }
+
+void TGlavniO::docClick() { SnimiRezultate(QStringLiteral("doc")); }
+
+void TGlavniO::xlsClick() { SnimiRezultate(QStringLiteral("xls")); }
+
+// A failed write goes to the general error report and leaves the file that
+// was there.
+void TGlavniO::SnimiRezultate(const QString& ekstenzija) {
+    const QString filter = FilterIzvoza(ekstenzija);
+    if (!PodaciO->Zakljucano()) {
+        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaIzvozaBezProracuna));
+        return;
+    }
+    SaveDialog1.Naslov = QString::fromLatin1(kNaslovIzvoza);
+    SaveDialog1.PocetnoIme = QString::fromLatin1(kPocetnoImeIzvoza);
+    SaveDialog1.PodrazumevanaEkstenzija = u'.' + ekstenzija;
+    SaveDialog1.Filter = filter;
+    SaveDialog1.PitajPrePrepisivanja = true;
+    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1))
+        fUsluge.Datoteke->UpisiLinije(*putanja, RezultatiO->Linije());
+}
+
+void TGlavniO::Snimiskicugrede1Click() {
     const int brojSila = PodaciO->SpinEditBrojSila->Vrednost();
-    TDijalogDatoteke& dijalog = glavni.SavePictureDialog1;
-    dijalog.Naslov = QString::fromLatin1(kNaslovSkice);
-    dijalog.Filter = QString::fromLatin1(kFilterSkice);
-    dijalog.PodrazumevanaEkstenzija = QStringLiteral(".jpg");
-    dijalog.PitajPrePrepisivanja = true;
-    dijalog.PocetnoIme = ImeSkice(brojSila);
-    const std::optional<QString> putanja = usluge.Dijalozi->SnimiSliku(dijalog);
+    SavePictureDialog1.Naslov = QString::fromLatin1(kNaslovSkice);
+    SavePictureDialog1.Filter = QString::fromLatin1(kFilterSkice);
+    SavePictureDialog1.PodrazumevanaEkstenzija = QStringLiteral(".jpg");
+    SavePictureDialog1.PitajPrePrepisivanja = true;
+    SavePictureDialog1.PocetnoIme = ImeSkice(brojSila);
+    const std::optional<QString> putanja = fUsluge.Dijalozi->SnimiSliku(SavePictureDialog1);
     if (!putanja) return;
     const std::span<const unsigned char> jpeg = SkicaGrede(brojSila);
     try {
-        usluge.Datoteke->UpisiBajtove(
+        fUsluge.Datoteke->UpisiBajtove(
             *putanja,
             QByteArray(reinterpret_cast<const char*>(jpeg.data()), qsizetype(jpeg.size())));
     } catch (const EGreskaFajla& e) {
-        usluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
     }
 }

@@ -60,46 +60,45 @@ QString PorukaFaktora(double faktorSkaliranja, char separator) {
                "\"Podesavanje parametara stampe...\".");
 }
 
-void PodesiParametreStampe(TGlavniO& glavni) {
-    const TUsluge& usluge = glavni.Usluge();
+// An answer that is not a number keeps its factor and ends the command.
+void TGlavniO::Podesavanjeparametarastampe1Click() {
     try {
-        if (const auto strana = usluge.Dijalozi->PodesiStranu(glavni.PageSetupDialog1)) {
-            usluge.Stampanje->Postavi(*strana);
-            glavni.PageSetupDialog1 = *strana;
+        if (const auto strana = fUsluge.Dijalozi->PodesiStranu(PageSetupDialog1)) {
+            fUsluge.Stampanje->Postavi(*strana);
+            PageSetupDialog1 = *strana;
         }
-        if (const auto font = usluge.Dijalozi->Font(glavni.FontDialog1)) glavni.FontDialog1 = *font;
+        if (const auto font = fUsluge.Dijalozi->Font(FontDialog1)) FontDialog1 = *font;
     } catch (const std::exception& e) {
-        usluge.Poruke->Informacija(TekstGreske(e));
+        fUsluge.Poruke->Informacija(TekstGreske(e));
         return;
     }
-    if (!UnesiFaktor(usluge, kNaslovSkaliranja, kUpitSkaliranja, glavni.FaktorSkaliranja)) return;
-    UnesiFaktor(usluge, kNaslovPomeranja, kUpitPomeranja, glavni.FaktorPomeranjaTexta);
+    if (!UnesiFaktor(fUsluge, kNaslovSkaliranja, kUpitSkaliranja, FaktorSkaliranja)) return;
+    UnesiFaktor(fUsluge, kNaslovPomeranja, kUpitPomeranja, FaktorPomeranjaTexta);
 }
 
-void StampajGrafik(TGlavniO& glavni) {
-    const TUsluge& usluge = glavni.Usluge();
+// A factor whose drawing would have no frame starts no job; a job whose
+// drawing fails is cancelled.
+void TGlavniO::Snimigrafik1Click() {
     if (!PodaciO->Zakljucano()) {
-        usluge.Poruke->Informacija(QString::fromLatin1(kPorukaStampeBezProracuna));
+        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaStampeBezProracuna));
         GrafikO->FormPaint();
         return;
     }
     try {
-        const std::optional<TVelicinaCrteza> velicina =
-            VelicinaCrteza(glavni.PageSetupDialog1.SirinaPapira,
-                           glavni.PageSetupDialog1.VisinaPapira, glavni.FaktorSkaliranja);
+        const std::optional<TVelicinaCrteza> velicina = VelicinaCrteza(
+            PageSetupDialog1.SirinaPapira, PageSetupDialog1.VisinaPapira, FaktorSkaliranja);
         if (!velicina)
-            throw EGreskaStampe(
-                PorukaFaktora(glavni.FaktorSkaliranja, usluge.Separator()).toStdString());
-        const QString stampac = usluge.Stampanje->TrenutniStampac();
-        if (usluge.Poruke->Potvrda(PitanjeStampe(stampac)))
-            StampajStranu(*usluge.Stampanje, [&](TPlatno& platno) {
-                IscrtajDijagrame(platno, velicina->Sirina, velicina->Visina, kZaStampac);
+            throw EGreskaStampe(PorukaFaktora(FaktorSkaliranja, fUsluge.Separator()).toStdString());
+        const QString stampac = fUsluge.Stampanje->TrenutniStampac();
+        if (fUsluge.Poruke->Potvrda(PitanjeStampe(stampac)))
+            StampajStranu(*fUsluge.Stampanje, [&](TPlatno& platno) {
+                PodaciO->IscrtajDijagrame(platno, velicina->Sirina, velicina->Visina, kZaStampac);
             });
     } catch (const std::exception& e) {
         // The drawing for the printer cleared the window; it is redrawn
         // before the message is shown over it.
         GrafikO->FormPaint();
-        usluge.Poruke->Informacija(TekstGreske(e));
+        fUsluge.Poruke->Informacija(TekstGreske(e));
         return;
     }
     GrafikO->FormPaint();

@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The print parameters and the printing of the diagrams.
+// The print parameters and the printing of the diagrams, members of
+// TGlavniO defined in KomandeStampe.cpp, and what they compute apart.
 
 #include <QString>
 #include <functional>
 
-class TGlavniO;
 class TPlatno;
 class TStampanje;
-
-/// Page set-up, font, then the two factors in input boxes; an answer that
-/// is not a number keeps its factor and ends the command.
-void PodesiParametreStampe(TGlavniO& glavni);
-
-/// Prints the diagrams of the calculation that stands on one page of the
-/// current printer, then redraws the diagram window. A job whose drawing
-/// fails is cancelled.
-void StampajGrafik(TGlavniO& glavni);
 
 /// One page on the current printer: starts the job, draws it on the
 /// printer's canvas and ends it; a drawing that fails cancels the job and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PodaciObrazac.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -14,6 +15,7 @@
 #include "IzvestajLastovar.h"
 #include "JpegSlika.h"
 #include "Konverzija.h"
+#include "NacrtajDijagrame.h"
 #include "PoljaZaBrojSila.h"
 #include "PrijavaGreske.h"
 #include "Raspored.h"
@@ -76,6 +78,18 @@ TSpinEdit* Brojac(QWidget* roditelj, const char* ime, int najvise, int vrednost,
     return s;
 }
 
+// The font dialog's choice as the drawing's font, its size in points.
+TFont FontStampe(const TFontIzbor& izbor, int tacakaPoIncu) {
+    const QFont& f = izbor.Font;
+    const int tacaka =
+        f.pointSize() > 0 ? f.pointSize() : (f.pixelSize() * 72 + tacakaPoIncu / 2) / tacakaPoIncu;
+    const QColor b = izbor.Boja;
+    return TFont(f.family().toStdString(),
+                 TBoja{static_cast<std::uint8_t>(b.red()), static_cast<std::uint8_t>(b.green()),
+                       static_cast<std::uint8_t>(b.blue())},
+                 f.bold(), tacaka);
+}
+
 QPixmap Skica(int brojSila) {
     return QPixmap::fromImage(DekodirajJpeg(SkicaGrede(brojSila), kSlika.width())
                                   .scaled(kSlika, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -86,6 +100,7 @@ QPixmap Skica(int brojSila) {
 TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
     : TPodProzor(roditelj, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowCloseButtonHint),
+      CrtanjeDijagrama(NacrtajDijagrame),
       fUsluge(std::move(usluge)) {
     setObjectName(QStringLiteral("PodaciO"));
     setWindowTitle(QStringLiteral("Podaci za proracun"));
@@ -237,6 +252,7 @@ void TPodaciO::PromeniZakljucavanje() {
             txtRastojanje[4], txtP[5],          txtRaspon,
             txtProizvoljnoX,  SpinEditBrojSila, SpinEditBrojPreseka};
         for (QWidget* w : redom) w->setEnabled(false);
+        emit ZakljucavanjePromenjeno(true);
         return;
     }
     fProvereno.reset();
@@ -246,6 +262,7 @@ void TPodaciO::PromeniZakljucavanje() {
     const std::initializer_list<QWidget*> uvek = {txtRaspon, txtProizvoljnoX, SpinEditBrojSila,
                                                   SpinEditBrojPreseka};
     for (QWidget* w : uvek) w->setEnabled(true);
+    emit ZakljucavanjePromenjeno(false);
 }
 
 TekstoviUnosa TPodaciO::Tekstovi() const {
@@ -285,6 +302,21 @@ void TPodaciO::PostaviNapredak(int polozaj) {
     ProgressBar1->repaint();
 }
 
+void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                                std::string_view Target) {
+    TUlazDijagrama ulaz;
+    ulaz.tekstovi = TekstoviCrteza();
+    ulaz.brojSila = BrojSilaCrteza();
+    ulaz.decimalniSeparator = Separator();
+    ulaz.fontStampe = FontStampe(GlavniO->FontDialog1, GlavniO->logicalDpiY());
+    ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
+    ulaz.tacnaAnvelopa = GlavniO->TacnaAnvelopa->isChecked();
+    ulaz.napredak = [this](int polozaj) { PostaviNapredak(polozaj); };
+    const QWidget* povrsina = GrafikO->Povrsina();
+    CrtanjeDijagrama(Canvas, Width, Height, Target,
+                     {GrafikO->Platno(), povrsina->width(), povrsina->height()}, ulaz);
+}
+
 void TPodaciO::IzracunajIzvestaj() {
     const IzvestajLastovar izvestaj = SastaviIzvestaj(
         Tekstovi(), SpinEditBrojSila->Tekst().toStdString(), SpinEditBrojSila->Vrednost(),
@@ -306,13 +338,14 @@ void TPodaciO::btnProracunClick() {
     ProgressBar1->setValue(0);
     ProgressBar1->show();
     if (!Zakljucano()) {
-        if (IscrtajDijagrameZaProgram) IscrtajDijagrameZaProgram();
+        const QWidget* povrsina = GrafikO->Povrsina();
+        IscrtajDijagrame(GrafikO->Platno(), povrsina->width(), povrsina->height(), kZaProgram);
         IzracunajIzvestaj();
     } else {
         GrafikO->Obrisi();
     }
+    // The menu item takes the button's new caption from the announcement.
     PromeniZakljucavanje();
-    GlavniO->PostaviNatpisProracuna(btnProracun->text());
     ProgressBar1->hide();
 }
 

@@ -8,12 +8,16 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 
+#include "CrtacDijagrama.h"
 #include "PodProzor.h"
 #include "ProvereUnosa.h"
 #include "RezultatiProracuna.h"
+#include "UlazDijagrama.h"
 #include "Usluge.h"
 
 class QGroupBox;
@@ -26,7 +30,15 @@ class TSpinEdit;
 inline constexpr const char* kNatpisProracun = "Proracun";
 inline constexpr const char* kNatpisOtkljucaj = "Otkljucaj";
 
-class TPodaciO : public TPodProzor {
+/// A drawing of the kind of NacrtajDijagrame, which the form's IscrtajDijagrame
+/// hands the inputs it gathered.
+using TNacrtajDijagrame = std::function<void(
+    TPlatno& Canvas, std::int32_t Width, std::int32_t Height, std::string_view Target,
+    const TProzorDijagrama& prozor, const TUlazDijagrama& ulaz)>;
+
+class TPodaciO : public TPodProzor, public TCrtacDijagrama {
+    Q_OBJECT
+
 public:
     explicit TPodaciO(TUsluge usluge, QWidget* roditelj = nullptr);
 
@@ -35,6 +47,7 @@ public:
     void SpinEditBrojSilaChange();
     void PodesiPolja();
     void PrikaziSkicu();
+    /// Toggles the lock and announces it with ZakljucavanjePromenjeno.
     void PromeniZakljucavanje();
     /// Locked exactly while the button reads "Otkljucaj".
     bool Zakljucano() const;
@@ -52,12 +65,23 @@ public:
     /// the meantime changes neither the diagram nor its print.
     TekstoviUnosa TekstoviCrteza() const;
     int BrojSilaCrteza() const;
-    /// The calculation command's drawing step: draws the diagrams into
-    /// GrafikO with the target "za program", moving the progress bar to 10,
-    /// 20, 30 and 40. The diagram window wires it when it is created.
-    std::function<void()> IscrtajDijagrameZaProgram;
+    /// The drawing of the diagrams: GrafikO is cleared, then the picture is
+    /// drawn on Canvas from the texts and force count above, GlavniO's print
+    /// font and text shift factor and the state of its item "Tacna
+    /// anvelopa", relating Width and Height to GrafikO's client size; the
+    /// progress bar moves to 10, 20, 30 and 40. The calculation command and
+    /// the diagram window draw with GrafikO's canvas and "za program", the
+    /// print command with the printer's and "za stampac". A text that does
+    /// not convert raises EGreskaKonverzije.
+    void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                          std::string_view Target) override;
     /// Moves the progress bar and shows it at once.
     void PostaviNapredak(int polozaj);
+
+    /// What IscrtajDijagrame draws with once it has gathered its inputs:
+    /// NacrtajDijagrame. Tests put a double in its place to see what was
+    /// gathered or to make the drawing fail.
+    TNacrtajDijagrame CrtanjeDijagrama;
 
     RezultatiProracuna Rezultati;
 
@@ -81,6 +105,11 @@ public:
     QProgressBar* ProgressBar1;
     QPushButton* btnProracun;
     std::array<QLabel*, 6> Image;  // Image1 .. Image6
+
+signals:
+    /// The form locked (a calculation stands) or unlocked, announced once
+    /// the fields and the button's caption have changed.
+    void ZakljucavanjePromenjeno(bool zakljucano);
 
 private:
     void NapraviKontrole();

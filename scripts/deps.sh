@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     fonts-urw-base35
     clang libclang-rt-14-dev clang-format
+    dpkg-dev lintian appstream desktop-file-utils shared-mime-info man-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fresh Debian 12 machine to a passing test run: packages, a sanitizer build, every test headless.
+# Fresh Debian 12 machine to a passing test run: packages, a sanitizer build, every test headless,
+# the fuzz targets, and the .deb built and checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 bash scripts/format.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON -DLASTOVAR_WERROR=ON
+# The test libraries are required here: a test run must never skip its tests.
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON -DLASTOVAR_WERROR=ON \
+    -DCMAKE_REQUIRE_FIND_PACKAGE_GTest=ON -DCMAKE_REQUIRE_FIND_PACKAGE_benchmark=ON
 cmake --build build-test -j2
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test -j2 --output-on-failure
 bash scripts/fuzz.sh 15
+bash scripts/paket.sh

@@ -193,7 +193,7 @@ TEST_F(GlavniObrazacTest, TheMenuCalculationArrangesFirstThenRunsTheCommand) {
 }
 
 TEST_F(GlavniObrazacTest, AFailureNoHandlerCaughtIsShownWithItsOwnMessage) {
-    PodaciO->IscrtajDijagrameZaProgram = [] { throw std::runtime_error("crtanje nije uspelo"); };
+    PodaciO->CrtanjeDijagrama = [](auto&&...) { throw std::runtime_error("crtanje nije uspelo"); };
     GlavniO->Proracun->trigger();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"crtanje nije uspelo"});
     EXPECT_FALSE(PodaciO->Zakljucano());

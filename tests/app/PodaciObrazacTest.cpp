@@ -8,7 +8,9 @@
 
 #include "AplikacijaFixture.h"
 #include "Edit.h"
+#include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
+#include "NacrtajDijagrame.h"
 #include "PodaciObrazac.h"
 #include "RezultatiObrazac.h"
 #include "SpinEdit.h"
@@ -213,13 +215,94 @@ TEST_F(PodaciObrazacTest, APressWithTheDefaultsWritesTheReportAndLocks) {
 
 TEST_F(PodaciObrazacTest, TheDrawingStepRunsBeforeTheReportOnlyWhenUnlocking) {
     std::vector<QStringList> izvestajPriCrtanju;
-    PodaciO->IscrtajDijagrameZaProgram = [&] {
+    PodaciO->CrtanjeDijagrama = [&](auto&&...) {
         izvestajPriCrtanju.push_back(RezultatiO->Linije());
     };
     PodaciO->btnProracunClick();
     PodaciO->btnProracunClick();
     ASSERT_EQ(izvestajPriCrtanju.size(), 1u);
     EXPECT_TRUE(izvestajPriCrtanju[0].isEmpty());
+}
+
+// What the form's drawing hands the pure drawing, as a test double sees it.
+struct Crtanje {
+    const TPlatno* platno;
+    QSize velicina;
+    std::string cilj;
+    const TPlatno* platnoProzora;
+    QSize prozor;
+    TUlazDijagrama ulaz;
+    int napredak;  // the bar's position after the drawing moved it to 30
+};
+
+class CrtanjeForme : public AplikacijaTest {
+protected:
+    void SetUp() override {
+        AplikacijaTest::SetUp();
+        PodaciO->CrtanjeDijagrama = [this](TPlatno& c, std::int32_t w, std::int32_t h,
+                                           std::string_view cilj, const TProzorDijagrama& p,
+                                           const TUlazDijagrama& u) {
+            u.napredak(30);
+            crtanja.push_back({&c, QSize(w, h), std::string(cilj), &p.platno,
+                               QSize(p.sirina, p.visina), u, PodaciO->ProgressBar1->value()});
+        };
+    }
+    std::vector<Crtanje> crtanja;
+};
+
+TEST_F(CrtanjeForme, GathersTheTextsThePrintParametersAndTheDiagramWindow) {
+    PodaciO->SpinEditBrojSila->setValue(3);
+    PodaciO->txtP[2]->setText(QStringLiteral("50"));
+    QFont font(QStringLiteral("DejaVu Serif"), 20);
+    GlavniO->FontDialog1 = TFontIzbor{font, Qt::darkGreen};
+    GlavniO->FaktorPomeranjaTexta = 5.5;
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    PodaciO->btnProracunClick();
+    ASSERT_EQ(crtanja.size(), 1u);
+    const Crtanje& c = crtanja[0];
+    EXPECT_EQ(c.platno, &GrafikO->Platno());
+    EXPECT_EQ(c.velicina, GrafikO->Povrsina()->size());
+    EXPECT_EQ(c.cilj, "za program");
+    EXPECT_EQ(c.platnoProzora, &GrafikO->Platno());
+    EXPECT_EQ(c.prozor, GrafikO->Povrsina()->size());
+    EXPECT_EQ(c.ulaz.tekstovi.P[2], "50");
+    EXPECT_EQ(c.ulaz.tekstovi.Raspon, "9.0");
+    EXPECT_EQ(c.ulaz.tekstovi.BrojPreseka, "10");
+    EXPECT_EQ(c.ulaz.brojSila, 3);
+    EXPECT_EQ(c.ulaz.decimalniSeparator, '.');
+    EXPECT_EQ(c.ulaz.fontStampe, TFont("DejaVu Serif", TBoja{0, 128, 0}, false, 20));
+    EXPECT_EQ(c.ulaz.faktorPomeranjaTexta, 5.5);
+    EXPECT_TRUE(c.ulaz.tacnaAnvelopa);
+    EXPECT_EQ(c.napredak, 30);
+    EXPECT_TRUE(PodaciO->Zakljucano());
+}
+
+// The initial print font is 16 pixels high: 12 points at 96 dots per inch.
+TEST_F(CrtanjeForme, ThePrintFontSetInPixelsIsGivenInPoints) {
+    ASSERT_EQ(GlavniO->logicalDpiY(), 96);
+    PodaciO->btnProracunClick();
+    ASSERT_EQ(crtanja.size(), 1u);
+    EXPECT_EQ(crtanja[0].ulaz.fontStampe, PocetniFontStampe());
+    EXPECT_FALSE(crtanja[0].ulaz.tacnaAnvelopa);
+}
+
+// The announcement comes after the fields, the button and the report have
+// changed, once per change, and never for a refused press.
+TEST_F(PodaciObrazacTest, TheLockIsAnnouncedOnceTheFormHasChanged) {
+    std::vector<std::pair<bool, QString>> objave;
+    QObject::connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, PodaciO, [&](bool zakljucano) {
+        EXPECT_EQ(PodaciO->txtRaspon->isEnabled(), !zakljucano);
+        EXPECT_EQ(RezultatiO->Linije().isEmpty(), !zakljucano);
+        objave.emplace_back(zakljucano, PodaciO->btnProracun->text());
+    });
+    PodaciO->btnProracunClick();
+    PodaciO->txtRaspon->setText(QStringLiteral("abc"));
+    PodaciO->btnProracunClick();
+    PodaciO->txtRaspon->setText(QStringLiteral("9.0"));
+    PodaciO->btnProracunClick();
+    const std::vector<std::pair<bool, QString>> ocekivano = {{true, "Otkljucaj"},
+                                                             {false, "Proracun"}};
+    EXPECT_EQ(objave, ocekivano);
 }
 
 TEST_F(PodaciObrazacTest, TheNextPressClearsTheReportAndUnlocksForTheForceCount) {
@@ -254,7 +337,7 @@ TEST_P(OdbijenPritisakTest, ShowsItsMessageAndLeavesTheStateAlone) {
     RezultatiO->PrikaziIzvestaj({"stari izvestaj"});
     PodaciO->findChild<QLineEdit*>(GetParam().polje)->setText(GetParam().tekst);
     int crtanja = 0;
-    PodaciO->IscrtajDijagrameZaProgram = [&] { ++crtanja; };
+    PodaciO->CrtanjeDijagrama = [&](auto&&...) { ++crtanja; };
     PodaciO->btnProracunClick();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{GetParam().poruka});
     EXPECT_EQ(poruke.Prikazano.size(), 1u);
@@ -310,12 +393,12 @@ TEST_F(PodaciObrazacTest, ACommaSeparatorRefusesTheDefaultsAndTakesCommas) {
 }
 
 TEST_F(PodaciObrazacTest, AFailingDrawingLeavesTheFormUnlockedAndTheBarShown) {
-    PodaciO->IscrtajDijagrameZaProgram = [] { throw std::runtime_error("x"); };
+    PodaciO->CrtanjeDijagrama = [](auto&&...) { throw std::runtime_error("x"); };
     PodaciO->btnProracun->click();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"x"});
     EXPECT_FALSE(PodaciO->Zakljucano());
     EXPECT_TRUE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));
-    PodaciO->IscrtajDijagrameZaProgram = [] {};
+    PodaciO->CrtanjeDijagrama = [](auto&&...) {};
     PodaciO->btnProracun->click();
     EXPECT_TRUE(PodaciO->Zakljucano());
     EXPECT_FALSE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));

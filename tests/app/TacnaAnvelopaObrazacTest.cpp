@@ -57,7 +57,7 @@ TEST_F(TacnaAnvelopaObrazacTest, IsACheckableItemAfterProracunOffAtStart) {
     EXPECT_EQ(GlavniO->TacnaAnvelopa->text(), QStringLiteral("Tacna anvelopa"));
     EXPECT_TRUE(GlavniO->TacnaAnvelopa->isCheckable());
     EXPECT_FALSE(GlavniO->TacnaAnvelopa->isChecked());
-    EXPECT_EQ(TacnaAnvelopaO, nullptr);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO, nullptr);
 }
 
 // Turned on and off again before the calculation: the report and the
@@ -65,7 +65,7 @@ TEST_F(TacnaAnvelopaObrazacTest, IsACheckableItemAfterProracunOffAtStart) {
 TEST_F(TacnaAnvelopaObrazacTest, WhileOffTheReportAndDiagramAreUnchanged) {
     GlavniO->TacnaAnvelopa->setChecked(true);
     GlavniO->TacnaAnvelopa->setChecked(false);
-    EXPECT_EQ(TacnaAnvelopaO, nullptr);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO, nullptr);
     QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
     ASSERT_TRUE(PodaciO->Zakljucano());
     EXPECT_EQ(Platno(), OcekivaniCrtez(0, false));
@@ -79,16 +79,16 @@ TEST_F(TacnaAnvelopaObrazacTest, WhileOffTheReportAndDiagramAreUnchanged) {
 
 TEST_F(TacnaAnvelopaObrazacTest, FilledWhileOnAndLockedClearedOnUnlock) {
     GlavniO->TacnaAnvelopa->setChecked(true);
-    ASSERT_NE(TacnaAnvelopaO, nullptr);
-    EXPECT_EQ(TacnaAnvelopaO->windowTitle(), QStringLiteral("Tacna anvelopa"));
-    EXPECT_TRUE(TacnaAnvelopaO->isVisible());
-    EXPECT_TRUE(TacnaAnvelopaO->Linije().isEmpty());
+    ASSERT_NE(GlavniO->TacnaAnvelopaO, nullptr);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO->windowTitle(), QStringLiteral("Tacna anvelopa"));
+    EXPECT_TRUE(GlavniO->TacnaAnvelopaO->isVisible());
+    EXPECT_TRUE(GlavniO->TacnaAnvelopaO->Linije().isEmpty());
 
     QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
     ASSERT_TRUE(PodaciO->Zakljucano());
     const QStringList linije =
         Podrazumevano(IzvestajTacneAnvelope(PodrazumevaniTekstovi(), 2, '.', TSmerVoza::Napred));
-    EXPECT_EQ(TacnaAnvelopaO->Linije(), linije);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO->Linije(), linije);
     EXPECT_TRUE(
         linije.contains(QStringLiteral("extM: 11.0042735042735 [%] u preseku x = 4.5 [m]")));
     EXPECT_EQ(Platno(), OcekivaniCrtez(0, true));
@@ -96,7 +96,7 @@ TEST_F(TacnaAnvelopaObrazacTest, FilledWhileOnAndLockedClearedOnUnlock) {
 
     GlavniO->Proracun->trigger();
     ASSERT_FALSE(PodaciO->Zakljucano());
-    EXPECT_TRUE(TacnaAnvelopaO->Linije().isEmpty());
+    EXPECT_TRUE(GlavniO->TacnaAnvelopaO->Linije().isEmpty());
     EXPECT_TRUE(poruke.Prikazano.empty());
 }
 
@@ -106,15 +106,16 @@ TEST_F(TacnaAnvelopaObrazacTest, FollowsTheItemWhileLocked) {
     QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
     ASSERT_TRUE(PodaciO->Zakljucano());
     GlavniO->TacnaAnvelopa->setChecked(true);
-    ASSERT_NE(TacnaAnvelopaO, nullptr);
-    EXPECT_EQ(TacnaAnvelopaO->Linije(), Podrazumevano(IzvestajTacneAnvelope(
-                                            PodrazumevaniTekstovi(), 2, '.', TSmerVoza::Napred)));
+    ASSERT_NE(GlavniO->TacnaAnvelopaO, nullptr);
+    EXPECT_EQ(
+        GlavniO->TacnaAnvelopaO->Linije(),
+        Podrazumevano(IzvestajTacneAnvelope(PodrazumevaniTekstovi(), 2, '.', TSmerVoza::Napred)));
     QApplication::processEvents();
     GrafikO->Povrsina()->repaint();
     EXPECT_EQ(Prozor(), OcekivaniCrtez(1, true));
 
     GlavniO->TacnaAnvelopa->setChecked(false);
-    EXPECT_EQ(TacnaAnvelopaO, nullptr);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO, nullptr);
     QApplication::processEvents();
     GrafikO->Povrsina()->repaint();
     EXPECT_EQ(Prozor(), OcekivaniCrtez(1, false));

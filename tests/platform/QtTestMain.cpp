@@ -1,15 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main of every test that needs Qt widgets: an offscreen QApplication,
-// the C locale for the regional settings (a '.' separator), quiet logs.
+// The main of every test that needs a QApplication: the offscreen platform,
+// the C locale whatever the developer's regional settings (so the decimal
+// separator is '.'), and Qt's own messages muted.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
+
+namespace {
+
+QtMessageHandler gPrethodni = nullptr;
+
+// Qt's notes (a missing runtime folder, the offscreen platform's
+// limitations, fonts) would bury a failure's output; only critical and
+// fatal messages get through.
+void SamoKriticne(QtMsgType vrsta, const QMessageLogContext& kontekst, const QString& poruka) {
+    if (vrsta == QtCriticalMsg || vrsta == QtFatalMsg) gPrethodni(vrsta, kontekst, poruka);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before the application exists: it reads the regional settings from
+    // the environment when it starts.
     qputenv("LC_ALL", "C");
-    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+    gPrethodni = qInstallMessageHandler(SamoKriticne);
     QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
