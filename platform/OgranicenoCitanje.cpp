@@ -15,7 +15,7 @@
 namespace {
 
 constexpr const char* kNeMozeDaSeOtvori = "Datoteka ne moze da se otvori";
-constexpr std::size_t kKomad = 64 * 1024;
+constexpr std::size_t kKomad = 16 * 1024;
 
 class Deskriptor {
 public:
@@ -53,19 +53,19 @@ std::string ProcitajPocetak(int fd, const std::string& ime, std::size_t brojLini
     using enum EGreskaFajla::Vrsta;
     std::string bajtovi;
     std::size_t linija = 0;
+    // A buffer of a size the compiler knows, so that a hardened build
+    // checks every read against it.
+    char komad[kKomad];
     // One byte past the bound tells a beginning that fits from one that does not.
     while (bajtovi.size() <= najviseBajtova) {
-        const std::size_t bilo = bajtovi.size();
-        bajtovi.resize(bilo + std::min(kKomad, najviseBajtova + 1 - bilo));
-        const ssize_t n = read(fd, bajtovi.data() + bilo, bajtovi.size() - bilo);
-        if (n < 0 && errno == EINTR) {
-            bajtovi.resize(bilo);
-            continue;
-        }
+        const std::size_t trazeno = std::min(sizeof komad, najviseBajtova + 1 - bajtovi.size());
+        const ssize_t n = read(fd, komad, trazeno);
+        if (n < 0 && errno == EINTR) continue;
         if (n < 0)
             throw EGreskaFajla(Citanje, "Greska pri citanju datoteke", ime, std::strerror(errno));
-        bajtovi.resize(bilo + static_cast<std::size_t>(n));
         if (n == 0) return bajtovi;
+        const std::size_t bilo = bajtovi.size();
+        bajtovi.append(komad, static_cast<std::size_t>(n));
         for (std::size_t i = bilo; i < bajtovi.size(); ++i) {
             if (bajtovi[i] == '\n' && ++linija == brojLinija) {
                 bajtovi.resize(i + 1);

@@ -9,6 +9,6 @@ std::string NijeObicna(mode_t mod) {
     if (S_ISDIR(mod)) sta = "direktorijum";
     if (S_ISCHR(mod) || S_ISBLK(mod)) sta = "uredjaj";
     if (S_ISFIFO(mod)) sta = "imenovana cev (FIFO)";
-    if (S_ISSOCK(mod)) sta = "soket";
+    if (S_ISSOCK(mod)) sta = "uticnica (socket)";
     return std::string("nije obicna datoteka nego ") + sta;
 }

@@ -14,7 +14,6 @@
 #include <optional>
 #include <random>
 #include <string_view>
-#include <vector>
 
 #include "GreskaFajla.h"
 #include "PosebnaDatoteka.h"
@@ -59,12 +58,13 @@ std::string KonacnaPutanja(const std::string& putanja) {
     for (int veza = 0; veza < kNajviseVeza; ++veza) {
         struct stat st {};
         if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
-        std::vector<char> cilj(PATH_MAX);
-        const ssize_t n = readlink(p.c_str(), cilj.data(), cilj.size());
+        // A buffer of a size the compiler knows, as a hardened build checks.
+        char cilj[PATH_MAX];
+        const ssize_t n = readlink(p.c_str(), cilj, sizeof cilj);
         if (n < 0) Greska(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja, errno);
-        if (static_cast<std::size_t>(n) == cilj.size())
+        if (static_cast<std::size_t>(n) == sizeof cilj)
             Greska(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja, ENAMETOOLONG);
-        std::string sledeca(cilj.data(), static_cast<std::size_t>(n));
+        std::string sledeca(cilj, static_cast<std::size_t>(n));
         const std::size_t kosa = p.rfind('/');
         if (!sledeca.starts_with('/') && kosa != std::string::npos)
             sledeca = p.substr(0, kosa + 1) + sledeca;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -124,12 +126,27 @@ std::string VezaNaPun(const PrivremeniFolder& f) {
     return p;
 }
 
+// A program's local socket, as a daemon leaves one in its folder.
+std::string Uticnica(const PrivremeniFolder& f) {
+    const std::string p = f.Putanja("uticnica.txt");
+    sockaddr_un adresa{};
+    adresa.sun_family = AF_UNIX;
+    EXPECT_LT(p.size(), sizeof adresa.sun_path);
+    p.copy(adresa.sun_path, sizeof adresa.sun_path - 1);
+    const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+    EXPECT_EQ(bind(s, reinterpret_cast<const sockaddr*>(&adresa), sizeof adresa), 0)
+        << std::strerror(errno);
+    close(s);
+    return p;
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Slucajevi, SnimanjePrekoPosebne, testing::Values(
     SlucajPosebnog{"a FIFO", Fifo, "nije obicna datoteka nego imenovana cev (FIFO)"},
     SlucajPosebnog{"a directory", Direktorijum, "nije obicna datoteka nego direktorijum"},
     SlucajPosebnog{"a link to /dev/full", VezaNaPun, "nije obicna datoteka nego uredjaj"},
-    SlucajPosebnog{"/dev/full", [](const PrivremeniFolder&) { return std::string("/dev/full"); }, "nije obicna datoteka nego uredjaj"}
+    SlucajPosebnog{"/dev/full", [](const PrivremeniFolder&) { return std::string("/dev/full"); }, "nije obicna datoteka nego uredjaj"},
+    SlucajPosebnog{"a socket", Uticnica, "nije obicna datoteka nego uticnica (socket)"}
 ));
 // clang-format on
 
