@@ -68,25 +68,34 @@ void Pretrazi(const TVoz& v, bool obrnut, double x, double L, TTacnaAnvelopaUPre
     }
 }
 
-}  // namespace
-
-TTacnaAnvelopa::TTacnaAnvelopa(const TVoz& voz) : fNapred(voz), fNazad(voz.Obrnut()) {}
-
-TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(double x, TSmerVoza smer) const {
-    const double L = fNapred.Raspon();
-    if (!fNapred.Vazi() || !(L > 0) || !(x >= 0 && x <= L)) return {};
+// The train crossing forward and, where smer asks for it, its mirror image.
+TTacnaAnvelopaUPreseku Trazi(const TVoz& napred, const TVoz* nazad, double x, TSmerVoza smer) {
+    const double L = napred.Raspon();
+    if (!napred.Vazi() || !(L > 0) || !(x >= 0 && x <= L)) return {};
 
     constexpr double beskonacno = std::numeric_limits<double>::infinity();
     TTacnaAnvelopaUPreseku r;
     r.ExtM.Vrednost = -beskonacno;
     r.MaxT.Vrednost = -beskonacno;
     r.MinT.Vrednost = beskonacno;
-    if (smer != TSmerVoza::Nazad) Pretrazi(fNapred, false, x, L, r);
-    if (smer != TSmerVoza::Napred) Pretrazi(fNazad, true, x, L, r);
+    if (smer != TSmerVoza::Nazad) Pretrazi(napred, false, x, L, r);
+    if (smer != TSmerVoza::Napred) Pretrazi(*nazad, true, x, L, r);
     return r;
 }
 
+}  // namespace
+
+TTacnaAnvelopa::TTacnaAnvelopa(const TVoz& voz) : fNapred(voz), fNazad(voz.Obrnut()) {}
+
+TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(double x, TSmerVoza smer) const {
+    return Trazi(fNapred, &fNazad, x, smer);
+}
+
+// One section needs the mirror image only when the train may cross that way.
 TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(const TPodaci& podaci, std::int32_t brojSila,
                                                 double x, TSmerVoza smer) {
-    return TTacnaAnvelopa(TVoz(podaci, brojSila)).UPreseku(x, smer);
+    const TVoz voz(podaci, brojSila);
+    if (smer == TSmerVoza::Napred) return Trazi(voz, nullptr, x, smer);
+    const TVoz obrnut = voz.Obrnut();
+    return Trazi(voz, &obrnut, x, smer);
 }

@@ -162,28 +162,8 @@ double TVoz::MinT(double x) const {
                            fLs[2], fLs[3], fLs[4]);
 }
 
-const TJednacinaSile& TVoz::Jednacina(std::int32_t k) const {
-    return fJednacine.at(static_cast<std::size_t>(k - 1));
-}
-
-long double TVoz::ZbirLambdi(std::int32_t j) const {
-    return fZbiroviLambdi.at(static_cast<std::size_t>(j));
-}
-
 long double TVoz::Moment(std::int32_t k, long double X) const {
     return MomentParabole(Jednacina(k), fL, fRkrozL, X);
-}
-
-double TVoz::SkokMaxT(std::int32_t k) const {
-    return fSkokoviMaxT.at(static_cast<std::size_t>(k - 1));
-}
-
-double TVoz::SkokMinT(std::int32_t m) const {
-    return fSkokoviMinT.at(static_cast<std::size_t>(m - 1));
-}
-
-long double TVoz::Odmak(std::int32_t k) const {
-    return fOdmaci.at(static_cast<std::size_t>(k - 1));
 }
 
 TVoz TVoz::Obrnut() const {

@@ -69,10 +69,10 @@ public:
     double MinT(double x) const;
 
     /// The equation quantities of force k, 1..n.
-    const TJednacinaSile& Jednacina(std::int32_t k) const;
+    const TJednacinaSile& Jednacina(std::int32_t k) const { return fJednacine.at(Indeks(k)); }
     /// The right end of zone j, Lambda_j = lambda_1 + ... + lambda_j summed
     /// left to right from the stored lengths; j = 0..n, Lambda_0 = 0.
-    long double ZbirLambdi(std::int32_t j) const;
+    long double ZbirLambdi(std::int32_t j) const { return fZbiroviLambdi.at(Indeks(j + 1)); }
     /// Force k's parabola at X, from the stored a_k and Mlevo_k in the
     /// report's grouping ((L - a_k)(R/L))X - (X X)(R/L) - Mlevo_k, unrounded.
     long double Moment(std::int32_t k, long double X) const;
@@ -81,19 +81,23 @@ public:
     std::int32_t ZonaMaksimuma() const { return fZonaMaksimuma; }
     /// The k-th jump of maxT, J_k = L - L1 - ... - Lk, k = 1..n-1: where
     /// P(k+1) reaches the right support with P1 on the section.
-    double SkokMaxT(std::int32_t k) const;
+    double SkokMaxT(std::int32_t k) const { return fSkokoviMaxT.at(Indeks(k)); }
     /// The m-th jump of minT, E_m = L(n-1) + ... + L(n-m), m = 1..n-1: where
     /// P(n-m) reaches the left support with Pn on the section.
-    double SkokMinT(std::int32_t m) const;
+    double SkokMinT(std::int32_t m) const { return fSkokoviMinT.at(Indeks(m)); }
     /// Force k's distance from P1, L1 + ... + L(k-1) summed left to right;
     /// k = 1..n.
-    long double Odmak(std::int32_t k) const;
+    long double Odmak(std::int32_t k) const { return fOdmaci.at(Indeks(k)); }
 
     /// The same train crossing the other way: Pn..P1 with L(n-1)..L1, so
     /// that its force j is this train's force n + 1 - j.
     TVoz Obrnut() const;
 
 private:
+    // The place of the 1-based number k in its array; a number below 1
+    // wraps far past every array's end, which at() refuses.
+    static std::size_t Indeks(std::int32_t k) { return static_cast<std::size_t>(k) - 1; }
+
     std::int32_t fN;
     std::array<double, 6> fP{};
     std::array<double, 5> fLs{};
