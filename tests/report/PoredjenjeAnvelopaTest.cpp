@@ -107,6 +107,21 @@ TEST(PoredjenjeAnvelopa, TheLastSectionIsTheSupport) {
     EXPECT_DOUBLE_EQ(t.Redovi.back().MinT.Tacno.Vrednost, -10.0);
 }
 
+// On a span of 4.4e12 m, 3 * (L/3) lies more than the report's tolerance
+// past L, so the report writes no extM line for it; the calculator at the
+// support stands in.
+TEST(PoredjenjeAnvelopa, ALastSectionWithoutAnExtMLineIsReadAtTheSupport) {
+    TPodaci d = Dve(10, 10, 1, 4.4e12);
+    d.setBrojPreseka(3);
+    const TProracunIzvestaja p = TProracunIzvestaja::Izracunaj(d, 2);
+    ASSERT_EQ(p.Preseci.size(), 4u);
+    ASSERT_TRUE(p.Preseci.back().ExtM.empty());
+    const TTabelaPoredjenja t = TPoredjenjeAnvelopa::Tabela(p, TSmerVoza::Napred);
+    ASSERT_EQ(t.Redovi.size(), 4u);
+    EXPECT_EQ(t.Redovi.back().ExtM.Klasicno, p.Voz.ExtM(4.4e12));
+    EXPECT_EQ(t.Redovi.back().MinT.Klasicno, p.Preseci.back().MinT);
+}
+
 TEST(PoredjenjeAnvelopa, NoSectionsNoRows) {
     const TTabelaPoredjenja t = Tabela(Dve(206, 208, 5, 9), 2, 0, TSmerVoza::Napred);
     EXPECT_TRUE(t.Redovi.empty());
