@@ -11,6 +11,7 @@
 #include "NacrtajDijagrame.h"
 #include "PlatnoStampaca.h"
 #include "PodaciObrazac.h"
+#include "PrijavaGreske.h"
 #include "VelicinaCrteza.h"
 
 namespace {
@@ -68,7 +69,7 @@ void TGlavniO::Podesavanjeparametarastampe1Click() {
         }
         if (const auto font = fUsluge.Dijalozi->Font(FontDialog1)) FontDialog1 = *font;
     } catch (const std::exception& e) {
-        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        fUsluge.Poruke->Informacija(TekstGreske(e));
         return;
     }
     if (!UnesiFaktor(fUsluge, kNaslovSkaliranja, kUpitSkaliranja, FaktorSkaliranja)) return;
@@ -97,7 +98,7 @@ void TGlavniO::Snimigrafik1Click() {
         // The drawing for the printer cleared the window; it is redrawn
         // before the message is shown over it.
         GrafikO->FormPaint();
-        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        fUsluge.Poruke->Informacija(TekstGreske(e));
         return;
     }
     GrafikO->FormPaint();

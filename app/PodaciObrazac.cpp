@@ -142,6 +142,8 @@ void TPodaciO::NapraviKontrole() {
                         QString::fromStdString(t.P[i]), kHintSile, QPoint(80, vrh));
         LabelP[i] = Natpis(GroupBoxSile, QStringLiteral("LabelP%1").arg(i + 1),
                            QStringLiteral("P%1 [kN] = ").arg(i + 1), QRect(10, vrh + 2, 68, 16));
+        // Without a name of its own an edit is read out as its group box.
+        txtP[i]->setAccessibleName(LabelP[i]->text());
     }
     for (int i = 0; i < 5; ++i) {
         const int vrh = 20 + 30 * i;
@@ -150,17 +152,20 @@ void TPodaciO::NapraviKontrole() {
                   QString::fromStdString(t.Rastojanje[i]), kHintRastojanja, QPoint(71, vrh));
         LabelL[i] = Natpis(GroupBoxRastojanja, QStringLiteral("LabelL%1").arg(i + 1),
                            QStringLiteral("L%1 [m] = ").arg(i + 1), QRect(10, vrh + 2, 59, 16));
+        txtRastojanje[i]->setAccessibleName(LabelL[i]->text());
     }
     txtRaspon =
         Polje(GroupBoxRastojanja, QStringLiteral("txtRaspon"), QString::fromStdString(t.Raspon),
               QStringLiteral("Unesite raspon grede u [m]"), QPoint(71, 170));
     LabelLRaspon = Natpis(GroupBoxRastojanja, QStringLiteral("LabelL"),
                           QStringLiteral("L   [m] = "), QRect(10, 172, 59, 16));
+    txtRaspon->setAccessibleName(LabelLRaspon->text());
     txtProizvoljnoX = Polje(GroupBoxProizvoljnoX, QStringLiteral("txtProizvoljnoX"),
                             QString::fromStdString(t.ProizvoljnoX),
                             QStringLiteral("Unesite apcisu x preseka u [m]"), QPoint(71, 21));
     LabelProizvoljnoX = Natpis(GroupBoxProizvoljnoX, QStringLiteral("LabelProizvoljnoX"),
                                QStringLiteral("x [m] = "), QRect(11, 23, 59, 16));
+    txtProizvoljnoX->setAccessibleName(LabelProizvoljnoX->text());
 
     const auto desno = Qt::AlignRight | Qt::AlignVCenter;
     LabelBrojSila = Natpis(Klijent, QStringLiteral("LabelBrojSila"), QStringLiteral("br. sila"),
@@ -172,6 +177,8 @@ void TPodaciO::NapraviKontrole() {
     SpinEditBrojPreseka =
         Brojac(Klijent, "SpinEditBrojPreseka", 99, TekstUCeoBroj(t.BrojPreseka),
                QStringLiteral("Odaberite broj preseka za proracun"), QPoint(390, 279));
+    SpinEditBrojSila->setAccessibleName(LabelBrojSila->text());
+    SpinEditBrojPreseka->setAccessibleName(Label1->text());
     connect(SpinEditBrojSila, &QSpinBox::valueChanged, this, [this] { SpinEditBrojSilaChange(); });
     connect(SpinEditBrojPreseka, &QSpinBox::valueChanged, this,
             [this] { SpinEditBrojSilaChange(); });
@@ -181,6 +188,7 @@ void TPodaciO::NapraviKontrole() {
     ProgressBar1->setGeometry(300, 330, 131, 21);
     ProgressBar1->setRange(0, 70);
     ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(QStringLiteral("Napredak proracuna"));
     ProgressBar1->hide();
 
     btnProracun = new QPushButton(QString::fromLatin1(kNatpisProracun), Klijent);

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ProracunLastovar.h"
+#include "Voz.h"
 
 namespace {
 
@@ -26,6 +27,15 @@ void Preseci(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kPreseka);
 }
 
+// The train of one load case with every force's equation quantities, as the
+// report and each drawing build it once.
+void Voz(benchmark::State& state) {
+    const TPodaci podaci(P[0], P[1], P[2], P[3], P[4], P[5], 0.0, Ls[0], Ls[1], Ls[2], Ls[3], Ls[4],
+                         L);
+    for (auto _ : state) benchmark::DoNotOptimize(TVoz(podaci, 6));
+}
+
+BENCHMARK(Voz)->Name("Voz/6 forces");
 BENCHMARK(Preseci<&TProracun::ExtM>)->Name("ExtM/6 forces/1701 sections");
 BENCHMARK(Preseci<&TProracun::MaxT>)->Name("MaxT/6 forces/1701 sections");
 BENCHMARK(Preseci<&TProracun::MinT>)->Name("MinT/6 forces/1701 sections");

@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "GreskaFajla.h"
 #include "Komande.h"
 #include "Konverzija.h"
 #include "NacrtajDijagrame.h"
+#include "OpcijeKomande.h"
 #include "PlatnoDatoteke.h"
 #include "PlatnoZapis.h"
 #include "RegionalniSeparator.h"
@@ -16,6 +18,8 @@ namespace {
 
 constexpr std::int32_t kNajvecaSirinaZapisa = 100000;
 constexpr std::int32_t kNajvecaSirinaSlike = 10000;
+constexpr std::string_view kKomanda = "dijagram";
+constexpr std::string_view kPorukaSnimanja = "Greska pri pokusaju snimanja slike!";
 
 struct Opcije {
     std::optional<std::string> datoteka;
@@ -27,62 +31,55 @@ struct Opcije {
     bool tacno = false;
 };
 
-int PogresnaUpotreba(const std::string& poruka) {
-    std::cerr << "lastovar-cli dijagram: " << poruka << "\n";
-    return kIzlazPogresnaUpotreba;
-}
-
-// Reads the options; answers the exit code of a wrong call, if any.
-std::optional<int> ProcitajOpcije(std::span<const std::string_view> argumenti, Opcije& o) {
-    bool opcije = true;
-    for (std::size_t i = 0; i < argumenti.size(); ++i) {
-        const std::string_view a = argumenti[i];
-        const auto vrednost = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= argumenti.size()) return std::nullopt;
-            return argumenti[++i];
+// Reads the options; answers the exit code when the command is to stop.
+std::optional<int> ProcitajOpcijeDijagrama(int argc, char** argv, std::string_view pomoc,
+                                           Opcije& o) {
+    const auto zastavica = [](bool& cilj) {
+        return [&cilj](std::string_view) {
+            cilj = true;
+            return std::optional<int>();
         };
-        const auto mera = [&](std::int32_t& cilj) -> std::optional<int> {
-            const std::optional<std::string_view> v = vrednost();
-            if (!v) return PogresnaUpotreba(std::string(a) + " trazi broj tacaka");
+    };
+    const auto mera = [](std::string_view ime, std::int32_t& cilj) {
+        return [ime, &cilj](std::string_view v) -> std::optional<int> {
             try {
-                cilj = TekstUCeoBroj(*v);
+                cilj = TekstUCeoBroj(v);
             } catch (const EGreskaKonverzije&) {
-                return PogresnaUpotreba(std::string(a) + " trazi ceo broj, a ne " +
-                                        std::string(*v));
+                return PogresnaUpotreba(
+                    kKomanda, "--" + std::string(ime) + " trazi ceo broj, a ne " + std::string(v));
             }
-            if (cilj < 0) return PogresnaUpotreba(std::string(a) + " ne moze biti negativna");
+            if (cilj < 0)
+                return PogresnaUpotreba(kKomanda,
+                                        "--" + std::string(ime) + " ne moze biti negativna");
             return std::nullopt;
         };
-        if (opcije && a == "--") {
-            opcije = false;
-        } else if (opcije && a == "--zapis") {
-            o.zapis = true;
-        } else if (opcije && a == "--stampa") {
-            o.stampa = true;
-        } else if (opcije && a == "--tacno") {
-            o.tacno = true;
-        } else if (opcije && a == "--izlaz") {
-            const std::optional<std::string_view> v = vrednost();
-            if (!v) return PogresnaUpotreba("--izlaz trazi ime slike");
-            o.izlaz = std::string(*v);
-        } else if (opcije && a == "--sirina") {
-            if (const auto greska = mera(o.sirina)) return greska;
-        } else if (opcije && a == "--visina") {
-            if (const auto greska = mera(o.visina)) return greska;
-        } else if (opcije && a.starts_with("-")) {
-            return PogresnaUpotreba("nepoznata opcija " + std::string(a));
-        } else if (o.datoteka) {
-            return PogresnaUpotreba("samo jedna datoteka se moze zadati");
-        } else {
-            o.datoteka = std::string(a);
-        }
-    }
-    if (o.zapis == o.izlaz.has_value()) return PogresnaUpotreba("zadajte --zapis ili --izlaz");
+    };
+    const OpcijaKomande opcije[] = {
+        {"zapis", {}, zastavica(o.zapis)},
+        {"stampa", {}, zastavica(o.stampa)},
+        {"tacno", {}, zastavica(o.tacno)},
+        {"izlaz", "--izlaz trazi ime slike",
+         [&o](std::string_view v) {
+             o.izlaz = std::string(v);
+             return std::optional<int>();
+         }},
+        {"sirina", "--sirina trazi broj tacaka", mera("sirina", o.sirina)},
+        {"visina", "--visina trazi broj tacaka", mera("visina", o.visina)},
+    };
+    if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, o.datoteka)) return kraj;
+
+    if (o.zapis == o.izlaz.has_value())
+        return PogresnaUpotreba(kKomanda, "zadajte --zapis ili --izlaz");
+    // Known before anything is read or drawn.
+    if (o.izlaz && !FormatSlike(*o.izlaz))
+        return PogresnaUpotreba(kKomanda,
+                                "nepoznat format slike (.png, .pdf ili .svg): " + *o.izlaz);
     const std::int32_t najvise = o.zapis ? kNajvecaSirinaZapisa : kNajvecaSirinaSlike;
     const std::int32_t najmanje = o.zapis ? 0 : 1;
     if (o.sirina < najmanje || o.sirina > najvise || o.visina < najmanje || o.visina > najvise)
-        return PogresnaUpotreba("sirina i visina moraju biti od " + std::to_string(najmanje) +
-                                " do " + std::to_string(najvise));
+        return PogresnaUpotreba(kKomanda, "sirina i visina moraju biti od " +
+                                              std::to_string(najmanje) + " do " +
+                                              std::to_string(najvise));
     return std::nullopt;
 }
 
@@ -97,14 +94,14 @@ TFont FontPosleCrtanja() {
 
 }  // namespace
 
-int KomandaDijagram(std::span<const std::string_view> argumenti) {
+int KomandaDijagram(int argc, char** argv, std::string_view pomoc) {
     Opcije o;
-    if (const auto greska = ProcitajOpcije(argumenti, o)) return *greska;
+    if (const auto kraj = ProcitajOpcijeDijagrama(argc, argv, pomoc, o)) return *kraj;
 
     TUlazDijagrama ulaz;
     ulaz.decimalniSeparator = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(o.datoteka, ulaz.decimalniSeparator, slucaj))
+    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, ulaz.decimalniSeparator, slucaj))
         return *greska;
     ulaz.tekstovi = slucaj.Tekstovi;
     ulaz.brojSila = slucaj.BrojSila;
@@ -129,14 +126,14 @@ int KomandaDijagram(std::span<const std::string_view> argumenti) {
     }
 
     // Fonts need a GUI application; the command line never has a window.
-    int argc = 3;
+    int argcQt = 3;
     char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
-    char* argv[] = {ime, opcija, platforma, nullptr};
-    const QGuiApplication aplikacija(argc, argv);
+    char* argvQt[] = {ime, opcija, platforma, nullptr};
+    const QGuiApplication aplikacija(argcQt, argvQt);
     try {
         NacrtajUDatoteku(*o.izlaz, o.sirina, o.visina, FontPosleCrtanja(), crtaj);
-    } catch (const EGreskaSlike& e) {
-        std::cerr << "lastovar-cli dijagram: " << e.what() << "\n";
+    } catch (const EGreskaFajla& e) {
+        PrijaviGreskuFajla(kKomanda, kPorukaSnimanja, e);
         return kIzlazDatoteka;
     }
     return 0;

@@ -3,21 +3,24 @@
 #include <optional>
 #include <string>
 
-#include "ArgumentiKomande.h"
 #include "IzvestajLastovar.h"
 #include "Komande.h"
+#include "OpcijeKomande.h"
 #include "RegionalniSeparator.h"
 #include "UcitavanjeSlucaja.h"
 
-int KomandaIzvestaj(std::span<const std::string_view> argumenti) {
+int KomandaIzvestaj(int argc, char** argv, std::string_view pomoc) {
     bool crlf = false;
     std::optional<std::string> putanja;
-    if (const auto greska = ProcitajArgumente("izvestaj", argumenti, "--crlf", crlf, putanja))
-        return *greska;
+    const OpcijaKomande opcije[] = {{"crlf", {}, [&](std::string_view) {
+                                         crlf = true;
+                                         return std::optional<int>();
+                                     }}};
+    if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(putanja, sep, slucaj)) return *greska;
+    if (const auto greska = UcitajSlucaj("izvestaj", putanja, sep, slucaj)) return *greska;
 
     const IzvestajLastovar izvestaj =
         SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep);

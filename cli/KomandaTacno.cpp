@@ -3,21 +3,24 @@
 #include <optional>
 #include <string>
 
-#include "ArgumentiKomande.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
+#include "OpcijeKomande.h"
 #include "RegionalniSeparator.h"
 #include "UcitavanjeSlucaja.h"
 
-int KomandaTacno(std::span<const std::string_view> argumenti) {
+int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     bool obaSmera = false;
     std::optional<std::string> putanja;
-    if (const auto greska = ProcitajArgumente("tacno", argumenti, "--oba-smera", obaSmera, putanja))
-        return *greska;
+    const OpcijaKomande opcije[] = {{"oba-smera", {}, [&](std::string_view) {
+                                         obaSmera = true;
+                                         return std::optional<int>();
+                                     }}};
+    if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(putanja, sep, slucaj)) return *greska;
+    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj)) return *greska;
 
     const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
     for (const std::string& linija :

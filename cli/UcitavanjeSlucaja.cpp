@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UcitavanjeSlucaja.h"
 
-#include <fstream>
-#include <iostream>
-#include <string_view>
+#include <unistd.h>
 
+#include <iostream>
+
+#include "GreskaFajla.h"
 #include "Konverzija.h"
+#include "OgranicenoCitanje.h"
 #include "ProvereUnosa.h"
 
 namespace {
@@ -17,31 +19,28 @@ SadrzajDatoteke PodrazumevaniSlucaj() {
     return SadrzajDatoteke{std::move(t), 2, preseka};
 }
 
-std::optional<std::string> ProcitajBajtove(const std::string& putanja) {
-    std::ifstream ulaz(putanja, std::ios::binary);
-    if (!ulaz) return std::nullopt;
-    std::string bajtovi;
-    char bafer[4096];
-    while (ulaz.read(bafer, sizeof bafer) || ulaz.gcount() > 0)
-        bajtovi.append(bafer, static_cast<std::size_t>(ulaz.gcount()));
-    // A directory opens but fails at the first read.
-    if (ulaz.bad()) return std::nullopt;
-    return bajtovi;
+std::string ProcitajBajtove(const std::string& putanja) {
+    if (putanja == kStandardniUlaz)
+        return ProcitajPocetak(STDIN_FILENO, putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke);
+    return ProcitajPocetak(putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke);
 }
 
 }  // namespace
 
-std::optional<int> UcitajSlucaj(const std::optional<std::string>& putanja, char sep,
-                                SadrzajDatoteke& slucaj) {
+void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const EGreskaFajla& e) {
+    std::cerr << poruka << "\n"
+              << "lastovar-cli " << komanda << ": " << e.putanja() << ": " << e.razlog() << "\n";
+}
+
+std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
+                                char sep, SadrzajDatoteke& slucaj) {
     slucaj = PodrazumevaniSlucaj();
     if (putanja) {
-        const std::optional<std::string> bajtovi = ProcitajBajtove(*putanja);
-        if (!bajtovi) {
-            std::cerr << kPorukaOtvaranja << "\n";
-            return kIzlazDatoteka;
-        }
         try {
-            slucaj = ProcitajDatoteku(*bajtovi);
+            slucaj = ProcitajDatoteku(ProcitajBajtove(*putanja));
+        } catch (const EGreskaFajla& e) {
+            PrijaviGreskuFajla(komanda, kPorukaOtvaranja, e);
+            return kIzlazDatoteka;
         } catch (const EGreskaDatoteke& e) {
             std::cerr << e.what() << "\n";
             return kIzlazDatoteka;

@@ -6,17 +6,29 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "DatotekaLastovar.h"
 
-/// Exit code of a file that cannot be opened, read or converted.
+class EGreskaFajla;
+
+/// Exit code of a file that cannot be opened, read, converted or written.
 inline constexpr int kIzlazDatoteka = 1;
 /// Exit code of texts that are not numbers or values that form no load case.
 inline constexpr int kIzlazPodaci = 2;
 
-/// Reads the data file at `putanja` into `slucaj`, or without one the input
-/// form's defaults (two forces), then runs both checks. On a failure the
-/// message is on standard error, `slucaj` may be partly set, and the answer
-/// is the exit code.
-std::optional<int> UcitajSlucaj(const std::optional<std::string>& putanja, char decimalniSeparator,
-                                SadrzajDatoteke& slucaj);
+/// The data file's name for standard input.
+inline constexpr std::string_view kStandardniUlaz = "-";
+
+/// Reads the data file at `putanja` (standard input for "-") into `slucaj`
+/// (no further than its lines, as "Otvori..." reads it), or without one the
+/// input form's defaults (two forces), then runs both checks. On a failure
+/// the message is on standard error, for a file that cannot be read
+/// followed by the line naming it for the subcommand `komanda`; `slucaj`
+/// may be partly set, and the answer is the exit code.
+std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
+                                char decimalniSeparator, SadrzajDatoteke& slucaj);
+
+/// Writes `poruka` on standard error, then `lastovar-cli KOMANDA: PATH:
+/// reason` for the file the failure names.
+void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const EGreskaFajla& e);

@@ -2,18 +2,20 @@
 // lastovar-cli: the calculations of Lastovar without a window. Each
 // subcommand is one entry of kKomande and one file of its own.
 
+#include <QString>
+#include <QtGlobal>
+#include <csignal>
 #include <iostream>
-#include <span>
 #include <string_view>
-#include <vector>
 
 #include "Komande.h"
+#include "Verzija.h"
 
 namespace {
 
 struct Komanda {
     std::string_view ime;
-    int (*pokreni)(std::span<const std::string_view>);
+    int (*pokreni)(int, char**, std::string_view);
     std::string_view pomoc;  // usage line, then the description indented by six blanks
 };
 
@@ -62,9 +64,14 @@ constexpr Komanda kKomande[] = {
 };
 
 void Pomoc(std::ostream& izlaz) {
-    izlaz << "Upotreba: lastovar-cli KOMANDA [ARGUMENTI]\n"
+    izlaz << "lastovar-cli " << kVerzija
+          << "\n\n"
+             "Upotreba: lastovar-cli KOMANDA [ARGUMENTI]\n"
              "          lastovar-cli KOMANDA --help\n"
-             "          lastovar-cli --help\n\n"
+             "          lastovar-cli --help\n"
+             "          lastovar-cli --version\n\n"
+             "Opcija sa vrednoscu se zadaje kao --opcija VREDNOST ili --opcija=VREDNOST.\n"
+             "DATOTEKA - cita slucaj opterecenja sa standardnog ulaza.\n\n"
              "Komande:\n";
     for (const Komanda& k : kKomande) izlaz << "\n" << k.pomoc;
     izlaz << "\nPogresna upotreba komandne linije zavrsava sa izlazom " << kIzlazPogresnaUpotreba
@@ -73,31 +80,36 @@ void Pomoc(std::ostream& izlaz) {
 
 bool JePomoc(std::string_view a) { return a == "--help" || a == "-h"; }
 
+// Only the program's own messages reach standard error: the toolkit's
+// warnings (a missing runtime folder, a font substituted) are dropped, and
+// only a fatal one, which ends the program, is let through.
+void SamoFatalne(QtMsgType tip, const QMessageLogContext&, const QString& poruka) {
+    if (tip == QtFatalMsg) std::cerr << poruka.toLocal8Bit().constData() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> argumenti(argv + 1, argv + argc);
-    if (argumenti.empty()) {
+    qInstallMessageHandler(SamoFatalne);
+    // Under a file size limit a write then fails and is reported, instead
+    // of the signal ending the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (argc < 2) {
         Pomoc(std::cerr);
         return kIzlazPogresnaUpotreba;
     }
-    if (JePomoc(argumenti[0])) {
+    const std::string_view prvi = argv[1];
+    if (JePomoc(prvi)) {
         Pomoc(std::cout);
         return 0;
     }
-    for (const Komanda& k : kKomande) {
-        if (k.ime != argumenti[0]) continue;
-        const std::span<const std::string_view> ostali(argumenti.begin() + 1, argumenti.end());
-        for (const std::string_view a : ostali) {
-            if (a == "--") break;
-            if (JePomoc(a)) {
-                std::cout << k.pomoc;
-                return 0;
-            }
-        }
-        return k.pokreni(ostali);
+    if (prvi == "--version") {
+        std::cout << "lastovar-cli " << kVerzija << "\n";
+        return 0;
     }
-    std::cerr << "lastovar-cli: nepoznata komanda " << argumenti[0]
+    for (const Komanda& k : kKomande)
+        if (k.ime == prvi) return k.pokreni(argc - 1, argv + 1, k.pomoc);
+    std::cerr << "lastovar-cli: nepoznata komanda " << prvi
               << " (lastovar-cli --help daje spisak)\n";
     return kIzlazPogresnaUpotreba;
 }

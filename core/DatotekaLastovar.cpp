@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr std::size_t kBrojLinija = 15;
 constexpr std::size_t kBrojTekstova = 13;
 
 // The thirteen texts in the order of the file's lines.
@@ -20,9 +19,9 @@ auto PoljaPoRedu(Tekstovi& t) {
                       &t.ProizvoljnoX};
 }
 
-std::array<std::string_view, kBrojLinija> Linije(std::string_view bajtovi) {
-    std::array<std::string_view, kBrojLinija> linije{};
-    for (std::size_t i = 0; i < kBrojLinija && !bajtovi.empty(); ++i) {
+std::array<std::string_view, kBrojLinijaDatoteke> Linije(std::string_view bajtovi) {
+    std::array<std::string_view, kBrojLinijaDatoteke> linije{};
+    for (std::size_t i = 0; i < kBrojLinijaDatoteke && !bajtovi.empty(); ++i) {
         const std::size_t kraj = bajtovi.find('\n');
         std::string_view linija = bajtovi.substr(0, kraj);
         if (kraj != std::string_view::npos && linija.ends_with('\r')) linija.remove_suffix(1);

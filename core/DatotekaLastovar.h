@@ -6,12 +6,20 @@
 // force count and the section count as decimal integers. Bytes only: opening
 // and writing the file is the caller's.
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "ProvereUnosa.h"
+
+/// The lines a data file holds; whatever follows them is never read.
+inline constexpr std::size_t kBrojLinijaDatoteke = 15;
+/// The most bytes its lines may take, line breaks included: room for a
+/// number of a million digits, while a file that is no data file (a disk
+/// image, a log, a device) is refused after reading this much of it.
+inline constexpr std::size_t kNajviseBajtovaDatoteke = 1 << 20;
 
 inline constexpr std::string_view kPorukaOtvaranja = "Greska pri pokusaju otvaranju fajla!";
 inline constexpr std::string_view kPorukaKonverzijeDatoteke =

@@ -18,6 +18,17 @@ std::string_view bezBlanka(std::string_view t) {
 
 [[noreturn]] void greska(std::string_view tekst) { throw EGreskaKonverzije(std::string(tekst)); }
 
+// Decimal exponents beyond the double range by far; an exponent is held at
+// this size, so that adding a digit position (bounded by the text's length)
+// can neither overflow nor bring it back into the range.
+constexpr long long kZasicenEksponent = 100'000'000'000'000'000LL;
+
+// The decimal exponents of the first significant digit beyond which no
+// value rounds to a finite nonzero double: 1e309 is above the largest
+// double, and 9.99e-325 below half the smallest subnormal (4.94e-324).
+constexpr long long kNajveciRed = std::numeric_limits<double>::max_exponent10 + 1;
+constexpr long long kNajmanjiRed = -325;
+
 }  // namespace
 
 EGreskaKonverzije::EGreskaKonverzije(std::string tekst)
@@ -26,32 +37,28 @@ EGreskaKonverzije::EGreskaKonverzije(std::string tekst)
 
 double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     const std::string_view t = bezBlanka(tekst);
-    // Rebuilt in the one spelling std::from_chars reads, with '.' as separator.
-    std::string kanonski;
-    kanonski.reserve(t.size() + 2);
     std::size_t i = 0;
     bool negativan = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         negativan = t[i] == '-';
-        kanonski += t[i] == '-' ? "-" : "";
         ++i;
     }
+    // The significant digits, from the first nonzero one on.
+    std::string znacajne;
     std::size_t cifara = 0;
-    // Decimal order of the first significant digit, to tell overflow from underflow.
-    long long red = 0;
-    bool imaZnacajnu = false;
+    long long celih = 0;   // integer digits from the first significant one on
+    long long doPrve = 0;  // fraction digits up to the first significant one, inclusive
     bool posleSeparatora = false;
     for (; i < t.size(); ++i) {
         const char c = t[i];
         if (jeCifra(c)) {
             ++cifara;
-            if (c != '0') imaZnacajnu = true;
-            if (!posleSeparatora && imaZnacajnu) ++red;
-            if (posleSeparatora && !imaZnacajnu) --red;
-            kanonski += c;
+            const bool prva = znacajne.empty() && c != '0';
+            if (!znacajne.empty() || prva) znacajne += c;
+            if (!posleSeparatora && !znacajne.empty()) ++celih;
+            if (posleSeparatora && celih == 0 && (znacajne.empty() || prva)) ++doPrve;
         } else if (c == decimalniSeparator && !posleSeparatora) {
             posleSeparatora = true;
-            kanonski += '.';
         } else {
             break;
         }
@@ -59,31 +66,44 @@ double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     if (cifara == 0) greska(tekst);
     long long eksponent = 0;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        kanonski += 'e';
         ++i;
         bool negativanEksponent = false;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
             negativanEksponent = t[i] == '-';
-            kanonski += t[i];
             ++i;
         }
         const std::size_t pocetak = i;
-        for (; i < t.size() && jeCifra(t[i]); ++i) {
-            kanonski += t[i];
-            if (eksponent < 1'000'000) eksponent = eksponent * 10 + (t[i] - '0');
-        }
+        for (; i < t.size() && jeCifra(t[i]); ++i)
+            if (eksponent < kZasicenEksponent) eksponent = eksponent * 10 + (t[i] - '0');
         if (i == pocetak) greska(tekst);
         if (negativanEksponent) eksponent = -eksponent;
     }
     if (i != t.size()) greska(tekst);
 
+    const double nula = negativan ? -0.0 : 0.0;
+    if (znacajne.empty()) return nula;
+    // The decimal exponent of the first significant digit decides the
+    // range, whatever the count of digits before or after it: the exact
+    // value is 0.DDD... x 10^(redVrednosti + 1).
+    const long long redVrednosti = (celih > 0 ? celih - 1 : -doPrve) + eksponent;
+    if (redVrednosti >= kNajveciRed) greska(tekst);
+    if (redVrednosti <= kNajmanjiRed) return nula;
+
+    // Trailing zeros change nothing; what remains is read in the one
+    // spelling std::from_chars knows, with an exponent of at most 3 digits.
+    znacajne.resize(znacajne.find_last_not_of('0') + 1);
+    std::string kanonski = negativan ? "-0." : "0.";
+    kanonski += znacajne;
+    kanonski += 'e';
+    kanonski += std::to_string(redVrednosti + 1);
+
     double v = 0.0;
     const auto [kraj, ec] = std::from_chars(kanonski.data(), kanonski.data() + kanonski.size(), v);
     if (ec == std::errc::result_out_of_range) {
-        // Out of range is either too large (an error) or below the smallest
-        // subnormal, which is a zero of the written sign.
-        if (imaZnacajnu && red + eksponent > 0) greska(tekst);
-        return negativan ? -0.0 : 0.0;
+        // Near the ends of the range: too large is an error, below the
+        // smallest subnormal a zero of the written sign.
+        if (redVrednosti > 0) greska(tekst);
+        return nula;
     }
     if (ec != std::errc() || kraj != kanonski.data() + kanonski.size()) greska(tekst);
     return v;

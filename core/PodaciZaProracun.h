@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // One load case: the train's forces and spacings, the span, the arbitrary
@@ -70,3 +71,13 @@ private:
     double fRaspon;
     std::int32_t fBrojPreseka = 0;
 };
+
+/// The record's forces P1..P6, in order.
+inline std::array<double, 6> Sile(const TPodaci& z) {
+    return {z.P1(), z.P2(), z.P3(), z.P4(), z.P5(), z.P6()};
+}
+
+/// The record's spacings L1..L5, in order.
+inline std::array<double, 5> Razmaci(const TPodaci& z) {
+    return {z.Rastojanje1(), z.Rastojanje2(), z.Rastojanje3(), z.Rastojanje4(), z.Rastojanje5()};
+}

@@ -63,9 +63,8 @@ bool Konacan(long double v) {
 }
 
 bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
-    const double P[] = {z.P1(), z.P2(), z.P3(), z.P4(), z.P5(), z.P6()};
-    const double Ls[] = {z.Rastojanje1(), z.Rastojanje2(), z.Rastojanje3(), z.Rastojanje4(),
-                         z.Rastojanje5()};
+    const std::array<double, 6> P = Sile(z);
+    const std::array<double, 5> Ls = Razmaci(z);
     const double L = z.Raspon();
     const double x = z.ProizvoljnoX();
     for (std::int32_t i = 0; i < n; ++i)

@@ -1,40 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TacnaAnvelopa.h"
 
-#include <array>
 #include <limits>
 
 namespace {
 
 using Prosireno = long double;
-
-// The train as it stands on the beam, left to right.
-struct TVozNaGredi {
-    std::int32_t n;
-    std::array<double, 6> P;
-    std::array<double, 5> Razmak;        // between the j-th and (j+1)-th force from the left
-    std::array<std::int32_t, 6> Indeks;  // the force's own number, 1..n
-    std::array<Prosireno, 6> Mesto;      // distance from the leftmost force
-    std::int32_t MestoP1;                // where P1 stands in that order
-    bool Obrnut;
-};
-
-TVozNaGredi VozNaGredi(const TPodaci& d, std::int32_t n, bool obrnut) {
-    const double P[] = {d.P1(), d.P2(), d.P3(), d.P4(), d.P5(), d.P6()};
-    const double Ls[] = {d.Rastojanje1(), d.Rastojanje2(), d.Rastojanje3(), d.Rastojanje4(),
-                         d.Rastojanje5()};
-    TVozNaGredi v{n, {}, {}, {}, {}, obrnut ? n - 1 : 0, obrnut};
-    for (std::int32_t j = 0; j < n; ++j) {
-        const std::int32_t i = obrnut ? n - 1 - j : j;
-        v.P[j] = P[i];
-        v.Indeks[j] = i + 1;
-    }
-    for (std::int32_t j = 0; j < n - 1; ++j) {
-        v.Razmak[j] = Ls[obrnut ? n - 2 - j : j];
-        v.Mesto[j + 1] = v.Mesto[j] + v.Razmak[j];
-    }
-    return v;
-}
 
 struct TKandidat {
     double M;
@@ -43,36 +14,39 @@ struct TKandidat {
     double PolozajP1;
 };
 
-// The j-th force from the left on the section x; forces off the span carry
-// nothing. Offsets are summed outward from that force, so a train and its
-// mirror image give the same bits, and the first force past a support ends
-// its side.
-TKandidat SilaNaPreseku(const TVozNaGredi& v, std::int32_t j, Prosireno x, Prosireno L) {
+// The force j (0-based) of the train as it stands, left to right, on the
+// section x; forces off the span carry nothing. Offsets are summed outward
+// from that force, so a train and its mirror image give the same bits, and
+// the first force past a support ends its side. P1 is the first force of the
+// train crossing forward and the last of the mirrored one.
+TKandidat SilaNaPreseku(const TVoz& v, bool obrnut, std::int32_t j, Prosireno x, Prosireno L) {
     const Prosireno doDesnog = L - x;
+    const std::int32_t n = v.BrojSila();
     // Sums of P*xi left of x, of P*(L - xi) right of x, and of the forces on x.
-    Prosireno levo = 0, desno = 0, naPreseku = v.P[j];
+    Prosireno levo = 0, desno = 0, naPreseku = v.P()[j];
     Prosireno pomak = 0;
     for (std::int32_t i = j - 1; i >= 0; --i) {
-        pomak += v.Razmak[i];
+        pomak += v.Ls()[i];
         if (pomak > x) break;
         if (pomak == 0)
-            naPreseku += v.P[i];
+            naPreseku += v.P()[i];
         else
-            levo += v.P[i] * (x - pomak);
+            levo += v.P()[i] * (x - pomak);
     }
     pomak = 0;
-    for (std::int32_t i = j + 1; i < v.n; ++i) {
-        pomak += v.Razmak[i - 1];
+    for (std::int32_t i = j + 1; i < n; ++i) {
+        pomak += v.Ls()[i - 1];
         if (pomak > doDesnog) break;
         if (pomak == 0)
-            naPreseku += v.P[i];
+            naPreseku += v.P()[i];
         else
-            desno += v.P[i] * (doDesnog - pomak);
+            desno += v.P()[i] * (doDesnog - pomak);
     }
+    const Prosireno odmakP1 = v.Odmak(obrnut ? n : 1);
     return {static_cast<double>((doDesnog * levo + x * desno + naPreseku * x * doDesnog) / L),
             static_cast<double>((desno + naPreseku * doDesnog - levo) / L),
             static_cast<double>((desno - naPreseku * x - levo) / L),
-            static_cast<double>(x + (v.Mesto[v.MestoP1] - v.Mesto[j]))};
+            static_cast<double>(x + (odmakP1 - v.Odmak(j + 1)))};
 }
 
 // As the train moves, the moment at x is piecewise linear in its position,
@@ -83,29 +57,45 @@ TKandidat SilaNaPreseku(const TVozNaGredi& v, std::int32_t j, Prosireno x, Prosi
 // force just left of it; the train off the span (0) is never better than the
 // outermost force on x. Hence n candidates per quantity. Strict comparisons
 // keep the first of equal candidates.
-void Pretrazi(const TVozNaGredi& v, double x, double L, TTacnaAnvelopaUPreseku& r) {
-    for (std::int32_t j = 0; j < v.n; ++j) {
-        const TKandidat k = SilaNaPreseku(v, j, x, L);
-        const TKriticniPolozaj polozaj{k.PolozajP1, v.Indeks[j], v.Obrnut};
+void Pretrazi(const TVoz& v, bool obrnut, double x, double L, TTacnaAnvelopaUPreseku& r) {
+    const std::int32_t n = v.BrojSila();
+    for (std::int32_t j = 0; j < n; ++j) {
+        const TKandidat k = SilaNaPreseku(v, obrnut, j, x, L);
+        const TKriticniPolozaj polozaj{k.PolozajP1, obrnut ? n - j : j + 1, obrnut};
         if (k.M > r.ExtM.Vrednost) r.ExtM = {k.M, polozaj};
         if (k.TDesno > r.MaxT.Vrednost) r.MaxT = {k.TDesno, polozaj};
         if (k.TLevo < r.MinT.Vrednost) r.MinT = {k.TLevo, polozaj};
     }
 }
 
-}  // namespace
-
-TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(const TPodaci& podaci, std::int32_t brojSila,
-                                                double x, TSmerVoza smer) {
-    const double L = podaci.Raspon();
-    if (brojSila < 1 || brojSila > 6 || !(L > 0) || !(x >= 0 && x <= L)) return {};
+// The train crossing forward and, where smer asks for it, its mirror image.
+TTacnaAnvelopaUPreseku Trazi(const TVoz& napred, const TVoz* nazad, double x, TSmerVoza smer) {
+    const double L = napred.Raspon();
+    if (!napred.Vazi() || !(L > 0) || !(x >= 0 && x <= L)) return {};
 
     constexpr double beskonacno = std::numeric_limits<double>::infinity();
     TTacnaAnvelopaUPreseku r;
     r.ExtM.Vrednost = -beskonacno;
     r.MaxT.Vrednost = -beskonacno;
     r.MinT.Vrednost = beskonacno;
-    if (smer != TSmerVoza::Nazad) Pretrazi(VozNaGredi(podaci, brojSila, false), x, L, r);
-    if (smer != TSmerVoza::Napred) Pretrazi(VozNaGredi(podaci, brojSila, true), x, L, r);
+    if (smer != TSmerVoza::Nazad) Pretrazi(napred, false, x, L, r);
+    if (smer != TSmerVoza::Napred) Pretrazi(*nazad, true, x, L, r);
     return r;
+}
+
+}  // namespace
+
+TTacnaAnvelopa::TTacnaAnvelopa(const TVoz& voz) : fNapred(voz), fNazad(voz.Obrnut()) {}
+
+TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(double x, TSmerVoza smer) const {
+    return Trazi(fNapred, &fNazad, x, smer);
+}
+
+// One section needs the mirror image only when the train may cross that way.
+TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(const TPodaci& podaci, std::int32_t brojSila,
+                                                double x, TSmerVoza smer) {
+    const TVoz voz(podaci, brojSila);
+    if (smer == TSmerVoza::Napred) return Trazi(voz, nullptr, x, smer);
+    const TVoz obrnut = voz.Obrnut();
+    return Trazi(voz, &obrnut, x, smer);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "PodaciZaProracun.h"
+#include "Voz.h"
 
 /// How the train crosses the beam.
 enum class TSmerVoza {
@@ -50,9 +51,20 @@ struct TTacnaAnvelopaUPreseku {
 /// section, so the two calculators compare like with like.
 class TTacnaAnvelopa {
 public:
-    /// The exact extM, maxT and minT at x for the train P1..Pn, L1..L(n-1) of
-    /// the record (the other forces and spacings are ignored). A section off
-    /// the span, or n outside 1..6, gives zeros with no force on the section.
+    /// The envelope of the train and of its mirror image, for any number of
+    /// sections.
+    explicit TTacnaAnvelopa(const TVoz& voz);
+
+    /// The exact extM, maxT and minT at x. A section off the span, or a
+    /// train of no force, gives zeros with no force on the section.
+    TTacnaAnvelopaUPreseku UPreseku(double x, TSmerVoza smer) const;
+
+    /// The same for the train P1..Pn, L1..L(n-1) of the record (the other
+    /// forces and spacings are ignored), at one section.
     static TTacnaAnvelopaUPreseku UPreseku(const TPodaci& podaci, std::int32_t brojSila, double x,
                                            TSmerVoza smer);
+
+private:
+    TVoz fNapred;
+    TVoz fNazad;
 };

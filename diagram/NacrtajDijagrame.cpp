@@ -2,9 +2,10 @@
 #include "NacrtajDijagrame.h"
 
 #include "OkvirDijagrama.h"
+#include "RazmeraDijagrama.h"
 #include "SadrzajDijagrama.h"
 #include "TacnaAnvelopaDijagram.h"
-#include "VozNaGredi.h"
+#include "Voz.h"
 #include "Zaokruzivanje.h"
 
 namespace {
@@ -38,15 +39,15 @@ void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
 
 }  // namespace
 
-void NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
-                      std::string_view Target, const TProzorDijagrama& prozor,
-                      const TUlazDijagrama& ulaz) {
+TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                                 std::string_view Target, const TProzorDijagrama& prozor,
+                                 const TUlazDijagrama& ulaz) {
     prozor.platno.PopuniPozadinu(0, 0, prozor.sirina, prozor.visina);
 
     const bool stampa = Target != kZaProgram;
     // A minimised window has no client area to relate the picture to.
     const bool prazanProzor = prozor.sirina <= 0 || prozor.visina <= 0;
-    if (prazanProzor && !stampa) return;
+    if (prazanProzor && !stampa) return {};
     double kx = 1;
     double W = Width;
     double H = Height;
@@ -85,11 +86,17 @@ void NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
     // Without room for the span (a print width of 400 dots or less), or with
     // a span whose share per device unit is below the smallest double, there
     // is no scale to draw the content with.
-    if (ulaz.brojSila >= 1 && ulaz.brojSila <= 6 && okvir.Sirina() > 0 && okvir.s != 0) {
-        const TVozNaGredi voz(zapis, ulaz.brojSila);
+    const TVoz voz(zapis, ulaz.brojSila);
+    if (voz.Vazi() && okvir.Sirina() > 0 && okvir.s != 0) {
+        // The governing moment maximum and the whole resultant each stand
+        // 0.2 H from their reference lines.
+        okvir.kM = RazmeraDijagrama(okvir.H, voz.Jednacina(voz.ZonaMaksimuma()).MaxM);
+        okvir.kT = RazmeraDijagrama(okvir.H, voz.R());
+        okvir.sadrzaj = TSadrzajCrteza::Dijagrami;
         NacrtajSadrzaj(Canvas, okvir, voz, ulaz.decimalniSeparator, ulaz.napredak);
-        if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, voz, zapis);
+        if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, voz);
     }
 
     Natpisi(Canvas, okvir, ulaz.fontStampe);
+    return okvir;
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "OkvirDijagrama.h"
 #include "Platno.h"
 #include "UlazDijagrama.h"
 
@@ -24,6 +25,11 @@ inline constexpr std::string_view kZaStampac = "za stampac";
 /// raises EGreskaKonverzije after the clearing, before anything is drawn.
 /// A window with an empty client area gets no screen drawing; the print
 /// style then takes Width and Height as they are.
-void NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
-                      std::string_view Target, const TProzorDijagrama& prozor,
-                      const TUlazDijagrama& ulaz);
+///
+/// Gives back the frame it drew in, with its scales: TSadrzajCrteza::Nista
+/// for no screen drawing, Okvir where only the reference lines and captions
+/// were drawn (a force count outside 1..6, or no room for the span), and
+/// Dijagrami where its columns map to sections and back.
+TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                                 std::string_view Target, const TProzorDijagrama& prozor,
+                                 const TUlazDijagrama& ulaz);

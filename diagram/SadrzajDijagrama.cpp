@@ -3,74 +3,32 @@
 
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 #include "FormatBroja.h"
-#include "RazmeraDijagrama.h"
 #include "Zaokruzivanje.h"
-#include "ZoneVoza.h"
 
 namespace {
 
 using Prosireno = long double;
 
-// The special abscissae in ascending order: the moment zone boundaries,
-// the maxT jumps measured from the right support with the train's first
-// spacings, and the minT jumps from the left support with its last ones.
-struct TPosebneTacke {
-    std::vector<double> granice;
-    std::vector<double> skokoviMax;
-    std::vector<double> skokoviMin;
-
-    TPosebneTacke(const TVozNaGredi& v, const TZoneVoza& z) {
-        Prosireno granica = 0;
-        for (std::int32_t k = 1; k <= v.n - 1; ++k) {
-            granica += z.lambda[k - 1];
-            granice.push_back(static_cast<double>(granica));
-        }
-        // J_k = L - L1 - ... - Lk, for k = n-1 down to 1
-        for (std::int32_t k = v.n - 1; k >= 1; --k) {
-            Prosireno J = v.L;
-            for (std::int32_t i = 0; i < k; ++i) J -= v.Ls[i];
-            skokoviMax.push_back(static_cast<double>(J));
-        }
-        // E_m = L(n-1) + ... + L(n-m), for m = 1..n-1
-        Prosireno E = 0;
-        for (std::int32_t m = 1; m <= v.n - 1; ++m) {
-            E += v.Ls[v.n - m - 1];
-            skokoviMin.push_back(static_cast<double>(E));
-        }
-    }
-};
-
 class TCrtac {
 public:
-    TCrtac(TPlatno& platno, const TOkvirDijagrama& o, const TVozNaGredi& voz, char sep)
-        : c(platno),
-          o(o),
-          voz(voz),
-          zone(voz),
-          tacke(voz, zone),
-          sep(sep),
-          kM(RazmeraDijagrama(o.H, zone.Mgov())),
-          kT(RazmeraDijagrama(o.H, zone.R)) {}
+    TCrtac(TPlatno& platno, const TOkvirDijagrama& o, const TVoz& voz, char sep)
+        : c(platno), o(o), voz(voz), sep(sep) {}
 
-    int px(double X) const { return ZaokruziParno(static_cast<Prosireno>(X) / o.s + o.x0); }
-    int yM(double X) const { return ZaokruziParno(Prosireno{voz.ExtM(X)} * kM + o.y0); }
-    int yMax(double X) const { return ZaokruziParno(Prosireno{voz.MaxT(X)} * kT + o.y1); }
-    int yMin(double X) const { return ZaokruziParno(Prosireno{voz.MinT(X)} * kT + o.y1); }
+    int px(double X) const { return o.Kolona(X); }
+    int yM(double X) const { return ZaokruziParno(Prosireno{voz.ExtM(X)} * o.kM + o.y0); }
+    int yMax(double X) const { return ZaokruziParno(Prosireno{voz.MaxT(X)} * o.kT + o.y1); }
+    int yMin(double X) const { return ZaokruziParno(Prosireno{voz.MinT(X)} * o.kT + o.y1); }
 
-    // One sample per device column at X = i * s; the last one can pass the
-    // span by rounding alone and is then taken at the span's end, where the
+    // One sample per device column; the last one can pass the span by
+    // rounding alone and is then taken at the span's end, where the
     // calculator would otherwise answer 0 for a section off the beam.
     template <class Ordinata>
     void Kriva(int yPocetak, Ordinata y) {
         c.PomeriNa(o.x0, yPocetak);
-        for (std::int64_t i = 0; i <= o.Sirina(); ++i) {
-            double X = static_cast<double>(i) * o.s;
-            if (X > voz.L) X = voz.L;
-            c.LinijaDo(static_cast<int>(o.x0 + i), (this->*y)(X));
-        }
+        for (std::int64_t i = 0; i <= o.Sirina(); ++i)
+            c.LinijaDo(static_cast<int>(o.x0 + i), (this->*y)(o.Uzorak(i)));
     }
 
     void Linija(int xa, int ya, int xb, int yb) {
@@ -89,37 +47,54 @@ public:
         napredak(30);
     }
 
+    // At the zone boundaries Lambda_k in ascending order, at the maxT jumps
+    // measured from the right support with the train's first spacings (the
+    // farthest first) and at the minT jumps from the left support with its
+    // last ones.
     void TankeOrdinate() {
-        for (const double X : tacke.granice) Linija(px(X), o.y0, px(X), yM(X));
-        for (const double X : tacke.skokoviMax) Linija(px(X), o.y1, px(X), yMax(X));
-        for (const double X : tacke.skokoviMin) Linija(px(X), o.y1, px(X), yMin(X));
+        const std::int32_t n = voz.BrojSila();
+        for (std::int32_t k = 1; k <= n - 1; ++k) {
+            const double X = static_cast<double>(voz.ZbirLambdi(k));
+            Linija(px(X), o.y0, px(X), yM(X));
+        }
+        for (std::int32_t k = n - 1; k >= 1; --k) {
+            const double X = voz.SkokMaxT(k);
+            Linija(px(X), o.y1, px(X), yMax(X));
+        }
+        for (std::int32_t m = 1; m <= n - 1; ++m) {
+            const double X = voz.SkokMinT(m);
+            Linija(px(X), o.y1, px(X), yMin(X));
+        }
     }
 
     void Vrednosti() {
         const Prosireno sz = c.VelicinaFonta();
         const Prosireno iznad = o.toff - sz;  // labels above their point
         const Prosireno ispod = o.toff;       // labels below it
-        const double Mgov = zone.Mgov();
-        const double xgov = zone.xgov();
-        const int yGov = ZaokruziParno(Mgov * kM + o.y0);
-        Natpis(px(xgov), ZaokruziParno(Mgov * kM + o.y0 + ispod), Mgov);
+        const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
+        const double Mgov = gov.MaxM;
+        const double xgov = gov.Teme;
+        const int yGov = ZaokruziParno(Mgov * o.kM + o.y0);
+        Natpis(px(xgov), ZaokruziParno(Mgov * o.kM + o.y0 + ispod), Mgov);
         Natpis(px(xgov), ZaokruziParno(o.y0 - iznad), xgov);
         Linija(px(xgov), o.y0, px(xgov), yGov);
 
-        const auto visinaT = [&](double V) { return std::fabs(V * kT); };
+        const auto visinaT = [&](double V) { return std::fabs(V * o.kT); };
         const double A = voz.MaxT(0);
         Natpis(o.x0, ZaokruziParno(o.y1 - visinaT(A) - iznad), std::fabs(A));
-        Linija(o.x0, o.y1, o.x0, ZaokruziParno(A * kT + o.y1));
-        for (const double J : tacke.skokoviMax) {
+        Linija(o.x0, o.y1, o.x0, ZaokruziParno(A * o.kT + o.y1));
+        for (std::int32_t k = voz.BrojSila() - 1; k >= 1; --k) {
+            const double J = voz.SkokMaxT(k);
             const double V = voz.MaxT(J);
             Natpis(px(J), ZaokruziParno(o.y1 - visinaT(V) - iznad), std::fabs(V));
         }
 
-        const double B = voz.MinT(voz.L);
-        const int xL = px(voz.L);
+        const double B = voz.MinT(voz.Raspon());
+        const int xL = px(voz.Raspon());
         Natpis(xL, ZaokruziParno(visinaT(B) + o.y1 + ispod), std::fabs(B));
         Linija(xL, o.y1, xL, ZaokruziParno(visinaT(B) + o.y1));
-        for (const double E : tacke.skokoviMin) {
+        for (std::int32_t m = 1; m <= voz.BrojSila() - 1; ++m) {
+            const double E = voz.SkokMinT(m);
             const double V = voz.MinT(E);
             Natpis(ZaokruziParno(E / static_cast<Prosireno>(o.s) + o.x0 - o.ds),
                    ZaokruziParno(visinaT(V) + o.y1 + ispod), std::fabs(V));
@@ -129,23 +104,19 @@ public:
 private:
     TPlatno& c;
     const TOkvirDijagrama& o;
-    const TVozNaGredi& voz;
-    const TZoneVoza zone;
-    const TPosebneTacke tacke;
+    const TVoz& voz;
     const char sep;
-    const Prosireno kM;
-    const Prosireno kT;
 };
 
 }  // namespace
 
-void NacrtajSadrzaj(TPlatno& platno, const TOkvirDijagrama& okvir, const TVozNaGredi& voz,
+void NacrtajSadrzaj(TPlatno& platno, const TOkvirDijagrama& okvir, const TVoz& voz,
                     char decimalniSeparator, const std::function<void(int)>& napredak) {
     TCrtac crtac(platno, okvir, voz, decimalniSeparator);
     crtac.Krive(napredak);
 
     platno.Olovka().Boja = kCrvena;
-    if (voz.n >= 2) {
+    if (voz.BrojSila() >= 2) {
         platno.Olovka().Sirina = okvir.stampa ? 4 : 1;
         crtac.TankeOrdinate();
     }

@@ -6,10 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "RazmeraDijagrama.h"
 #include "TacnaAnvelopa.h"
 #include "Zaokruzivanje.h"
-#include "ZoneVoza.h"
 
 namespace {
 
@@ -56,23 +54,18 @@ void Legenda(TPlatno& c, const TOkvirDijagrama& o, const TCrtice& crtice) {
 
 }  // namespace
 
-void NacrtajTacnuAnvelopu(TPlatno& c, const TOkvirDijagrama& o, const TVozNaGredi& voz,
-                          const TPodaci& zapis) {
-    const TZoneVoza zone(voz);
-    const Prosireno kM = RazmeraDijagrama(o.H, zone.Mgov());
-    const Prosireno kT = RazmeraDijagrama(o.H, zone.R);
-
-    // The classical curves' samples: X = i * s, the last one held at the span.
+void NacrtajTacnuAnvelopu(TPlatno& c, const TOkvirDijagrama& o, const TVoz& voz) {
+    // At the classical curves' samples.
+    const TTacnaAnvelopa tacna(voz);
     const std::size_t kolona = static_cast<std::size_t>(o.Sirina()) + 1;
     std::vector<int> yM(kolona), yMax(kolona), yMin(kolona);
     for (std::size_t i = 0; i < kolona; ++i) {
-        const double X = std::min(static_cast<double>(i) * o.s, voz.L);
         const TTacnaAnvelopaUPreseku a =
-            TTacnaAnvelopa::UPreseku(zapis, voz.n, X, TSmerVoza::Napred);
+            tacna.UPreseku(o.Uzorak(static_cast<std::int64_t>(i)), TSmerVoza::Napred);
         // The report's signs; the diagram draws moments down, maxT up and minT down.
-        yM[i] = ZaokruziParno(Prosireno{a.ExtM.Vrednost} * kM + o.y0);
-        yMax[i] = ZaokruziParno(-Prosireno{a.MaxT.Vrednost} * kT + o.y1);
-        yMin[i] = ZaokruziParno(-Prosireno{a.MinT.Vrednost} * kT + o.y1);
+        yM[i] = ZaokruziParno(Prosireno{a.ExtM.Vrednost} * o.kM + o.y0);
+        yMax[i] = ZaokruziParno(-Prosireno{a.MaxT.Vrednost} * o.kT + o.y1);
+        yMin[i] = ZaokruziParno(-Prosireno{a.MinT.Vrednost} * o.kT + o.y1);
     }
 
     const TOlovka olovka = c.Olovka();

@@ -4,15 +4,13 @@
 #include "Boja.h"
 #include "OkvirDijagrama.h"
 #include "Platno.h"
-#include "PodaciZaProracun.h"
-#include "VozNaGredi.h"
+#include "Voz.h"
 
 /// The colour of the exact envelopes, apart from every classical one.
 inline constexpr TBoja kBojaTacneAnvelope{0, 150, 0};
 
-/// Over the classical envelopes, on their scales: the exact extM, maxT and
-/// minT of the train P1..Pn as thin dashed curves, one sample per device
+/// Over the classical envelopes, on the frame's scales: the exact extM, maxT
+/// and minT of the train P1..Pn as thin dashed curves, one sample per device
 /// column, and a short legend at the top left. Leaves the pen as it found
 /// it and changes only the font's colour, which the captions set again.
-void NacrtajTacnuAnvelopu(TPlatno& platno, const TOkvirDijagrama& okvir, const TVozNaGredi& voz,
-                          const TPodaci& zapis);
+void NacrtajTacnuAnvelopu(TPlatno& platno, const TOkvirDijagrama& okvir, const TVoz& voz);

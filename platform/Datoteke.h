@@ -11,9 +11,10 @@ class TDatoteke {
 public:
     virtual ~TDatoteke() = default;
 
-    /// The lines of a text file, each up to its CR LF or LF.
-    virtual QStringList CitajLinije(const QString& putanja) = 0;
-    /// The whole file as it is stored.
+    /// The beginning of a data file: its bytes up to the end of the last line
+    /// the format counts, or all of them when it has fewer; what follows is
+    /// never read. Anything but a regular file, and a beginning longer than
+    /// the format allows, fails to open (Vrsta::Otvaranje) without waiting.
     virtual QByteArray CitajBajtove(const QString& putanja) = 0;
     /// Creates or replaces the file with the lines, each followed by CR LF.
     /// A failed write leaves the file that was there untouched.

@@ -1,34 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlatnoDatoteke.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <memory>
 #include <new>
 
+#include "GreskaFajla.h"
 #include "PlatnoSlike.h"
 #include "PlatnoStampaca.h"
+#include "SigurnoSnimanje.h"
 
 namespace {
 
 constexpr int kTacakaPoIncu = 96;
+constexpr const char* kNeMozeDaSeNapravi = "Slika ne moze da se napravi";
 
-enum class Format { Png, Pdf, Svg };
-
-Format FormatPutanje(const QString& putanja) {
-    const QString nastavak = QFileInfo(putanja).suffix().toLower();
-    if (nastavak == "png") return Format::Png;
-    if (nastavak == "pdf") return Format::Pdf;
-    if (nastavak == "svg") return Format::Svg;
-    throw EGreskaSlike("nepoznat format slike (.png, .pdf ili .svg): " + putanja.toStdString());
-}
-
-[[noreturn]] void NeMozeSeSnimiti(const QString& putanja) {
-    throw EGreskaSlike("slika se ne moze snimiti: " + putanja.toStdString());
+[[noreturn]] void NeMozeDaSeNapravi(const std::string& putanja, const std::string& razlog) {
+    throw EGreskaFajla(EGreskaFajla::Vrsta::Pisanje, kNeMozeDaSeNapravi, putanja, razlog);
 }
 
 void CrtajNaSlikaru(QPainter& slikar, int sirina, int visina, TFont font,
@@ -38,59 +31,86 @@ void CrtajNaSlikaru(QPainter& slikar, int sirina, int visina, TFont font,
     crtaj(platno);
 }
 
-void Png(const QString& putanja, int sirina, int visina, TFont font,
+// Each writer draws into the buffer, which is open for writing.
+
+void Png(QBuffer& bafer, const std::string& putanja, int sirina, int visina, TFont font,
          const std::function<void(TPlatno&)>& crtaj) {
     std::unique_ptr<TPlatnoSlike> platno;
     try {
         platno = std::make_unique<TPlatnoSlike>(sirina, visina, std::move(font), kTacakaPoIncu);
     } catch (const std::bad_alloc&) {
-        throw EGreskaSlike("slika je prevelika: " + putanja.toStdString());
+        NeMozeDaSeNapravi(putanja, "slika je prevelika");
     }
     crtaj(*platno);
-    if (!platno->Slika().save(putanja, "PNG")) NeMozeSeSnimiti(putanja);
+    if (!platno->Slika().save(&bafer, "PNG")) NeMozeDaSeNapravi(putanja, "PNG nije napravljen");
 }
 
-void Pdf(const QString& putanja, int sirina, int visina, TFont font,
+void Pdf(QBuffer& bafer, const std::string& putanja, int sirina, int visina, TFont font,
          const std::function<void(TPlatno&)>& crtaj) {
-    // QPdfWriter reports no failure to open its file; a check first.
-    QFile proba(putanja);
-    if (!proba.open(QIODevice::WriteOnly)) NeMozeSeSnimiti(putanja);
-    proba.close();
-    QPdfWriter pdf(putanja);
+    QPdfWriter pdf(&bafer);
     pdf.setResolution(kTacakaPoIncu);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setPageSize(QPageSize(QSizeF(sirina * 72.0 / kTacakaPoIncu, visina * 72.0 / kTacakaPoIncu),
                               QPageSize::Point, QString(), QPageSize::ExactMatch));
     QPainter slikar;
-    if (!slikar.begin(&pdf)) NeMozeSeSnimiti(putanja);
+    if (!slikar.begin(&pdf)) NeMozeDaSeNapravi(putanja, "PDF nije napravljen");
     CrtajNaSlikaru(slikar, sirina, visina, std::move(font), crtaj);
-    if (!slikar.end()) NeMozeSeSnimiti(putanja);
+    if (!slikar.end()) NeMozeDaSeNapravi(putanja, "PDF nije napravljen");
 }
 
-void Svg(const QString& putanja, int sirina, int visina, TFont font,
+void Svg(QBuffer& bafer, const std::string& putanja, int sirina, int visina, TFont font,
          const std::function<void(TPlatno&)>& crtaj) {
     QSvgGenerator svg;
-    svg.setFileName(putanja);
+    svg.setOutputDevice(&bafer);
     svg.setSize(QSize(sirina, visina));
     svg.setViewBox(QRect(0, 0, sirina, visina));
     svg.setResolution(kTacakaPoIncu);
     QPainter slikar;
-    if (!slikar.begin(&svg)) NeMozeSeSnimiti(putanja);
+    if (!slikar.begin(&svg)) NeMozeDaSeNapravi(putanja, "SVG nije napravljen");
     CrtajNaSlikaru(slikar, sirina, visina, std::move(font), crtaj);
-    if (!slikar.end()) NeMozeSeSnimiti(putanja);
+    if (!slikar.end()) NeMozeDaSeNapravi(putanja, "SVG nije napravljen");
 }
 
 }  // namespace
 
+std::optional<TFormatSlike> FormatSlike(std::string_view putanja) {
+    const std::size_t tacka = putanja.rfind('.');
+    if (tacka == std::string_view::npos || putanja.find('/', tacka) != std::string_view::npos)
+        return std::nullopt;
+    std::string nastavak(putanja.substr(tacka + 1));
+    // ASCII only: the C locale is the environment's, and a byte of another
+    // character set is no letter of these names anyway.
+    std::transform(nastavak.begin(), nastavak.end(), nastavak.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    if (nastavak == "png") return TFormatSlike::Png;
+    if (nastavak == "pdf") return TFormatSlike::Pdf;
+    if (nastavak == "svg") return TFormatSlike::Svg;
+    return std::nullopt;
+}
+
 void NacrtajUDatoteku(const std::string& putanja, int sirina, int visina, TFont font,
                       const std::function<void(TPlatno&)>& crtaj) {
-    const QString p = QString::fromStdString(putanja);
-    switch (FormatPutanje(p)) {
-        case Format::Png:
-            return Png(p, sirina, visina, std::move(font), crtaj);
-        case Format::Pdf:
-            return Pdf(p, sirina, visina, std::move(font), crtaj);
-        case Format::Svg:
-            return Svg(p, sirina, visina, std::move(font), crtaj);
+    const std::optional<TFormatSlike> format = FormatSlike(putanja);
+    if (!format)
+        throw EGreskaFajla(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja,
+                           "nepoznat format slike (.png, .pdf ili .svg)");
+    QByteArray bajtovi;
+    {
+        QBuffer bafer(&bajtovi);
+        bafer.open(QIODevice::WriteOnly);
+        switch (*format) {
+            case TFormatSlike::Png:
+                Png(bafer, putanja, sirina, visina, std::move(font), crtaj);
+                break;
+            case TFormatSlike::Pdf:
+                Pdf(bafer, putanja, sirina, visina, std::move(font), crtaj);
+                break;
+            case TFormatSlike::Svg:
+                Svg(bafer, putanja, sirina, visina, std::move(font), crtaj);
+                break;
+        }
     }
+    SigurnoSnimi(putanja,
+                 std::string_view(bajtovi.constData(), static_cast<std::size_t>(bajtovi.size())));
 }

@@ -3,11 +3,12 @@
 
 #include "Datoteke.h"
 
-/// Files through QFile for reading and QSaveFile for writing; one byte per
-/// character (Latin-1), so every byte of a file reads and writes back unchanged.
+/// Files on the disk, through the bounded reader and the all-or-nothing
+/// save that the command line uses too. Paths go to the system as
+/// QFile::encodeName gives them; texts are one byte per character
+/// (Latin-1), so every byte of a file reads and writes back unchanged.
 class TQtDatoteke final : public TDatoteke {
 public:
-    QStringList CitajLinije(const QString& putanja) override;
     QByteArray CitajBajtove(const QString& putanja) override;
     void UpisiLinije(const QString& putanja, const QStringList& linije) override;
     void UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) override;

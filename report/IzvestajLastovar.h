@@ -3,10 +3,11 @@
 
 // The calculation run without widgets. The input form hands over its texts
 // as it holds them; the run converts them, computes the resultant, the zone
-// quantities and the section tables, and gives back the report's lines with
-// the result fields. The form's IzracunajIzvestaj only has to clear the
-// results memo, append Linije one by one, put the caret at the start and keep
-// Rezultati; it forwards the progress bar as `napredak`.
+// quantities and the section tables as numbers (TProracunIzvestaja), formats
+// the report's lines from those numbers and gives back both with the result
+// fields. The form's IzracunajIzvestaj only has to clear the results memo,
+// append Linije one by one, put the caret at the start and keep Rezultati; it
+// forwards the progress bar as `napredak`.
 
 #include <cstdint>
 #include <functional>
@@ -14,14 +15,18 @@
 #include <string_view>
 #include <vector>
 
+#include "ProracunIzvestaja.h"
 #include "ProvereUnosa.h"
 #include "RezultatiProracuna.h"
 
 /// One run's report: every line without its line end (an empty line is an
-/// empty string), and the result fields the run filled.
+/// empty string), the result fields the run filled, and the numbers both
+/// were made from.
 struct IzvestajLastovar {
     std::vector<std::string> Linije;
+    /// The form's result fields: Proracun.Polja().
     RezultatiProracuna Rezultati;
+    TProracunIzvestaja Proracun;
 };
 
 /// Runs the calculation for the texts `t` and the force count spin edit,

@@ -11,9 +11,8 @@
 namespace {
 
 std::string Voz(std::int32_t brojSila, bool obrnut) {
-    const std::string prva = "P" + std::to_string(obrnut ? brojSila : 1);
-    const std::string poslednja = "P" + std::to_string(obrnut ? 1 : brojSila);
-    return prva + ".." + poslednja;
+    return Linija(
+        {"P", std::to_string(obrnut ? brojSila : 1), "..P", std::to_string(obrnut ? 1 : brojSila)});
 }
 
 class TPisac {
@@ -54,7 +53,7 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
                                                char sep, TSmerVoza smer) {
     const TPodaci z = ZapisIzTekstova(t, sep);
     const TTabelaPoredjenja tabela =
-        TPoredjenjeAnvelopa::Tabela(z, brojSila, z.BrojPreseka(), smer);
+        TPoredjenjeAnvelopa::Tabela(TProracunIzvestaja::Izracunaj(z, brojSila), smer);
     const TPisac p(brojSila, sep, smer);
 
     std::vector<std::string> linije;

@@ -16,7 +16,8 @@
 /// minT with the shortfall in percent and the critical position (where P1
 /// stands and which force is on the section; with TSmerVoza::Oba also the
 /// train's orientation), then the largest shortfall of each quantity with
-/// its section. Every line without its line end.
+/// its section. Every line without its line end. The section labels and
+/// the classical values are the report's, written as the report writes them.
 ///
 /// The texts must have passed ProveraTipa and ProveraVrednosti; a text that
 /// does not convert still raises EGreskaKonverzije.

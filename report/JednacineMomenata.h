@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "RezultatiProracuna.h"
-#include "UlazIzvestaja.h"
+#include "ProracunIzvestaja.h"
 
-/// The zone block and the F equation blocks of the report, appended to
-/// `linije`. Reads FR and FXR, which must already hold the train's resultant,
-/// and stores every force's zone length and equation quantities in `r`.
-void JednacineMomenata(const UlazIzvestaja& u, RezultatiProracuna& r,
+/// The zone block and the equation blocks of the report for the run's train
+/// of one to six forces, appended to `linije`.
+void JednacineMomenata(const TProracunIzvestaja& p, char decimalniSeparator,
                        std::vector<std::string>& linije);

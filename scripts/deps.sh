@@ -9,6 +9,7 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    openbox xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
     fonts-urw-base35
     clang libclang-rt-14-dev clang-format
     dpkg-dev lintian appstream desktop-file-utils shared-mime-info man-db

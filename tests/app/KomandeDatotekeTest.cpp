@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -325,6 +327,38 @@ TEST_F(KomandeDatotekeNaDiskuTest, AFailedSaveLeavesThePreviousFileAndSaysWhy) {
     EXPECT_TRUE(poruke.Prikazano[0].tekst.contains(putanja))
         << poruke.Prikazano[0].tekst.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"stari.Lastovar"});
+}
+
+// What is no data file (a FIFO with no writer, a device, a folder) is
+// refused at once with the open failure's message; the form stays as it was.
+TEST_F(KomandeDatotekeNaDiskuTest, WhatIsNoDataFileIsRefusedAtOnce) {
+    const QString cev = folder.filePath("cev.Lastovar");
+    ASSERT_EQ(mkfifo(QFile::encodeName(cev).constData(), 0600), 0);
+    const QString veza = folder.filePath("nule.Lastovar");
+    ASSERT_TRUE(QFile::link("/dev/zero", veza));
+    for (const QString& putanja : {cev, veza, folder.path(), QStringLiteral("/dev/zero")}) {
+        poruke.Prikazano.clear();
+        PodaciO->txtP[0]->setText(QStringLiteral("5"));
+        dijalozi.Putanje = {putanja};
+        GlavniO->Otvori->trigger();
+        ASSERT_EQ(poruke.Prikazano.size(), 1u) << putanja.toStdString();
+        EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
+        EXPECT_EQ(poruke.Prikazano[0].tekst, "Greska pri pokusaju otvaranju fajla!");
+        EXPECT_EQ(PodaciO->txtP[0]->text(), "5");
+        EXPECT_EQ(GlavniO->windowTitle(), "Dijagram extM i extT");
+    }
+}
+
+TEST_F(KomandeDatotekeNaDiskuTest, SavingOverAFifoIsRefusedAndLeavesIt) {
+    const QString cev = folder.filePath("cev.Lastovar");
+    ASSERT_EQ(mkfifo(QFile::encodeName(cev).constData(), 0600), 0);
+    dijalozi.Putanje = {cev};
+    GlavniO->Snimikao->trigger();
+    ASSERT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_EQ(poruke.Prikazano[0].tekst, "Datoteka ne moze da se napravi \"" + cev +
+                                             "\": nije obicna datoteka nego imenovana cev (FIFO)");
+    EXPECT_TRUE(QFileInfo(cev).exists() && !QFileInfo(cev).isFile());
+    EXPECT_EQ(GlavniO->windowTitle(), "Dijagram extM i extT");
 }
 
 }  // namespace

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <functional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "OgranicenaVelicina.h"
 #include "PokretanjeCli.h"
+#include "PrivremeniFolder.h"
 
 namespace {
 
@@ -114,7 +120,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, GreskaDijagramaTest, testing::Values(
     SlucajGreske{"--zapis SLOVA", 2, "Greska u unosu tipa podataka za proracun!!!"},
     SlucajGreske{"--zapis /nema/d.Lastovar", 1, "Greska pri pokusaju otvaranju fajla!"},
     SlucajGreske{"--izlaz /nema/d.png", 1, "/nema/d.png"},
-    SlucajGreske{"--izlaz d.bmp", 1, "d.bmp"},
+    SlucajGreske{"--izlaz d.bmp", 64, "d.bmp"},
+    SlucajGreske{"/nema/d.Lastovar --izlaz d.bmp", 64, "nepoznat format slike (.png, .pdf ili .svg): d.bmp"},
+    SlucajGreske{"--izlaz /dev/full", 64, "nepoznat format slike (.png, .pdf ili .svg): /dev/full"},
+    SlucajGreske{"--izlaz=/nema/d.svg", 1, "Greska pri pokusaju snimanja slike!\nlastovar-cli dijagram: /nema/d.svg: No such file or directory\n"},
+    SlucajGreske{"--zapis --sirina=-5", 64, "--sirina ne moze biti negativna"},
+    SlucajGreske{"--zapis --sirin 5", 64, "nepoznata opcija --sirin"},
+    SlucajGreske{"--zapis=da", 64, "--zapis ne prima vrednost"},
+    SlucajGreske{"--zapis --izlaz", 64, "--izlaz trazi ime slike"},
     SlucajGreske{"", 64, "--zapis ili --izlaz"},
     SlucajGreske{"--zapis --izlaz d.png", 64, "--zapis ili --izlaz"},
     SlucajGreske{"--zapis --sirina", 64, "--sirina"},
@@ -122,6 +135,95 @@ INSTANTIATE_TEST_SUITE_P(Cases, GreskaDijagramaTest, testing::Values(
     SlucajGreske{"--zapis --sirina -5", 64, "--sirina"},
     SlucajGreske{"--izlaz d.png --sirina 0", 64, "od 1 do 10000"},
     SlucajGreske{"--zapis --boja", 64, "--boja"}
+));
+// clang-format on
+
+TEST(KomandaDijagram, OptionValuesMayFollowAnEqualsSign) {
+    const Ishod razdvojeno = Dijagram("--zapis --sirina 640 --visina 480 --stampa");
+    const Ishod spojeno = Dijagram("--sirina=640 --zapis --visina=480 --stampa");
+    ASSERT_EQ(spojeno.kod, 0) << spojeno.greske;
+    EXPECT_EQ(spojeno.izlaz, razdvojeno.izlaz);
+    EXPECT_NE(spojeno.izlaz, Dijagram("--zapis --stampa").izlaz);
+}
+
+// The file name is bytes: a Latin-1 letter under a UTF-8 locale is no
+// character at all, and the picture still gets exactly that name, and the
+// toolkit's warnings (no runtime folder here) stay off standard error.
+TEST(KomandaDijagram, APictureGetsItsNameByteForByte) {
+    for (const char* nastavak : {".png", ".pdf", ".svg"}) {
+        const PrivremeniFolder folder;
+        const std::string ime = std::string("slika-\xe8") + nastavak;
+        Okolnosti o;
+        o.lokal = "C.UTF-8";
+        o.bez = {"XDG_RUNTIME_DIR"};
+        const Ishod i = Pokreni({"dijagram", "--izlaz=" + folder.Putanja(ime)}, o);
+        EXPECT_EQ(i.kod, 0) << i.greske;
+        EXPECT_EQ(i.greske, "");
+        EXPECT_EQ(folder.Imena(), std::set<std::string>{ime});
+    }
+}
+
+class SlikaPodOgranicenjem : public testing::TestWithParam<const char*> {};
+
+// Under a file size limit the picture fails as a whole: exit 1 with the
+// file and the reason, and the previous picture as it was.
+TEST_P(SlikaPodOgranicenjem, LeavesThePreviousPictureAndSaysWhy) {
+    const PrivremeniFolder folder;
+    const std::string stara(700, 's');
+    const std::string putanja = folder.Zapisi(GetParam(), stara);
+    Ishod i;
+    {
+        const OgranicenaVelicina ogranicenje(1024);
+        i = Pokreni({"dijagram", "--izlaz", putanja});
+    }
+    EXPECT_EQ(i.kod, 1);
+    EXPECT_EQ(i.greske, "Greska pri pokusaju snimanja slike!\nlastovar-cli dijagram: " + putanja +
+                            ": File too large\n");
+    EXPECT_EQ(Sadrzaj(putanja), stara);
+    EXPECT_EQ(folder.Imena(), std::set<std::string>{GetParam()});
+}
+
+INSTANTIATE_TEST_SUITE_P(Formati, SlikaPodOgranicenjem, testing::Values("d.png", "d.pdf", "d.svg"));
+
+struct SlucajPosebneSlike {
+    const char* opis;
+    std::function<std::string(const PrivremeniFolder&)> napravi;  // the picture's path
+    const char* razlog;
+};
+
+void PrintTo(const SlucajPosebneSlike& s, std::ostream* os) { *os << s.opis; }
+
+class PosebnaSlika : public testing::TestWithParam<SlucajPosebneSlike> {};
+
+TEST_P(PosebnaSlika, IsNotReplaced) {
+    const PrivremeniFolder folder;
+    const std::string putanja = GetParam().napravi(folder);
+    struct stat pre {};
+    ASSERT_EQ(stat(putanja.c_str(), &pre), 0);
+    const Ishod i = Pokreni({"dijagram", "--izlaz", putanja});
+    EXPECT_EQ(i.kod, 1);
+    EXPECT_EQ(i.greske, "Greska pri pokusaju snimanja slike!\nlastovar-cli dijagram: " + putanja +
+                            ": " + GetParam().razlog + "\n");
+    struct stat posle {};
+    ASSERT_EQ(stat(putanja.c_str(), &posle), 0);
+    EXPECT_EQ(posle.st_mode, pre.st_mode);
+    EXPECT_EQ(posle.st_ino, pre.st_ino);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, PosebnaSlika, testing::Values(
+    SlucajPosebneSlike{"a FIFO", [](const PrivremeniFolder& f) {
+        EXPECT_EQ(mkfifo(f.Putanja("cev.png").c_str(), 0600), 0);
+        return f.Putanja("cev.png");
+    }, "nije obicna datoteka nego imenovana cev (FIFO)"},
+    SlucajPosebneSlike{"a directory", [](const PrivremeniFolder& f) {
+        EXPECT_EQ(mkdir(f.Putanja("folder.svg").c_str(), 0700), 0);
+        return f.Putanja("folder.svg");
+    }, "nije obicna datoteka nego direktorijum"},
+    SlucajPosebneSlike{"a link to /dev/full", [](const PrivremeniFolder& f) {
+        EXPECT_EQ(symlink("/dev/full", f.Putanja("pun.pdf").c_str()), 0);
+        return f.Putanja("pun.pdf");
+    }, "nije obicna datoteka nego uredjaj"}
 ));
 // clang-format on
 

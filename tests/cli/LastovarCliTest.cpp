@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,7 +71,15 @@ struct SlucajGreske {
     std::string bajtovi;  // empty: no file at all
     int kod;
     const char* poruka;
+    const char* razlog = nullptr;  // the system's reason, on a second line naming the file
 };
+
+// The message, and after a file that cannot be opened the line naming it.
+std::string Poruke(const SlucajGreske& s, const std::string& komanda, const std::string& putanja) {
+    std::string t = std::string(s.poruka) + "\n";
+    if (s.razlog) t += "lastovar-cli " + komanda + ": " + putanja + ": " + s.razlog + "\n";
+    return t;
+}
 
 void PrintTo(const SlucajGreske& s, std::ostream* os) { *os << s.opis; }
 
@@ -84,7 +98,7 @@ TEST_P(NeispravnaDatoteka, GivesItsMessageAndExitCode) {
                                     : Zapisi(std::string(s.opis) + ".Lastovar", s.bajtovi);
     const Ishod i = Pokreni({"izvestaj", putanja});
     EXPECT_EQ(i.kod, s.kod);
-    EXPECT_EQ(i.greske, std::string(s.poruka) + "\n");
+    EXPECT_EQ(i.greske, Poruke(s, "izvestaj", putanja));
     EXPECT_EQ(i.izlaz, "");
 }
 
@@ -95,7 +109,7 @@ TEST_P(NeispravnaDatoteka, TacnoGivesTheSameMessageAndExitCode) {
                                     : Zapisi(std::string(s.opis) + "-tacno.Lastovar", s.bajtovi);
     const Ishod i = Pokreni({"tacno", putanja});
     EXPECT_EQ(i.kod, s.kod);
-    EXPECT_EQ(i.greske, std::string(s.poruka) + "\n");
+    EXPECT_EQ(i.greske, Poruke(s, "tacno", putanja));
     EXPECT_EQ(i.izlaz, "");
 }
 
@@ -103,7 +117,7 @@ const std::vector<std::string> kDvanaestLinija(kDveSile.begin(), kDveSile.begin(
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, NeispravnaDatoteka, testing::Values(
-    SlucajGreske{"Missing", "", 1, "Greska pri pokusaju otvaranju fajla!"},
+    SlucajGreske{"Missing", "", 1, "Greska pri pokusaju otvaranju fajla!", "No such file or directory"},
     SlucajGreske{"TwelveLines", Datoteka(kDvanaestLinija), 1, "Greska pri konverziji podataka iz datoteke u polja na formi!"},
     SlucajGreske{"DecimalSectionCount", Datoteka(Sa(14, "5.0")), 1, "Greska pri konverziji podataka iz datoteke u polja na formi!"},
     SlucajGreske{"LettersInP1", Datoteka(Sa(0, "abc")), 2, "Greska u unosu tipa podataka za proracun!!!"},
@@ -116,7 +130,123 @@ INSTANTIATE_TEST_SUITE_P(Files, NeispravnaDatoteka, testing::Values(
 TEST(LastovarCli, ADirectoryCannotBeRead) {
     const Ishod i = Pokreni({"izvestaj", testing::TempDir()});
     EXPECT_EQ(i.kod, 1);
-    EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\n");
+    EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\nlastovar-cli izvestaj: " +
+                            testing::TempDir() + ": nije obicna datoteka nego direktorijum\n");
+}
+
+struct SlucajPosebnogUlaza {
+    const char* opis;
+    std::function<std::string()> napravi;  // the FILE argument
+    const char* razlog;
+};
+
+void PrintTo(const SlucajPosebnogUlaza& s, std::ostream* os) { *os << s.opis; }
+
+class PosebanUlaz : public testing::TestWithParam<SlucajPosebnogUlaza> {};
+
+// Refused at once and in little memory, with the file and the reason named;
+// a FIFO without a writer would otherwise hold the program for ever.
+TEST_P(PosebanUlaz, IsRefusedAtOnceNamingTheFile) {
+    const std::string putanja = GetParam().napravi();
+    const Ishod i = Pokreni({"izvestaj", putanja});
+    EXPECT_EQ(i.kod, 1);
+    EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\nlastovar-cli izvestaj: " + putanja +
+                            ": " + GetParam().razlog + "\n");
+    EXPECT_EQ(i.izlaz, "");
+}
+
+std::string Fifo() {
+    const std::string p = Privremena("cev.Lastovar");
+    std::remove(p.c_str());
+    EXPECT_EQ(mkfifo(p.c_str(), 0600), 0);
+    return p;
+}
+
+std::string VezaNaNule() {
+    const std::string p = Privremena("nule.Lastovar");
+    std::remove(p.c_str());
+    EXPECT_EQ(symlink("/dev/zero", p.c_str()), 0);
+    return p;
+}
+
+std::string Retka() {
+    const std::string p = Zapisi("retka.Lastovar", "");
+    EXPECT_EQ(truncate(p.c_str(), 2LL << 30), 0);
+    return p;
+}
+
+std::string DugeLinije() {
+    std::vector<std::string> linije = kDveSile;
+    linije[0] = linije[1] = std::string(600000, '2');
+    return Zapisi("duge.Lastovar", Datoteka(linije));
+}
+
+const char* const kPrekoGranice = "prvih 15 linija zauzima vise od 1048576 bajtova";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, PosebanUlaz, testing::Values(
+    SlucajPosebnogUlaza{"a FIFO", Fifo, "nije obicna datoteka nego imenovana cev (FIFO)"},
+    SlucajPosebnogUlaza{"/dev/zero", [] { return std::string("/dev/zero"); }, "nije obicna datoteka nego uredjaj"},
+    SlucajPosebnogUlaza{"a link to /dev/zero", VezaNaNule, "nije obicna datoteka nego uredjaj"},
+    SlucajPosebnogUlaza{"a 2 GB sparse file", Retka, kPrekoGranice},
+    SlucajPosebnogUlaza{"two lines of 600000 digits", DugeLinije, kPrekoGranice}
+));
+// clang-format on
+
+struct SlucajDugogBroja {
+    const char* opis;
+    std::string P1;
+    const char* poruka;
+};
+
+void PrintTo(const SlucajDugogBroja& s, std::ostream* os) { *os << s.opis; }
+
+class DugBroj : public testing::TestWithParam<SlucajDugogBroja> {};
+
+// A line of a million digits is read; the number's exact value decides.
+TEST_P(DugBroj, IsJudgedByItsExactValue) {
+    std::vector<std::string> linije = kDveSile;
+    linije[0] = GetParam().P1;
+    const Ishod i = Pokreni({"izvestaj", Zapisi("dug-broj.Lastovar", Datoteka(linije))});
+    EXPECT_EQ(i.kod, 2);
+    EXPECT_EQ(i.greske, std::string(GetParam().poruka) + "\n");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, DugBroj, testing::Values(
+    SlucajDugogBroja{"about 1e8999999 is out of range", "0." + std::string(1000000, '0') + "1e10000000", "Greska u unosu tipa podataka za proracun!!!"},
+    SlucajDugogBroja{"below every subnormal is a zero force", std::string(1000000, '1') + "e-10000000", "Vrednosti podataka nisu korektno unete!!!"}
+));
+// clang-format on
+
+TEST(LastovarCli, ADashReadsStandardInputWithinTheSameBound) {
+    Okolnosti o;
+    o.ulaz = Zapisi("ulaz.Lastovar", Datoteka(kDveSile));
+    const Ishod i = Pokreni({"izvestaj", "-"}, o);
+    EXPECT_EQ(i.kod, 0) << i.greske;
+    EXPECT_EQ(i.izlaz, Procitaj(std::string(LASTOVAR_PODACI_IZVESTAJA) + "/DveSileRaspon10.txt"));
+
+    o.ulaz = "/dev/zero";
+    const Ishod nule = Pokreni({"tacno", "-"}, o);
+    EXPECT_EQ(nule.kod, 1);
+    EXPECT_EQ(nule.greske, std::string("Greska pri pokusaju otvaranju fajla!\n") +
+                               "lastovar-cli tacno: -: " + kPrekoGranice + "\n");
+}
+
+// "--" ends the options: a file may have a name that looks like one.
+TEST(LastovarCli, ADoubleDashEndsTheOptions) {
+    const Ishod i = Pokreni({"izvestaj", "--", "--crlf"});
+    EXPECT_EQ(i.kod, 1);
+    EXPECT_EQ(i.greske, "Greska pri pokusaju otvaranju fajla!\nlastovar-cli izvestaj: --crlf: " +
+                            std::string(std::strerror(ENOENT)) + "\n");
+}
+
+TEST(LastovarCli, VersionComesFromTheBuild) {
+    const Ishod v = Pokreni({"--version"});
+    EXPECT_EQ(v.kod, 0);
+    EXPECT_EQ(v.izlaz, "lastovar-cli " LASTOVAR_VERZIJA "\n");
+    EXPECT_EQ(v.greske, "");
+    EXPECT_TRUE(Pokreni({"--help"}).izlaz.starts_with("lastovar-cli " LASTOVAR_VERZIJA "\n"));
 }
 
 std::vector<std::string> Linije(const std::string& tekst) {
@@ -212,6 +342,10 @@ TEST(LastovarCli, HelpAndMisuse) {
                                                      {"nepostojeca"},
                                                      {"izvestaj", "--lf"},
                                                      {"izvestaj", "a", "b"},
+                                                     {"izvestaj", "--crlf=da"},
+                                                     {"izvestaj", "-x"},
+                                                     {"izvestaj", "-", "a"},
+                                                     {"--vers"},
                                                      {"tacno", "--oba"},
                                                      {"tacno", "a", "b"}}) {
         const Ishod i = Pokreni(pogresno);

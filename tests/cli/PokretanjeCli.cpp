@@ -3,14 +3,19 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 extern char** environ;
 
@@ -53,14 +58,23 @@ std::string Zapisi(const std::string& ime, const std::string& bajtovi) {
     return putanja;
 }
 
-// Runs lastovar-cli under the locale `lokal`, with the rest of the
-// environment (the sanitizers' options among it) passed on.
 Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& lokal) {
+    Okolnosti o;
+    o.lokal = lokal;
+    return Pokreni(argumenti, o);
+}
+
+Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolnosti) {
+    const auto izostavljena = [&](const char* e) {
+        const std::string_view par = e;
+        const std::string_view ime = par.substr(0, par.find('='));
+        if (ime.starts_with("LC_") || ime.starts_with("LANG")) return true;
+        return std::find(okolnosti.bez.begin(), okolnosti.bez.end(), ime) != okolnosti.bez.end();
+    };
     std::vector<std::string> okruzenje;
     for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, "LC_", 3) != 0 && std::strncmp(*e, "LANG", 4) != 0)
-            okruzenje.emplace_back(*e);
-    okruzenje.push_back("LC_ALL=" + lokal);
+        if (!izostavljena(*e)) okruzenje.emplace_back(*e);
+    okruzenje.push_back("LC_ALL=" + okolnosti.lokal);
     std::vector<char*> env;
     for (std::string& s : okruzenje) env.push_back(s.data());
     env.push_back(nullptr);
@@ -75,14 +89,33 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& loka
     const std::string greske = Privremena("greske");
     posix_spawn_file_actions_t akcije;
     posix_spawn_file_actions_init(&akcije);
+    posix_spawn_file_actions_addopen(&akcije, 0, okolnosti.ulaz.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&akcije, 1, izlaz.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&akcije, 2, greske.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
+    // A test that ignores a signal for itself (a file size limit's) does not
+    // pass that on: the program meets the defaults a shell gives it.
+    posix_spawnattr_t atributi;
+    posix_spawnattr_init(&atributi);
+    sigset_t podrazumevani;
+    sigfillset(&podrazumevani);
+    posix_spawnattr_setsigdefault(&atributi, &podrazumevani);
+    posix_spawnattr_setflags(&atributi, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    const int greska = posix_spawn(&pid, argv[0], &akcije, nullptr, argv.data(), env.data());
+    const int greska = posix_spawn(&pid, argv[0], &akcije, &atributi, argv.data(), env.data());
     posix_spawn_file_actions_destroy(&akcije);
+    posix_spawnattr_destroy(&atributi);
     if (greska != 0) return {-1, "", std::strerror(greska)};
+
+    // A program that hangs (on a FIFO, say) fails its test instead of
+    // holding up the whole run.
+    const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    pollfd cekanje{pidfd, POLLIN, 0};
+    const bool zavrsio = pidfd < 0 || poll(&cekanje, 1, 60'000) == 1;
+    if (!zavrsio) kill(pid, SIGKILL);
+    if (pidfd >= 0) close(pidfd);
     int status = 0;
     waitpid(pid, &status, 0);
+    if (!zavrsio) return {-2, Procitaj(izlaz), Procitaj(greske)};
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Procitaj(izlaz), Procitaj(greske)};
 }

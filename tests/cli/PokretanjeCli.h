@@ -8,9 +8,19 @@
 #include <vector>
 
 struct Ishod {
-    int kod;
+    int kod;  // the exit code; -1 for a signal, -2 when it did not end in time
     std::string izlaz;
     std::string greske;
+};
+
+/// How the program is started besides its arguments.
+struct Okolnosti {
+    /// The locale, as LC_ALL.
+    std::string lokal = "C";
+    /// The file standard input reads.
+    std::string ulaz = "/dev/null";
+    /// Environment variables the program does not get.
+    std::vector<std::string> bez;
 };
 
 /// The whole content of a file, or empty text when it cannot be read.
@@ -23,6 +33,9 @@ std::string Privremena(const std::string& ime);
 /// Writes the bytes to a new file of this process and gives its path.
 std::string Zapisi(const std::string& ime, const std::string& bajtovi);
 
-/// Runs lastovar-cli with the arguments under the locale `lokal`, with the
-/// rest of the environment (the sanitizers' options among it) passed on.
+/// Runs lastovar-cli with the arguments, with the rest of the environment
+/// (the sanitizers' options among it) passed on and every signal's default
+/// action, as from a shell. One that has not ended after a minute is killed.
+Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolnosti);
+/// The same under the locale `lokal`.
 Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& lokal = "C");

@@ -11,9 +11,8 @@
 #include "ProvereUnosa.h"
 #include "RazmeraDijagrama.h"
 #include "TacnaAnvelopaDijagram.h"
-#include "VozNaGredi.h"
+#include "Voz.h"
 #include "Zaokruzivanje.h"
-#include "ZoneVoza.h"
 
 namespace {
 
@@ -139,9 +138,8 @@ TEST(TacnaAnvelopaDijagram, DefaultsReach468AtMidspan) {
     ulaz.tacnaAnvelopa = true;
     NacrtajDijagrame(platno, 800, 600, kZaProgram, {platno, 800, 600}, ulaz);
 
-    const TPodaci zapis = ZapisIzTekstova(ulaz.tekstovi, '.');
-    const TZoneVoza zone(TVozNaGredi(zapis, 2));
-    const long double kM = RazmeraDijagrama(600, zone.Mgov());
+    const TVoz voz(ZapisIzTekstova(ulaz.tekstovi, '.'), 2);
+    const long double kM = RazmeraDijagrama(600, voz.Jednacina(voz.ZonaMaksimuma()).MaxM);
     const int y0 = 75;
     const int sredina = 50 + 325;
     const auto na = [&](TBoja boja) {

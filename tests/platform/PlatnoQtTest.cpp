@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <cerrno>
+#include <cstring>
 
+#include "GreskaFajla.h"
 #include "NacrtajDijagrame.h"
+#include "OgranicenaVelicina.h"
 #include "PlatnoDatoteke.h"
 #include "PlatnoProzora.h"
 #include "PlatnoSlike.h"
@@ -135,13 +140,60 @@ TEST(PlatnoDatoteke, RefusesOtherFormatsAndUnwritablePaths) {
     const auto crtaj = [&](TPlatno&) { nacrtano = true; };
     EXPECT_THROW(
         NacrtajUDatoteku(dir.filePath("d.bmp").toStdString(), 10, 10, PocetniFontStampe(), crtaj),
-        EGreskaSlike);
+        EGreskaFajla);
     EXPECT_FALSE(nacrtano);
     for (const char* ime : {"nema/d.png", "nema/d.pdf", "nema/d.svg"})
         EXPECT_THROW(
             NacrtajUDatoteku(dir.filePath(ime).toStdString(), 10, 10, PocetniFontStampe(), crtaj),
-            EGreskaSlike)
+            EGreskaFajla)
             << ime;
 }
+
+TEST(PlatnoDatoteke, FormatComesFromTheExtensionInAnyCase) {
+    EXPECT_EQ(FormatSlike("a.png"), TFormatSlike::Png);
+    EXPECT_EQ(FormatSlike("/x.y/A.PDF"), TFormatSlike::Pdf);
+    EXPECT_EQ(FormatSlike("slika-\xe8.Svg"), TFormatSlike::Svg);
+    for (const char* ime : {"a.bmp", "png", "a.png/b", "a.png.", "", ".png/x"})
+        EXPECT_EQ(FormatSlike(ime), std::nullopt) << ime;
+}
+
+class PlatnoDatotekeOgranicenje : public testing::TestWithParam<const char*> {};
+
+// A picture cut by a file size limit is no picture: the one that was
+// there stays byte for byte and nothing else is left beside it.
+TEST_P(PlatnoDatotekeOgranicenje, ACutPictureLeavesThePreviousOne) {
+    QTemporaryDir dir;
+    const QString putanja = dir.filePath(GetParam());
+    const QByteArray stara(600, 's');
+    {
+        QFile f(putanja);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(stara), stara.size());
+    }
+    const auto crtaj = [](TPlatno& p) {
+        for (int y = 0; y < 300; y += 3) {
+            p.Olovka() = {TBoja{std::uint8_t(y), 0, std::uint8_t(255 - y)}, 1};
+            p.PomeriNa(0, y);
+            p.LinijaDo(299, 299 - y);
+            p.Tekst(y, y, "extM[kNm]");
+        }
+    };
+    try {
+        const OgranicenaVelicina ogranicenje(1024);
+        NacrtajUDatoteku(putanja.toStdString(), 300, 300, PocetniFontStampe(), crtaj);
+        FAIL() << "written";
+    } catch (const EGreskaFajla& e) {
+        EXPECT_EQ(e.putanja(), putanja.toStdString());
+        EXPECT_EQ(e.razlog(), std::strerror(EFBIG));
+    }
+    QFile f(putanja);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), stara);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{GetParam()});
+}
+
+INSTANTIATE_TEST_SUITE_P(Formati, PlatnoDatotekeOgranicenje,
+                         testing::Values("d.png", "d.pdf", "d.svg"));
 
 }  // namespace

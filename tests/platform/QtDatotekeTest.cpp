@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "GreskaFajla.h"
 #include "OgranicenaVelicina.h"
 #include "QtDatoteke.h"
-#include "TekstLinija.h"
 
 namespace {
 
@@ -19,27 +20,6 @@ QByteArray Procitaj(const QString& putanja) {
     QFile f(putanja);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-struct SlucajLinija {
-    const char* bajtovi;
-    QStringList linije;
-};
-
-class RazdeliLinijeTest : public ::testing::TestWithParam<SlucajLinija> {};
-
-TEST_P(RazdeliLinijeTest, SplitsAtCrLfOrLf) {
-    EXPECT_EQ(RazdeliLinije(GetParam().bajtovi), GetParam().linije);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Slucajevi, RazdeliLinijeTest, ::testing::Values(
-    SlucajLinija{"", {}},
-    SlucajLinija{"a\r\nb\r\n", {"a", "b"}},
-    SlucajLinija{"a\nb", {"a", "b"}},
-    SlucajLinija{"\r\n\r\n", {"", ""}},
-    SlucajLinija{"a\rb\r\n", {"a\rb"}},
-    SlucajLinija{"206.0\r\n\r\n1.25", {"206.0", "", "1.25"}}));
-// clang-format on
 
 class QtDatotekeTest : public ::testing::Test {
 protected:
@@ -51,8 +31,29 @@ protected:
 TEST_F(QtDatotekeTest, LinesGoOutWithCrLfAndComeBackUnchanged) {
     const QStringList linije{"206.0", "", "abc", QString::fromLatin1("\xe8\xe6")};
     datoteke.UpisiLinije(Putanja("a.Lastovar"), linije);
-    EXPECT_EQ(Procitaj(Putanja("a.Lastovar")), QByteArray("206.0\r\n\r\nabc\r\n\xe8\xe6\r\n"));
-    EXPECT_EQ(datoteke.CitajLinije(Putanja("a.Lastovar")), linije);
+    const QByteArray bajtovi("206.0\r\n\r\nabc\r\n\xe8\xe6\r\n");
+    EXPECT_EQ(Procitaj(Putanja("a.Lastovar")), bajtovi);
+    EXPECT_EQ(datoteke.CitajBajtove(Putanja("a.Lastovar")), bajtovi);
+}
+
+// "Otvori..." reads no further than the data file's fifteen lines.
+TEST_F(QtDatotekeTest, ReadingStopsAfterTheFifteenthLine) {
+    const QByteArray petnaest = QByteArray("1\r\n").repeated(15);
+    datoteke.UpisiBajtove(Putanja("d.Lastovar"), petnaest + QByteArray(100000, 'x'));
+    EXPECT_EQ(datoteke.CitajBajtove(Putanja("d.Lastovar")), petnaest);
+}
+
+TEST_F(QtDatotekeTest, AFifoFailsToOpenAtOnce) {
+    const QString cev = Putanja("cev.Lastovar");
+    ASSERT_EQ(mkfifo(QFile::encodeName(cev).constData(), 0600), 0);
+    try {
+        datoteke.CitajBajtove(cev);
+        FAIL() << "read";
+    } catch (const EGreskaFajla& e) {
+        EXPECT_EQ(e.vrsta(), EGreskaFajla::Vrsta::Otvaranje);
+    }
+    EXPECT_THROW(datoteke.UpisiBajtove(cev, "x"), EGreskaFajla);
+    EXPECT_TRUE(QFileInfo(cev).exists() && !QFileInfo(cev).isFile());
 }
 
 TEST_F(QtDatotekeTest, BytesAreWrittenExactly) {
@@ -63,7 +64,7 @@ TEST_F(QtDatotekeTest, BytesAreWrittenExactly) {
 
 TEST_F(QtDatotekeTest, AMissingFileFailsToOpenAndNamesThePath) {
     try {
-        datoteke.CitajLinije(Putanja("nema.Lastovar"));
+        datoteke.CitajBajtove(Putanja("nema.Lastovar"));
         FAIL() << "no failure";
     } catch (const EGreskaFajla& e) {
         EXPECT_EQ(e.vrsta(), EGreskaFajla::Vrsta::Otvaranje);

@@ -9,10 +9,6 @@ void TSkriptovaneDatoteke::MozdaGreska(const QString& putanja) const {
         throw EGreskaFajla(g->second, "scripted failure: " + putanja.toStdString());
 }
 
-QStringList TSkriptovaneDatoteke::CitajLinije(const QString& putanja) {
-    return RazdeliLinije(CitajBajtove(putanja));
-}
-
 QByteArray TSkriptovaneDatoteke::CitajBajtove(const QString& putanja) {
     MozdaGreska(putanja);
     const auto s = Sadrzaj.find(putanja);

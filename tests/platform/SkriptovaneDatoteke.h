@@ -12,7 +12,6 @@
 /// and its own message.
 class TSkriptovaneDatoteke final : public TDatoteke {
 public:
-    QStringList CitajLinije(const QString& putanja) override;
     QByteArray CitajBajtove(const QString& putanja) override;
     void UpisiLinije(const QString& putanja, const QStringList& linije) override;
     void UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) override;

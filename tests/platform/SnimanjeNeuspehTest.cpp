@@ -47,7 +47,7 @@ private:
     __user_cap_data_struct fStare[2]{};
 };
 
-enum class Kvar { FolderBezDozvole, FolderNestao, UpisPrekinutNaPolaPuta };
+enum class Kvar { FolderBezDozvole, DatotekaBezDozvole, FolderNestao, UpisPrekinutNaPolaPuta };
 
 struct SlucajNeuspeha {
     const char* opis;
@@ -88,6 +88,13 @@ protected:
                 const BezZaobilazenjaDozvola bez;
                 return pokusaj();
             }
+            case Kvar::DatotekaBezDozvole: {
+                // The folder would allow a new file in its place; the
+                // file's own mode says it is not to be changed.
+                QFile::setPermissions(putanja, QFile::ReadOwner | QFile::ReadOther);
+                const BezZaobilazenjaDozvola bez;
+                return pokusaj();
+            }
             case Kvar::FolderNestao:
                 // Moved away (a drive taken out, a folder renamed) since it was opened.
                 EXPECT_TRUE(QDir(dir.path()).rename("podaci", "premesteni"));
@@ -124,6 +131,7 @@ TEST_P(SnimanjeNeuspeh, LeavesThePreviousFileAsItWas) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kvarovi, SnimanjeNeuspeh, testing::Values(
     SlucajNeuspeha{"a folder without write permission", Kvar::FolderBezDozvole, EACCES},
+    SlucajNeuspeha{"a file without write permission", Kvar::DatotekaBezDozvole, EACCES},
     SlucajNeuspeha{"a folder that vanished", Kvar::FolderNestao, ENOENT},
     SlucajNeuspeha{"a write cut half way by a size limit", Kvar::UpisPrekinutNaPolaPuta, EFBIG}));
 // clang-format on

@@ -1,48 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "IzvestajLastovar.h"
 #include "SlucajOpterecenja.h"
+#include "ZlatnaDatoteka.h"
 
 namespace {
-
-std::vector<std::string> CitajLinije(const std::string& putanja) {
-    std::ifstream ulaz(putanja, std::ios::binary);
-    std::vector<std::string> linije;
-    for (std::string l; std::getline(ulaz, l);) linije.push_back(l);
-    return linije;
-}
-
-void Zapisi(const std::string& putanja, const std::vector<std::string>& linije) {
-    std::ofstream izlaz(putanja, std::ios::binary);
-    for (const std::string& l : linije) izlaz << l << '\n';
-}
-
-// Compares line by line with a reference in data/ and, on a difference,
-// leaves the actual report beside it as <name>.actual.
-void UporediSaReferencom(const std::vector<std::string>& linije, const std::string& ime) {
-    const std::string putanja = std::string(LASTOVAR_PODACI_TESTOVA) + "/" + ime;
-    const std::vector<std::string> ocekivano = CitajLinije(putanja);
-    ASSERT_FALSE(ocekivano.empty()) << putanja;
-    bool isto = linije.size() == ocekivano.size();
-    for (std::size_t i = 0; i < std::min(linije.size(), ocekivano.size()); ++i) {
-        EXPECT_EQ(linije[i], ocekivano[i]) << ime << " line " << i + 1;
-        isto = isto && linije[i] == ocekivano[i];
-    }
-    EXPECT_EQ(linije.size(), ocekivano.size()) << ime;
-    if (!isto) Zapisi(putanja + ".actual", linije);
-}
 
 const SlucajOpterecenja kDveSile{{"10", "10"}, {"2"}, "10", "3", "5"};
 const SlucajOpterecenja kPodrazumevano{{"206.0", "208.0"}, {"5.0"}, "9.0", "1.25", "10"};
 
 TEST(Izvestaj, CompleteReportForTwoForces) {
-    UporediSaReferencom(kDveSile.Izvestaj().Linije, "DveSileRaspon10.txt");
+    UporediSaReferencom(kDveSile.Izvestaj().Linije,
+                        std::string(LASTOVAR_PODACI_TESTOVA) + "/DveSileRaspon10.txt");
 }
 
 TEST(Izvestaj, ResultFieldsOfTwoForces) {

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "Parabole.h"
 #include "SlucajOpterecenja.h"
 #include "TabelePreseka.h"
 
@@ -118,13 +117,15 @@ class ProizvoljniNaGranici : public testing::TestWithParam<SlucajProizvoljnog> {
 TEST_P(ProizvoljniNaGranici, TakesTheLeftZone) {
     const SlucajOpterecenja& s = GetParam().slucaj;
     const int j = GetParam().j;
-    const RezultatiProracuna r = s.Izvestaj().Rezultati;
-    const double L = std::stod(s.raspon);
-    ASSERT_EQ(ZbirLambdi(r, j), r.FXProizvoljno);
-    const double levo = static_cast<double>(MomentParabole(r, j, L, r.FXProizvoljno));
-    const double desno = static_cast<double>(MomentParabole(r, j + 1, L, r.FXProizvoljno));
+    const IzvestajLastovar iz = s.Izvestaj();
+    const RezultatiProracuna& r = iz.Rezultati;
+    const TVoz& v = iz.Proracun.Voz;
+    ASSERT_EQ(v.ZbirLambdi(j), r.FXProizvoljno);
+    const double levo = static_cast<double>(v.Moment(j, r.FXProizvoljno));
+    const double desno = static_cast<double>(v.Moment(j + 1, r.FXProizvoljno));
     ASSERT_NE(levo, desno) << "the case no longer tells the zones apart";
     EXPECT_EQ(r.FMProizvoljno, levo);
+    EXPECT_EQ(iz.Proracun.Proizvoljni.Zona, j);
 }
 
 // clang-format off

@@ -5,12 +5,12 @@
 #include <optional>
 #include <vector>
 
-#include "PodaciZaProracun.h"
+#include "ProracunIzvestaja.h"
 #include "TacnaAnvelopa.h"
 
 /// One quantity at one section, classical beside exact.
 struct TPoredjenje {
-    double Klasicno = 0.0;  ///< as the report prints it
+    long double Klasicno = 0.0;  ///< the report's value, unrounded as it prints it
     TEkstrem Tacno;
     /// How far the classical value falls short, in percent of the exact one:
     /// 100*(exact - classical)/exact. 0 where the exact value is 0 or the two
@@ -19,7 +19,7 @@ struct TPoredjenje {
 };
 
 struct TRedPoredjenja {
-    double x = 0.0;
+    long double x = 0.0;  ///< the section as the report prints it
     TPoredjenje ExtM;
     TPoredjenje MaxT;
     TPoredjenje MinT;
@@ -32,7 +32,7 @@ struct TNajveciManjak {
 
 /// The classical and the exact envelope at the report's sections.
 struct TTabelaPoredjenja {
-    std::vector<TRedPoredjenja> Redovi;  ///< x_i = i*L/n, i = 0..n
+    std::vector<TRedPoredjenja> Redovi;  ///< the report's sections, i = 0..n
     /// The largest shortfall of each quantity, the first row of those equal
     /// up to rounding; empty where the classical value is nowhere short.
     std::optional<TNajveciManjak> ExtM;
@@ -40,12 +40,12 @@ struct TTabelaPoredjenja {
     std::optional<TNajveciManjak> MinT;
 };
 
-/// Tabulates the classical calculator against the exact envelope.
+/// Tabulates the report's classical envelope against the exact one.
 class TPoredjenjeAnvelopa {
 public:
-    /// The table for the train P1..Pn, L1..L(n-1) of the record at the
-    /// report's brojPreseka + 1 sections; the classical values are those of
-    /// P1..Pn whatever smer says. No rows for brojPreseka < 1.
-    static TTabelaPoredjenja Tabela(const TPodaci& podaci, std::int32_t brojSila,
-                                    std::int32_t brojPreseka, TSmerVoza smer);
+    /// The table at the sections of the run `proracun`, with its classical
+    /// values: those of P1..Pn whatever smer says, and at a section with two
+    /// extM lines the first. The exact envelope is read at the section
+    /// rounded to double, a last section past L at L.
+    static TTabelaPoredjenja Tabela(const TProracunIzvestaja& proracun, TSmerVoza smer);
 };

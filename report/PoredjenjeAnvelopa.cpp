@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PoredjenjeAnvelopa.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Differences below this share of the quantity's scale (R*L for moments, R
+// for shears) are rounding of two different formulas, not a shortfall.
+constexpr long double kZaokruzivanje = 1e-12L;
+
+TPoredjenje Poredi(long double klasicno, const TEkstrem& tacno, long double skala) {
+    const long double razlika = static_cast<long double>(tacno.Vrednost) - klasicno;
+    const bool manjak = tacno.Vrednost != 0 && std::fabs(razlika) > kZaokruzivanje * skala;
+    return {klasicno, tacno, manjak ? static_cast<double>(100 * razlika / tacno.Vrednost) : 0.0};
+}
+
+// Shortfalls that differ only by rounding are equal, so a plateau of them is
+// found at its first section.
+void Zabelezi(std::optional<TNajveciManjak>& najveci, const TPoredjenje& p, std::int32_t red) {
+    if (p.ManjakProcenat > 0 &&
+        (!najveci || p.ManjakProcenat - najveci->Procenat > 100 * kZaokruzivanje))
+        najveci = TNajveciManjak{p.ManjakProcenat, red};
+}
+
+}  // namespace
+
+TTabelaPoredjenja TPoredjenjeAnvelopa::Tabela(const TProracunIzvestaja& proracun, TSmerVoza smer) {
+    TTabelaPoredjenja t;
+    const TVoz& voz = proracun.Voz;
+    const double L = voz.Raspon();
+    const long double R = voz.R();
+    const long double skalaM = R * L;
+    const TTacnaAnvelopa tacna(voz);
+
+    t.Redovi.reserve(proracun.Preseci.size());
+    for (const TRedPreseka& presek : proracun.Preseci) {
+        const double x = std::min(static_cast<double>(presek.x), L);
+        // The report leaves out the extM line of a last section that
+        // rounding carried more than its tolerance past L; the calculator
+        // stands in for it at the support.
+        const long double extM = presek.ExtM.empty() ? voz.ExtM(x) : presek.ExtM.front().M;
+        const TTacnaAnvelopaUPreseku e = tacna.UPreseku(x, smer);
+        const std::int32_t i = static_cast<std::int32_t>(t.Redovi.size());
+        const TRedPoredjenja red{presek.x, Poredi(extM, e.ExtM, skalaM),
+                                 Poredi(presek.MaxT, e.MaxT, R), Poredi(presek.MinT, e.MinT, R)};
+        Zabelezi(t.ExtM, red.ExtM, i);
+        Zabelezi(t.MaxT, red.MaxT, i);
+        Zabelezi(t.MinT, red.MinT, i);
+        t.Redovi.push_back(red);
+    }
+    return t;
+}
