@@ -16,13 +16,10 @@ public:
     TOkruzenje(const TOkruzenje&) = delete;
     TOkruzenje& operator=(const TOkruzenje&) = delete;
 
-    /// False only where the embedded translation could not be loaded;
-    /// Qt's texts then stay in English.
-    bool Prevedeno() const { return fPrevod != nullptr; }
-
 private:
     std::unique_ptr<QTranslator> fPrevod;
 };
 
-/// The embedded translation of Qt's texts, loaded; null where it cannot be.
+/// The embedded translation of Qt's texts, loaded; null where it cannot be
+/// (Qt's texts then stay in English).
 std::unique_ptr<QTranslator> PrevodQta();

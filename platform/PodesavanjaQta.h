@@ -7,6 +7,3 @@
 /// either scope point where no file can be: nothing is read and every write
 /// fails unseen. Call it once, before the first dialog.
 void BezPodesavanjaQta();
-
-/// Where BezPodesavanjaQta points Qt's settings.
-inline constexpr const char* kNigde = "/dev/null";
