@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Aplikacija.h"
 
+#include <QMdiArea>
 #include <QPushButton>
 
+#include "Edit.h"
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
 #include "OProgramu.h"
@@ -38,4 +40,10 @@ TAplikacija::~TAplikacija() {
     fGlavni.reset();
 }
 
-void TAplikacija::Prikazi() { fGlavni->showMaximized(); }
+void TAplikacija::Prikazi() {
+    fGlavni->showMaximized();
+    // The last child shown would be the active one; the user starts typing
+    // the first force.
+    GlavniO->Klijent->setActiveSubWindow(PodaciO);
+    PodaciO->txtP[0]->setFocus();
+}

@@ -16,7 +16,7 @@ public:
     TAplikacija(const TAplikacija&) = delete;
     TAplikacija& operator=(const TAplikacija&) = delete;
 
-    /// Shows the frame maximised.
+    /// Shows the frame maximised, the focus in the first force's field.
     void Prikazi();
 
 private:

@@ -34,9 +34,9 @@ constexpr TStavkaMenija Razdelnik(const char* u, const char* ime) {
 constexpr TStavkaMenija kTabela[] = {
     //        in menu                    object name                     caption                                   kept in                            command, then a shortcut if any
     Meni(     nullptr,                   "Datoteka",                     "Datoteka",                               &G::Datoteka),
-    Stavka(   "Datoteka",                "Otvori",                       "Otvori...",                              &G::Otvori,                        &G::OtvoriClick),
-    Stavka(   "Datoteka",                "Snimi",                        "Snimi...",                               &G::Snimi,                         &G::SnimiClick),
-    Stavka(   "Datoteka",                "Snimikao",                     "Snimi kao...",                           &G::Snimikao,                      &G::SnimikaoClick),
+    Stavka(   "Datoteka",                "Otvori",                       "Otvori...",                              &G::Otvori,                        &G::OtvoriClick,                  "Ctrl+O"),
+    Stavka(   "Datoteka",                "Snimi",                        "Snimi...",                               &G::Snimi,                         &G::SnimiClick,                   "Ctrl+S"),
+    Stavka(   "Datoteka",                "Snimikao",                     "Snimi kao...",                           &G::Snimikao,                      &G::SnimikaoClick,                "Ctrl+Shift+S"),
     Meni(     "Datoteka",                "Snimirezultateproracuna",      "Snimi rezultate proracuna",              &G::Snimirezultateproracuna),
     Stavka(   "Snimirezultateproracuna", "txt",                          ".txt",                                   &G::txt,                           &G::txtClick),
     Stavka(   "Snimirezultateproracuna", "doc",                          ".doc",                                   &G::doc,                           &G::docClick),
@@ -44,12 +44,12 @@ constexpr TStavkaMenija kTabela[] = {
     Razdelnik("Datoteka",                "N1"),
     Stavka(   "Datoteka",                "Snimiskicugrede1",             "Snimi skicu grede...",                   &G::Snimiskicugrede1,              &G::Snimiskicugrede1Click),
     Stavka(   "Datoteka",                "Podesavanjeparametarastampe1", "Podesavanje parametara stampe...",       &G::Podesavanjeparametarastampe1,  &G::Podesavanjeparametarastampe1Click),
-    Stavka(   "Datoteka",                "Snimigrafik1",                 "Stampaj grafik...",                      &G::Snimigrafik1,                  &G::Snimigrafik1Click),
+    Stavka(   "Datoteka",                "Snimigrafik1",                 "Stampaj grafik...",                      &G::Snimigrafik1,                  &G::Snimigrafik1Click,            "Ctrl+P"),
     Razdelnik("Datoteka",                "N2"),
-    Stavka(   "Datoteka",                "Izlaz",                        "Izlaz",                                  &G::Izlaz,                         &G::IzlazClick),
+    Stavka(   "Datoteka",                "Izlaz",                        "Izlaz",                                  &G::Izlaz,                         &G::IzlazClick,                   "Ctrl+Q"),
 
     Meni(     nullptr,                   "Proracunlastovar",             "Proracun extM i extT",                   &G::Proracunlastovar),
-    Stavka(   "Proracunlastovar",        "Proracun",                     "Proracun",                               &G::Proracun,                      &G::ProracunClick),
+    Stavka(   "Proracunlastovar",        "Proracun",                     "Proracun",                               &G::Proracun,                      &G::ProracunClick,                "F9"),
     Proveriva("Proracunlastovar",        "TacnaAnvelopa",                "Tacna anvelopa",                         &G::TacnaAnvelopa,                 &G::TacnaAnvelopaClick),
 
     Meni(     nullptr,                   "Prozori",                      "Prozori",                                &G::Prozori),

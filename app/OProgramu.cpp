@@ -33,7 +33,13 @@ TOProgramuObrazac::TOProgramuObrazac(QWidget* roditelj)
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setGeometry(320, 110, 81, 31);
     ButtonOK->setFont(FontProzora(13, true));
+    ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, &TOProgramuObrazac::ButtonOKClick);
+}
+
+void TOProgramuObrazac::showEvent(QShowEvent* dogadjaj) {
+    QDialog::showEvent(dogadjaj);
+    ButtonOK->setFocus();
 }
 
 void TOProgramuObrazac::ButtonOKClick() { accept(); }

@@ -15,6 +15,10 @@ public:
 
     QPlainTextEdit* MemoOProgramu;
     QPushButton* ButtonOK;
+
+protected:
+    /// OK takes the focus at every showing.
+    void showEvent(QShowEvent* dogadjaj) override;
 };
 
 extern TOProgramuObrazac* OProgramuObrazac;

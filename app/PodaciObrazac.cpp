@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QProgressBar>
@@ -107,6 +108,9 @@ TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
     NapraviKontrole();
     PostaviRedosledTabova();
     setWidget(Klijent);
+    // The fields and the button leave Enter to their parents, so it reaches
+    // the client area from whichever of them has the focus.
+    Klijent->installEventFilter(this);
     const QMargins okvir = contentsMargins();
     setFixedSize(kKlijent.grownBy(okvir));
     FormCreate();
@@ -245,6 +249,17 @@ void TPodaciO::PrikaziSkicu() {
     if (Image[n - 1]->pixmap().isNull()) Image[n - 1]->setPixmap(Skica(n));
     for (int i = 0; i < 6; ++i) Image[i]->setVisible(i == n - 1);
     Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kSlika));
+}
+
+bool TPodaciO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
+    if (objekat == Klijent && dogadjaj->type() == QEvent::KeyPress) {
+        const int tipka = static_cast<QKeyEvent*>(dogadjaj)->key();
+        if (tipka == Qt::Key_Return || tipka == Qt::Key_Enter) {
+            btnProracun->click();
+            return true;
+        }
+    }
+    return TPodProzor::eventFilter(objekat, dogadjaj);
 }
 
 bool TPodaciO::Zakljucano() const { return btnProracun->text() == QLatin1String(kNatpisOtkljucaj); }

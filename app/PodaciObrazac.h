@@ -111,6 +111,10 @@ signals:
     /// the fields and the button's caption have changed.
     void ZakljucavanjePromenjeno(bool zakljucano);
 
+protected:
+    /// Enter or Return in any field, or on the button, presses the button.
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
+
 private:
     void NapraviKontrole();
     void PostaviRedosledTabova();

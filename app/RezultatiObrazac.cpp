@@ -15,6 +15,8 @@ TRezultatiO::TRezultatiO(QWidget* roditelj) : TPodProzor(roditelj) {
     MemoText = new QPlainTextEdit;
     MemoText->setObjectName(QStringLiteral("MemoText"));
     MemoText->setReadOnly(true);
+    // Read-only, yet with a caret the keyboard moves and selects with.
+    MemoText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     MemoText->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

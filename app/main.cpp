@@ -3,13 +3,12 @@
 
 #include "Aplikacija.h"
 #include "GlavniObrazac.h"
+#include "Okruzenje.h"
 #include "QtUsluge.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // Lets a desktop shell find the menu entry, and with it the icon, of
-    // the running program, whose entry carries the AppStream id as its name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.lastovar.lastovar"));
+    const TOkruzenje okruzenje;
     TQtUsluge usluge;
     TAplikacija aplikacija(usluge.Usluge());
     usluge.PostaviRoditelja(GlavniO);

@@ -14,6 +14,9 @@
 
 std::optional<QString> TQtDijalozi::Datoteka(const TDijalogDatoteke& d, bool snimanje) {
     QFileDialog dijalog(fRoditelj, d.Naslov);
+    // Qt's own dialog, not the desktop's: it speaks the program's language
+    // and, unlike some desktops' dialogs, keeps no list of recent files.
+    dijalog.setOption(QFileDialog::DontUseNativeDialog);
     dijalog.setAcceptMode(snimanje ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The open dialog takes a name that does not exist too: it fails when
     // the command opens it, with the command's own message.
@@ -50,7 +53,8 @@ std::optional<QString> TQtDijalozi::SnimiSliku(const TDijalogDatoteke& d) {
 
 std::optional<TFontIzbor> TQtDijalozi::Font(const TFontIzbor& pocetni) {
     bool potvrdjeno = false;
-    const QFont font = QFontDialog::getFont(&potvrdjeno, pocetni.Font, fRoditelj);
+    const QFont font = QFontDialog::getFont(&potvrdjeno, pocetni.Font, fRoditelj, QString(),
+                                            QFontDialog::DontUseNativeDialog);
     if (!potvrdjeno) return std::nullopt;
     // Qt's font dialog has no colour; the colour chosen before stays.
     return TFontIzbor{font, pocetni.Boja};

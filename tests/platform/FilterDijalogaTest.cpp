@@ -5,14 +5,30 @@
 
 namespace {
 
-TEST(FilterDijaloga, PairsBecomeNameFilters) {
-    EXPECT_EQ(FilteriDijaloga("Lastovar datoteka|*.Lastovar"),
-              QStringList{"Lastovar datoteka (*.Lastovar)"});
-    EXPECT_EQ(
-        FilteriDijaloga("JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg"),
-        (QStringList{"JPEG Image File (*.jpg) (*.jpg)", "JPEG Image File (*.jpeg) (*.jpeg)"}));
-    EXPECT_TRUE(FilteriDijaloga("").isEmpty());
+struct SlucajFiltera {
+    const char* filter;
+    QStringList filteri;
+};
+
+class FilteriDijalogaTest : public ::testing::TestWithParam<SlucajFiltera> {};
+
+TEST_P(FilteriDijalogaTest, PairsBecomeNameFiltersThatShowTheirPatternsOnce) {
+    EXPECT_EQ(FilteriDijaloga(GetParam().filter), GetParam().filteri);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, FilteriDijalogaTest, ::testing::Values(
+    SlucajFiltera{"Lastovar datoteka|*.Lastovar", {"Lastovar datoteka (*.Lastovar)"}},
+    SlucajFiltera{"JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg",
+                  {"JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"}},
+    // Parentheses that show other patterns, or none, are part of the description.
+    SlucajFiltera{"JPEG Image File (*.jpg)|*.jpeg", {"JPEG Image File (*.jpg) (*.jpeg)"}},
+    SlucajFiltera{"Slike (jpeg)|*.jpg", {"Slike (jpeg) (*.jpg)"}},
+    SlucajFiltera{"Slike|*.jpg;*.jpeg", {"Slike (*.jpg *.jpeg)"}},
+    SlucajFiltera{"Slike (*.jpg *.jpeg)|*.jpg;*.jpeg", {"Slike (*.jpg *.jpeg)"}},
+    SlucajFiltera{"A|*.a|bez uzorka", {"A (*.a)"}},
+    SlucajFiltera{"", {}}));
+// clang-format on
 
 struct SlucajEkstenzije {
     const char* filter;
