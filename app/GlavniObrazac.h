@@ -144,6 +144,8 @@ private:
     TUsluge fUsluge;
     bool fIzlazOdobren = false;
     bool fPrviPrikaz = true;
+    /// The frame's size at the client area's last resize.
+    QSize fVelicinaOkvira;
 };
 
 extern TGlavniO* GlavniO;

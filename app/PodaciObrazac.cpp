@@ -78,18 +78,6 @@ TSpinEdit* Brojac(QWidget* roditelj, const char* ime, int najvise, int vrednost,
     return s;
 }
 
-// The font dialog's choice as the drawing's font, its size in points.
-TFont FontStampe(const TFontIzbor& izbor, int tacakaPoIncu) {
-    const QFont& f = izbor.Font;
-    const int tacaka =
-        f.pointSize() > 0 ? f.pointSize() : (f.pixelSize() * 72 + tacakaPoIncu / 2) / tacakaPoIncu;
-    const QColor b = izbor.Boja;
-    return TFont(f.family().toStdString(),
-                 TBoja{static_cast<std::uint8_t>(b.red()), static_cast<std::uint8_t>(b.green()),
-                       static_cast<std::uint8_t>(b.blue())},
-                 f.bold(), tacaka);
-}
-
 QPixmap Skica(int brojSila) {
     return QPixmap::fromImage(DekodirajJpeg(SkicaGrede(brojSila), kSlika.width())
                                   .scaled(kSlika, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

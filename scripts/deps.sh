@@ -9,7 +9,7 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
-    fonts-urw-base35
+    fonts-urw-base35 fonts-liberation2
     clang libclang-rt-14-dev clang-format
     dpkg-dev lintian appstream desktop-file-utils shared-mime-info man-db
 )

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QFontInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "AplikacijaFixture.h"
@@ -28,10 +31,13 @@ TEST_F(GlavniObrazacTest, StartsWithItsCaptionStateAndFiveWindows) {
     EXPECT_EQ(GlavniO->FaktorPomeranjaTexta, 8.0);
     EXPECT_EQ(GlavniO->Proracun->text(), "Proracun");
     EXPECT_EQ(GlavniO->font().pixelSize(), 11);
+    EXPECT_EQ(QFontInfo(GlavniO->font()).family().toStdString(), "Liberation Sans");
     EXPECT_EQ(GlavniO->PageSetupDialog1.SirinaPapira, 21000);
     EXPECT_EQ(GlavniO->PageSetupDialog1.VisinaPapira, 29700);
+    EXPECT_EQ(GlavniO->FontDialog1.Font.family().toStdString(), "Liberation Sans");
     EXPECT_TRUE(GlavniO->FontDialog1.Font.bold());
-    EXPECT_EQ(GlavniO->FontDialog1.Font.pixelSize(), 16);
+    EXPECT_EQ(GlavniO->FontDialog1.Font.pointSize(), 12);
+    EXPECT_EQ(GlavniO->FontDialog1.Boja, QColor(Qt::black));
 
     const QList<QMdiSubWindow*> deca = GlavniO->Klijent->subWindowList(QMdiArea::CreationOrder);
     ASSERT_EQ(deca.size(), 3);
@@ -160,13 +166,29 @@ TEST_F(GlavniObrazacTest, ClosingAChildOnlyMinimisesIt) {
 TEST_F(GlavniObrazacTest, TheAboutBoxIsShownModallyUntilOk) {
     bool prikazan = false;
     QStringList linije;
+    bool klizaci = true;
+    std::vector<QRect> izvanMema;
     QTimer::singleShot(0, [&] {
         prikazan = OProgramuObrazac->isVisible() && OProgramuObrazac->isModal();
-        linije = OProgramuObrazac->MemoOProgramu->toPlainText().split(u'\n');
+        QPlainTextEdit* memo = OProgramuObrazac->MemoOProgramu;
+        linije = memo->toPlainText().split(u'\n');
+        klizaci =
+            memo->horizontalScrollBar()->isVisible() || memo->verticalScrollBar()->isVisible();
+        // Every line whole in sight: its start and its end.
+        const QRect vidljivo = memo->viewport()->rect();
+        for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+            for (const int polozaj : {b.position(), b.position() + b.length() - 1}) {
+                QTextCursor k(memo->document());
+                k.setPosition(polozaj);
+                if (!vidljivo.contains(memo->cursorRect(k)))
+                    izvanMema.push_back(memo->cursorRect(k));
+            }
         OProgramuObrazac->ButtonOK->click();
     });
     GlavniO->Oprogramu->trigger();
     EXPECT_TRUE(prikazan);
+    EXPECT_FALSE(klizaci);
+    EXPECT_TRUE(izvanMema.empty()) << izvanMema.size() << " line ends outside the memo";
     EXPECT_FALSE(OProgramuObrazac->isVisible());
     EXPECT_EQ(linije, (QStringList{"Program racuna i iscrtava dijagrame extremnih ",
                                    "vrednosti momenata savijanja i transverzalnih ",
