@@ -6,7 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -38,9 +38,8 @@ QSize Stotinke(const QPageSize& velicina) {
 QList<QPageSize> PapiriStampaca(const QString& stampac) {
     const QList<QPageSize> svoji = QPrinterInfo::printerInfo(stampac).supportedPageSizes();
     if (!svoji.isEmpty()) return svoji;
-    return {QPageSize(QPageSize::A3),     QPageSize(QPageSize::A4),
-            QPageSize(QPageSize::A5),     QPageSize(QPageSize::B5),
-            QPageSize(QPageSize::Letter), QPageSize(QPageSize::Legal)};
+    return {QPageSize(QPageSize::A3), QPageSize(QPageSize::A4),     QPageSize(QPageSize::A5),
+            QPageSize(QPageSize::B5), QPageSize(QPageSize::Letter), QPageSize(QPageSize::Legal)};
 }
 
 QString Milimetri(double mm) {
@@ -54,6 +53,7 @@ TDijalogStrane::TDijalogStrane(const QStringList& stampaci, const QString& podra
     : QDialog(roditelj) {
     setObjectName(QStringLiteral("PageSetupDialog1"));
     setWindowTitle(QStringLiteral("Podesavanje stranice"));
+    setMinimumWidth(320);
 
     Stampac = new QComboBox;
     Stampac->setObjectName(QStringLiteral("Stampac"));
@@ -85,8 +85,7 @@ TDijalogStrane::TDijalogStrane(const QStringList& stampaci, const QString& podra
     auto* redMargina = new QFormLayout(margine);
     const char* imena[] = {"Levo:", "Gore:", "Desno:", "Dole:"};
     for (std::size_t i = 0; i < Margine.size(); ++i) {
-        Margine[i] = new QLineEdit;
-        Margine[i]->setReadOnly(true);
+        Margine[i] = new QLabel;
         redMargina->addRow(QString::fromLatin1(imena[i]), Margine[i]);
     }
     izgled->addWidget(margine);
@@ -115,10 +114,10 @@ void TDijalogStrane::PopuniPapire(QSize izabrani) {
         Papir->addItem(p.name(), Stotinke(p));
     int indeks = Papir->findData(izabrani);
     if (indeks < 0) {
-        Papir->addItem(QStringLiteral("Prilagodjeno (%1 x %2 mm)")
-                           .arg(Milimetri(izabrani.width() / 100.0),
-                                Milimetri(izabrani.height() / 100.0)),
-                       izabrani);
+        Papir->addItem(
+            QStringLiteral("Prilagodjeno (%1 x %2 mm)")
+                .arg(Milimetri(izabrani.width() / 100.0), Milimetri(izabrani.height() / 100.0)),
+            izabrani);
         indeks = Papir->count() - 1;
     }
     Papir->setCurrentIndex(indeks);
@@ -130,8 +129,8 @@ void TDijalogStrane::PrikaziMargine() {
     QPrinter stampac;
     stampac.setPrinterName(Stampac->currentText());
     const QSize papir = Papir100mm();
-    stampac.setPageSize(QPageSize(QSizeF(papir.width() / 100.0, papir.height() / 100.0),
-                                  QPageSize::Millimeter));
+    stampac.setPageSize(
+        QPageSize(QSizeF(papir.width() / 100.0, papir.height() / 100.0), QPageSize::Millimeter));
     stampac.setPageOrientation(Polozeno->isChecked() ? QPageLayout::Landscape
                                                      : QPageLayout::Portrait);
     const QMarginsF m = MargineStrane(stampac.pageLayout());

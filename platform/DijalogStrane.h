@@ -8,7 +8,7 @@
 #include "PodesavanjaDijaloga.h"
 
 class QComboBox;
-class QLineEdit;
+class QLabel;
 class QRadioButton;
 
 /// The page set-up: the printer among the installed ones, the paper and its
@@ -29,8 +29,8 @@ public:
     QComboBox* Papir;
     QRadioButton* Uspravno;
     QRadioButton* Polozeno;
-    /// Left, top, right, bottom, in millimetres.
-    std::array<QLineEdit*, 4> Margine;
+    /// Left, top, right, bottom, in millimetres: shown, not edited.
+    std::array<QLabel*, 4> Margine;
 
 private:
     void PopuniPapire(QSize izabrani);
