@@ -108,6 +108,8 @@ public:
 
     /// The window "Tacna anvelopa" while its item is checked, null otherwise.
     TTacnaAnvelopaO* TacnaAnvelopaO = nullptr;
+    /// The same window as a child of the frame, for the arrangement.
+    QMdiSubWindow* ProzorTacneAnvelope() const;
 
     QMdiArea* Klijent;
     QMenu* Datoteka;

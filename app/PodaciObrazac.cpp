@@ -13,14 +13,13 @@
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
 #include "IzvestajLastovar.h"
-#include "JpegSlika.h"
 #include "Konverzija.h"
 #include "NacrtajDijagrame.h"
 #include "PoljaZaBrojSila.h"
 #include "PrijavaGreske.h"
 #include "Raspored.h"
 #include "RezultatiObrazac.h"
-#include "SkiceGrede.h"
+#include "SkicaNaEkranu.h"
 #include "SpinEdit.h"
 
 TPodaciO* PodaciO = nullptr;
@@ -28,7 +27,6 @@ TPodaciO* PodaciO = nullptr;
 namespace {
 
 constexpr QSize kKlijent(441, 401);
-constexpr QSize kSlika(400, 136);
 constexpr int kNajviseZnakova = 5;
 
 const QString kHintSile = QStringLiteral("Unesite intenzitet sile u [kN]");
@@ -78,16 +76,13 @@ TSpinEdit* Brojac(QWidget* roditelj, const char* ime, int najvise, int vrednost,
     return s;
 }
 
-QPixmap Skica(int brojSila) {
-    return QPixmap::fromImage(DekodirajJpeg(SkicaGrede(brojSila), kSlika.width())
-                                  .scaled(kSlika, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
 }  // namespace
 
+// A minimise button, which becomes the restore button on the minimised
+// form's bar; no maximise, for the size is fixed.
 TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
     : TPodProzor(roditelj, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowCloseButtonHint),
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       CrtanjeDijagrama(NacrtajDijagrame),
       fUsluge(std::move(usluge)) {
     setObjectName(QStringLiteral("PodaciO"));
@@ -182,7 +177,7 @@ void TPodaciO::NapraviKontrole() {
         Image[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         Image[i]->setToolTip(QStringLiteral("Skica grede sa silama"));
         Image[i]->setScaledContents(true);
-        Image[i]->setGeometry(QRect(QPoint(10, 20), kSlika));
+        Image[i]->setGeometry(QRect(QPoint(10, 20), kVelicinaSkice));
         Image[i]->hide();
     }
 }
@@ -221,10 +216,13 @@ void TPodaciO::PodesiPolja() {
 void TPodaciO::PrikaziSkicu() {
     int n = SpinEditBrojSila->Vrednost();
     if (n < 1 || n > 6) n = 1;
-    // Decoded when first shown: start-up needs only the two-force sketch.
-    if (Image[n - 1]->pixmap().isNull()) Image[n - 1]->setPixmap(Skica(n));
+    // Decoded when first shown, start-up needs only the two-force sketch,
+    // and again for a screen of another pixel ratio.
+    const qreal odnos = Image[n - 1]->devicePixelRatioF();
+    if (Image[n - 1]->pixmap().isNull() || Image[n - 1]->pixmap().devicePixelRatio() != odnos)
+        Image[n - 1]->setPixmap(SkicaNaEkranu(n, odnos));
     for (int i = 0; i < 6; ++i) Image[i]->setVisible(i == n - 1);
-    Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kSlika));
+    Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kVelicinaSkice));
 }
 
 bool TPodaciO::Zakljucano() const { return btnProracun->text() == QLatin1String(kNatpisOtkljucaj); }
@@ -339,19 +337,21 @@ void TPodaciO::btnProracunClick() {
 
 void StandardniRaspored() {
     if (!GlavniO || !PodaciO || !RezultatiO || !GrafikO) return;
-    const TRaspored r = StandardniRasporedZa(GlavniO->KlijentskaVelicina());
+    QMdiSubWindow* tacna = GlavniO->ProzorTacneAnvelope();
+    const TRaspored r = StandardniRasporedZa(GlavniO->KlijentskaVelicina(), tacna != nullptr);
     // A window restored while another is maximised would take over the
-    // maximised state on activation; all three end up normal.
+    // maximised state on activation; all of them end up normal.
     QMdiArea* klijent = GlavniO->Klijent;
     const bool predaje = !klijent->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     for (QMdiSubWindow* prozor :
          {static_cast<QMdiSubWindow*>(PodaciO), static_cast<QMdiSubWindow*>(RezultatiO),
-          static_cast<QMdiSubWindow*>(GrafikO)})
-        prozor->showNormal();
+          static_cast<QMdiSubWindow*>(GrafikO), tacna})
+        if (prozor) prozor->showNormal();
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !predaje);
     PodaciO->setFixedSize(r.Podaci.size());
     PodaciO->move(r.Podaci.topLeft());
     RezultatiO->setGeometry(r.Rezultati);
     GrafikO->setGeometry(r.Grafik);
+    if (tacna) tacna->setGeometry(r.TacnaAnvelopa);
 }

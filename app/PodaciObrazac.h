@@ -127,5 +127,6 @@ private:
 extern TPodaciO* PodaciO;
 
 /// Applies the standard arrangement to PodaciO, RezultatiO and GrafikO
-/// inside GlavniO's client area.
+/// inside GlavniO's client area, and to the window "Tacna anvelopa" while it
+/// is open.
 void StandardniRaspored();

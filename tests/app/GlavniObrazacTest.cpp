@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QFontInfo>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -161,6 +162,38 @@ TEST_F(GlavniObrazacTest, ClosingAChildOnlyMinimisesIt) {
     }
     EXPECT_EQ(GlavniO->Klijent->subWindowList().size(), 3);
     EXPECT_TRUE(poruke.Prikazano.empty());
+}
+
+// The icon the package installs, not Qt's, on the frame, every child and
+// the about box, the window "Tacna anvelopa" included.
+TEST_F(GlavniObrazacTest, EveryWindowShowsTheProgramsIcon) {
+    const QImage ikona = QImage(QStringLiteral(":/ikone/lastovar-32.png"))
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_FALSE(ikona.isNull());
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    for (const QWidget* w :
+         std::initializer_list<const QWidget*>{GlavniO, PodaciO, RezultatiO, GrafikO,
+                                               GlavniO->ProzorTacneAnvelope(), OProgramuObrazac}) {
+        const QImage prikazana = w->windowIcon().pixmap(32).toImage();
+        EXPECT_EQ(prikazana.convertToFormat(QImage::Format_ARGB32_Premultiplied), ikona)
+            << w->objectName().toStdString();
+    }
+    // As the children's title bars draw it, faded on an inactive window: the
+    // program's red curve, none of the green of Qt's logo.
+    QApplication::processEvents();
+    for (QMdiSubWindow* p : GlavniO->Klijent->subWindowList()) {
+        const QImage nacrtana =
+            p->grab(MestoNaNaslovnojTraci(p, QStyle::SC_TitleBarSysMenu)).toImage();
+        int zelenih = 0, crvenih = 0;
+        for (int y = 0; y < nacrtana.height(); ++y)
+            for (int x = 0; x < nacrtana.width(); ++x) {
+                const QColor b = nacrtana.pixelColor(x, y);
+                zelenih += b.green() > b.red() + 30 && b.green() > b.blue() + 30;
+                crvenih += b.red() > b.green() + 30 && b.red() > b.blue() + 30;
+            }
+        EXPECT_EQ(zelenih, 0) << p->objectName().toStdString();
+        EXPECT_GT(crvenih, 5) << p->objectName().toStdString();
+    }
 }
 
 TEST_F(GlavniObrazacTest, TheAboutBoxIsShownModallyUntilOk) {
