@@ -321,6 +321,33 @@ void TPodaciO::btnProracunClick() {
             QString::fromLatin1(kPorukaVrednosti.data(), qsizetype(kPorukaVrednosti.size())));
         return;
     }
+    Proracunaj();
+}
+
+// A locked form whose texts the checks refuse could never be unlocked: every
+// unlocking press would be refused too. So the form unlocks all the same,
+// and the check's message comes after, over a form whose fields can be
+// mended.
+void TPodaciO::PritisakPosleOtvaranja() {
+    std::optional<QString> odbijeno;
+    const bool tip = ::ProveraTipa(
+        Tekstovi(), Separator(),
+        [&odbijeno](std::string_view poruka) {
+            odbijeno = QString::fromUtf8(poruka.data(), qsizetype(poruka.size()));
+        },
+        [] { RezultatiO->ObrisiIzvestaj(); });
+    if (tip && !ProveraVrednosti())
+        odbijeno = QString::fromLatin1(kPorukaVrednosti.data(), qsizetype(kPorukaVrednosti.size()));
+    if (!odbijeno) {
+        Proracunaj();
+        return;
+    }
+    GrafikO->Obrisi();
+    PromeniZakljucavanje();
+    fUsluge.Poruke->Greska(*odbijeno);
+}
+
+void TPodaciO::Proracunaj() {
     ProgressBar1->setValue(0);
     ProgressBar1->show();
     if (!Zakljucano()) {

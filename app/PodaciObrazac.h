@@ -44,6 +44,12 @@ public:
 
     void FormCreate();
     void btnProracunClick();
+    /// The press a data file's open makes while the form is locked: as
+    /// btnProracunClick when the checks pass the texts now in the fields,
+    /// which unlocks the form. When they refuse, the form unlocks all the
+    /// same (the diagram erased, the report cleared, the fields enabled for
+    /// the force count now shown), then the check's message is shown.
+    void PritisakPosleOtvaranja();
     void SpinEditBrojSilaChange();
     void PodesiPolja();
     void PrikaziSkicu();
@@ -112,6 +118,9 @@ signals:
     void ZakljucavanjePromenjeno(bool zakljucano);
 
 private:
+    /// The calculation command past its two checks: draws and writes the
+    /// report, or erases, then toggles the lock.
+    void Proracunaj();
     void NapraviKontrole();
     void PostaviRedosledTabova();
     char Separator() const { return fUsluge.Separator(); }

@@ -10,9 +10,9 @@
 QPixmap SkicaNaEkranu(int brojSila, qreal odnosPiksela) {
     const QSize uredjaja(int(std::lround(kVelicinaSkice.width() * odnosPiksela)),
                          int(std::lround(kVelicinaSkice.height() * odnosPiksela)));
-    QPixmap skica = QPixmap::fromImage(
-        DekodirajJpeg(SkicaGrede(brojSila), uredjaja.width())
-            .scaled(uredjaja, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap skica =
+        QPixmap::fromImage(DekodirajJpeg(SkicaGrede(brojSila), uredjaja.width())
+                               .scaled(uredjaja, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     skica.setDevicePixelRatio(odnosPiksela);
     return skica;
 }
