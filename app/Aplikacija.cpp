@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Aplikacija.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QPushButton>
 
 #include "Edit.h"
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
+#include "IkonaPrograma.h"
 #include "OProgramu.h"
 #include "PodaciObrazac.h"
 #include "RezultatiObrazac.h"
 
-TAplikacija::TAplikacija(const TUsluge& usluge) : fGlavni(std::make_unique<TGlavniO>(usluge)) {
+TAplikacija::TAplikacija(const TUsluge& usluge) {
+    // Before the first window: a child window takes the icon there is when
+    // it is made, and a dialog made without a parent has the application's.
+    QApplication::setWindowIcon(IkonaPrograma());
+    fGlavni = std::make_unique<TGlavniO>(usluge);
     GlavniO = fGlavni.get();
     PodaciO = new TPodaciO(usluge);
     GlavniO->DodajProzor(PodaciO);

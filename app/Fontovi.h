@@ -3,6 +3,16 @@
 
 #include <QFont>
 
-/// The windows' typeface in a given pixel height; where MS Sans Serif is
-/// not installed the nearest metric-alike sans serif stands in.
+#include "Font.h"
+#include "PodesavanjaDijaloga.h"
+
+/// The windows' typeface, kTipografija, in a given pixel height.
 QFont FontProzora(int piksela, bool podebljan);
+
+/// A canvas font as the font dialog holds it: the face, its size in points,
+/// bold or not, and its colour. The dialog preselects exactly this font.
+TFontIzbor IzborFonta(const TFont& font);
+
+/// The font dialog's choice as the drawing's print font, its size in points;
+/// a size the dialog gives in pixels is converted at the given resolution.
+TFont FontStampe(const TFontIzbor& izbor, int tacakaPoIncu);

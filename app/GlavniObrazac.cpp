@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <map>
 #include <string_view>
 
@@ -84,8 +85,7 @@ void TGlavniO::FormCreate() {
     ImeDatoteke.clear();
     FaktorSkaliranja = 10.0;
     FaktorPomeranjaTexta = 8.0;
-    FontDialog1.Font = FontProzora(16, true);
-    FontDialog1.Boja = Qt::black;
+    FontDialog1 = IzborFonta(PocetniFontStampe());
 }
 
 void TGlavniO::PostaviNatpisProracuna(const QString& natpis) { Proracun->setText(natpis); }
@@ -120,7 +120,18 @@ void TGlavniO::closeEvent(QCloseEvent* dogadjaj) {
 }
 
 bool TGlavniO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
-    if (objekat == Klijent->viewport() && dogadjaj->type() == QEvent::Resize) FormCanResize();
+    if (objekat == Klijent->viewport() && dogadjaj->type() == QEvent::Resize) {
+        // A maximised child puts its buttons into the menu bar, which may
+        // grow taller for them: the client area shrinks while the frame
+        // keeps its size. That is no size change of the frame, and arranging
+        // then would undo the maximising at once.
+        const QList<QMdiSubWindow*> deca = Klijent->subWindowList();
+        const bool maksimizovan = std::any_of(deca.begin(), deca.end(),
+                                              [](QMdiSubWindow* d) { return d->isMaximized(); });
+        const bool okvirIsti = size() == fVelicinaOkvira;
+        fVelicinaOkvira = size();
+        if (!(okvirIsti && maksimizovan)) FormCanResize();
+    }
     return QMainWindow::eventFilter(objekat, dogadjaj);
 }
 

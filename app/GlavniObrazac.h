@@ -108,6 +108,8 @@ public:
 
     /// The window "Tacna anvelopa" while its item is checked, null otherwise.
     TTacnaAnvelopaO* TacnaAnvelopaO = nullptr;
+    /// The same window as a child of the frame, for the arrangement.
+    QMdiSubWindow* ProzorTacneAnvelope() const;
 
     QMdiArea* Klijent;
     QMenu* Datoteka;
@@ -144,6 +146,8 @@ private:
     TUsluge fUsluge;
     bool fIzlazOdobren = false;
     bool fPrviPrikaz = true;
+    /// The frame's size at the client area's last resize.
+    QSize fVelicinaOkvira;
 };
 
 extern TGlavniO* GlavniO;

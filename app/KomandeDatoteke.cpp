@@ -58,7 +58,7 @@ void TGlavniO::OtvoriClick() {
         setWindowTitle(*putanja);
         ImeDatoteke = *putanja;
     }
-    if (PodaciO->Zakljucano()) PodaciO->btnProracunClick();
+    if (PodaciO->Zakljucano()) PodaciO->PritisakPosleOtvaranja();
 }
 
 void TGlavniO::SnimiClick() {

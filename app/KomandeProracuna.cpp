@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The commands of the menu "Proracun extM i extT".
+// The commands of the menu "Proracun extM i extT", and the window "Tacna
+// anvelopa" that one of them opens.
 #include <QAction>
 #include <QPushButton>
 
@@ -14,6 +15,8 @@ void TGlavniO::ProracunClick() {
     PostaviNatpisProracuna(PodaciO->btnProracun->text());
 }
 
+QMdiSubWindow* TGlavniO::ProzorTacneAnvelope() const { return TacnaAnvelopaO; }
+
 void TGlavniO::TacnaAnvelopaClick() {
     const bool ukljuceno = TacnaAnvelopa->isChecked();
     if (ukljuceno && !TacnaAnvelopaO) {
@@ -24,5 +27,7 @@ void TGlavniO::TacnaAnvelopaClick() {
         delete TacnaAnvelopaO;
         TacnaAnvelopaO = nullptr;
     }
+    // The window takes its place beside the others, or gives it back.
+    StandardniRaspored();
     GrafikO->Povrsina()->update();
 }

@@ -12,7 +12,6 @@
 #include "PlatnoStampaca.h"
 #include "PodaciObrazac.h"
 #include "PrijavaGreske.h"
-#include "VelicinaCrteza.h"
 
 namespace {
 
@@ -51,13 +50,26 @@ QString PitanjeStampe(const QString& stampac) {
            QStringLiteral(" grafik?");
 }
 
-QString PorukaFaktora(double faktorSkaliranja, char separator) {
+QString PorukaFaktora(TNeupotrebljivFaktor razlog, double faktorSkaliranja, char separator) {
+    QString zasto;
+    switch (razlog) {
+        case TNeupotrebljivFaktor::NijePozitivan:
+            zasto = QStringLiteral("faktor mora biti pozitivan broj. Unesite pozitivan faktor");
+            break;
+        case TNeupotrebljivFaktor::Preveliki:
+            zasto = QStringLiteral(
+                "crtez mora biti siri od 400 tacaka (sirina papira / faktor). Unesite manji "
+                "pozitivan faktor");
+            break;
+        case TNeupotrebljivFaktor::Premali:
+            zasto = QStringLiteral(
+                "crtez bi bio prevelik za stampu (sirina papira / faktor). Unesite veci faktor");
+            break;
+    }
     return QStringLiteral("Faktor za skaliranje grafika ") +
            QString::fromStdString(FormatBroja(faktorSkaliranja, separator)) +
-           QStringLiteral(
-               " ne moze da se upotrebi: crtez mora biti siri od 400 tacaka "
-               "(sirina papira / faktor). Unesite manji pozitivan faktor u "
-               "\"Podesavanje parametara stampe...\".");
+           QStringLiteral(" ne moze da se upotrebi: ") + zasto +
+           QStringLiteral(" u \"Podesavanje parametara stampe...\".");
 }
 
 // An answer that is not a number keeps its factor and ends the command.
@@ -76,8 +88,8 @@ void TGlavniO::Podesavanjeparametarastampe1Click() {
     UnesiFaktor(fUsluge, kNaslovPomeranja, kUpitPomeranja, FaktorPomeranjaTexta);
 }
 
-// A factor whose drawing would have no frame starts no job; a job whose
-// drawing fails is cancelled.
+// A factor that gives no drawing starts no job; a job whose drawing fails is
+// cancelled.
 void TGlavniO::Snimigrafik1Click() {
     if (!PodaciO->Zakljucano()) {
         fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaStampeBezProracuna));
@@ -85,14 +97,16 @@ void TGlavniO::Snimigrafik1Click() {
         return;
     }
     try {
-        const std::optional<TVelicinaCrteza> velicina = VelicinaCrteza(
-            PageSetupDialog1.SirinaPapira, PageSetupDialog1.VisinaPapira, FaktorSkaliranja);
-        if (!velicina)
-            throw EGreskaStampe(PorukaFaktora(FaktorSkaliranja, fUsluge.Separator()).toStdString());
+        const auto ishod = VelicinaCrteza(PageSetupDialog1.SirinaPapira,
+                                          PageSetupDialog1.VisinaPapira, FaktorSkaliranja);
+        if (const auto* razlog = std::get_if<TNeupotrebljivFaktor>(&ishod))
+            throw EGreskaStampe(
+                PorukaFaktora(*razlog, FaktorSkaliranja, fUsluge.Separator()).toStdString());
+        const TVelicinaCrteza velicina = std::get<TVelicinaCrteza>(ishod);
         const QString stampac = fUsluge.Stampanje->TrenutniStampac();
         if (fUsluge.Poruke->Potvrda(PitanjeStampe(stampac)))
             StampajStranu(*fUsluge.Stampanje, [&](TPlatno& platno) {
-                PodaciO->IscrtajDijagrame(platno, velicina->Sirina, velicina->Visina, kZaStampac);
+                PodaciO->IscrtajDijagrame(platno, velicina.Sirina, velicina.Visina, kZaStampac);
             });
     } catch (const std::exception& e) {
         // The drawing for the printer cleared the window; it is redrawn

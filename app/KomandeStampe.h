@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+#include "VelicinaCrteza.h"
+
 class TPlatno;
 class TStampanje;
 
@@ -18,8 +20,9 @@ void StampajStranu(TStampanje& stampanje, const std::function<void(TPlatno&)>& c
 /// The confirmation before printing, naming the printer.
 QString PitanjeStampe(const QString& stampac);
 
-/// The refusal of a scaling factor whose drawing would have no frame.
-QString PorukaFaktora(double faktorSkaliranja, char separator);
+/// The refusal of a scaling factor that gives no drawing: what is wrong with
+/// it and which factor to enter instead.
+QString PorukaFaktora(TNeupotrebljivFaktor razlog, double faktorSkaliranja, char separator);
 
 inline constexpr const char* kPorukaStampeBezProracuna =
     "Morate prvo sprovesti proracun ako zelite da stampate grafik!";

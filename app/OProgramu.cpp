@@ -3,6 +3,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "Fontovi.h"
 
@@ -28,6 +29,12 @@ TOProgramuObrazac::TOProgramuObrazac(QWidget* roditelj)
                        "vrednosti momenata savijanja i transverzalnih \n"
                        "sila proste grede opterecenje sistemom vezanih \n"
                        "koncentrisanih sila."));
+    // A plain text edit sizes its scroll bars for the viewport it has, and
+    // hidden that is a default one far smaller than the memo: bars shown for
+    // it would stay, each narrowing the viewport enough to keep the other.
+    // Cleared, they are worked out for the memo's own size when it shows.
+    MemoOProgramu->horizontalScrollBar()->setRange(0, 0);
+    MemoOProgramu->verticalScrollBar()->setRange(0, 0);
 
     ButtonOK = new QPushButton(QStringLiteral("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));

@@ -14,14 +14,13 @@
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
 #include "IzvestajLastovar.h"
-#include "JpegSlika.h"
 #include "Konverzija.h"
 #include "NacrtajDijagrame.h"
 #include "PoljaZaBrojSila.h"
 #include "PrijavaGreske.h"
 #include "Raspored.h"
 #include "RezultatiObrazac.h"
-#include "SkiceGrede.h"
+#include "SkicaNaEkranu.h"
 #include "SpinEdit.h"
 
 TPodaciO* PodaciO = nullptr;
@@ -29,7 +28,6 @@ TPodaciO* PodaciO = nullptr;
 namespace {
 
 constexpr QSize kKlijent(441, 401);
-constexpr QSize kSlika(400, 136);
 constexpr int kNajviseZnakova = 5;
 
 const QString kHintSile = QStringLiteral("Unesite intenzitet sile u [kN]");
@@ -79,28 +77,13 @@ TSpinEdit* Brojac(QWidget* roditelj, const char* ime, int najvise, int vrednost,
     return s;
 }
 
-// The font dialog's choice as the drawing's font, its size in points.
-TFont FontStampe(const TFontIzbor& izbor, int tacakaPoIncu) {
-    const QFont& f = izbor.Font;
-    const int tacaka =
-        f.pointSize() > 0 ? f.pointSize() : (f.pixelSize() * 72 + tacakaPoIncu / 2) / tacakaPoIncu;
-    const QColor b = izbor.Boja;
-    return TFont(f.family().toStdString(),
-                 TBoja{static_cast<std::uint8_t>(b.red()), static_cast<std::uint8_t>(b.green()),
-                       static_cast<std::uint8_t>(b.blue())},
-                 f.bold(), tacaka);
-}
-
-QPixmap Skica(int brojSila) {
-    return QPixmap::fromImage(DekodirajJpeg(SkicaGrede(brojSila), kSlika.width())
-                                  .scaled(kSlika, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
 }  // namespace
 
+// A minimise button, which becomes the restore button on the minimised
+// form's bar; no maximise, for the size is fixed.
 TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
     : TPodProzor(roditelj, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowCloseButtonHint),
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       CrtanjeDijagrama(NacrtajDijagrame),
       fUsluge(std::move(usluge)) {
     setObjectName(QStringLiteral("PodaciO"));
@@ -206,7 +189,7 @@ void TPodaciO::NapraviKontrole() {
         Image[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         Image[i]->setToolTip(QStringLiteral("Skica grede sa silama"));
         Image[i]->setScaledContents(true);
-        Image[i]->setGeometry(QRect(QPoint(10, 20), kSlika));
+        Image[i]->setGeometry(QRect(QPoint(10, 20), kVelicinaSkice));
         Image[i]->hide();
     }
 }
@@ -245,10 +228,13 @@ void TPodaciO::PodesiPolja() {
 void TPodaciO::PrikaziSkicu() {
     int n = SpinEditBrojSila->Vrednost();
     if (n < 1 || n > 6) n = 1;
-    // Decoded when first shown: start-up needs only the two-force sketch.
-    if (Image[n - 1]->pixmap().isNull()) Image[n - 1]->setPixmap(Skica(n));
+    // Decoded when first shown, start-up needs only the two-force sketch,
+    // and again for a screen of another pixel ratio.
+    const qreal odnos = Image[n - 1]->devicePixelRatioF();
+    if (Image[n - 1]->pixmap().isNull() || Image[n - 1]->pixmap().devicePixelRatio() != odnos)
+        Image[n - 1]->setPixmap(SkicaNaEkranu(n, odnos));
     for (int i = 0; i < 6; ++i) Image[i]->setVisible(i == n - 1);
-    Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kSlika));
+    Image[n - 1]->setGeometry(QRect(QPoint(10, 20), kVelicinaSkice));
 }
 
 bool TPodaciO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
@@ -358,6 +344,33 @@ void TPodaciO::btnProracunClick() {
             QString::fromLatin1(kPorukaVrednosti.data(), qsizetype(kPorukaVrednosti.size())));
         return;
     }
+    Proracunaj();
+}
+
+// A locked form whose texts the checks refuse could never be unlocked: every
+// unlocking press would be refused too. So the form unlocks all the same,
+// and the check's message comes after, over a form whose fields can be
+// mended.
+void TPodaciO::PritisakPosleOtvaranja() {
+    std::optional<QString> odbijeno;
+    const bool tip = ::ProveraTipa(
+        Tekstovi(), Separator(),
+        [&odbijeno](std::string_view poruka) {
+            odbijeno = QString::fromUtf8(poruka.data(), qsizetype(poruka.size()));
+        },
+        [] { RezultatiO->ObrisiIzvestaj(); });
+    if (tip && !ProveraVrednosti())
+        odbijeno = QString::fromLatin1(kPorukaVrednosti.data(), qsizetype(kPorukaVrednosti.size()));
+    if (!odbijeno) {
+        Proracunaj();
+        return;
+    }
+    GrafikO->Obrisi();
+    PromeniZakljucavanje();
+    fUsluge.Poruke->Greska(*odbijeno);
+}
+
+void TPodaciO::Proracunaj() {
     ProgressBar1->setValue(0);
     ProgressBar1->show();
     if (!Zakljucano()) {
@@ -374,19 +387,21 @@ void TPodaciO::btnProracunClick() {
 
 void StandardniRaspored() {
     if (!GlavniO || !PodaciO || !RezultatiO || !GrafikO) return;
-    const TRaspored r = StandardniRasporedZa(GlavniO->KlijentskaVelicina());
+    QMdiSubWindow* tacna = GlavniO->ProzorTacneAnvelope();
+    const TRaspored r = StandardniRasporedZa(GlavniO->KlijentskaVelicina(), tacna != nullptr);
     // A window restored while another is maximised would take over the
-    // maximised state on activation; all three end up normal.
+    // maximised state on activation; all of them end up normal.
     QMdiArea* klijent = GlavniO->Klijent;
     const bool predaje = !klijent->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     for (QMdiSubWindow* prozor :
          {static_cast<QMdiSubWindow*>(PodaciO), static_cast<QMdiSubWindow*>(RezultatiO),
-          static_cast<QMdiSubWindow*>(GrafikO)})
-        prozor->showNormal();
+          static_cast<QMdiSubWindow*>(GrafikO), tacna})
+        if (prozor) prozor->showNormal();
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !predaje);
     PodaciO->setFixedSize(r.Podaci.size());
     PodaciO->move(r.Podaci.topLeft());
     RezultatiO->setGeometry(r.Rezultati);
     GrafikO->setGeometry(r.Grafik);
+    if (tacna) tacna->setGeometry(r.TacnaAnvelopa);
 }

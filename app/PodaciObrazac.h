@@ -44,6 +44,12 @@ public:
 
     void FormCreate();
     void btnProracunClick();
+    /// The press a data file's open makes while the form is locked: as
+    /// btnProracunClick when the checks pass the texts now in the fields,
+    /// which unlocks the form. When they refuse, the form unlocks all the
+    /// same (the diagram erased, the report cleared, the fields enabled for
+    /// the force count now shown), then the check's message is shown.
+    void PritisakPosleOtvaranja();
     void SpinEditBrojSilaChange();
     void PodesiPolja();
     void PrikaziSkicu();
@@ -116,6 +122,9 @@ protected:
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
 
 private:
+    /// The calculation command past its two checks: draws and writes the
+    /// report, or erases, then toggles the lock.
+    void Proracunaj();
     void NapraviKontrole();
     void PostaviRedosledTabova();
     char Separator() const { return fUsluge.Separator(); }
@@ -131,5 +140,6 @@ private:
 extern TPodaciO* PodaciO;
 
 /// Applies the standard arrangement to PodaciO, RezultatiO and GrafikO
-/// inside GlavniO's client area.
+/// inside GlavniO's client area, and to the window "Tacna anvelopa" while it
+/// is open.
 void StandardniRaspored();

@@ -3,12 +3,19 @@
 
 #include <algorithm>
 
-TRaspored StandardniRasporedZa(QSize klijent) {
-    const int visinaRezultata = std::max(0, klijent.height() - kVisinaPodataka - kMarginaRasporeda);
+TRaspored StandardniRasporedZa(QSize klijent, bool saTacnomAnvelopom) {
+    const int visinaKolone = std::max(0, klijent.height() - kVisinaPodataka - kMarginaRasporeda);
     const int sirinaGrafika =
         std::max(kNajmanjiGrafik, klijent.width() - kSirinaPodataka - kMarginaRasporeda);
     const int visinaGrafika = std::max(kNajmanjiGrafik, klijent.height() - kMarginaRasporeda);
-    return TRaspored{QRect(0, 0, kSirinaPodataka, kVisinaPodataka),
-                     QRect(0, kVisinaPodataka, kSirinaPodataka, visinaRezultata),
-                     QRect(kSirinaPodataka, 0, sirinaGrafika, visinaGrafika)};
+    TRaspored r{QRect(0, 0, kSirinaPodataka, kVisinaPodataka),
+                QRect(0, kVisinaPodataka, kSirinaPodataka, visinaKolone),
+                QRect(kSirinaPodataka, 0, sirinaGrafika, visinaGrafika), QRect()};
+    if (saTacnomAnvelopom) {
+        const int visinaRezultata = visinaKolone / 2;
+        r.Rezultati.setHeight(visinaRezultata);
+        r.TacnaAnvelopa = QRect(0, kVisinaPodataka + visinaRezultata, kSirinaPodataka,
+                                visinaKolone - visinaRezultata);
+    }
+    return r;
 }

@@ -4,11 +4,13 @@
 #include <QRect>
 #include <QSize>
 
-/// Geometry of the three child windows in the standard arrangement.
+/// Geometry of the child windows in the standard arrangement.
 struct TRaspored {
     QRect Podaci;
     QRect Rezultati;
     QRect Grafik;
+    /// The window "Tacna anvelopa", where it is open; empty otherwise.
+    QRect TacnaAnvelopa;
 };
 
 inline constexpr int kSirinaPodataka = 449;  // outer size of the input form
@@ -18,5 +20,7 @@ inline constexpr int kNajmanjiGrafik = 400;  // the diagram window's minimum, bo
 
 /// The input form in the top-left corner, the results below it and the
 /// diagram window in the rest of the height to its right, for a frame whose
-/// client area has the given size.
-TRaspored StandardniRasporedZa(QSize klijent);
+/// client area has the given size. With the window "Tacna anvelopa" open,
+/// the results share their column with it, the results above, so that
+/// neither covers the diagrams.
+TRaspored StandardniRasporedZa(QSize klijent, bool saTacnomAnvelopom = false);

@@ -8,7 +8,6 @@
 TTacnaAnvelopaO::TTacnaAnvelopaO(QWidget* roditelj) : TRezultatiO(roditelj) {
     setObjectName(QStringLiteral("TacnaAnvelopaO"));
     setWindowTitle(QStringLiteral("Tacna anvelopa"));
-    resize(760, 420);
     connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this, &TTacnaAnvelopaO::Osvezi);
 }
 

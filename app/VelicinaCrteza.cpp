@@ -6,14 +6,18 @@
 
 #include "Zaokruzivanje.h"
 
-std::optional<TVelicinaCrteza> VelicinaCrteza(int sirinaPapira, int visinaPapira,
-                                              double faktorSkaliranja) {
-    if (!(faktorSkaliranja > 0) || !std::isfinite(faktorSkaliranja)) return std::nullopt;
+std::variant<TVelicinaCrteza, TNeupotrebljivFaktor> VelicinaCrteza(int sirinaPapira,
+                                                                   int visinaPapira,
+                                                                   double faktorSkaliranja) {
+    if (!(faktorSkaliranja > 0)) return TNeupotrebljivFaktor::NijePozitivan;
+    // An infinite factor divides the paper down to nothing: too large.
+    if (!std::isfinite(faktorSkaliranja)) return TNeupotrebljivFaktor::Preveliki;
     const double sirina = sirinaPapira / faktorSkaliranja;
     const double visina = visinaPapira / (0.8 * faktorSkaliranja);
     constexpr double kNajvise = std::numeric_limits<std::int32_t>::max();
-    if (!(sirina < kNajvise) || !(std::abs(visina) < kNajvise)) return std::nullopt;
+    if (!(sirina < kNajvise) || !(std::abs(visina) < kNajvise))
+        return TNeupotrebljivFaktor::Premali;
     const TVelicinaCrteza v{ZaokruziParno(sirina), ZaokruziParno(visina)};
-    if (v.Sirina <= kNajuziCrtez) return std::nullopt;
+    if (v.Sirina <= kNajuziCrtez) return TNeupotrebljivFaktor::Preveliki;
     return v;
 }

@@ -4,12 +4,6 @@
 #include <cstdint>
 #include <utility>
 
-namespace {
-
-constexpr const char* kTipografija = "MS Sans Serif";
-
-}  // namespace
-
 TFont::TFont(std::string ime, TBoja boja, bool podebljan, int tacaka)
     : Ime(std::move(ime)), Boja(boja), Podebljan(podebljan), fMera(tacaka) {}
 

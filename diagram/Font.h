@@ -36,6 +36,12 @@ private:
     int fMera;
 };
 
+/// The one typeface of the windows, the diagrams and the print font, a sans
+/// serif from Debian's fonts-liberation2. Its widths decide what fits: the
+/// caption "extM[kNm]" in the 90 device units right of the diagram's frame,
+/// the about box's lines in its memo.
+inline constexpr const char* kTipografija = "Liberation Sans";
+
 /// The diagram window's own font, which its canvas starts with: 8 points.
 TFont FontProzoraDijagrama();
 

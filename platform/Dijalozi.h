@@ -14,7 +14,8 @@ public:
     virtual std::optional<QString> Snimi(const TDijalogDatoteke& dijalog) = 0;
     virtual std::optional<QString> SnimiSliku(const TDijalogDatoteke& dijalog) = 0;
     virtual std::optional<TFontIzbor> Font(const TFontIzbor& pocetni) = 0;
-    /// Margins of 10 mm that the user cannot edit; throws EGreskaStampe
-    /// when no printer is installed.
+    /// The printer among the installed ones and its paper, with margins of
+    /// 10 mm that the user cannot edit; throws EGreskaStampe when no printer
+    /// is installed.
     virtual std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) = 0;
 };

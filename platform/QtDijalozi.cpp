@@ -3,12 +3,9 @@
 
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QPageLayout>
-#include <QPageSetupDialog>
-#include <QPageSize>
-#include <QPrinter>
 #include <QPrinterInfo>
 
+#include "DijalogStrane.h"
 #include "FilterDijaloga.h"
 #include "GreskaStampe.h"
 
@@ -61,16 +58,9 @@ std::optional<TFontIzbor> TQtDijalozi::Font(const TFontIzbor& pocetni) {
 }
 
 std::optional<TPodesavanjeStrane> TQtDijalozi::PodesiStranu(const TPodesavanjeStrane& trenutno) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) throw EGreskaStampe(kNemaStampaca);
-    QPrinter stampac;
-    if (!trenutno.Stampac.isEmpty()) stampac.setPrinterName(trenutno.Stampac);
-    const QSizeF papirMm(trenutno.SirinaPapira / 100.0, trenutno.VisinaPapira / 100.0);
-    stampac.setPageLayout(QPageLayout(QPageSize(papirMm, QPageSize::Millimeter),
-                                      QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
-    QPageSetupDialog dijalog(&stampac, fRoditelj);
+    const QStringList stampaci = QPrinterInfo::availablePrinterNames();
+    if (stampaci.isEmpty()) throw EGreskaStampe(kNemaStampaca);
+    TDijalogStrane dijalog(stampaci, QPrinterInfo::defaultPrinterName(), trenutno, fRoditelj);
     if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
-    const QRectF strana = stampac.pageLayout().fullRect(QPageLayout::Millimeter);
-    return TPodesavanjeStrane{stampac.printerName(), qRound(strana.width() * 100),
-                              qRound(strana.height() * 100)};
+    return dijalog.Izbor();
 }

@@ -5,8 +5,11 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <utility>
 
 #include "GreskaStampe.h"
+#include "MargineStrane.h"
 
 namespace {
 
@@ -14,39 +17,51 @@ const QString kPdf = QStringLiteral("PDF:");
 
 }  // namespace
 
+TQtStampanje::TQtStampanje(std::function<QString()> podrazumevani)
+    : fPodrazumevani(std::move(podrazumevani)) {}
+
+QString TQtStampanje::PodrazumevaniStampac() { return QPrinterInfo::defaultPrinterName(); }
+
 QStringList TQtStampanje::Stampaci() { return QPrinterInfo::availablePrinterNames(); }
 
+// Asked for each time, not once: a printer installed or made the default
+// while the program runs is the current one from then on.
 QString TQtStampanje::TrenutniStampac() {
-    // Asked for when first needed: the query loads the print system's plugin,
-    // which start-up need not wait for.
-    if (!fStampac) fStampac = QPrinterInfo::defaultPrinterName();
-    if (fStampac->isEmpty()) throw EGreskaStampe(kNemaStampaca);
-    return *fStampac;
+    const QString stampac = fIzabrani.isEmpty() ? fPodrazumevani() : fIzabrani;
+    if (stampac.isEmpty()) throw EGreskaStampe(kNemaStampaca);
+    return stampac;
 }
 
 void TQtStampanje::Postavi(const TPodesavanjeStrane& strana) {
     fStrana = strana;
-    if (!strana.Stampac.isEmpty()) fStampac = strana.Stampac;
+    if (!strana.Stampac.isEmpty()) fIzabrani = strana.Stampac;
 }
 
-void TQtStampanje::PripremiStampac() {
-    fPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (fStampac->startsWith(kPdf)) {
+// At the resolution the print factors assume, whatever the printer's own:
+// a PDF printer would otherwise run at 1200 dots per inch and the drawing,
+// sized in dots, would fill a corner of the page. Margins of 10 mm, or the
+// printer's larger minimum.
+void TQtStampanje::PripremiStampac(const QString& stampac) {
+    fPrinter = std::make_unique<QPrinter>();
+    if (stampac.startsWith(kPdf)) {
         fPrinter->setOutputFormat(QPrinter::PdfFormat);
-        fPrinter->setOutputFileName(fStampac->mid(kPdf.size()));
+        fPrinter->setOutputFileName(stampac.mid(kPdf.size()));
     } else {
-        fPrinter->setPrinterName(*fStampac);
+        fPrinter->setPrinterName(stampac);
     }
-    const QSizeF papirMm(fStrana.SirinaPapira / 100.0, fStrana.VisinaPapira / 100.0);
-    fPrinter->setPageLayout(QPageLayout(QPageSize(papirMm, QPageSize::Millimeter),
-                                        QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                        QPageLayout::Millimeter));
+    fPrinter->setResolution(kTacakaPoIncu);
+    const bool polozeno = fStrana.SirinaPapira > fStrana.VisinaPapira;
+    const QSizeF papirMm(std::min(fStrana.SirinaPapira, fStrana.VisinaPapira) / 100.0,
+                         std::max(fStrana.SirinaPapira, fStrana.VisinaPapira) / 100.0);
+    fPrinter->setPageSize(QPageSize(papirMm, QPageSize::Millimeter));
+    fPrinter->setPageOrientation(polozeno ? QPageLayout::Landscape : QPageLayout::Portrait);
+    fPrinter->setPageMargins(MargineStrane(fPrinter->pageLayout()), QPageLayout::Millimeter);
 }
 
 void TQtStampanje::PocniPosao() {
     if (fPlatno) throw EGreskaStampe("Stampanje je vec u toku.");
     const QString ime = TrenutniStampac();
-    PripremiStampac();
+    PripremiStampac(ime);
     auto platno = std::make_unique<QPainter>();
     if (!platno->begin(fPrinter.get())) {
         fPrinter.reset();

@@ -3,8 +3,8 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <functional>
 #include <memory>
-#include <optional>
 
 #include "Stampanje.h"
 
@@ -12,6 +12,14 @@
 /// PDF file when the current printer is set to "PDF:<path>".
 class TQtStampanje final : public TStampanje {
 public:
+    /// The resolution every job runs at, the one the print factors assume:
+    /// with the factor 10 an A4 page's drawing is 2100 dots, 178 mm, wide.
+    static constexpr int kTacakaPoIncu = 300;
+
+    /// `podrazumevani` gives the system's default printer, empty for none;
+    /// it is asked each time no printer was chosen in the page set-up.
+    explicit TQtStampanje(std::function<QString()> podrazumevani = PodrazumevaniStampac);
+
     QStringList Stampaci() override;
     QString TrenutniStampac() override;
     void Postavi(const TPodesavanjeStrane& strana) override;
@@ -20,10 +28,14 @@ public:
     void ZavrsiPosao() override;
     void OtkaziPosao() override;
 
-private:
-    void PripremiStampac();
+    /// The print system's default printer, empty when there is none.
+    static QString PodrazumevaniStampac();
 
-    std::optional<QString> fStampac;  // the system default until asked for
+private:
+    void PripremiStampac(const QString& stampac);
+
+    std::function<QString()> fPodrazumevani;
+    QString fIzabrani;  // the page set-up's choice; empty: the system default
     TPodesavanjeStrane fStrana;
     std::unique_ptr<QPrinter> fPrinter;
     std::unique_ptr<QPainter> fPlatno;

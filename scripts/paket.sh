@@ -30,7 +30,7 @@ lintian --pedantic --display-info --fail-on error,warning "$deb" \
 
 dpkg-deb -x "$deb" "$radni/koren"
 dpkg-deb -f "$deb" Depends >"$radni/zavisnosti"
-for zavisnost in qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+for zavisnost in qt6-qpa-plugins fonts-liberation2 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
     libqt6svg6 libjpeg62-turbo; do
     grep -qw "$zavisnost" "$radni/zavisnosti" || greska "Depends lacks $zavisnost"
 done

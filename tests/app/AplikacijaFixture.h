@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <memory>
 
 #include "Aplikacija.h"
@@ -13,6 +16,19 @@
 #include "SkriptovanePoruke.h"
 #include "SkriptovaniDijalozi.h"
 #include "SkriptovanoStampanje.h"
+
+/// Where the window's style draws a control of the child window's title
+/// bar (a button, the icon) for the window's state and flags.
+inline QRect MestoNaNaslovnojTraci(const QMdiSubWindow* prozor, QStyle::SubControl kontrola) {
+    QStyleOptionTitleBar traka;
+    traka.initFrom(prozor);
+    traka.titleBarState = int(prozor->windowState());
+    traka.titleBarFlags = prozor->windowFlags();
+    traka.subControls = QStyle::SC_All;
+    traka.rect = QRect(0, 0, prozor->width(),
+                       prozor->style()->pixelMetric(QStyle::PM_TitleBarHeight, &traka, prozor));
+    return prozor->style()->subControlRect(QStyle::CC_TitleBar, &traka, kontrola, prozor);
+}
 
 /// The whole application on scripted services, its frame shown with a
 /// client area of 1000 x 700 unless a test asks for another.

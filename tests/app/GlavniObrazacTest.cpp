@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QFontInfo>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "AplikacijaFixture.h"
@@ -28,10 +32,13 @@ TEST_F(GlavniObrazacTest, StartsWithItsCaptionStateAndFiveWindows) {
     EXPECT_EQ(GlavniO->FaktorPomeranjaTexta, 8.0);
     EXPECT_EQ(GlavniO->Proracun->text(), "Proracun");
     EXPECT_EQ(GlavniO->font().pixelSize(), 11);
+    EXPECT_EQ(QFontInfo(GlavniO->font()).family().toStdString(), "Liberation Sans");
     EXPECT_EQ(GlavniO->PageSetupDialog1.SirinaPapira, 21000);
     EXPECT_EQ(GlavniO->PageSetupDialog1.VisinaPapira, 29700);
+    EXPECT_EQ(GlavniO->FontDialog1.Font.family().toStdString(), "Liberation Sans");
     EXPECT_TRUE(GlavniO->FontDialog1.Font.bold());
-    EXPECT_EQ(GlavniO->FontDialog1.Font.pixelSize(), 16);
+    EXPECT_EQ(GlavniO->FontDialog1.Font.pointSize(), 12);
+    EXPECT_EQ(GlavniO->FontDialog1.Boja, QColor(Qt::black));
 
     const QList<QMdiSubWindow*> deca = GlavniO->Klijent->subWindowList(QMdiArea::CreationOrder);
     ASSERT_EQ(deca.size(), 3);
@@ -157,16 +164,64 @@ TEST_F(GlavniObrazacTest, ClosingAChildOnlyMinimisesIt) {
     EXPECT_TRUE(poruke.Prikazano.empty());
 }
 
+// The icon the package installs, not Qt's, on the frame, every child and
+// the about box, the window "Tacna anvelopa" included.
+TEST_F(GlavniObrazacTest, EveryWindowShowsTheProgramsIcon) {
+    const QImage ikona = QImage(QStringLiteral(":/ikone/lastovar-32.png"))
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_FALSE(ikona.isNull());
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    for (const QWidget* w :
+         std::initializer_list<const QWidget*>{GlavniO, PodaciO, RezultatiO, GrafikO,
+                                               GlavniO->ProzorTacneAnvelope(), OProgramuObrazac}) {
+        const QImage prikazana = w->windowIcon().pixmap(32).toImage();
+        EXPECT_EQ(prikazana.convertToFormat(QImage::Format_ARGB32_Premultiplied), ikona)
+            << w->objectName().toStdString();
+    }
+    // As the children's title bars draw it, faded on an inactive window: the
+    // program's red curve, none of the green of Qt's logo.
+    QApplication::processEvents();
+    for (QMdiSubWindow* p : GlavniO->Klijent->subWindowList()) {
+        const QImage nacrtana =
+            p->grab(MestoNaNaslovnojTraci(p, QStyle::SC_TitleBarSysMenu)).toImage();
+        int zelenih = 0, crvenih = 0;
+        for (int y = 0; y < nacrtana.height(); ++y)
+            for (int x = 0; x < nacrtana.width(); ++x) {
+                const QColor b = nacrtana.pixelColor(x, y);
+                zelenih += b.green() > b.red() + 30 && b.green() > b.blue() + 30;
+                crvenih += b.red() > b.green() + 30 && b.red() > b.blue() + 30;
+            }
+        EXPECT_EQ(zelenih, 0) << p->objectName().toStdString();
+        EXPECT_GT(crvenih, 5) << p->objectName().toStdString();
+    }
+}
+
 TEST_F(GlavniObrazacTest, TheAboutBoxIsShownModallyUntilOk) {
     bool prikazan = false;
     QStringList linije;
+    bool klizaci = true;
+    std::vector<QRect> izvanMema;
     QTimer::singleShot(0, [&] {
         prikazan = OProgramuObrazac->isVisible() && OProgramuObrazac->isModal();
-        linije = OProgramuObrazac->MemoOProgramu->toPlainText().split(u'\n');
+        QPlainTextEdit* memo = OProgramuObrazac->MemoOProgramu;
+        linije = memo->toPlainText().split(u'\n');
+        klizaci =
+            memo->horizontalScrollBar()->isVisible() || memo->verticalScrollBar()->isVisible();
+        // Every line whole in sight: its start and its end.
+        const QRect vidljivo = memo->viewport()->rect();
+        for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+            for (const int polozaj : {b.position(), b.position() + b.length() - 1}) {
+                QTextCursor k(memo->document());
+                k.setPosition(polozaj);
+                if (!vidljivo.contains(memo->cursorRect(k)))
+                    izvanMema.push_back(memo->cursorRect(k));
+            }
         OProgramuObrazac->ButtonOK->click();
     });
     GlavniO->Oprogramu->trigger();
     EXPECT_TRUE(prikazan);
+    EXPECT_FALSE(klizaci);
+    EXPECT_TRUE(izvanMema.empty()) << izvanMema.size() << " line ends outside the memo";
     EXPECT_FALSE(OProgramuObrazac->isVisible());
     EXPECT_EQ(linije, (QStringList{"Program racuna i iscrtava dijagrame extremnih ",
                                    "vrednosti momenata savijanja i transverzalnih ",

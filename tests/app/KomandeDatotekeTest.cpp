@@ -14,9 +14,7 @@
 #include "Edit.h"
 #include "GrafikObrazac.h"
 #include "KomandeDatoteke.h"
-#include "NacrtajDijagrame.h"
 #include "OgranicenaVelicina.h"
-#include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
 #include "QtDatoteke.h"
 #include "RezultatiObrazac.h"
@@ -251,33 +249,70 @@ TEST_F(KomandeDatotekeTest, AFailedOpenWhileLockedLeavesTheCalculationStanding) 
     EXPECT_EQ(PodaciO->txtP[0]->text(), "206.0");
 }
 
-QImage CrtezPodrazumevanih(QSize velicina) {
-    TPlatnoSlike platno(velicina.width(), velicina.height(), FontProzoraDijagrama(),
-                        GrafikO->Povrsina()->logicalDpiY());
-    for (int i = 0; i < 2; ++i)
-        NacrtajDijagrame(platno, velicina.width(), velicina.height(), kZaProgram,
-                         {platno, velicina.width(), velicina.height()}, TUlazDijagrama{});
-    return platno.Slika().convertToFormat(QImage::Format_RGB32);
-}
+struct OdbijenoOtvaranje {
+    const char* ime;
+    QByteArray sadrzaj;
+    int brojSila;
+    const char* poruka;
+};
 
-// The checks refuse the opened texts, so the form stays locked: the diagram
-// keeps showing the load case of the report on show, and repaints and
-// prints raise nothing.
-TEST_F(KomandeDatotekeTest, TextsRefusedAfterAnOpenWhileLockedLeaveTheDiagramOfTheReport) {
+void PrintTo(const OdbijenoOtvaranje& o, std::ostream* os) { *os << o.ime; }
+
+class OdbijenoPosleOtvaranja : public KomandeDatotekeTest,
+                               public ::testing::WithParamInterface<OdbijenoOtvaranje> {};
+
+// Texts the checks refuse, opened while a calculation stands: the form
+// unlocks all the same, with the diagram erased, the report cleared and the
+// fields enabled for the file's force count, and only then shows the
+// check's message, so that the texts can be mended and calculated.
+TEST_P(OdbijenoPosleOtvaranja, UnlocksThenShowsTheChecksMessage) {
+    const OdbijenoOtvaranje& o = GetParam();
     PodaciO->btnProracunClick();
-    Otvori("abc\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n30\r\n2\r\n6\r\n50\r\n");
-    EXPECT_EQ(PrikazaneGreske(),
-              std::vector<QString>{"Greska u unosu tipa podataka za proracun!!!"});
     ASSERT_TRUE(PodaciO->Zakljucano());
-    EXPECT_EQ(PodaciO->SpinEditBrojSila->value(), 6);
+    std::vector<std::size_t> porukaPriOtkljucavanju;
+    QObject::connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, PodaciO,
+                     [&] { porukaPriOtkljucavanju.push_back(poruke.Prikazano.size()); });
+    Otvori(o.sadrzaj);
 
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{QString::fromLatin1(o.poruka)});
+    EXPECT_EQ(porukaPriOtkljucavanju, std::vector<std::size_t>{0});
+    EXPECT_FALSE(PodaciO->Zakljucano());
+    EXPECT_EQ(GlavniO->Proracun->text(), "Proracun");
+    EXPECT_EQ(GlavniO->windowTitle(), kPutanja);
+    EXPECT_TRUE(RezultatiO->Linije().isEmpty());
+    EXPECT_EQ(PodaciO->SpinEditBrojSila->value(), o.brojSila);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(PodaciO->txtP[i]->isEnabled(), i < o.brojSila) << i;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(PodaciO->txtRastojanje[i]->isEnabled(), i < o.brojSila - 1) << i;
+    for (QWidget* w : {static_cast<QWidget*>(PodaciO->txtRaspon),
+                       static_cast<QWidget*>(PodaciO->txtProizvoljnoX),
+                       static_cast<QWidget*>(PodaciO->SpinEditBrojSila),
+                       static_cast<QWidget*>(PodaciO->SpinEditBrojPreseka)})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     QApplication::processEvents();
     GrafikO->Povrsina()->repaint();
-    const QImage prozor =
-        GrafikO->Povrsina()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(prozor, CrtezPodrazumevanih(GrafikO->Povrsina()->size()));
+    QImage beli(GrafikO->Povrsina()->size(), QImage::Format_RGB32);
+    beli.fill(Qt::white);
+    EXPECT_EQ(GrafikO->Povrsina()->grab().toImage().convertToFormat(QImage::Format_RGB32), beli);
+
+    // Mended, the texts calculate.
+    PodaciO->txtP[0]->setText(QStringLiteral("100"));
+    PodaciO->txtProizvoljnoX->setText(QStringLiteral("1"));
+    PodaciO->btnProracunClick();
+    EXPECT_TRUE(PodaciO->Zakljucano());
     EXPECT_EQ(PrikazaneGreske().size(), 1u);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, OdbijenoPosleOtvaranja, ::testing::Values(
+    OdbijenoOtvaranje{"NotANumber",
+        "abc\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n30\r\n2\r\n6\r\n50\r\n", 6,
+        "Greska u unosu tipa podataka za proracun!!!"},
+    OdbijenoOtvaranje{"SectionBeyondTheSpan",
+        "10\r\n20\r\n30\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n12\r\n20\r\n3\r\n10\r\n", 3,
+        "Vrednosti podataka nisu korektno unete!!!"}),
+    [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
 
 // Real files in a temporary folder.
 class KomandeDatotekeNaDiskuTest : public AplikacijaTest {

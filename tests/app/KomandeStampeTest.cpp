@@ -2,7 +2,9 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <limits>
 #include <stdexcept>
+#include <variant>
 
 #include "AplikacijaFixture.h"
 #include "GrafikObrazac.h"
@@ -17,39 +19,44 @@ namespace {
 
 using Vrsta = TSkriptovanePoruke::Vrsta;
 
+using R = TNeupotrebljivFaktor;
+
 struct Velicina {
     const char* ime;
     int sirinaPapira;
     int visinaPapira;
     double faktor;
-    std::optional<std::pair<int, int>> crtez;  // none: refused
+    std::variant<TVelicinaCrteza, TNeupotrebljivFaktor> ishod;
 };
 
 class VelicinaCrtezaTest : public ::testing::TestWithParam<Velicina> {};
 
-TEST_P(VelicinaCrtezaTest, DividesThePaperRoundingHalvesToEven) {
+TEST_P(VelicinaCrtezaTest, DividesThePaperRoundingHalvesToEvenOrSaysWhyNot) {
     const Velicina& v = GetParam();
-    const std::optional<TVelicinaCrteza> crtez =
-        VelicinaCrteza(v.sirinaPapira, v.visinaPapira, v.faktor);
-    ASSERT_EQ(crtez.has_value(), v.crtez.has_value());
-    if (crtez) {
-        EXPECT_EQ(crtez->Sirina, v.crtez->first);
-        EXPECT_EQ(crtez->Visina, v.crtez->second);
+    const auto ishod = VelicinaCrteza(v.sirinaPapira, v.visinaPapira, v.faktor);
+    ASSERT_EQ(ishod.index(), v.ishod.index());
+    if (const auto* crtez = std::get_if<TVelicinaCrteza>(&ishod)) {
+        EXPECT_EQ(crtez->Sirina, std::get<TVelicinaCrteza>(v.ishod).Sirina);
+        EXPECT_EQ(crtez->Visina, std::get<TVelicinaCrteza>(v.ishod).Visina);
+    } else {
+        EXPECT_EQ(std::get<R>(ishod), std::get<R>(v.ishod));
     }
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Slucajevi, VelicinaCrtezaTest, ::testing::Values(
-    Velicina{"A4AtTen", 21000, 29700, 10, std::pair{2100, 3712}},
-    Velicina{"A4AtFive", 21000, 29700, 5, std::pair{4200, 7425}},
-    Velicina{"HalfWidthToEvenAbove", 21015, 29700, 10, std::pair{2102, 3712}},
-    Velicina{"HalfWidthToEvenBelow", 21005, 29700, 10, std::pair{2100, 3712}},
-    Velicina{"JustWiderThan400", 21000, 29700, 52.4, std::pair{401, 708}},
-    Velicina{"Exactly400", 21000, 29700, 52.5, std::nullopt},
-    Velicina{"ZeroFactor", 21000, 29700, 0, std::nullopt},
-    Velicina{"NegativeFactor", 21000, 29700, -10, std::nullopt},
-    Velicina{"BeyondThirtyTwoBits", 21000, 29700, 1e-6, std::nullopt},
-    Velicina{"NoPaper", 0, 29700, 10, std::nullopt}),
+    Velicina{"A4AtTen", 21000, 29700, 10, TVelicinaCrteza{2100, 3712}},
+    Velicina{"A4AtFive", 21000, 29700, 5, TVelicinaCrteza{4200, 7425}},
+    Velicina{"HalfWidthToEvenAbove", 21015, 29700, 10, TVelicinaCrteza{2102, 3712}},
+    Velicina{"HalfWidthToEvenBelow", 21005, 29700, 10, TVelicinaCrteza{2100, 3712}},
+    Velicina{"JustWiderThan400", 21000, 29700, 52.4, TVelicinaCrteza{401, 708}},
+    Velicina{"Exactly400", 21000, 29700, 52.5, R::Preveliki},
+    Velicina{"InfiniteFactor", 21000, 29700, std::numeric_limits<double>::infinity(), R::Preveliki},
+    Velicina{"ZeroFactor", 21000, 29700, 0, R::NijePozitivan},
+    Velicina{"NegativeFactor", 21000, 29700, -10, R::NijePozitivan},
+    Velicina{"NotANumber", 21000, 29700, std::numeric_limits<double>::quiet_NaN(), R::NijePozitivan},
+    Velicina{"BeyondThirtyTwoBits", 21000, 29700, 1e-6, R::Premali},
+    Velicina{"NoPaper", 0, 29700, 10, R::Preveliki}),
     [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
 
@@ -251,13 +258,20 @@ TEST_P(OdbijenaStampa, StartsNoJobAndRedrawsBeforeTheMessage) {
 constexpr const char* kUzaOd400 =
     " ne moze da se upotrebi: crtez mora biti siri od 400 tacaka (sirina papira / faktor). "
     "Unesite manji pozitivan faktor u \"Podesavanje parametara stampe...\".";
+constexpr const char* kNijePozitivan =
+    " ne moze da se upotrebi: faktor mora biti pozitivan broj. "
+    "Unesite pozitivan faktor u \"Podesavanje parametara stampe...\".";
+constexpr const char* kPrevelikCrtez =
+    " ne moze da se upotrebi: crtez bi bio prevelik za stampu (sirina papira / faktor). "
+    "Unesite veci faktor u \"Podesavanje parametara stampe...\".";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Slucajevi, OdbijenaStampa, ::testing::Values(
     Odbijanje{"NoPrinter", 10, QString(), "Nije izabran podrazumevani stampac.", ""},
-    Odbijanje{"ZeroFactor", 0, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 0", kUzaOd400},
-    Odbijanje{"NegativeFactor", -2.5, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika -2.5", kUzaOd400},
-    Odbijanje{"FactorAbove52", 60, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 60", kUzaOd400}),
+    Odbijanje{"ZeroFactor", 0, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 0", kNijePozitivan},
+    Odbijanje{"NegativeFactor", -2.5, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika -2.5", kNijePozitivan},
+    Odbijanje{"FactorAbove52", 60, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 60", kUzaOd400},
+    Odbijanje{"TinyFactor", 1e-6, QStringLiteral("Stampac 1"), "Faktor za skaliranje grafika 1E-6", kPrevelikCrtez}),
     [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
 

@@ -123,8 +123,34 @@ TEST_F(PodaciObrazacTest, StartsUnlockedForTwoForcesWithTheirSketch) {
             ++polja;
         }
     EXPECT_EQ(polja, 13);
-    EXPECT_FALSE(PodaciO->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(PodaciO->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(PodaciO->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+// Clicks a button of the form's own title bar.
+void KlikNaNaslovnuTraku(QStyle::SubControl dugme) {
+    const QRect mesto = MestoNaNaslovnojTraci(PodaciO, dugme);
+    ASSERT_TRUE(mesto.isValid());
+    // The window acts on a button the pointer is over, as a user's is.
+    QTest::mouseMove(PodaciO, mesto.center());
+    QTest::mouseClick(PodaciO, Qt::LeftButton, {}, mesto.center());
+}
+
+// Minimised by its minimise button or by its close button, which only
+// minimises it.
+TEST_F(PodaciObrazacTest, MinimisedFromItsBarItIsRestoredFromItsBarAtItsFixedSize) {
+    for (const QStyle::SubControl dugme :
+         {QStyle::SC_TitleBarMinButton, QStyle::SC_TitleBarCloseButton}) {
+        KlikNaNaslovnuTraku(dugme);
+        ASSERT_TRUE(PodaciO->isMinimized()) << dugme;
+        KlikNaNaslovnuTraku(QStyle::SC_TitleBarNormalButton);
+        EXPECT_FALSE(PodaciO->isMinimized()) << dugme;
+        EXPECT_FALSE(PodaciO->isMaximized());
+        EXPECT_EQ(PodaciO->geometry(), QRect(0, 0, 449, 435));
+        // Still not resizable by the user.
+        EXPECT_EQ(PodaciO->minimumSize(), QSize(449, 435));
+        EXPECT_EQ(PodaciO->maximumSize(), QSize(449, 435));
+    }
 }
 
 TEST_F(PodaciObrazacTest, TabOrderWalksForcesSpacingsSpanCountsSectionAndButton) {

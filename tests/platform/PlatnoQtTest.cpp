@@ -82,6 +82,23 @@ TEST(PlatnoSlike, FillsWithTheWhiteBrushUpToTheCorner) {
     EXPECT_FALSE(Bela(s.pixel(19, 20)));
 }
 
+// The screen drawing of the defaults on a picture wider than the window
+// whose size it is given: what it writes beyond the window's right edge
+// would be cut there. "extM[kNm]" and "extT[kN]" start 90 pixels short of
+// that edge, in the canvas's face, bold, 12 points.
+TEST(PlatnoSlike, TheScreenCaptionsEndBeforeTheWindowsRightEdge) {
+    for (const int sirina : {600, 1000, 1500}) {
+        TPlatnoSlike platno(sirina + 100, 600, FontProzoraDijagrama());
+        for (int i = 0; i < 2; ++i)
+            NacrtajDijagrame(platno, sirina, 600, kZaProgram, {platno, sirina, 600},
+                             TUlazDijagrama{});
+        const QImage& s = platno.Slika();
+        EXPECT_EQ(NebelihIzvan(s, QRect(0, 0, sirina, 600)), 0) << sirina;
+        const QRect natpisi(sirina - 90, 0, 90, 600);
+        EXPECT_GT(Broj(s, natpisi, QColor(0, 0, 0)), 100) << sirina;
+    }
+}
+
 TEST(PlatnoProzora, DrawingOutsideThePaintEventWaitsToBeShownAtTheWindowsSize) {
     QWidget prozor;
     prozor.resize(300, 200);
