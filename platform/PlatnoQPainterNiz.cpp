@@ -167,12 +167,14 @@ void NacrtajNiz(QPainter& p, const QPolygon& niz, const TOlovka& olovka) {
     if (niz.isEmpty()) return;
     const QRect slika = Slika(p);
     if (olovka.Sirina <= 1) {
-        p.setPen(QPen(Boja(olovka.Boja), olovka.Sirina, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(
+            QPen(Boja(olovka.Boja), olovka.Sirina, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         Tanke(p, niz, slika);
         return;
     }
     if (slika.isNull()) {
-        p.setPen(QPen(Boja(olovka.Boja), olovka.Sirina, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(
+            QPen(Boja(olovka.Boja), olovka.Sirina, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         if (niz.size() == 2)
             p.drawLine(niz[0], niz[1]);
         else

@@ -58,15 +58,17 @@ QString Razlike(const QImage& a, const QImage& b) {
 }
 
 enum class Oblik {
-    Kriva,       // a sample per column, small steps: a diagram's curve
-    Skokovi,     // a sample per column with flat stretches and jumps
-    CikCak,      // any direction, sharp turns
+    Kriva,        // a sample per column, small steps: a diagram's curve
+    Skokovi,      // a sample per column with flat stretches and jumps
+    CikCak,       // any direction, sharp turns
     BlagiZaokret  // long lines turning a little
 };
 
 QPolygon Niz(Oblik oblik, unsigned seme) {
     std::mt19937 g(seme);
-    const auto ceo = [&](int od, int do_) { return std::uniform_int_distribution<int>(od, do_)(g); };
+    const auto ceo = [&](int od, int do_) {
+        return std::uniform_int_distribution<int>(od, do_)(g);
+    };
     QPolygon niz;
     int x = 20, y = 200;
     double ugao = 0;
@@ -106,6 +108,11 @@ struct TSlucaj {
     int sirina;
 };
 
+std::string ImeSlucaja(const testing::TestParamInfo<TSlucaj>& i) {
+    const char* imena[] = {"Kriva", "Skokovi", "CikCak", "BlagiZaokret"};
+    return imena[static_cast<int>(i.param.oblik)] + std::to_string(i.param.sirina);
+}
+
 class NizLinija : public testing::TestWithParam<TSlucaj> {};
 
 TEST_P(NizLinija, SetsThePixelsOfTheLinesDrawnOneByOne) {
@@ -113,8 +120,8 @@ TEST_P(NizLinija, SetsThePixelsOfTheLinesDrawnOneByOne) {
         const QPolygon niz = Niz(GetParam().oblik, seme);
         const QImage ocekivano = LinijuPoLiniju(niz, GetParam().sirina);
         const QImage nacrtano = KrozPlatno(niz, GetParam().sirina);
-        ASSERT_EQ(nacrtano, ocekivano) << "seed " << seme << ": "
-                                       << Razlike(nacrtano, ocekivano).toStdString();
+        ASSERT_EQ(nacrtano, ocekivano)
+            << "seed " << seme << ": " << Razlike(nacrtano, ocekivano).toStdString();
     }
 }
 
@@ -128,10 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Oblici, NizLinija, testing::Values(
     TSlucaj{Oblik::CikCak, 3},       TSlucaj{Oblik::CikCak, 8},
     TSlucaj{Oblik::BlagiZaokret, 2}, TSlucaj{Oblik::BlagiZaokret, 5},
     TSlucaj{Oblik::BlagiZaokret, 12}),
-    [](const testing::TestParamInfo<TSlucaj>& i) {
-        const char* imena[] = {"Kriva", "Skokovi", "CikCak", "BlagiZaokret"};
-        return imena[static_cast<int>(i.param.oblik)] + std::to_string(i.param.sirina);
-    });
+    ImeSlucaja);
 // clang-format on
 
 struct TPosebanSlucaj {
