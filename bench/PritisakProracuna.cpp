@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
-#include <utility>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
+#include <utility>
 #include <vector>
 
 #include "Aplikacija.h"
@@ -42,7 +42,9 @@ TVreme Sada() {
     timespec zid{}, procesor{};
     clock_gettime(CLOCK_MONOTONIC, &zid);
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &procesor);
-    const auto ms = [](const timespec& t) { return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6; };
+    const auto ms = [](const timespec& t) {
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    };
     return {ms(zid), ms(procesor)};
 }
 
@@ -89,7 +91,9 @@ public:
         };
     }
 
-    void Pocni() { QTimer::singleShot(0, this, [this] { Pritisni(); }); }
+    void Pocni() {
+        QTimer::singleShot(0, this, [this] { Pritisni(); });
+    }
 
 protected:
     // The diagram window is a child of the frame and is shown in the
@@ -126,9 +130,9 @@ private:
             // The report alone, as the command makes it, to part it from
             // putting it into the memo.
             const TVreme r = Sada();
-            const IzvestajLastovar izvestaj =
-                SastaviIzvestaj(PodaciO->Tekstovi(), PodaciO->SpinEditBrojSila->Tekst().toStdString(),
-                                PodaciO->SpinEditBrojSila->Vrednost(), '.', [](int) {});
+            const IzvestajLastovar izvestaj = SastaviIzvestaj(
+                PodaciO->Tekstovi(), PodaciO->SpinEditBrojSila->Tekst().toStdString(),
+                PodaciO->SpinEditBrojSila->Vrednost(), '.', [](int) {});
             const TVreme sastavljanje = Sada() - r;
             (void)izvestaj;
             const TVreme komanda = fKraj - fPocetak;
