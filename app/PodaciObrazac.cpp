@@ -29,10 +29,25 @@ namespace {
 
 constexpr QSize kKlijent(441, 401);
 constexpr int kNajviseZnakova = 5;
+// A frame at 60 Hz.
+constexpr std::chrono::milliseconds kVremeKadra(16);
 
 const QString kHintSile = QStringLiteral("Unesite intenzitet sile u [kN]");
 const QString kHintRastojanja =
     QStringLiteral("Unesite rastojanje izmedju odgovarajucih sila u [m]");
+
+// Holds a widget's paints while it lives, also when a failure ends the
+// command: a bar left on show after a failure paints as usual.
+class TZadrzanoSlikanje {
+public:
+    explicit TZadrzanoSlikanje(QWidget& w) : fW(w) { fW.setUpdatesEnabled(false); }
+    ~TZadrzanoSlikanje() { fW.setUpdatesEnabled(true); }
+    TZadrzanoSlikanje(const TZadrzanoSlikanje&) = delete;
+    TZadrzanoSlikanje& operator=(const TZadrzanoSlikanje&) = delete;
+
+private:
+    QWidget& fW;
+};
 
 QGroupBox* Grupa(QWidget* roditelj, const char* ime, const QString& natpis, QRect mesto) {
     auto* g = new QGroupBox(natpis, roditelj);
@@ -85,6 +100,7 @@ TPodaciO::TPodaciO(TUsluge usluge, QWidget* roditelj)
     : TPodProzor(roditelj, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       CrtanjeDijagrama(NacrtajDijagrame),
+      Sat(&std::chrono::steady_clock::now),
       fUsluge(std::move(usluge)) {
     setObjectName(QStringLiteral("PodaciO"));
     setWindowTitle(QStringLiteral("Podaci za proracun"));
@@ -306,9 +322,21 @@ bool TPodaciO::ProveraVrednosti() {
                               [] { RezultatiO->ObrisiIzvestaj(); });
 }
 
+// A progress bar repaints itself at once on every visible move, and a
+// repaint paints everything of the frame that waits, the diagram window's
+// whole picture among it. During the command the bar's paints are held and
+// it is shown at once only when a frame's time has passed since it was
+// last shown: a command that ends sooner is over before a person could see
+// the bar move.
 void TPodaciO::PostaviNapredak(int polozaj) {
     ProgressBar1->setValue(polozaj);
+    if (ProgressBar1->updatesEnabled() || !ProgressBar1->isVisible()) return;
+    const auto sada = Sat();
+    if (sada - fNapredakPrikazan < kVremeKadra) return;
+    ProgressBar1->setUpdatesEnabled(true);
     ProgressBar1->repaint();
+    ProgressBar1->setUpdatesEnabled(false);
+    fNapredakPrikazan = sada;
 }
 
 void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
@@ -373,6 +401,8 @@ void TPodaciO::PritisakPosleOtvaranja() {
 void TPodaciO::Proracunaj() {
     ProgressBar1->setValue(0);
     ProgressBar1->show();
+    fNapredakPrikazan = Sat();
+    const TZadrzanoSlikanje zadrzano(*ProgressBar1);
     if (!Zakljucano()) {
         const QWidget* povrsina = GrafikO->Povrsina();
         IscrtajDijagrame(GrafikO->Platno(), povrsina->width(), povrsina->height(), kZaProgram);

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -81,13 +82,19 @@ public:
     /// not convert raises EGreskaKonverzije.
     void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                           std::string_view Target) override;
-    /// Moves the progress bar and shows it at once.
+    /// Moves the progress bar. During the calculation command the bar is
+    /// repainted at once only when a frame's time (16 ms) has passed since
+    /// the command showed it or since it was last repainted so; otherwise
+    /// it is painted with the next frame.
     void PostaviNapredak(int polozaj);
 
     /// What IscrtajDijagrame draws with once it has gathered its inputs:
     /// NacrtajDijagrame. Tests put a double in its place to see what was
     /// gathered or to make the drawing fail.
     TNacrtajDijagrame CrtanjeDijagrama;
+    /// The clock the progress bar's frames are timed by; tests put one of
+    /// their own in its place.
+    std::function<std::chrono::steady_clock::time_point()> Sat;
 
     RezultatiProracuna Rezultati;
 
@@ -130,6 +137,7 @@ private:
     char Separator() const { return fUsluge.Separator(); }
 
     TUsluge fUsluge;
+    std::chrono::steady_clock::time_point fNapredakPrikazan;
     struct TProvereniUnos {
         TekstoviUnosa tekstovi;
         int brojSila;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "PlatnoQPainterNiz.h"
+
 namespace {
 
 QColor Boja(TBoja b) { return QColor(b.R, b.G, b.B); }
@@ -15,30 +17,39 @@ QColor Boja(TBoja b) { return QColor(b.R, b.G, b.B); }
 TPlatnoQPainter::TPlatnoQPainter(int tacakaPoIncu, TFont font)
     : TPlatno(tacakaPoIncu, std::move(font)) {}
 
-void TPlatnoQPainter::NoviSlikar() {
-    fPrimenjenaOlovka.reset();
-    fPrimenjenFont.reset();
-}
+void TPlatnoQPainter::NoviSlikar() { fPrimenjenFont.reset(); }
 
 void TPlatnoQPainter::PopuniPozadinu(int levo, int gore, int desno, int dole) {
+    Isprazni();
     Slikar().fillRect(QRect(QPoint(levo, gore), QPoint(desno - 1, dole - 1)), Qt::white);
 }
 
-void TPlatnoQPainter::PomeriNa(int x, int y) { fTacka = QPoint(x, y); }
-
-void TPlatnoQPainter::PrimeniOlovku(QPainter& p) {
-    if (fPrimenjenaOlovka == Olovka()) return;
-    p.setPen(
-        QPen(Boja(Olovka().Boja), Olovka().Sirina, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    fPrimenjenaOlovka = Olovka();
+// A move to the current point leaves the run as it is.
+void TPlatnoQPainter::PomeriNa(int x, int y) {
+    const QPoint tacka(x, y);
+    if (tacka != fTacka) Isprazni();
+    fTacka = tacka;
 }
 
+// The pen is the canvas's state, set between lines without the canvas
+// knowing: a line with another pen than the run's ends the run.
 void TPlatnoQPainter::LinijaDo(int x, int y) {
-    QPainter& p = Slikar();
-    PrimeniOlovku(p);
-    const QPoint do_(x, y);
-    p.drawLine(fTacka, do_);
-    fTacka = do_;
+    if (!fNiz.isEmpty() && fOlovkaNiza != Olovka()) Isprazni();
+    if (fNiz.isEmpty()) {
+        // Asked for now, so that a window learns at once that it has
+        // something new to show.
+        Slikar();
+        fOlovkaNiza = Olovka();
+        fNiz.append(fTacka);
+    }
+    fTacka = QPoint(x, y);
+    fNiz.append(fTacka);
+}
+
+void TPlatnoQPainter::Isprazni() {
+    if (fNiz.isEmpty()) return;
+    NacrtajNiz(Slikar(), fNiz, fOlovkaNiza);
+    fNiz.clear();
 }
 
 // A height in pixels is a cell height, ascent and descent together, where
@@ -59,6 +70,7 @@ QFont TPlatnoQPainter::QtFont(const QPainter& p) const {
 }
 
 void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
+    Isprazni();
     QPainter& p = Slikar();
     if (fPrimenjenFont != Font()) {
         fQtFont = QtFont(p);
@@ -66,7 +78,6 @@ void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
     }
     p.setFont(fQtFont);
     p.setPen(Boja(Font().Boja));
-    fPrimenjenaOlovka.reset();
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);
     const QFontMetrics m(fQtFont, p.device());

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
+#include <QPolygon>
 #include <optional>
 
 #include "Platno.h"
@@ -12,6 +13,13 @@
 /// texts on the white background brush, fonts resolved for the painter's
 /// device. Subclasses supply the painter, which may change between
 /// operations (a backing image that is recreated, a page that is begun).
+///
+/// Consecutive lines with one pen, each from the end of the last, are kept
+/// as one run and drawn together (NacrtajNiz): a curve of a sample per
+/// column is thousands of lines, and stroking each alone with its round
+/// ends costs far more than the run at once. The run is drawn before any
+/// other operation, before the picture is shown and, by the subclasses,
+/// before their painter ends.
 class TPlatnoQPainter : public TPlatno {
 public:
     TPlatnoQPainter(int tacakaPoIncu, TFont font);
@@ -21,6 +29,9 @@ public:
     void LinijaDo(int x, int y) override;
     void Tekst(int x, int y, const std::string& tekst) override;
 
+    /// Draws the lines still kept in the run.
+    void Isprazni();
+
 protected:
     /// The active painter for the next operation.
     virtual QPainter& Slikar() = 0;
@@ -28,11 +39,12 @@ protected:
     void NoviSlikar();
 
 private:
-    void PrimeniOlovku(QPainter& p);
     QFont QtFont(const QPainter& p) const;
 
     QPoint fTacka;
-    std::optional<TOlovka> fPrimenjenaOlovka;
+    /// The run's points, from its starting point on; empty without a run.
+    QPolygon fNiz;
+    TOlovka fOlovkaNiza;
     std::optional<TFont> fPrimenjenFont;
     QFont fQtFont;
 };

@@ -38,10 +38,13 @@ QPainter& TPlatnoSlike::Slikar() {
 }
 
 const QImage& TPlatnoSlike::Slika() {
+    Isprazni();
     ZavrsiSlikanje();
     return fSlika;
 }
 
+// A run kept meanwhile is drawn on the new picture, as the lines would
+// have been had they come after the change.
 void TPlatnoSlike::NovaVelicina(int sirina, int visina) {
     ZavrsiSlikanje();
     fSlika = BelaSlika(sirina, visina, TacakaPoIncu());

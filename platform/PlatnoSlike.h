@@ -15,7 +15,7 @@ public:
     TPlatnoSlike(int sirina, int visina, TFont font, int tacakaPoIncu = 96);
     ~TPlatnoSlike() override;
 
-    /// The picture as drawn so far.
+    /// The picture as drawn so far, the kept run of lines included.
     const QImage& Slika();
 
 protected:

@@ -7,3 +7,5 @@
 TPlatnoStampaca::TPlatnoStampaca(QPainter& slikar, TFont font)
     : TPlatnoQPainter(slikar.device() ? slikar.device()->logicalDpiY() : 0, std::move(font)),
       fSlikar(slikar) {}
+
+TPlatnoStampaca::~TPlatnoStampaca() { Isprazni(); }

@@ -7,10 +7,13 @@
 
 /// Our canvas on a painter that someone else began: the printer's page of
 /// a running print job, a PDF writer or an SVG generator. The device's
-/// resolution gives the size figures of fonts set in pixels.
+/// resolution gives the size figures of fonts set in pixels. The last run
+/// of lines is drawn when the canvas ends, so it ends before the painter
+/// does (or Isprazni is called first).
 class TPlatnoStampaca final : public TPlatnoQPainter {
 public:
     TPlatnoStampaca(QPainter& slikar, TFont font);
+    ~TPlatnoStampaca() override;
 
 protected:
     QPainter& Slikar() override { return fSlikar; }

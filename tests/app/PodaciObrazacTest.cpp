@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 
 #include "AplikacijaFixture.h"
 #include "Edit.h"
@@ -424,10 +425,69 @@ TEST_F(PodaciObrazacTest, AFailingDrawingLeavesTheFormUnlockedAndTheBarShown) {
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"x"});
     EXPECT_FALSE(PodaciO->Zakljucano());
     EXPECT_TRUE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));
+    EXPECT_TRUE(PodaciO->ProgressBar1->updatesEnabled());  // it paints with the next frame
     PodaciO->CrtanjeDijagrama = [](auto&&...) {};
     PodaciO->btnProracun->click();
     EXPECT_TRUE(PodaciO->Zakljucano());
     EXPECT_FALSE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));
 }
+
+// The positions the progress bar is painted at while the command runs, on
+// a clock that moves by a fixed step each time it is read.
+struct TKoraciSata {
+    const char* ime;
+    int korakMs;
+    std::vector<int> naslikano;
+};
+
+class NapredakKomande : public AplikacijaTest, public testing::WithParamInterface<TKoraciSata> {
+protected:
+    void SetUp() override {
+        AplikacijaTest::SetUp();
+        PodaciO->CrtanjeDijagrama = [this](TPlatno&, std::int32_t, std::int32_t, std::string_view,
+                                           const TProzorDijagrama&, const TUlazDijagrama& u) {
+            vidljivaUCrtanju = PodaciO->ProgressBar1->isVisible();
+            for (int polozaj : {10, 20, 30, 40}) u.napredak(polozaj);
+        };
+        PodaciO->Sat = [this] {
+            sada += std::chrono::milliseconds(GetParam().korakMs);
+            return sada;
+        };
+        PodaciO->ProgressBar1->installEventFilter(&brojac);
+        QApplication::processEvents();  // the form's first paint
+        brojac.naslikano.clear();
+    }
+
+    struct TBrojac : QObject {
+        std::vector<int> naslikano;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) naslikano.push_back(PodaciO->ProgressBar1->value());
+            return false;
+        }
+    } brojac;
+    std::chrono::steady_clock::time_point sada;
+    bool vidljivaUCrtanju = false;
+};
+
+// A bar repainted at every move would paint the whole frame seven times in
+// a command shorter than one frame; it is painted once a frame at most.
+TEST_P(NapredakKomande, TheBarIsPaintedOnceAFrameAtMost) {
+    ASSERT_TRUE(PodaciO->isVisible());
+    PodaciO->btnProracunClick();
+    EXPECT_EQ(brojac.naslikano, GetParam().naslikano);
+    EXPECT_TRUE(vidljivaUCrtanju);
+    EXPECT_FALSE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));
+    EXPECT_TRUE(PodaciO->ProgressBar1->updatesEnabled());
+    EXPECT_EQ(PodaciO->ProgressBar1->value(), 70);
+    EXPECT_TRUE(PodaciO->Zakljucano());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Satovi, NapredakKomande, testing::Values(
+    TKoraciSata{"WithinAFrame", 0, {}},
+    TKoraciSata{"TwoReadingsAFrame", 10, {20, 40, 60}},
+    TKoraciSata{"AFrameBetweenReadings", 20, {10, 20, 30, 40, 50, 60, 70}}),
+    [](const testing::TestParamInfo<TKoraciSata>& i) { return std::string(i.param.ime); });
+// clang-format on
 
 }  // namespace
