@@ -66,6 +66,26 @@ constexpr Komanda kKomande[] = {
      "      separator.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
+    {"polozaj", &KomandaPolozaj,
+     "  polozaj [DATOTEKA.Lastovar] [--x X] [--oba-smera] [--p1 P]\n"
+     "          (--zapis | --izlaz SLIKA.png|.pdf|.svg) [--sirina W] [--visina H]\n"
+     "      Crta sliku \"Polozaj voza\" za presek x (podrazumevano proizvoljni\n"
+     "      presek slucaja opterecenja): za extM, maxT i minT voz u tacnom\n"
+     "      kriticnom polozaju (sile van raspona sive, presek oznacen, polozaj\n"
+     "      P1 kotiran) i pored njega klasicni polozaj sa obe vrednosti,\n"
+     "      manjkom i onim sto presek istovremeno nosi; ispod uticajne linije\n"
+     "      M(x) i T(x) sa ordinatama pod silama i apsolutni maksimum pored\n"
+     "      Mgov dijagrama. Sa --p1 crta jedan kadar prelaza: voz sa P1 u tacki\n"
+     "      P, njegove dijagrame M i T preko anvelopa i M(x) i T(x) u preseku;\n"
+     "      P je od polozaja u kome je voz ceo levo od raspona do polozaja u\n"
+     "      kome je ceo desno od njega. Sa --oba-smera tacni polozaji i\n"
+     "      anvelope uzimaju voz u oba smera, a kadar prelaza stoji u smeru koji\n"
+     "      je merodavan za extM u preseku. X i P koriste regionalni decimalni\n"
+     "      separator. --zapis, --izlaz, --sirina i --visina su kao kod\n"
+     "      komande dijagram (podrazumevano 1000 x 800).\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
+     "      2 podaci za proracun nisu ispravni, 64 i kada X ili P nije broj u\n"
+     "      dozvoljenom opsegu.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {

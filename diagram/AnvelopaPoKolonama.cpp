@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AnvelopaPoKolonama.h"
 
+#include <algorithm>
+
 #include "Zaokruzivanje.h"
 
 std::string_view ImeVelicine(TVelicina v) {
@@ -44,6 +46,10 @@ TAnvelopaPoKolonama AnvelopaPoKolonama(const TOkvirDijagrama& okvir, const TVoz&
 
 std::int32_t Red(const TOkvirDijagrama& o, TVelicina v, double vrednost) {
     const long double V = vrednost;
-    if (v == TVelicina::ExtM) return ZaokruziParno(V * o.kM + o.y0);
-    return ZaokruziParno(-V * o.kT + o.y1);
+    const long double y = v == TVelicina::ExtM ? V * o.kM + o.y0 : -V * o.kT + o.y1;
+    // An exact value far beyond the classical scale (a load case at the ends
+    // of the double range) is drawn far off the picture, not off the range.
+    constexpr long double kDaleko = 1 << 20;
+    if (!(y > -kDaleko)) return -kDaleko;
+    return ZaokruziParno(std::min(y, kDaleko));
 }

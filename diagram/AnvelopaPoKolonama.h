@@ -47,5 +47,5 @@ TAnvelopaPoKolonama AnvelopaPoKolonama(const TOkvirDijagrama& okvir, const TVoz&
 
 /// The device row of a value of the quantity on the frame's scales: moments
 /// hang below the upper reference line, maxT stands above the lower one and
-/// minT hangs below it.
+/// minT hangs below it. Held within 2^20 units of the picture.
 std::int32_t Red(const TOkvirDijagrama& okvir, TVelicina v, double vrednost);
