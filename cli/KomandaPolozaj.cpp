@@ -80,9 +80,7 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc) {
     if (o.x)
         if (const auto greska = Broj("x", *o.x, sep, 0.0, voz.Raspon(), ulaz.x)) return *greska;
     if (o.p1) {
-        // Both ways the frame shows the train as it stands for extM at x.
-        ulaz.obrnut =
-            o.obaSmera && TTacnaAnvelopa(voz).UPreseku(ulaz.x, ulaz.smer).ExtM.Polozaj.Obrnut;
+        ulaz.obrnut = PrelazObrnut(voz, ulaz.x, ulaz.smer);
         const TOpsegPrelaza opseg = OpsegPrelaza(voz, ulaz.obrnut);
         double p1 = 0;
         if (const auto greska = Broj("p1", *o.p1, sep, opseg.Od, opseg.Do, p1)) return *greska;

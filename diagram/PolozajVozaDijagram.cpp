@@ -392,3 +392,7 @@ void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visin
     else
         crtez.KriticniPolozaji();
 }
+
+bool PrelazObrnut(const TVoz& voz, double x, TSmerVoza smer) {
+    return smer == TSmerVoza::Oba && TTacnaAnvelopa(voz).UPreseku(x, smer).ExtM.Polozaj.Obrnut;
+}

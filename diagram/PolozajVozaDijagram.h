@@ -45,3 +45,7 @@ struct TUlazPolozaja {
 /// picture alone.
 void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visina, const TVoz& voz,
                         const TUlazPolozaja& ulaz);
+
+/// How the train stands in a frame of its crossing: as P1..Pn, unless it may
+/// cross both ways and extM at the section is reached with it reversed.
+bool PrelazObrnut(const TVoz& voz, double x, TSmerVoza smer);
