@@ -42,8 +42,8 @@ std::string TekstUpozorenja(const std::vector<TManjakKlasicnog>& manjkovi, char 
         const TManjakKlasicnog& m = manjkovi[i];
         tekst += i == 0 ? " " : "; ";
         tekst += ImeVelicine(m.Velicina);
-        tekst += " za " + FormatFiksno(m.Procenat, 1, sep) +
-                 " % u preseku x = " + FormatFiksno(m.x, 3, sep) + " [m]";
+        tekst += " manji za " + FormatFiksno(m.Procenat, 1, sep) +
+                 " % tacnog vrha u preseku x = " + FormatFiksno(m.x, 3, sep) + " [m]";
     }
     return tekst;
 }

@@ -31,7 +31,7 @@ std::vector<TManjakKlasicnog> ManjakKlasicnog(const TOkvirDijagrama& okvir,
                                               const TAnvelopaPoKolonama& anvelopa);
 
 /// The status line for these shortfalls: empty for none, otherwise
-/// "Klasicni proracun je na strani nesigurnosti: extM za 11.0 % u preseku
-/// x = 4.500 [m]; ...", the percentages to one decimal and the sections to
-/// three.
+/// "Klasicni proracun je na strani nesigurnosti: extM manji za 11.0 %
+/// tacnog vrha u preseku x = 4.500 [m]; ...", the percentages (of the exact
+/// peak) to one decimal and the sections to three.
 std::string TekstUpozorenja(const std::vector<TManjakKlasicnog>& manjkovi, char decimalniSeparator);

@@ -93,10 +93,11 @@ TEST(TekstUpozorenja, NamesEachQuantityItsShortfallAndSection) {
     EXPECT_EQ(TekstUpozorenja({}, '.'), "");
     EXPECT_EQ(
         TekstUpozorenja({{TVelicina::ExtM, 10.5555, 4.5}}, '.'),
-        "Klasicni proracun je na strani nesigurnosti: extM za 10.6 % u preseku x = 4.500 [m]");
+        "Klasicni proracun je na strani nesigurnosti: extM manji za 10.6 % tacnog vrha u preseku "
+        "x = 4.500 [m]");
     EXPECT_EQ(TekstUpozorenja({{TVelicina::MaxT, 0.96, 1.25}, {TVelicina::MinT, 2, 7.0 / 3}}, ','),
-              "Klasicni proracun je na strani nesigurnosti: maxT za 1,0 % u preseku x = 1,250 [m]; "
-              "minT za 2,0 % u preseku x = 2,333 [m]");
+              "Klasicni proracun je na strani nesigurnosti: maxT manji za 1,0 % tacnog vrha u "
+              "preseku x = 1,250 [m]; minT manji za 2,0 % tacnog vrha u preseku x = 2,333 [m]");
 }
 
 }  // namespace
