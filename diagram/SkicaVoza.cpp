@@ -112,7 +112,8 @@ void NacrtajSkicuVoza(TPlatno& c, const TMestoSkice& m, const TVozUPolozaju& pol
         c.Olovka() = {boja, std::max(1, debljina / 2)};
         Strela(c, xs, vrh, vrhGrede, glava);
         // Labels that would overlap their left neighbour's go a line higher.
-        const std::string natpis = "P" + std::to_string(s.Sila) + " = " + FormatBroja(s.P, sep);
+        std::string natpis = "P";
+        natpis += std::to_string(s.Sila) + " = " + FormatBroja(s.P, sep);
         const int sirina = SirinaTeksta(natpis, m.slova);
         const int levoNatpisa = xs - sirina / 2;
         podignuta = levoNatpisa < prethodnaDesno + m.slova / 2 ? 1 - podignuta : 0;
