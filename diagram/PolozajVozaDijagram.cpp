@@ -72,7 +72,7 @@ void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
 class TCrtez {
 public:
     TCrtez(TPlatno& c, std::int32_t W, std::int32_t H, const TVoz& voz, const TUlazPolozaja& u)
-        : c(c), W(W), H(H), voz(voz), u(u), jedinica(H / 100.0) {
+        : c(c), W(W), voz(voz), u(u), jedinica(H / 100.0) {
         slova = std::clamp(ZaokruziParno(H / 60.0L), 9, 40);
         c.Font() = TFont(FontProzoraDijagrama().Ime, kCrna, false, 8);
         c.Font().PostaviVisinu(slova);
@@ -122,7 +122,7 @@ private:
     }
 
     TPlatno& c;
-    std::int32_t W, H;
+    std::int32_t W;
     const TVoz& voz;
     const TUlazPolozaja& u;
     double jedinica;  // a hundredth of the height
