@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "GlavniObrazac.h"
-#include "PlatnoProzora.h"
+#include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
 #include "PolozajVozaDijagram.h"
 
@@ -89,7 +89,6 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     });
     connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this, [this] { Osvezi(); });
 
-    fPlatno = std::make_unique<TPlatnoProzora>(*Povrsina);
     Osvezi();
 }
 
@@ -179,6 +178,11 @@ void TPolozajVozaO::Korak() {
 
 void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
     const int W = Povrsina->width(), H = Povrsina->height();
+    if (!fPlatno || fVelicinaPlatna != Povrsina->size()) {
+        fPlatno =
+            std::make_unique<TPlatnoSlike>(W, H, FontProzoraDijagrama(), Povrsina->logicalDpiY());
+        fVelicinaPlatna = Povrsina->size();
+    }
     if (fZakljucano) {
         TUlazPolozaja ulaz;
         ulaz.x = fX;
@@ -190,7 +194,7 @@ void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
     } else {
         fPlatno->PopuniPozadinu(0, 0, W, H);
     }
-    fPlatno->Prikazi(slikar);
+    slikar.drawImage(0, 0, fPlatno->Slika());
 }
 
 bool TPolozajVozaO::eventFilter(QObject* objekat, QEvent* dogadjaj) {

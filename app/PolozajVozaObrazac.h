@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QSize>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,7 +12,7 @@
 class QPushButton;
 class QSlider;
 class QTimer;
-class TPlatnoProzora;
+class TPlatnoSlike;
 
 /// The window "Polozaj voza", which the main window opens on demand: the
 /// picture of NacrtajPolozajVoza for the load case the input form locked
@@ -79,5 +80,7 @@ private:
     double fPocetakP1 = 0.0;
     double fPocetakSata = 0.0;
     bool fPostavljam = false;
-    std::unique_ptr<TPlatnoProzora> fPlatno;
+    // The picture is drawn on an image of the surface's size, then shown.
+    std::unique_ptr<TPlatnoSlike> fPlatno;
+    QSize fVelicinaPlatna;
 };

@@ -281,4 +281,22 @@ TEST_F(PolozajVozaObrazacTest, ClosingTheWindowForgetsIt) {
     EXPECT_NE(GlavniO->PolozajVozaO, nullptr);
 }
 
+// Standing still, the window paints once for each change and then rests.
+TEST_F(PolozajVozaObrazacTest, APaintAsksForNoFurtherPaint) {
+    struct TBrojac final : QObject {
+        int slikanja = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            slikanja += e->type() == QEvent::Paint;
+            return false;
+        }
+    } brojac;
+    Zakljucaj();
+    GlavniO->PolozajVoza->trigger();
+    QApplication::processEvents();
+    GlavniO->PolozajVozaO->Povrsina->installEventFilter(&brojac);
+    GlavniO->PolozajVozaO->PostaviP1(2.0);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(brojac.slikanja, 1);
+}
+
 }  // namespace
