@@ -2,7 +2,9 @@
 #include "SkicaVoza.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "FormatBroja.h"
 #include "Zaokruzivanje.h"
@@ -33,6 +35,13 @@ void Oslonci(TPlatno& c, const TMestoSkice& m, int xLevo, int xDesno, int deblji
     const int tlo = vrh + s + std::max(2, s / 4);
     Linija(c, xLevo - s, vrh + s, xLevo + s, vrh + s);
     Linija(c, xDesno - s, tlo, xDesno + s, tlo);
+}
+
+// Black on the span; beyond a support grey, or orange where the classical
+// method counts the force all the same.
+TBoja Boja(const TSilaUPolozaju& s, bool klasicno) {
+    if (s.NaRasponu) return kCrna;
+    return klasicno ? kBojaKlasicnoVan : kBojaVanRaspona;
 }
 
 void Strela(TPlatno& c, int x, int vrh, int vrhGrede, int glava) {
@@ -103,23 +112,32 @@ void NacrtajSkicuVoza(TPlatno& c, const TMestoSkice& m, const TVozUPolozaju& pol
     for (const TSilaUPolozaju& s : polozaj.Sile()) najveca = std::max(najveca, s.P);
     const int glava = std::max(3, m.visina / 12);
     const int vrhGrede = m.yGrede - debljina / 2 - 1;
-    int prethodnaDesno = -1'000'000, podignuta = 0;
     for (const TSilaUPolozaju& s : polozaj.Sile()) {
-        const int xs = r.X(s.x);
         const double udeo = najveca > 0 ? s.P / najveca : 1.0;
         const int vrh = vrhGrede - ZaokruziParno(m.visina * (0.5 + 0.5 * udeo));
-        const TBoja boja = s.NaRasponu ? kCrna : klasicno ? kBojaKlasicnoVan : kBojaVanRaspona;
-        c.Olovka() = {boja, std::max(1, debljina / 2)};
-        Strela(c, xs, vrh, vrhGrede, glava);
-        // Labels that would overlap their left neighbour's go a line higher.
+        c.Olovka() = {Boja(s, klasicno), std::max(1, debljina / 2)};
+        Strela(c, r.X(s.x), vrh, vrhGrede, glava);
+    }
+
+    // The labels on two lines over the longest arrow, left to right: each on
+    // the lower line where it is free, else on the line whose last label
+    // ends farther left.
+    std::vector<const TSilaUPolozaju*> redom;
+    for (const TSilaUPolozaju& s : polozaj.Sile()) redom.push_back(&s);
+    std::stable_sort(redom.begin(), redom.end(),
+                     [](const TSilaUPolozaju* a, const TSilaUPolozaju* b) { return a->x < b->x; });
+    const int linija = vrhGrede - m.visina - m.slova - 2;
+    std::array<int, 2> desniKraj{-1'000'000, -1'000'000};
+    for (const TSilaUPolozaju* s : redom) {
         std::string natpis = "P";
-        natpis += std::to_string(s.Sila) + " = " + FormatBroja(s.P, sep);
+        natpis += std::to_string(s->Sila) + "=" + FormatBroja(s->P, sep);
         const int sirina = SirinaTeksta(natpis, m.slova);
-        const int levoNatpisa = xs - sirina / 2;
-        podignuta = levoNatpisa < prethodnaDesno + m.slova / 2 ? 1 - podignuta : 0;
-        prethodnaDesno = levoNatpisa + sirina;
-        c.Font().Boja = boja;
-        c.Tekst(levoNatpisa, vrh - (m.slova + 2) * (1 + podignuta), natpis);
+        const int levoNatpisa = r.X(s->x) - sirina / 2;
+        const std::size_t red =
+            levoNatpisa > desniKraj[0] + m.slova / 3 || desniKraj[0] <= desniKraj[1] ? 0 : 1;
+        desniKraj[red] = levoNatpisa + sirina;
+        c.Font().Boja = Boja(*s, klasicno);
+        c.Tekst(levoNatpisa, linija - (m.slova + 2) * static_cast<int>(red), natpis);
     }
 
     // The section, through the arrows and the beam.

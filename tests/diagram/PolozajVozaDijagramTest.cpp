@@ -89,7 +89,7 @@ TEST(PolozajVoza, ShowsTheCriticalPositionsWithTheirValues) {
     EXPECT_NE(Tekst(ops, "2.250"), nullptr);
     // P1 stands beyond the left support in every exact row and in the
     // classical extM and minT rows.
-    const std::vector<const TOperacija*> p1 = Tekstovi(ops, "P1 = 206");
+    const std::vector<const TOperacija*> p1 = Tekstovi(ops, "P1=206");
     ASSERT_EQ(p1.size(), 6u);
     EXPECT_EQ(std::count_if(p1.begin(), p1.end(),
                             [](const TOperacija* o) { return o->boja == kBojaVanRaspona; }),
