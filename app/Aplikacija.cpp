@@ -34,6 +34,10 @@ TAplikacija::TAplikacija(const TUsluge& usluge) {
                      [] { GlavniO->PostaviNatpisProracuna(PodaciO->btnProracun->text()); });
     QObject::connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, GrafikO,
                      &TGrafikO::PratiZakljucavanje);
+    // After the diagram window, whose frame the status line reads.
+    QObject::connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, GlavniO,
+                     &TGlavniO::PratiZakljucavanje);
+    GrafikO->PresekIzabran = [](double x) { GlavniO->OtvoriPolozajVoza(x); };
 }
 
 TAplikacija::~TAplikacija() {

@@ -9,7 +9,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWindow>
 #include <algorithm>
 #include <map>
@@ -34,6 +36,18 @@ TGlavniO::TGlavniO(TUsluge usluge) : fUsluge(std::move(usluge)) {
     // then uses the new client size, which is the viewport's.
     Klijent->viewport()->installEventFilter(this);
     NapraviMeni();
+    // Nothing stands to show where the train must stand before a calculation.
+    PolozajVoza->setEnabled(false);
+    Upozorenje = new QPushButton;
+    Upozorenje->setObjectName(QStringLiteral("Upozorenje"));
+    Upozorenje->setFlat(true);
+    Upozorenje->setFocusPolicy(Qt::NoFocus);
+    Upozorenje->setStyleSheet(QStringLiteral("QPushButton { text-align: left; color: #b00000; }"));
+    Upozorenje->setEnabled(false);
+    connect(Upozorenje, &QPushButton::clicked, this,
+            [this] { IzvrsiKomandu(*fUsluge.Poruke, [this] { UpozorenjeClick(); }); });
+    statusBar()->setObjectName(QStringLiteral("StatusnaLinija"));
+    statusBar()->addWidget(Upozorenje, 1);
     FormCreate();
 }
 

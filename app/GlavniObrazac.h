@@ -16,16 +16,20 @@
 // Aplikacija.cpp creates them and wires what one window tells another.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <span>
 
 #include "PodesavanjaDijaloga.h"
+#include "TacnaAnvelopa.h"
 #include "Usluge.h"
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPushButton;
+class TPolozajVozaO;
 class TTacnaAnvelopaO;
 struct TStavkaMenija;
 
@@ -87,6 +91,27 @@ public:
     /// says and redraws the diagram window with or without the exact
     /// envelopes.
     void TacnaAnvelopaClick();
+    /// Opens "Polozaj voza" at the form's arbitrary section.
+    void PolozajVozaClick();
+    /// The exact envelopes, positions and the warning take the train both
+    /// ways or as P1..Pn, as the item's check mark says: every window that
+    /// shows them follows at once.
+    void ObaSmeraVozaClick();
+    /// How the train crosses for everything exact: both ways while "Oba
+    /// smera voza" is checked, otherwise as P1..Pn.
+    TSmerVoza SmerVoza() const;
+    /// Opens "Polozaj voza", or brings it forward, at the section x.
+    void OtvoriPolozajVoza(double x);
+    /// Follows the form's lock: "Polozaj voza..." works only while it
+    /// stands, and the status line tells after each calculation whether the
+    /// classical envelope falls short.
+    void PratiZakljucavanje(bool zakljucano);
+    /// The status line: where the classical extM, maxT or minT falls short
+    /// of the exact value at the diagram's columns by more than 0.5 % of its
+    /// peak while the form is locked, empty otherwise.
+    void OsveziUpozorenje();
+    /// A click on the status line opens "Polozaj voza" at its section.
+    void UpozorenjeClick();
 
     // The menu "Prozori" and the frame's resize (KomandeProzora.cpp).
     void PodesistandardnirasporedClick();
@@ -110,6 +135,10 @@ public:
     TTacnaAnvelopaO* TacnaAnvelopaO = nullptr;
     /// The same window as a child of the frame, for the arrangement.
     QMdiSubWindow* ProzorTacneAnvelope() const;
+    /// The window "Polozaj voza" while it is open, null otherwise.
+    QPointer<TPolozajVozaO> PolozajVozaO;
+    /// The status line, a flat button; its section is the largest shortfall's.
+    QPushButton* Upozorenje;
 
     QMdiArea* Klijent;
     QMenu* Datoteka;
@@ -129,6 +158,8 @@ public:
     QAction* Izlaz;
     QAction* Proracun;
     QAction* TacnaAnvelopa;
+    QAction* PolozajVoza;
+    QAction* ObaSmeraVoza;
     QAction* Podesistandardniraspored;
     QAction* MiximizujRezultatiProracuna;
     QAction* MiximizujDijagramLastovar;
@@ -144,6 +175,7 @@ private:
     bool PitajZaIzlaz();
 
     TUsluge fUsluge;
+    double fPresekUpozorenja = 0.0;
     bool fIzlazOdobren = false;
     bool fPrviPrikaz = true;
     /// The frame's size at the client area's last resize.

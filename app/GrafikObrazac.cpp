@@ -2,6 +2,7 @@
 #include "GrafikObrazac.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <exception>
 
@@ -32,9 +33,26 @@ TGrafikO::~TGrafikO() = default;
 
 TPlatno& TGrafikO::Platno() { return *fPlatno; }
 
-void TGrafikO::Obrisi() { fPlatno->PopuniPozadinu(0, 0, fPovrsina->width(), fPovrsina->height()); }
+void TGrafikO::Obrisi() {
+    fPlatno->PopuniPozadinu(0, 0, fPovrsina->width(), fPovrsina->height());
+    fOkvir = TOkvirDijagrama();
+}
 
-void TGrafikO::PratiZakljucavanje(bool zakljucano) { fZakljucano = zakljucano; }
+void TGrafikO::PratiZakljucavanje(bool zakljucano) {
+    fZakljucano = zakljucano;
+    if (!zakljucano) fOkvir = TOkvirDijagrama();
+    // A click on a section opens where the train must stand there.
+    fPovrsina->setCursor(zakljucano ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+std::optional<double> TGrafikO::PresekKolone(int kolona) const {
+    // A click a little beside the span is meant for its end.
+    constexpr int kOkolina = 5;
+    if (fOkvir.sadrzaj != TSadrzajCrteza::Dijagrami || kolona < fOkvir.x0 - kOkolina ||
+        kolona > fOkvir.x1 + kOkolina)
+        return std::nullopt;
+    return fOkvir.Presek(kolona);
+}
 
 void TGrafikO::NacrtajAkoJeZakljucano() {
     if (!fZakljucano) return;
@@ -66,5 +84,13 @@ bool TGrafikO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
         return true;
     }
     if (objekat == fPovrsina && dogadjaj->type() == QEvent::Resize) FormResize();
+    if (objekat == fPovrsina && dogadjaj->type() == QEvent::MouseButtonPress && fZakljucano) {
+        const auto* mis = static_cast<QMouseEvent*>(dogadjaj);
+        const std::optional<double> x = PresekKolone(mis->position().toPoint().x());
+        if (mis->button() == Qt::LeftButton && x && PresekIzabran) {
+            PresekIzabran(*x);
+            return true;
+        }
+    }
     return TPodProzor::eventFilter(objekat, dogadjaj);
 }

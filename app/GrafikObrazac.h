@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 
+#include "OkvirDijagrama.h"
 #include "PodProzor.h"
 
 class TCrtacDijagrama;
@@ -30,6 +33,18 @@ public:
     /// it stands.
     void PratiZakljucavanje(bool zakljucano);
 
+    /// The frame of the last drawing on the window's canvas, by which a
+    /// column maps to its section; TSadrzajCrteza::Nista while nothing is
+    /// drawn.
+    const TOkvirDijagrama& Okvir() const { return fOkvir; }
+    void ZapamtiOkvir(const TOkvirDijagrama& okvir) { fOkvir = okvir; }
+    /// The section of a click at the client column `kolona` while diagrams
+    /// are drawn: the column's sample, held at the span's ends a few
+    /// columns beyond them; none farther off or without diagrams.
+    std::optional<double> PresekKolone(int kolona) const;
+    /// Receives the section the user clicked on while the form is locked.
+    std::function<void(double)> PresekIzabran;
+
     /// The window's paint and resize handling: the diagrams while the input
     /// form is locked, nothing otherwise.
     void FormPaint();
@@ -43,6 +58,7 @@ private:
 
     TCrtacDijagrama& fCrtac;
     bool fZakljucano = false;
+    TOkvirDijagrama fOkvir;
     QWidget* fPovrsina;
     std::unique_ptr<TPlatnoProzora> fPlatno;
 };

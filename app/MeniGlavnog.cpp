@@ -51,6 +51,8 @@ constexpr TStavkaMenija kTabela[] = {
     Meni(     nullptr,                   "Proracunlastovar",             "Proracun extM i extT",                   &G::Proracunlastovar),
     Stavka(   "Proracunlastovar",        "Proracun",                     "Proracun",                               &G::Proracun,                      &G::ProracunClick,                "F9"),
     Proveriva("Proracunlastovar",        "TacnaAnvelopa",                "Tacna anvelopa",                         &G::TacnaAnvelopa,                 &G::TacnaAnvelopaClick),
+    Stavka(   "Proracunlastovar",        "PolozajVoza",                  "Polozaj voza...",                        &G::PolozajVoza,                   &G::PolozajVozaClick),
+    Proveriva("Proracunlastovar",        "ObaSmeraVoza",                 "Oba smera voza",                         &G::ObaSmeraVoza,                  &G::ObaSmeraVozaClick),
 
     Meni(     nullptr,                   "Prozori",                      "Prozori",                                &G::Prozori),
     Stavka(   "Prozori",                 "Podesistandardniraspored",     "Podesi standardni raspored",             &G::Podesistandardniraspored,      &G::PodesistandardnirasporedClick),

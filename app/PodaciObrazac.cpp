@@ -348,10 +348,13 @@ void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_
     ulaz.fontStampe = FontStampe(GlavniO->FontDialog1, GlavniO->logicalDpiY());
     ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
     ulaz.tacnaAnvelopa = GlavniO->TacnaAnvelopa->isChecked();
+    ulaz.smerVoza = GlavniO->SmerVoza();
     ulaz.napredak = [this](int polozaj) { PostaviNapredak(polozaj); };
     const QWidget* povrsina = GrafikO->Povrsina();
-    CrtanjeDijagrama(Canvas, Width, Height, Target,
-                     {GrafikO->Platno(), povrsina->width(), povrsina->height()}, ulaz);
+    const TOkvirDijagrama okvir =
+        CrtanjeDijagrama(Canvas, Width, Height, Target,
+                         {GrafikO->Platno(), povrsina->width(), povrsina->height()}, ulaz);
+    if (&Canvas == &GrafikO->Platno()) GrafikO->ZapamtiOkvir(okvir);
 }
 
 void TPodaciO::IzracunajIzvestaj() {

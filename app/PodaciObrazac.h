@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "CrtacDijagrama.h"
+#include "OkvirDijagrama.h"
 #include "PodProzor.h"
 #include "ProvereUnosa.h"
 #include "RezultatiProracuna.h"
@@ -32,8 +33,8 @@ inline constexpr const char* kNatpisProracun = "Proracun";
 inline constexpr const char* kNatpisOtkljucaj = "Otkljucaj";
 
 /// A drawing of the kind of NacrtajDijagrame, which the form's IscrtajDijagrame
-/// hands the inputs it gathered.
-using TNacrtajDijagrame = std::function<void(
+/// hands the inputs it gathered; it gives back the frame it drew in.
+using TNacrtajDijagrame = std::function<TOkvirDijagrama(
     TPlatno& Canvas, std::int32_t Width, std::int32_t Height, std::string_view Target,
     const TProzorDijagrama& prozor, const TUlazDijagrama& ulaz)>;
 
@@ -74,9 +75,10 @@ public:
     int BrojSilaCrteza() const;
     /// The drawing of the diagrams: GrafikO is cleared, then the picture is
     /// drawn on Canvas from the texts and force count above, GlavniO's print
-    /// font and text shift factor and the state of its item "Tacna
-    /// anvelopa", relating Width and Height to GrafikO's client size; the
-    /// progress bar moves to 10, 20, 30 and 40. The calculation command and
+    /// font and text shift factor and the state of its items "Tacna
+    /// anvelopa" and "Oba smera voza", relating Width and Height to
+    /// GrafikO's client size; the progress bar moves to 10, 20, 30 and 40.
+    /// A drawing on GrafikO's canvas leaves its frame with GrafikO. The calculation command and
     /// the diagram window draw with GrafikO's canvas and "za program", the
     /// print command with the printer's and "za stampac". A text that does
     /// not convert raises EGreskaKonverzije.

@@ -16,10 +16,14 @@ void TTacnaAnvelopaO::Osvezi() {
         ObrisiIzvestaj();
         return;
     }
+    const TekstoviUnosa tekstovi = PodaciO->TekstoviCrteza();
+    const int brojSila = PodaciO->BrojSilaCrteza();
+    const char sep = GlavniO->Usluge().Separator();
+    const TSmerVoza smer = GlavniO->SmerVoza();
+    std::vector<std::string> l = IzvestajTacneAnvelope(tekstovi, brojSila, sep, smer);
+    // Beside the absolute maximum, the value the diagram labels.
+    for (std::string& m : LinijeMgov(tekstovi, brojSila, sep, smer)) l.push_back(std::move(m));
     QStringList linije;
-    for (const std::string& l :
-         IzvestajTacneAnvelope(PodaciO->TekstoviCrteza(), PodaciO->BrojSilaCrteza(),
-                               GlavniO->Usluge().Separator(), TSmerVoza::Napred))
-        linije << QString::fromStdString(l);
+    for (const std::string& s : l) linije << QString::fromStdString(s);
     PrikaziIzvestaj(linije);
 }

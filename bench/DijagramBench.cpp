@@ -6,6 +6,7 @@
 #include "NacrtajDijagrame.h"
 #include "PlatnoSlike.h"
 #include "PlatnoZapis.h"
+#include "PolozajVozaDijagram.h"
 #include "Zaokruzivanje.h"
 
 namespace {
@@ -62,7 +63,33 @@ void Zapis(benchmark::State& state) {
     state.counters["bajtova"] = static_cast<double>(operacija * sizeof(TOperacija));
 }
 
+// One frame of the train's crossing in "Polozaj voza", as the window plays
+// it: the train with P1 at a position, its diagrams over the envelopes.
+void KadarPrelaza(benchmark::State& state) {
+    const TVoz voz(6, {120, 180, 180, 150, 150, 90}, {2.5, 1.5, 4.0, 1.5, 3.0}, 30);
+    TUlazPolozaja ulaz;
+    ulaz.x = 12.5;
+    ulaz.p1 = 7.25;
+    TPlatnoSlike slika(1920, 1080, FontProzoraDijagrama());
+    for (auto _ : state) NacrtajPolozajVoza(slika, 1920, 1080, voz, ulaz);
+}
+
+// The critical positions at a section, as the window opens.
+void KriticniPolozaji(benchmark::State& state) {
+    const TVoz voz(6, {120, 180, 180, 150, 150, 90}, {2.5, 1.5, 4.0, 1.5, 3.0}, 30);
+    TUlazPolozaja ulaz;
+    ulaz.x = 12.5;
+    TPlatnoSlike slika(1920, 1080, FontProzoraDijagrama());
+    for (auto _ : state) NacrtajPolozajVoza(slika, 1920, 1080, voz, ulaz);
+}
+
 BENCHMARK(Ekran)->Name("Screen/6 forces/1920x1080/image")->Unit(benchmark::kMillisecond);
+BENCHMARK(KadarPrelaza)
+    ->Name("PolozajVoza/crossing frame/6 forces/1920x1080/image")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(KriticniPolozaji)
+    ->Name("PolozajVoza/critical positions/6 forces/1920x1080/image")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(Stampa)->Name("Print/6 forces/A4/factor")->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(Zapis)
     ->Name("Screen/6 forces/recording")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include "ApsolutniMaksimum.h"
 #include "PoredjenjeAnvelopa.h"
 #include "ProracunIzvestaja.h"
 #include "TacnaAnvelopa.h"
@@ -43,6 +44,27 @@ void PreseciJednogVoza(benchmark::State& state, TSmerVoza smer) {
     state.SetItemsProcessed(state.iterations() * kPreseka);
 }
 
+// The values alone, in double, as the drawing samples its columns.
+void VrednostiJednogVoza(benchmark::State& state, TSmerVoza smer) {
+    const double L = kPodaci.Raspon();
+    for (auto _ : state) {
+        const TTacnaAnvelopa tacna(TVoz(kPodaci, 6));
+        double zbir = 0;
+        for (int i = 0; i < kPreseka; ++i) {
+            const double x = L * i / (kPreseka - 1);
+            const TVrednostiAnvelope a = tacna.Vrednosti(x, smer);
+            zbir += a.ExtM + a.MaxT + a.MinT;
+        }
+        benchmark::DoNotOptimize(zbir);
+    }
+    state.SetItemsProcessed(state.iterations() * kPreseka);
+}
+
+void Maksimum(benchmark::State& state) {
+    const TVoz voz(kPodaci, 6);
+    for (auto _ : state) benchmark::DoNotOptimize(ApsolutniMaksimum(voz, TSmerVoza::Oba));
+}
+
 // The report's largest table: 100 sections, the report's classical values
 // computed and set beside the exact ones.
 void Tabela(benchmark::State& state) {
@@ -65,6 +87,13 @@ BENCHMARK_CAPTURE(PreseciJednogVoza, napred, TSmerVoza::Napred)
 BENCHMARK_CAPTURE(PreseciJednogVoza, oba, TSmerVoza::Oba)
     ->Name("TacnaAnvelopa/6 forces/1701 sections/both ways/one train")
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(VrednostiJednogVoza, napred, TSmerVoza::Napred)
+    ->Name("TacnaAnvelopa/6 forces/1701 sections/one way/one train/values")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(VrednostiJednogVoza, oba, TSmerVoza::Oba)
+    ->Name("TacnaAnvelopa/6 forces/1701 sections/both ways/one train/values")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(Maksimum)->Name("ApsolutniMaksimum/6 forces/both ways")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Tabela)
     ->Name("PoredjenjeAnvelopa/6 forces/100 sections/both ways")
     ->Unit(benchmark::kMicrosecond);

@@ -20,3 +20,8 @@ int KomandaDijagram(int argc, char** argv, std::string_view pomoc);
 /// `tacno [FILE.Lastovar] [--oba-smera]`: the classical envelope beside the
 /// exact one at the report's sections.
 int KomandaTacno(int argc, char** argv, std::string_view pomoc);
+
+/// `polozaj [FILE.Lastovar] [--x X] [--oba-smera] [--p1 P] (--zapis | --izlaz
+/// OUT) [--sirina W] [--visina H]`: the picture "Polozaj voza" at a section,
+/// or one frame of the train's crossing.
+int KomandaPolozaj(int argc, char** argv, std::string_view pomoc);

@@ -24,6 +24,22 @@ Voz VozOdN(std::int32_t n, double P1, double P2, double P3, double P4, double P5
 
 bool BrojSilaVazi(std::int32_t n) { return n >= 1 && n <= 6; }
 
+// Zone k spans (S_(k-1), S_k]; the first includes 0 and the last ends at L.
+// 0: no zone holds X.
+std::int32_t Zona(std::int32_t n, Prosireno X, double L, const std::array<double, 6>& P, double R) {
+    if (n == 1) return 1;
+    std::int32_t zona = 0;
+    Prosireno S = static_cast<double>(static_cast<Prosireno>(L) * P[0] / R);
+    if (0 <= X && X <= S) zona = 1;
+    for (std::int32_t k = 2; k <= n - 1 && zona == 0; ++k) {
+        const Prosireno prethodna = S;
+        S += static_cast<double>(static_cast<Prosireno>(L) * P[k - 1] / R);
+        if (prethodna < X && X <= S) zona = k;
+    }
+    if (zona == 0 && S < X && X <= L) zona = n;
+    return zona;
+}
+
 }  // namespace
 
 void TProracun::Rezultanta(double& R, double& xR, double P1, double P2, double P3, double P4,
@@ -104,16 +120,7 @@ double TProracun::ExtM(std::int32_t n, double x, double L, double P1, double P2,
         return static_cast<double>(RkrozL * (L - static_cast<Prosireno>(xR)) * X -
                                    RkrozL * (X * X));
 
-    // Zone k spans (S_(k-1), S_k]; the first includes 0 and the last ends at L.
-    std::int32_t zona = 0;
-    Prosireno S = static_cast<double>(static_cast<Prosireno>(L) * v.P[0] / R);
-    if (0 <= X && X <= S) zona = 1;
-    for (std::int32_t k = 2; k <= n - 1 && zona == 0; ++k) {
-        const Prosireno prethodna = S;
-        S += static_cast<double>(static_cast<Prosireno>(L) * v.P[k - 1] / R);
-        if (prethodna < X && X <= S) zona = k;
-    }
-    if (zona == 0 && S < X && X <= L) zona = n;
+    const std::int32_t zona = Zona(n, X, L, v.P, R);
     if (zona == 0) return 0.0;
 
     std::array<double, 5> razmaci{};
@@ -192,4 +199,13 @@ double TProracun::MinT(std::int32_t n, double x, double L, double P1, double P2,
         if (t[j - 1] < X && X <= t[j]) return W(j);
     if (t[n - 1] < X && X <= L) return W(n);
     return 0.0;
+}
+
+std::int32_t ZonaExtM(std::int32_t n, double x, double L, double P1, double P2, double P3,
+                      double P4, double P5, double P6) {
+    if (!BrojSilaVazi(n)) return 0;
+    const Voz v = VozOdN(n, P1, P2, P3, P4, P5, P6, 0, 0, 0, 0, 0);
+    double R, xR;
+    TProracun::Rezultanta(R, xR, v.P[0], v.P[1], v.P[2], v.P[3], v.P[4], v.P[5], 0, 0, 0, 0, 0);
+    return Zona(n, x, L, v.P, R);
 }

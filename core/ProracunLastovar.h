@@ -50,3 +50,11 @@ struct TProracun {
 };
 
 static_assert(TAProracun<TProracun>);
+
+/// The zone whose equation TProracun::ExtM evaluates at x for a train of n
+/// forces, the forces beyond n ignored: 1..n, or 0 where it answers 0.0 (n
+/// outside 1..6, or a section off the span of two forces or more; one force
+/// has its one equation everywhere). The classical method stands the train
+/// with force k of zone k on the section.
+std::int32_t ZonaExtM(std::int32_t n, double x, double L, double P1, double P2, double P3,
+                      double P4, double P5, double P6);

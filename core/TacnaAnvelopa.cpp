@@ -1,52 +1,144 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TacnaAnvelopa.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
 
 using Prosireno = long double;
 
-struct TKandidat {
-    double M;
-    double TDesno;  // the force on x counted right of the section
-    double TLevo;   // the force on x counted left of it
-    double PolozajP1;
-};
+// A ranking in double errs by far less than this share of the quantity's
+// scale (R L for moments, R for shears); candidates that close to the best
+// are told apart in extended precision.
+constexpr double kBlizu = 1e-12;
 
-// The force j (0-based) of the train as it stands, left to right, on the
-// section x; forces off the span carry nothing. Offsets are summed outward
-// from that force, so a train and its mirror image give the same bits, and
-// the first force past a support ends its side. P1 is the first force of the
-// train crossing forward and the last of the mirrored one.
-TKandidat SilaNaPreseku(const TVoz& v, bool obrnut, std::int32_t j, Prosireno x, Prosireno L) {
-    const Prosireno doDesnog = L - x;
+}  // namespace
+
+// The neighbours of force j on one side, walked outward as the train stands
+// (korak -1: to the left); those at distance 0 stand on the section with it.
+TTacnaAnvelopa::TSmer TTacnaAnvelopa::Pripremi(const TVoz& voz, bool obrnut) {
+    TSmer smer;
+    smer.Obrnut = obrnut;
+    if (!voz.Vazi()) return smer;
+    const TVoz v = obrnut ? voz.Obrnut() : voz;
     const std::int32_t n = v.BrojSila();
-    // Sums of P*xi left of x, of P*(L - xi) right of x, and of the forces on x.
-    Prosireno levo = 0, desno = 0, naPreseku = v.P()[j];
-    Prosireno pomak = 0;
-    for (std::int32_t i = j - 1; i >= 0; --i) {
-        pomak += v.Ls()[i];
+    smer.Broj = n;
+    const Prosireno odmakP1 = v.Odmak(obrnut ? n : 1);
+    for (std::int32_t j = 0; j < n; ++j) {
+        TSilaNaPreseku& s = smer.Sile[static_cast<std::size_t>(j)];
+        s.NaPreseku = v.P()[static_cast<std::size_t>(j)];
+        s.DoP1 = odmakP1 - v.Odmak(j + 1);
+        s.Sila = obrnut ? n - j : j + 1;
+        for (const std::int32_t korak : {-1, 1}) {
+            TStrana& strana = korak < 0 ? s.Levo : s.Desno;
+            for (std::int32_t i = j + korak; i >= 0 && i < n; i += korak) {
+                const double razmak = v.Ls()[static_cast<std::size_t>(korak < 0 ? i : i - 1)];
+                const double P = v.P()[static_cast<std::size_t>(i)];
+                if (razmak == 0 && strana.Broj == 0) {
+                    s.NaPreseku += P;
+                    continue;
+                }
+                const auto k = static_cast<std::size_t>(strana.Broj++);
+                strana.Razmak[k] = razmak;
+                strana.P[k] = P;
+            }
+        }
+    }
+    return smer;
+}
+
+// Sums of P*xi left of x and of P*(L - xi) right of it, the distances summed
+// outward from the force on x, so that a train and its mirror image give the
+// same bits; the first neighbour past a support ends its side, those beyond
+// carry nothing.
+inline TTacnaAnvelopa::TBrojioci TTacnaAnvelopa::Brojioci(const TSilaNaPreseku& s, Prosireno x,
+                                                          Prosireno doDesnog) {
+    Prosireno levo = 0, desno = 0, pomak = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.Levo.Broj); ++i) {
+        pomak += s.Levo.Razmak[i];
         if (pomak > x) break;
-        if (pomak == 0)
-            naPreseku += v.P()[i];
-        else
-            levo += v.P()[i] * (x - pomak);
+        levo += s.Levo.P[i] * (x - pomak);
     }
     pomak = 0;
-    for (std::int32_t i = j + 1; i < n; ++i) {
-        pomak += v.Ls()[i - 1];
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.Desno.Broj); ++i) {
+        pomak += s.Desno.Razmak[i];
         if (pomak > doDesnog) break;
-        if (pomak == 0)
-            naPreseku += v.P()[i];
-        else
-            desno += v.P()[i] * (doDesnog - pomak);
+        desno += s.Desno.P[i] * (doDesnog - pomak);
     }
-    const Prosireno odmakP1 = v.Odmak(obrnut ? n : 1);
-    return {static_cast<double>((doDesnog * levo + x * desno + naPreseku * x * doDesnog) / L),
-            static_cast<double>((desno + naPreseku * doDesnog - levo) / L),
-            static_cast<double>((desno - naPreseku * x - levo) / L),
-            static_cast<double>(x + (odmakP1 - v.Odmak(j + 1)))};
+    const Prosireno naPreseku = s.NaPreseku;
+    return {doDesnog * levo + x * desno + naPreseku * x * doDesnog,
+            desno + naPreseku * doDesnog - levo, desno - naPreseku * x - levo};
+}
+
+// The same in double, each reading a sum of terms no larger than R L or R,
+// so that none overflows where the load case's bounds do not.
+inline TTacnaAnvelopa::TProcena TTacnaAnvelopa::Procena(const TSilaNaPreseku& s,
+                                                        const TPresekUDouble& p) {
+    double levo = 0, desno = 0, pomak = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.Levo.Broj); ++i) {
+        pomak += s.Levo.Razmak[i];
+        if (pomak > p.x) break;
+        levo += s.Levo.P[i] * (p.x - pomak);
+    }
+    pomak = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.Desno.Broj); ++i) {
+        pomak += s.Desno.Razmak[i];
+        if (pomak > p.doDesnog) break;
+        desno += s.Desno.P[i] * (p.doDesnog - pomak);
+    }
+    const double razlika = (desno - levo) * p.krozL;
+    return {p.desnoUdeo * levo + p.levoUdeo * desno + s.NaPreseku * p.x * p.desnoUdeo,
+            razlika + s.NaPreseku * p.desnoUdeo, razlika - s.NaPreseku * p.levoUdeo};
+}
+
+TTacnaAnvelopa::TTacnaAnvelopa(const TVoz& voz)
+    : fVoz(voz), fNapred(Pripremi(voz, false)), fNazad(Pripremi(voz, true)) {}
+
+// As the train moves, the moment at x is piecewise linear in its position,
+// with concave kinks only where a force crosses x (crossing a support gives a
+// convex kink), so its maximum has some force on x. The shear only falls
+// between events and jumps up only where a force crosses x from left to
+// right, so its maximum has some force just right of x and its minimum some
+// force just left of it; the train off the span (0) is never better than the
+// outermost force on x. Hence n candidates per quantity and orientation.
+//
+// They are ranked in double, and those within reach of the best by the
+// double's rounding are ranked again in extended precision, by their
+// readings rounded to double and compared strictly: the first of equal ones
+// is kept, P1..Pn before Pn..P1 and a force before the next. The winner is
+// the one an extended search of every candidate would find, at a fraction of
+// the cost.
+std::size_t TTacnaAnvelopa::Proceni(double x, TSmerVoza smerVoza, TKandidati& kandidati) const {
+    const double L = fVoz.Raspon();
+    const TPresekUDouble presek{x, L - x, x / L, (L - x) / L, 1 / L};
+    std::size_t broj = 0;
+    for (const TSmer* smer : {&fNapred, &fNazad}) {
+        if (smer->Obrnut ? smerVoza == TSmerVoza::Napred : smerVoza == TSmerVoza::Nazad) continue;
+        for (std::size_t j = 0; j < static_cast<std::size_t>(smer->Broj); ++j)
+            kandidati[broj++] = {smer, &smer->Sile[j], Procena(smer->Sile[j], presek)};
+    }
+    return broj;
+}
+
+bool TTacnaAnvelopa::NaRasponu(double x) const {
+    const double L = fVoz.Raspon();
+    return fVoz.Vazi() && L > 0 && x >= 0 && x <= L;
+}
+
+TVrednostiAnvelope TTacnaAnvelopa::Vrednosti(double x, TSmerVoza smer) const {
+    if (!NaRasponu(x)) return {};
+    TKandidati kandidati;
+    const std::size_t broj = Proceni(x, smer, kandidati);
+    TVrednostiAnvelope v{kandidati[0].procena.M, kandidati[0].procena.TLevo,
+                         kandidati[0].procena.TDesno};
+    for (std::size_t k = 1; k < broj; ++k) {
+        const TProcena& p = kandidati[k].procena;
+        if (p.M > v.ExtM) v.ExtM = p.M;
+        if (p.TLevo > v.MaxT) v.MaxT = p.TLevo;
+        if (p.TDesno < v.MinT) v.MinT = p.TDesno;
+    }
+    return v;
 }
 
 // As the train moves, the moment at x is piecewise linear in its position,
@@ -55,47 +147,64 @@ TKandidat SilaNaPreseku(const TVoz& v, bool obrnut, std::int32_t j, Prosireno x,
 // between events and jumps up only where a force crosses x from left to
 // right, so its maximum has some force just right of x and its minimum some
 // force just left of it; the train off the span (0) is never better than the
-// outermost force on x. Hence n candidates per quantity. Strict comparisons
-// keep the first of equal candidates.
-void Pretrazi(const TVoz& v, bool obrnut, double x, double L, TTacnaAnvelopaUPreseku& r) {
-    const std::int32_t n = v.BrojSila();
-    for (std::int32_t j = 0; j < n; ++j) {
-        const TKandidat k = SilaNaPreseku(v, obrnut, j, x, L);
-        const TKriticniPolozaj polozaj{k.PolozajP1, obrnut ? n - j : j + 1, obrnut};
-        if (k.M > r.ExtM.Vrednost) r.ExtM = {k.M, polozaj};
-        if (k.TDesno > r.MaxT.Vrednost) r.MaxT = {k.TDesno, polozaj};
-        if (k.TLevo < r.MinT.Vrednost) r.MinT = {k.TLevo, polozaj};
-    }
+// outermost force on x. Hence n candidates per quantity and orientation.
+//
+// They are ranked in double, and those within reach of the best by the
+// double's rounding are ranked again in extended precision, by their
+// readings rounded to double and compared strictly: the first of equal ones
+// is kept, P1..Pn before Pn..P1 and a force before the next. The winner is
+// the one an extended search of every candidate would find, at a fraction of
+// the cost.
+TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(double x, TSmerVoza smerVoza) const {
+    if (!NaRasponu(x)) return {};
+    const double L = fVoz.Raspon();
+    TKandidati kandidati;
+    const std::size_t broj = Proceni(x, smerVoza, kandidati);
+
+    const Prosireno X = x;
+    const Prosireno doDesnogX = L - X;
+    const double R = fVoz.R();
+    const auto ekstrem = [&](double TProcena::*procena, Prosireno TBrojioci::*citanje, bool najveci,
+                             double skala) {
+        const auto procenjena = [&](std::size_t k) {
+            return najveci ? kandidati[k].procena.*procena : -(kandidati[k].procena.*procena);
+        };
+        double najbolja = -std::numeric_limits<double>::infinity();
+        for (std::size_t k = 0; k < broj; ++k)
+            if (procenjena(k) > najbolja) najbolja = procenjena(k);
+        const double prag = najbolja - kBlizu * skala;
+        std::size_t p = broj;
+        double pobednik = -std::numeric_limits<double>::infinity();
+        for (std::size_t k = 0; k < broj; ++k) {
+            if (!(procenjena(k) >= prag)) continue;
+            if (p == broj) {
+                p = k;  // alone within reach, as most are, it needs no second look
+                continue;
+            }
+            if (pobednik == -std::numeric_limits<double>::infinity()) {
+                const Prosireno v = Brojioci(*kandidati[p].sila, X, doDesnogX).*citanje;
+                pobednik = static_cast<double>(najveci ? v : -v);
+            }
+            const Prosireno v = Brojioci(*kandidati[k].sila, X, doDesnogX).*citanje;
+            if (static_cast<double>(najveci ? v : -v) > pobednik) {
+                pobednik = static_cast<double>(najveci ? v : -v);
+                p = k;
+            }
+        }
+        if (p == broj) p = 0;  // every ranking NaN: the first, as an extended search keeps it
+        const TBrojioci b = Brojioci(*kandidati[p].sila, X, doDesnogX);
+        const TSilaNaPreseku& s = *kandidati[p].sila;
+        return TEkstrem{static_cast<double>(b.*citanje / L),
+                        {static_cast<double>(X + s.DoP1), s.Sila, kandidati[p].smer->Obrnut},
+                        {static_cast<double>(b.M / L), static_cast<double>(b.TLevo / L),
+                         static_cast<double>(b.TDesno / L)}};
+    };
+    return {ekstrem(&TProcena::M, &TBrojioci::M, true, R * L),
+            ekstrem(&TProcena::TLevo, &TBrojioci::TLevo, true, R),
+            ekstrem(&TProcena::TDesno, &TBrojioci::TDesno, false, R)};
 }
 
-// The train crossing forward and, where smer asks for it, its mirror image.
-TTacnaAnvelopaUPreseku Trazi(const TVoz& napred, const TVoz* nazad, double x, TSmerVoza smer) {
-    const double L = napred.Raspon();
-    if (!napred.Vazi() || !(L > 0) || !(x >= 0 && x <= L)) return {};
-
-    constexpr double beskonacno = std::numeric_limits<double>::infinity();
-    TTacnaAnvelopaUPreseku r;
-    r.ExtM.Vrednost = -beskonacno;
-    r.MaxT.Vrednost = -beskonacno;
-    r.MinT.Vrednost = beskonacno;
-    if (smer != TSmerVoza::Nazad) Pretrazi(napred, false, x, L, r);
-    if (smer != TSmerVoza::Napred) Pretrazi(*nazad, true, x, L, r);
-    return r;
-}
-
-}  // namespace
-
-TTacnaAnvelopa::TTacnaAnvelopa(const TVoz& voz) : fNapred(voz), fNazad(voz.Obrnut()) {}
-
-TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(double x, TSmerVoza smer) const {
-    return Trazi(fNapred, &fNazad, x, smer);
-}
-
-// One section needs the mirror image only when the train may cross that way.
 TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(const TPodaci& podaci, std::int32_t brojSila,
                                                 double x, TSmerVoza smer) {
-    const TVoz voz(podaci, brojSila);
-    if (smer == TSmerVoza::Napred) return Trazi(voz, nullptr, x, smer);
-    const TVoz obrnut = voz.Obrnut();
-    return Trazi(voz, &obrnut, x, smer);
+    return TTacnaAnvelopa(TVoz(podaci, brojSila)).UPreseku(x, smer);
 }

@@ -162,6 +162,10 @@ double TVoz::MinT(double x) const {
                            fLs[2], fLs[3], fLs[4]);
 }
 
+std::int32_t TVoz::ZonaExtM(double x) const {
+    return ::ZonaExtM(fN, x, fL, fP[0], fP[1], fP[2], fP[3], fP[4], fP[5]);
+}
+
 long double TVoz::Moment(std::int32_t k, long double X) const {
     return MomentParabole(Jednacina(k), fL, fRkrozL, X);
 }

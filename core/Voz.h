@@ -67,6 +67,8 @@ public:
     double MaxT(double x) const;
     /// TProracun::MinT of the train at x: minT with its sign reversed.
     double MinT(double x) const;
+    /// The zone whose equation ExtM evaluates at x (ZonaExtM); 0 off the span.
+    std::int32_t ZonaExtM(double x) const;
 
     /// The equation quantities of force k, 1..n.
     const TJednacinaSile& Jednacina(std::int32_t k) const { return fJednacine.at(Indeks(k)); }

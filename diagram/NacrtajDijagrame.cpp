@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NacrtajDijagrame.h"
 
+#include "AnvelopaPoKolonama.h"
 #include "OkvirDijagrama.h"
+#include "PojasManjka.h"
 #include "RazmeraDijagrama.h"
 #include "SadrzajDijagrama.h"
 #include "TacnaAnvelopaDijagram.h"
@@ -60,8 +62,28 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
 
     const TPodaci zapis = ZapisIzTekstova(ulaz.tekstovi, ulaz.decimalniSeparator);
 
-    Canvas.Olovka() = {kCrna, stampa ? 8 : 4};
     TOkvirDijagrama okvir(stampa, W, H, zapis.Raspon());
+    // Without room for the span (a print width of 400 dots or less), or with
+    // a span whose share per device unit is below the smallest double, there
+    // is no scale to draw the content with.
+    const TVoz voz(zapis, ulaz.brojSila);
+    const bool sadrzaj = voz.Vazi() && okvir.Sirina() > 0 && okvir.s != 0;
+    if (sadrzaj) {
+        // The governing moment maximum and the whole resultant each stand
+        // 0.2 H from their reference lines.
+        okvir.kM = RazmeraDijagrama(okvir.H, voz.Jednacina(voz.ZonaMaksimuma()).MaxM);
+        okvir.kT = RazmeraDijagrama(okvir.H, voz.R());
+        okvir.sadrzaj = TSadrzajCrteza::Dijagrami;
+    }
+    // The band where the classical envelopes fall short lies under
+    // everything else.
+    TAnvelopaPoKolonama anvelopa;
+    if (sadrzaj && ulaz.tacnaAnvelopa) {
+        anvelopa = AnvelopaPoKolonama(okvir, voz, ulaz.smerVoza);
+        NacrtajPojasManjka(Canvas, okvir, anvelopa);
+    }
+
+    Canvas.Olovka() = {kCrna, stampa ? 8 : 4};
     Canvas.PomeriNa(okvir.x0, okvir.y0);
     Canvas.LinijaDo(okvir.x1, okvir.y0);
     Canvas.PomeriNa(okvir.x0, okvir.y1);
@@ -83,18 +105,9 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
     }
     Canvas.Olovka() = {kPlava, stampa ? 4 : 2};
 
-    // Without room for the span (a print width of 400 dots or less), or with
-    // a span whose share per device unit is below the smallest double, there
-    // is no scale to draw the content with.
-    const TVoz voz(zapis, ulaz.brojSila);
-    if (voz.Vazi() && okvir.Sirina() > 0 && okvir.s != 0) {
-        // The governing moment maximum and the whole resultant each stand
-        // 0.2 H from their reference lines.
-        okvir.kM = RazmeraDijagrama(okvir.H, voz.Jednacina(voz.ZonaMaksimuma()).MaxM);
-        okvir.kT = RazmeraDijagrama(okvir.H, voz.R());
-        okvir.sadrzaj = TSadrzajCrteza::Dijagrami;
+    if (sadrzaj) {
         NacrtajSadrzaj(Canvas, okvir, voz, ulaz.decimalniSeparator, ulaz.napredak);
-        if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, voz);
+        if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, anvelopa);
     }
 
     Natpisi(Canvas, okvir, ulaz.fontStampe);

@@ -2,9 +2,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Font.h"
 #include "Olovka.h"
+
+/// A point in device units.
+struct TTacka {
+    int x = 0;
+    int y = 0;
+
+    friend bool operator==(TTacka, TTacka) = default;
+};
 
 /// The surface the diagrams are drawn on, in integer device units with x to
 /// the right and y downward. The pen and the font are state of the canvas:
@@ -36,6 +45,10 @@ public:
     /// The text in the current font and its colour, its top-left corner at
     /// (x, y), on the background brush.
     virtual void Tekst(int x, int y, const std::string& tekst) = 0;
+    /// Fills the polygon through `temena`, in order and closed, with the
+    /// colour, without an outline; neither the pen nor the current point
+    /// changes.
+    virtual void PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) = 0;
 
 private:
     int fTacakaPoIncu;

@@ -21,7 +21,7 @@ std::string Heks(TBoja b) {
 TPlatnoZapis::TPlatnoZapis(TFont font, int tacakaPoIncu) : TPlatno(tacakaPoIncu, std::move(font)) {}
 
 void TPlatnoZapis::PopuniPozadinu(int levo, int gore, int desno, int dole) {
-    fOperacije.push_back({TOperacija::Vrsta::Popuna, levo, gore, desno, dole, {}, {}, 0, {}});
+    fOperacije.push_back({TOperacija::Vrsta::Popuna, levo, gore, desno, dole, {}, {}, 0, {}, {}});
 }
 
 void TPlatnoZapis::PomeriNa(int x, int y) {
@@ -30,14 +30,18 @@ void TPlatnoZapis::PomeriNa(int x, int y) {
 }
 
 void TPlatnoZapis::LinijaDo(int x, int y) {
-    fOperacije.push_back({TOperacija::Vrsta::Linija, fX, fY, x, y, Olovka(), {}, 0, {}});
+    fOperacije.push_back({TOperacija::Vrsta::Linija, fX, fY, x, y, Olovka(), {}, 0, {}, {}});
     fX = x;
     fY = y;
 }
 
 void TPlatnoZapis::Tekst(int x, int y, const std::string& tekst) {
     fOperacije.push_back(
-        {TOperacija::Vrsta::Tekst, x, y, 0, 0, {}, Font().Boja, VelicinaFonta(), tekst});
+        {TOperacija::Vrsta::Tekst, x, y, 0, 0, {}, Font().Boja, VelicinaFonta(), tekst, {}});
+}
+
+void TPlatnoZapis::PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) {
+    fOperacije.push_back({TOperacija::Vrsta::Poligon, 0, 0, 0, 0, {}, boja, 0, {}, temena});
 }
 
 std::string TPlatnoZapis::Zapis() const {
@@ -59,6 +63,12 @@ std::string TPlatnoZapis::Zapis() const {
             case TOperacija::Vrsta::Tekst:
                 izlaz += "tekst " + std::to_string(o.x1) + ' ' + std::to_string(o.y1) + ' ' +
                          Heks(o.boja) + " \"" + o.tekst + "\"\n";
+                break;
+            case TOperacija::Vrsta::Poligon:
+                izlaz += "poligon " + Heks(o.boja);
+                for (const TTacka t : o.temena)
+                    izlaz += ' ' + std::to_string(t.x) + ' ' + std::to_string(t.y);
+                izlaz += '\n';
                 break;
         }
     }

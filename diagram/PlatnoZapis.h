@@ -8,14 +8,15 @@
 
 /// One drawing operation as the recording canvas keeps it.
 struct TOperacija {
-    enum class Vrsta { Popuna, Linija, Tekst };
+    enum class Vrsta { Popuna, Linija, Tekst, Poligon };
     Vrsta vrsta;
     int x1, y1;          // Popuna: top-left; Linija: from; Tekst: the point
     int x2 = 0, y2 = 0;  // Popuna: bottom-right; Linija: to
     TOlovka olovka;      // Linija
-    TBoja boja;          // Tekst: the font's colour
+    TBoja boja;          // Tekst: the font's colour; Poligon: its fill
     int velicina = 0;    // Tekst: the font's size figure
     std::string tekst;
+    std::vector<TTacka> temena;  // Poligon
 };
 
 /// A canvas that draws nothing and keeps what it was asked to draw: the
@@ -29,13 +30,15 @@ public:
     void PomeriNa(int x, int y) override;
     void LinijaDo(int x, int y) override;
     void Tekst(int x, int y, const std::string& tekst) override;
+    void PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) override;
 
     const std::vector<TOperacija>& Operacije() const { return fOperacije; }
 
     /// The trace, one line each: "olovka #RRGGBB W" before a line whose pen
     /// differs from the previous line's (and before the first),
-    /// "linija X1 Y1 X2 Y2" and "tekst X Y #RRGGBB "TEXT"". Fills and pen or
-    /// font changes are not written.
+    /// "linija X1 Y1 X2 Y2", "tekst X Y #RRGGBB "TEXT"" and "poligon #RRGGBB
+    /// X1 Y1 X2 Y2 ..." (a filled polygon, its vertices in order). Clearings
+    /// and pen or font changes are not written.
     std::string Zapis() const;
 
 private:

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "TacnaAnvelopa.h"
 #include "Zaokruzivanje.h"
 
 namespace {
@@ -54,26 +53,16 @@ void Legenda(TPlatno& c, const TOkvirDijagrama& o, const TCrtice& crtice) {
 
 }  // namespace
 
-void NacrtajTacnuAnvelopu(TPlatno& c, const TOkvirDijagrama& o, const TVoz& voz) {
-    // At the classical curves' samples.
-    const TTacnaAnvelopa tacna(voz);
-    const std::size_t kolona = static_cast<std::size_t>(o.Sirina()) + 1;
-    std::vector<int> yM(kolona), yMax(kolona), yMin(kolona);
-    for (std::size_t i = 0; i < kolona; ++i) {
-        const TTacnaAnvelopaUPreseku a =
-            tacna.UPreseku(o.Uzorak(static_cast<std::int64_t>(i)), TSmerVoza::Napred);
-        // The report's signs; the diagram draws moments down, maxT up and minT down.
-        yM[i] = ZaokruziParno(Prosireno{a.ExtM.Vrednost} * o.kM + o.y0);
-        yMax[i] = ZaokruziParno(-Prosireno{a.MaxT.Vrednost} * o.kT + o.y1);
-        yMin[i] = ZaokruziParno(-Prosireno{a.MinT.Vrednost} * o.kT + o.y1);
-    }
-
+void NacrtajTacnuAnvelopu(TPlatno& c, const TOkvirDijagrama& o, const TAnvelopaPoKolonama& a) {
     const TOlovka olovka = c.Olovka();
     c.Olovka() = {kBojaTacneAnvelope, o.stampa ? 2 : 1};
     const TCrtice crtice(o.W);
-    Kriva(c, o, crtice, yM);
-    Kriva(c, o, crtice, yMax);
-    Kriva(c, o, crtice, yMin);
+    for (const TVelicina v : kVelicine) {
+        const std::vector<double>& tacno = a[v].Tacno;
+        std::vector<int> y(tacno.size());
+        for (std::size_t i = 0; i < tacno.size(); ++i) y[i] = Red(o, v, tacno[i]);
+        if (!y.empty()) Kriva(c, o, crtice, y);
+    }
     Legenda(c, o, crtice);
     c.Olovka() = olovka;
 }

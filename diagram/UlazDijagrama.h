@@ -7,6 +7,7 @@
 #include "Font.h"
 #include "Platno.h"
 #include "ProvereUnosa.h"
+#include "TacnaAnvelopa.h"
 
 /// What the drawing reads besides its canvas: the input form's texts and
 /// force count, the main window's print font and text shift factor, and the
@@ -17,8 +18,11 @@ struct TUlazDijagrama {
     char decimalniSeparator = '.';
     TFont fontStampe = PocetniFontStampe();
     double faktorPomeranjaTexta = 8.0;
-    /// Draws the exact envelopes over the classical ones.
+    /// Draws the exact envelopes over the classical ones, with the band where
+    /// the classical ones fall short.
     bool tacnaAnvelopa = false;
+    /// How the train crosses for the exact envelopes.
+    TSmerVoza smerVoza = TSmerVoza::Napred;
     /// Receives the progress bar positions 10, 20, 30 and 40.
     std::function<void(int)> napredak = [](int) {};
 };

@@ -8,9 +8,12 @@
 
 #include "DatotekaLastovar.h"
 #include "IzvestajLastovar.h"
+#include "IzvestajTacneAnvelope.h"
 #include "NacrtajDijagrame.h"
 #include "PlatnoZapis.h"
+#include "PolozajVozaDijagram.h"
 #include "ProvereUnosa.h"
+#include "VozUPolozaju.h"
 
 namespace {
 
@@ -25,10 +28,16 @@ bool NeKonacanTekst(std::string_view tekst) {
     return mala.find("nan") != std::string::npos || mala.find("inf") != std::string::npos;
 }
 
-// The `broj` integers after the operation's name; false for one that is not
-// an integer strictly inside the 32-bit range.
+// The `broj` integers after the operation's name (and after the colour of a
+// polygon), all of them for broj < 0; false for one that is not an integer
+// strictly inside the 32-bit range.
 bool Koordinate(std::string_view linija, int broj) {
     std::size_t i = linija.find(' ');
+    if (linija.starts_with("poligon ")) i = linija.find(' ', i + 1);
+    if (broj < 0) {
+        broj = 0;
+        for (std::size_t j = i; j != std::string_view::npos; j = linija.find(' ', j + 1)) ++broj;
+    }
     for (int k = 0; k < broj; ++k) {
         if (i == std::string_view::npos) return false;
         ++i;
@@ -54,6 +63,8 @@ void ProveriZapis(const char* ime, std::string_view zapis, std::vector<std::stri
         };
         if (linija.starts_with("linija ")) {
             if (!Koordinate(linija, 4)) prekrsaj("koordinata van 32-bitnog opsega");
+        } else if (linija.starts_with("poligon ")) {
+            if (!Koordinate(linija, -1)) prekrsaj("koordinata van 32-bitnog opsega");
         } else if (linija.starts_with("tekst ")) {
             if (!Koordinate(linija, 2)) prekrsaj("koordinata van 32-bitnog opsega");
             const std::size_t navodnik = linija.find('"');
@@ -107,11 +118,29 @@ TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika) {
     ulaz.decimalniSeparator = slika.separator;
     TPlatnoZapis ekran(FontProzoraDijagrama());
     Crtaj(ekran, slika, kZaProgram, ulaz);
+    ulaz.tacnaAnvelopa = true;
+    ulaz.smerVoza = TSmerVoza::Oba;
     Crtaj(ekran, slika, kZaProgram, ulaz);
+    ulaz.tacnaAnvelopa = false;
     ishod.ekran = ekran.Zapis();
     TPlatnoZapis stampa(FontProzoraDijagrama());
     Crtaj(stampa, slika, kZaStampac, ulaz);
     ishod.stampa = stampa.Zapis();
+
+    ishod.tacno =
+        IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, slika.separator, TSmerVoza::Oba);
+    const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, slika.separator);
+    const TVoz voz(podaci, slucaj.BrojSila);
+    TUlazPolozaja polozaj;
+    polozaj.x = podaci.ProizvoljnoX();
+    polozaj.smer = TSmerVoza::Oba;
+    polozaj.decimalniSeparator = slika.separator;
+    TPlatnoZapis slikaPolozaja(FontProzoraDijagrama());
+    NacrtajPolozajVoza(slikaPolozaja, 1000, 800, voz, polozaj);
+    const TOpsegPrelaza opseg = OpsegPrelaza(voz, false);
+    polozaj.p1 = opseg.Od + (opseg.Do - opseg.Od) / 2;
+    NacrtajPolozajVoza(slikaPolozaja, 1000, 800, voz, polozaj);
+    ishod.polozaj = slikaPolozaja.Zapis();
     return ishod;
 }
 
@@ -119,7 +148,10 @@ std::vector<std::string> Prekrsaji(const TIshodPuta& ishod) {
     std::vector<std::string> prekrsaji;
     for (const std::string& linija : ishod.izvestaj)
         if (NeKonacanTekst(linija)) prekrsaji.push_back("izvestaj: " + linija);
+    for (const std::string& linija : ishod.tacno)
+        if (NeKonacanTekst(linija)) prekrsaji.push_back("tacno: " + linija);
     ProveriZapis("ekran", ishod.ekran, prekrsaji);
     ProveriZapis("stampa", ishod.stampa, prekrsaji);
+    ProveriZapis("polozaj", ishod.polozaj, prekrsaji);
     return prekrsaji;
 }

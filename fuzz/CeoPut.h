@@ -2,8 +2,9 @@
 #pragma once
 
 // One load case the whole way the program takes it, without windows: the
-// data file read, the type and value checks, the results report and the
-// diagram trace in the screen and the print style. The fuzz target and the
+// data file read, the type and value checks, the results report, the
+// diagram trace in the screen and the print style, the comparison with the
+// exact envelope and the picture "Polozaj voza". The fuzz target and the
 // robustness test both run it and hold what it gives back to the same rules.
 
 #include <cstddef>
@@ -36,6 +37,12 @@ struct TIshodPuta {
     /// and a later one, whose label offsets differ), and of one print.
     std::string ekran;
     std::string stampa;
+    /// The comparison of `lastovar-cli tacno --oba-smera`, exact envelopes
+    /// and band drawn in the screen trace's second drawing.
+    std::vector<std::string> tacno;
+    /// "Polozaj voza" at the arbitrary section, then a frame of the crossing
+    /// with the train half way across.
+    std::string polozaj;
 };
 
 /// Reads `datoteka` as a data file and runs the calculation as the form does.

@@ -8,8 +8,10 @@ TPlatnoProzora::TPlatnoProzora(QWidget& prozor)
 QPainter& TPlatnoProzora::Slikar() {
     if (Velicina() != fProzor.size()) NovaVelicina(fProzor.width(), fProzor.height());
     // Inside the paint event the picture is shown right after; outside it
-    // the window is asked for a paint event once.
-    if (!fProzor.paintingActive() && !fNeprikazano) {
+    // the window is asked for a paint event once. A painter on the window
+    // paints into the backing store, so the window itself is never
+    // "painting active": the paint event's own attribute tells.
+    if (!fProzor.testAttribute(Qt::WA_WState_InPaintEvent) && !fNeprikazano) {
         fNeprikazano = true;
         fProzor.update();
     }

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPen>
+#include <QPolygon>
 #include <algorithm>
 #include <utility>
 
@@ -82,4 +83,17 @@ void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
     p.setBackground(Qt::white);
     const QFontMetrics m(fQtFont, p.device());
     p.drawText(QPoint(x, y + m.ascent()), QString::fromStdString(tekst));
+}
+
+void TPlatnoQPainter::PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) {
+    Isprazni();
+    QPainter& p = Slikar();
+    QPolygon poligon;
+    poligon.reserve(static_cast<qsizetype>(temena.size()));
+    for (const TTacka t : temena) poligon << QPoint(t.x, t.y);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Boja(boja));
+    p.drawPolygon(poligon);
+    p.restore();
 }

@@ -28,6 +28,7 @@ public:
     void PomeriNa(int x, int y) override;
     void LinijaDo(int x, int y) override;
     void Tekst(int x, int y, const std::string& tekst) override;
+    void PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) override;
 
     /// Draws the lines still kept in the run.
     void Isprazni();

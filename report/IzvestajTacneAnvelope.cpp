@@ -6,6 +6,7 @@
 
 #include "FormatBroja.h"
 #include "Linija.h"
+#include "Manjak.h"
 #include "PoredjenjeAnvelopa.h"
 
 namespace {
@@ -31,6 +32,13 @@ public:
                     "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ", B(k.PolozajP1), " [m], P",
                     std::to_string(k.Sila), " na preseku"});
         if (fSmer == TSmerVoza::Oba) linija += ", voz " + Voz(fBrojSila, k.Obrnut);
+        // What the section carries meanwhile: for the moment the shears on
+        // both sides of the force on it, for a shear the moment.
+        const TStanjePreseka& i = p.Tacno.Istovremeno;
+        if (ime == "extM")
+            linija += Linija({"; istovremeno T = ", B(i.TLevo), " / ", B(i.TDesno), " [kN]"});
+        else
+            linija += Linija({"; istovremeno M = ", B(i.M), " [kNm]"});
         return linija;
     }
 
@@ -52,8 +60,8 @@ private:
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
                                                char sep, TSmerVoza smer) {
     const TPodaci z = ZapisIzTekstova(t, sep);
-    const TTabelaPoredjenja tabela =
-        TPoredjenjeAnvelopa::Tabela(TProracunIzvestaja::Izracunaj(z, brojSila), smer);
+    const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(z, brojSila);
+    const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, smer);
     const TPisac p(brojSila, sep, smer);
 
     std::vector<std::string> linije;
@@ -76,5 +84,32 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
     linije.push_back(p.Najveci("extM", tabela.ExtM, tabela));
     linije.push_back(p.Najveci("maxT", tabela.MaxT, tabela));
     linije.push_back(p.Najveci("minT", tabela.MinT, tabela));
+    linije.push_back(
+        LinijaApsolutnogMaksimuma(ApsolutniMaksimum(proracun.Voz, smer), brojSila, sep));
     return linije;
+}
+
+std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t brojSila,
+                                      char sep) {
+    std::string linija = Linija({"Apsolutni maksimum: M = ", FormatBroja(a.M, sep),
+                                 " [kNm] u preseku x = ", FormatBroja(a.x, sep), " [m], P1 na ",
+                                 FormatBroja(a.Polozaj.PolozajP1, sep), " [m]"});
+    if (a.Polozaj.Obrnut) linija += ", voz " + Voz(brojSila, true);
+    return linija;
+}
+
+std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
+                                    TSmerVoza smer) {
+    const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
+    if (!voz.Vazi()) return {};
+    const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
+    const TApsolutniMaksimum a = ApsolutniMaksimum(voz, smer);
+    // Equal but for rounding of two formulas is equal.
+    const double manjak =
+        ManjakProcenat(gov.MaxM, a.M, static_cast<long double>(voz.R()) * voz.Raspon());
+    const long double razlika = manjak == 0 ? 0.0L : static_cast<long double>(a.M) - gov.MaxM;
+    return {Linija({"Mgov na dijagramu: M = ", FormatBroja(gov.MaxM, sep),
+                    " [kNm] u preseku x = ", FormatBroja(gov.Teme, sep), " [m]"}),
+            Linija({"Apsolutni maksimum - Mgov = ", FormatBroja(razlika, sep),
+                    " [kNm], Mgov manji za ", FormatBroja(manjak, sep), " [%]"})};
 }

@@ -2,18 +2,13 @@
 #include "PoredjenjeAnvelopa.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "Manjak.h"
 
 namespace {
 
-// Differences below this share of the quantity's scale (R*L for moments, R
-// for shears) are rounding of two different formulas, not a shortfall.
-constexpr long double kZaokruzivanje = 1e-12L;
-
 TPoredjenje Poredi(long double klasicno, const TEkstrem& tacno, long double skala) {
-    const long double razlika = static_cast<long double>(tacno.Vrednost) - klasicno;
-    const bool manjak = tacno.Vrednost != 0 && std::fabs(razlika) > kZaokruzivanje * skala;
-    return {klasicno, tacno, manjak ? static_cast<double>(100 * razlika / tacno.Vrednost) : 0.0};
+    return {klasicno, tacno, ManjakProcenat(klasicno, tacno.Vrednost, skala)};
 }
 
 // Shortfalls that differ only by rounding are equal, so a plateau of them is

@@ -87,7 +87,8 @@ TEST_F(GlavniObrazacTest, TheMenuTreeHasItsCaptionsAndNames) {
             {"Podesavanjeparametarastampe1", "Podesavanje parametara stampe..."},
             {"Snimigrafik1", "Stampaj grafik..."}, {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
         {"Proracunlastovar", "Proracun extM i extT", {
-            {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"}}},
+            {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"},
+            {"PolozajVoza", "Polozaj voza..."}, {"ObaSmeraVoza", "Oba smera voza"}}},
         {"Prozori", "Prozori", {
             {"Podesistandardniraspored", "Podesi standardni raspored"},
             {"MiximizujRezultatiProracuna", "Maximizuju obrazac Rezultati proracuna"},
@@ -248,7 +249,9 @@ TEST_F(GlavniObrazacTest, TheMenuCalculationArrangesFirstThenRunsTheCommand) {
 }
 
 TEST_F(GlavniObrazacTest, AFailureNoHandlerCaughtIsShownWithItsOwnMessage) {
-    PodaciO->CrtanjeDijagrama = [](auto&&...) { throw std::runtime_error("crtanje nije uspelo"); };
+    PodaciO->CrtanjeDijagrama = [](auto&&...) -> TOkvirDijagrama {
+        throw std::runtime_error("crtanje nije uspelo");
+    };
     GlavniO->Proracun->trigger();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"crtanje nije uspelo"});
     EXPECT_FALSE(PodaciO->Zakljucano());

@@ -106,4 +106,24 @@ TEST_F(GrafikObrazacTest, LockedWindowKeepsDrawingTheLoadCaseItLockedWith) {
     EXPECT_TRUE(poruke.Prikazano.empty());
 }
 
+// A paint draws the picture and shows it; it must not ask for another
+// paint, or the window repaints without end and holds a processor busy.
+TEST_F(GrafikObrazacTest, APaintAsksForNoFurtherPaint) {
+    struct TBrojac final : QObject {
+        int slikanja = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            slikanja += e->type() == QEvent::Paint;
+            return false;
+        }
+    } brojac;
+    QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
+    ASSERT_TRUE(PodaciO->Zakljucano());
+    QApplication::processEvents();
+    GrafikO->Povrsina()->installEventFilter(&brojac);
+    GrafikO->Povrsina()->repaint();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(brojac.slikanja, 1);
+    EXPECT_EQ(Prozor(), OcekivaniCrtez(GrafikO->Povrsina()->size(), 1));
+}
+
 }  // namespace

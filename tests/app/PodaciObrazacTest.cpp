@@ -244,6 +244,7 @@ TEST_F(PodaciObrazacTest, TheDrawingStepRunsBeforeTheReportOnlyWhenUnlocking) {
     std::vector<QStringList> izvestajPriCrtanju;
     PodaciO->CrtanjeDijagrama = [&](auto&&...) {
         izvestajPriCrtanju.push_back(RezultatiO->Linije());
+        return TOkvirDijagrama();
     };
     PodaciO->btnProracunClick();
     PodaciO->btnProracunClick();
@@ -272,6 +273,7 @@ protected:
             u.napredak(30);
             crtanja.push_back({&c, QSize(w, h), std::string(cilj), &p.platno,
                                QSize(p.sirina, p.visina), u, PodaciO->ProgressBar1->value()});
+            return TOkvirDijagrama();
         };
     }
     std::vector<Crtanje> crtanja;
@@ -284,6 +286,7 @@ TEST_F(CrtanjeForme, GathersTheTextsThePrintParametersAndTheDiagramWindow) {
     GlavniO->FontDialog1 = TFontIzbor{font, Qt::darkGreen};
     GlavniO->FaktorPomeranjaTexta = 5.5;
     GlavniO->TacnaAnvelopa->setChecked(true);
+    GlavniO->ObaSmeraVoza->setChecked(true);
     PodaciO->btnProracunClick();
     ASSERT_EQ(crtanja.size(), 1u);
     const Crtanje& c = crtanja[0];
@@ -300,6 +303,7 @@ TEST_F(CrtanjeForme, GathersTheTextsThePrintParametersAndTheDiagramWindow) {
     EXPECT_EQ(c.ulaz.fontStampe, TFont("DejaVu Serif", TBoja{0, 128, 0}, false, 20));
     EXPECT_EQ(c.ulaz.faktorPomeranjaTexta, 5.5);
     EXPECT_TRUE(c.ulaz.tacnaAnvelopa);
+    EXPECT_EQ(c.ulaz.smerVoza, TSmerVoza::Oba);
     EXPECT_EQ(c.napredak, 30);
     EXPECT_TRUE(PodaciO->Zakljucano());
 }
@@ -311,6 +315,7 @@ TEST_F(CrtanjeForme, ThePrintFontSetInPixelsIsGivenInPoints) {
     ASSERT_EQ(crtanja.size(), 1u);
     EXPECT_EQ(crtanja[0].ulaz.fontStampe, PocetniFontStampe());
     EXPECT_FALSE(crtanja[0].ulaz.tacnaAnvelopa);
+    EXPECT_EQ(crtanja[0].ulaz.smerVoza, TSmerVoza::Napred);
 }
 
 // The announcement comes after the fields, the button and the report have
@@ -364,7 +369,10 @@ TEST_P(OdbijenPritisakTest, ShowsItsMessageAndLeavesTheStateAlone) {
     RezultatiO->PrikaziIzvestaj({"stari izvestaj"});
     PodaciO->findChild<QLineEdit*>(GetParam().polje)->setText(GetParam().tekst);
     int crtanja = 0;
-    PodaciO->CrtanjeDijagrama = [&](auto&&...) { ++crtanja; };
+    PodaciO->CrtanjeDijagrama = [&](auto&&...) {
+        ++crtanja;
+        return TOkvirDijagrama();
+    };
     PodaciO->btnProracunClick();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{GetParam().poruka});
     EXPECT_EQ(poruke.Prikazano.size(), 1u);
@@ -420,13 +428,13 @@ TEST_F(PodaciObrazacTest, ACommaSeparatorRefusesTheDefaultsAndTakesCommas) {
 }
 
 TEST_F(PodaciObrazacTest, AFailingDrawingLeavesTheFormUnlockedAndTheBarShown) {
-    PodaciO->CrtanjeDijagrama = [](auto&&...) { throw std::runtime_error("x"); };
+    PodaciO->CrtanjeDijagrama = [](auto&&...) -> TOkvirDijagrama { throw std::runtime_error("x"); };
     PodaciO->btnProracun->click();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"x"});
     EXPECT_FALSE(PodaciO->Zakljucano());
     EXPECT_TRUE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));
     EXPECT_TRUE(PodaciO->ProgressBar1->updatesEnabled());  // it paints with the next frame
-    PodaciO->CrtanjeDijagrama = [](auto&&...) {};
+    PodaciO->CrtanjeDijagrama = [](auto&&...) { return TOkvirDijagrama(); };
     PodaciO->btnProracun->click();
     EXPECT_TRUE(PodaciO->Zakljucano());
     EXPECT_FALSE(PodaciO->ProgressBar1->isVisibleTo(PodaciO));

@@ -49,9 +49,17 @@ QStringList Podrazumevano(const std::vector<std::string>& linije) {
     return l;
 }
 
+// The window's lines for the defaults: the comparison, then Mgov beside the
+// absolute maximum.
+QStringList LinijeProzora(TSmerVoza smer) {
+    std::vector<std::string> l = IzvestajTacneAnvelope(PodrazumevaniTekstovi(), 2, '.', smer);
+    for (const std::string& m : LinijeMgov(PodrazumevaniTekstovi(), 2, '.', smer)) l.push_back(m);
+    return Podrazumevano(l);
+}
+
 TEST_F(TacnaAnvelopaObrazacTest, IsACheckableItemAfterProracunOffAtStart) {
     const QList<QAction*> stavke = GlavniO->Proracunlastovar->actions();
-    ASSERT_EQ(stavke.size(), 2);
+    ASSERT_GE(stavke.size(), 2);
     EXPECT_EQ(stavke[0], GlavniO->Proracun);
     EXPECT_EQ(stavke[1], GlavniO->TacnaAnvelopa);
     EXPECT_EQ(GlavniO->TacnaAnvelopa->text(), QStringLiteral("Tacna anvelopa"));
@@ -86,9 +94,10 @@ TEST_F(TacnaAnvelopaObrazacTest, FilledWhileOnAndLockedClearedOnUnlock) {
 
     QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
     ASSERT_TRUE(PodaciO->Zakljucano());
-    const QStringList linije =
-        Podrazumevano(IzvestajTacneAnvelope(PodrazumevaniTekstovi(), 2, '.', TSmerVoza::Napred));
+    const QStringList linije = LinijeProzora(TSmerVoza::Napred);
     EXPECT_EQ(GlavniO->TacnaAnvelopaO->Linije(), linije);
+    EXPECT_EQ(linije.back(),
+              QStringLiteral("Apsolutni maksimum - Mgov = 0 [kNm], Mgov manji za 0 [%]"));
     EXPECT_TRUE(
         linije.contains(QStringLiteral("extM: 11.0042735042735 [%] u preseku x = 4.5 [m]")));
     EXPECT_EQ(Platno(), OcekivaniCrtez(0, true));
@@ -107,9 +116,7 @@ TEST_F(TacnaAnvelopaObrazacTest, FollowsTheItemWhileLocked) {
     ASSERT_TRUE(PodaciO->Zakljucano());
     GlavniO->TacnaAnvelopa->setChecked(true);
     ASSERT_NE(GlavniO->TacnaAnvelopaO, nullptr);
-    EXPECT_EQ(
-        GlavniO->TacnaAnvelopaO->Linije(),
-        Podrazumevano(IzvestajTacneAnvelope(PodrazumevaniTekstovi(), 2, '.', TSmerVoza::Napred)));
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO->Linije(), LinijeProzora(TSmerVoza::Napred));
     QApplication::processEvents();
     GrafikO->Povrsina()->repaint();
     EXPECT_EQ(Prozor(), OcekivaniCrtez(1, true));
@@ -119,6 +126,21 @@ TEST_F(TacnaAnvelopaObrazacTest, FollowsTheItemWhileLocked) {
     QApplication::processEvents();
     GrafikO->Povrsina()->repaint();
     EXPECT_EQ(Prozor(), OcekivaniCrtez(1, false));
+    EXPECT_TRUE(poruke.Prikazano.empty());
+}
+
+// "Oba smera voza" turns the train round in the window and the diagram at
+// once, and back.
+TEST_F(TacnaAnvelopaObrazacTest, FollowsBothWaysOfTheTrain) {
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
+    ASSERT_TRUE(PodaciO->Zakljucano());
+    GlavniO->ObaSmeraVoza->setChecked(true);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO->Linije(), LinijeProzora(TSmerVoza::Oba));
+    EXPECT_TRUE(
+        GlavniO->TacnaAnvelopaO->Linije().contains(QStringLiteral("Voz: P1..P2 ili P2..P1")));
+    GlavniO->ObaSmeraVoza->setChecked(false);
+    EXPECT_EQ(GlavniO->TacnaAnvelopaO->Linije(), LinijeProzora(TSmerVoza::Napred));
     EXPECT_TRUE(poruke.Prikazano.empty());
 }
 

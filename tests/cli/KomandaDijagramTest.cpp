@@ -60,16 +60,22 @@ TEST(KomandaDijagram, ReadsTheLoadCaseFromAFile) {
     EXPECT_EQ(i.izlaz.find("\"487.682\""), std::string::npos);
 }
 
-// The exact envelopes come after the classical drawing, in a thin green pen,
-// and leave every line of it as it was.
+// The band where the classical envelope falls short comes first, the exact
+// envelopes after the classical drawing, in a thin green pen, and every line
+// of the classical drawing stays as it was.
 TEST(KomandaDijagram, TacnoAddsTheExactEnvelopes) {
     const Ishod bez = Dijagram("--zapis");
     const Ishod sa = Dijagram("--zapis --tacno");
     ASSERT_EQ(sa.kod, 0) << sa.greske;
+    ASSERT_TRUE(sa.izlaz.starts_with("poligon #FFE0B2 ")) << sa.izlaz.substr(0, 100);
+    const std::size_t klasicno = sa.izlaz.find("olovka ");
+    EXPECT_EQ(sa.izlaz.find("poligon", klasicno), std::string::npos);
     const std::size_t pocetak = sa.izlaz.find("olovka #009600 1\n");
     ASSERT_NE(pocetak, std::string::npos) << sa.izlaz;
     EXPECT_EQ(bez.izlaz.find("#009600"), std::string::npos);
-    EXPECT_EQ(sa.izlaz.substr(0, pocetak), bez.izlaz.substr(0, pocetak));
+    EXPECT_EQ(bez.izlaz.find("poligon"), std::string::npos);
+    EXPECT_EQ(sa.izlaz.substr(klasicno, pocetak - klasicno),
+              bez.izlaz.substr(0, pocetak - klasicno));
     EXPECT_NE(sa.izlaz.find(" #009600 \"tacna anvelopa\"\n"), std::string::npos);
 }
 

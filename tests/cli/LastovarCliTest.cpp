@@ -268,18 +268,26 @@ TEST(LastovarCliTacno, DefaultsShowTheMidspanShortfall) {
     EXPECT_EQ(i.greske, "");
     const std::vector<std::string> l = Linije(i.izlaz);
     // Head, the eleven sections x = 0 .. L of a blank, x and three
-    // quantities each, then the tail.
-    ASSERT_EQ(l.size(), 5u + 11 * 5 + 5);
+    // quantities each, then the tail and the absolute maximum.
+    ASSERT_EQ(l.size(), 5u + 11 * 5 + 6);
     EXPECT_EQ(l[0], "TACNA ANVELOPA");
     EXPECT_EQ(l[6], "x = 0 [m]");
     const auto x45 = std::find(l.begin(), l.end(), "x = 4.5 [m]");
     ASSERT_NE(x45, l.end());
+    // P2 alone on the span: 104 kN either side of it.
     EXPECT_EQ(x45[1],
               "extM: klasicno = 416.5 [kNm], tacno = 468 [kNm], manjak = 11.0042735042735 [%], "
-              "P1 na -0.5 [m], P2 na preseku");
-    EXPECT_EQ(l[l.size() - 4], "Najveci manjak:");
-    EXPECT_EQ(l[l.size() - 3], "extM: 11.0042735042735 [%] u preseku x = 4.5 [m]");
-    EXPECT_EQ(l.back(), "minT: nema manjka");
+              "P1 na -0.5 [m], P2 na preseku; istovremeno T = 104 / -104 [kN]");
+    EXPECT_EQ(x45[2],
+              "maxT: klasicno = 103 [kN], tacno = 104 [kN], manjak = 0.961538461538462 [%], "
+              "P1 na -0.5 [m], P2 na preseku; istovremeno M = 468 [kNm]");
+    EXPECT_EQ(l[l.size() - 5], "Najveci manjak:");
+    EXPECT_EQ(l[l.size() - 4], "extM: 11.0042735042735 [%] u preseku x = 4.5 [m]");
+    EXPECT_EQ(l[l.size() - 2], "minT: nema manjka");
+    // Both forces on the span, P2 at the vertex of its parabola.
+    EXPECT_EQ(l.back(),
+              "Apsolutni maksimum: M = 487.682232957595 [kNm] u preseku x = 5.743961352657 [m], "
+              "P1 na 0.743961352657005 [m]");
     EXPECT_EQ(i.izlaz.find("voz "), std::string::npos);
 }
 
@@ -301,6 +309,10 @@ TEST(LastovarCliTacno, BothDirectionsNameTheOrientation) {
     ASSERT_EQ(a.size(), b.size());
     EXPECT_EQ(b[3], "Voz: P1..P2 ili P2..P1");
     EXPECT_NE(oba.izlaz.find(", voz P2..P1"), std::string::npos) << oba.izlaz;
+    // The reversed crossing mirrors the forward one: the same absolute
+    // maximum, which stays with P1..P2.
+    EXPECT_TRUE(b.back().starts_with("Apsolutni maksimum: M = ")) << b.back();
+    EXPECT_EQ(b.back(), a.back());
     // The classical column does not depend on the direction.
     for (std::size_t k = 0; k < a.size(); ++k) {
         const std::size_t kraj = a[k].find(", tacno = ");
@@ -321,7 +333,11 @@ TEST(LastovarCliTacno, FollowsTheRegionalSeparator) {
     EXPECT_TRUE(Sadrzi(l, "x = 2 [m]")) << i.izlaz;
     EXPECT_TRUE(Sadrzi(l,
                        "maxT: klasicno = 17,5 [kN], tacno = 17,5 [kN], manjak = 0 [%], "
-                       "P1 na 0 [m], P1 na preseku"))
+                       "P1 na 0 [m], P1 na preseku; istovremeno M = 0 [kNm]"))
+        << i.izlaz;
+    EXPECT_TRUE(Sadrzi(l,
+                       "extM: klasicno = 27 [kNm], tacno = 27 [kNm], manjak = 0 [%], "
+                       "P1 na 2 [m], P1 na preseku; istovremeno T = 13,5 / 3,5 [kN]"))
         << i.izlaz;
     EXPECT_EQ(i.izlaz.find("5."), std::string::npos);
 }

@@ -102,11 +102,19 @@ void ProveriPolozaj(const Voz& v, double x, const TTacnaAnvelopaUPreseku& t) {
         ASSERT_LE(e.Polozaj.Sila, v.n) << sta;
         EXPECT_NEAR(e.Polozaj.PolozajP1 + smer * v.s(e.Polozaj.Sila), x, v.L * 1e-12) << sta;
         const double p1 = x - smer * v.s(e.Polozaj.Sila);
-        EXPECT_NEAR(Staticki(v, p1, smer, x, e.Polozaj.Sila).*citanje, e.Vrednost, skala) << sta;
+        const Statika st = Staticki(v, p1, smer, x, e.Polozaj.Sila);
+        EXPECT_NEAR(st.*citanje, e.Vrednost, skala) << sta;
+        // What the section carries at the same time, read in that position.
+        EXPECT_NEAR(e.Istovremeno.M, st.M, skala) << sta;
+        EXPECT_NEAR(e.Istovremeno.TLevo, st.TLevo, v.R() * 1e-12) << sta;
+        EXPECT_NEAR(e.Istovremeno.TDesno, st.TDesno, v.R() * 1e-12) << sta;
     };
     proveri(t.ExtM, &Statika::M, "extM");
     proveri(t.MaxT, &Statika::TLevo, "maxT");
     proveri(t.MinT, &Statika::TDesno, "minT");
+    EXPECT_EQ(t.ExtM.Istovremeno.M, t.ExtM.Vrednost);
+    EXPECT_EQ(t.MaxT.Istovremeno.TLevo, t.MaxT.Vrednost);
+    EXPECT_EQ(t.MinT.Istovremeno.TDesno, t.MinT.Vrednost);
 }
 
 class TacnaAnvelopaPoBrojuSila : public testing::TestWithParam<int> {};
@@ -316,6 +324,44 @@ TEST(TacnaAnvelopa, IgnoresForcesAndSpacingsBeyondTheTrain) {
         EXPECT_EQ(a.MinT.Vrednost, b.MinT.Vrednost) << x;
         EXPECT_EQ(a.MinT.Polozaj.PolozajP1, b.MinT.Polozaj.PolozajP1) << x;
     }
+}
+
+// The values in double stay within a few units in the last place of the
+// quantity's scale of the extended ones, at every kind of section.
+TEST(TacnaAnvelopa, ItsValuesInDoubleAgreeWithTheExtendedOnes) {
+    std::mt19937_64 gen(31337);
+    for (int redni = 0; redni < 300; ++redni) {
+        const Voz v = SlucajanVoz(gen, 1 + redni % 6, redni);
+        const TTacnaAnvelopa tacna(TVoz(v.n, v.P, v.Ls, v.L));
+        std::uniform_real_distribution<double> presek(0.0, v.L);
+        for (int t = 0; t < 20; ++t) {
+            const double x = t == 0 ? 0.0 : t == 1 ? v.L : presek(gen);
+            for (const TSmerVoza smer : {TSmerVoza::Napred, TSmerVoza::Oba}) {
+                const TTacnaAnvelopaUPreseku e = tacna.UPreseku(x, smer);
+                const TVrednostiAnvelope d = tacna.Vrednosti(x, smer);
+                EXPECT_NEAR(d.ExtM, e.ExtM.Vrednost, v.R() * v.L * 1e-15) << redni << " " << x;
+                EXPECT_NEAR(d.MaxT, e.MaxT.Vrednost, v.R() * 1e-15) << redni << " " << x;
+                EXPECT_NEAR(d.MinT, e.MinT.Vrednost, v.R() * 1e-15) << redni << " " << x;
+            }
+        }
+    }
+    const TTacnaAnvelopa tacna(TVoz(2, {206, 208}, {5}, 9));
+    for (const double x : {-0.1, 9.1}) {
+        const TVrednostiAnvelope d = tacna.Vrednosti(x, TSmerVoza::Oba);
+        EXPECT_EQ(d.ExtM, 0.0);
+        EXPECT_EQ(d.MaxT, 0.0);
+        EXPECT_EQ(d.MinT, 0.0);
+    }
+}
+
+// With P1 at 4 and the heavy P2 on the section at 5: A = 50.6, so the shear
+// is 49.6 just left of P2 and -50.4 just right; maxT stands there too.
+TEST(TacnaAnvelopa, GivesWhatTheSectionCarriesInTheCriticalPosition) {
+    const TTacnaAnvelopaUPreseku e = kTeskaDruga.Tacno(5.0, TSmerVoza::Napred);
+    EXPECT_NEAR(e.ExtM.Istovremeno.TLevo, 49.6, 1e-12);
+    EXPECT_NEAR(e.ExtM.Istovremeno.TDesno, -50.4, 1e-12);
+    EXPECT_NEAR(e.MaxT.Istovremeno.M, 252, 1e-12);
+    EXPECT_NEAR(e.MinT.Istovremeno.M, 252, 1e-12);
 }
 
 }  // namespace

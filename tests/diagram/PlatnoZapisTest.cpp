@@ -30,6 +30,19 @@ TEST(PlatnoZapis, WritesLinesFromTheCurrentPointWithPenChangesOnly) {
               "tekst 9 -10 #12AB0F \"5.744\"\n");
 }
 
+// A polygon's fill is its own colour: it writes no pen and moves nothing.
+TEST(PlatnoZapis, WritesAFilledPolygonWithItsVerticesInOrder) {
+    TPlatnoZapis p(PocetniFontStampe());
+    p.Olovka() = {kCrvena, 2};
+    p.PomeriNa(1, 2);
+    p.PopuniPoligon({{0, 0}, {10, -3}, {4, 7}}, TBoja{0xFF, 0xE0, 0xB2});
+    p.LinijaDo(3, 4);
+    EXPECT_EQ(p.Zapis(),
+              "poligon #FFE0B2 0 0 10 -3 4 7\n"
+              "olovka #FF0000 2\n"
+              "linija 1 2 3 4\n");
+}
+
 TEST(PlatnoZapis, KeepsTheFontSizeFigureOfEachText) {
     TPlatnoZapis p(PocetniFontStampe(), 96);
     p.Font().PostaviVisinu(14);

@@ -8,6 +8,7 @@
 
 #include "NacrtajDijagrame.h"
 #include "PlatnoZapis.h"
+#include "PojasManjka.h"
 #include "ProvereUnosa.h"
 #include "RazmeraDijagrama.h"
 #include "TacnaAnvelopaDijagram.h"
@@ -20,7 +21,8 @@ using Vrsta = TOperacija::Vrsta;
 
 bool OdTacne(const TOperacija& o) {
     return (o.vrsta == Vrsta::Linija && o.olovka.Boja == kBojaTacneAnvelope) ||
-           (o.vrsta == Vrsta::Tekst && o.boja == kBojaTacneAnvelope);
+           (o.vrsta == Vrsta::Tekst && o.boja == kBojaTacneAnvelope) ||
+           (o.vrsta == Vrsta::Poligon && o.boja == kBojaManjka);
 }
 
 struct Stil {
@@ -75,8 +77,11 @@ TEST_P(TacnaAnvelopaUDijagramu, OffDrawsExactlyAsBefore) {
     TUlazDijagrama iskljuceno;
     iskljuceno.tacnaAnvelopa = false;
     TPlatnoZapis drugiProzor{FontProzoraDijagrama()};
-    for (int crtanje = 0; crtanje < 2; ++crtanje)
-        EXPECT_EQ(Zapis(Crtaj(drugiProzor, iskljuceno)), Zapis(Crtaj(bez))) << crtanje;
+    for (int crtanje = 0; crtanje < 2; ++crtanje) {
+        const std::vector<TOperacija> ops = Crtaj(bez);
+        EXPECT_EQ(Zapis(Crtaj(drugiProzor, iskljuceno)), Zapis(ops)) << crtanje;
+        EXPECT_TRUE(std::none_of(ops.begin(), ops.end(), OdTacne)) << crtanje;
+    }
 }
 
 // The overlay adds its own lines and legend and nothing else, and leaves the
@@ -98,8 +103,19 @@ TEST_P(TacnaAnvelopaUDijagramu, OnlyAddsItsOwnCurvesAndLegend) {
     EXPECT_EQ(Zapis(posle), Zapis(drugoBez));
     EXPECT_EQ(prvoBez.size(), drugoBez.size());
 
+    // The band comes first, under everything; with the defaults it fills the
+    // classical moment's dip at lambda_1.
+    const auto pojas = std::find_if(ops.begin(), ops.end(),
+                                    [](const TOperacija& o) { return o.vrsta != Vrsta::Popuna; });
+    const auto prvaLinija = std::find_if(
+        pojas, ops.end(), [](const TOperacija& o) { return o.vrsta != Vrsta::Poligon; });
+    ASSERT_NE(prvaLinija, pojas);
+    EXPECT_TRUE(std::all_of(pojas, prvaLinija, OdTacne));
+    EXPECT_TRUE(std::none_of(prvaLinija, ops.end(),
+                             [](const TOperacija& o) { return o.vrsta == Vrsta::Poligon; }));
+
     std::vector<TOperacija> tacne;
-    std::copy_if(ops.begin(), ops.end(), std::back_inserter(tacne), OdTacne);
+    std::copy_if(prvaLinija, ops.end(), std::back_inserter(tacne), OdTacne);
     ASSERT_FALSE(tacne.empty());
     EXPECT_EQ(tacne.back().vrsta, Vrsta::Tekst);
     EXPECT_EQ(tacne.back().tekst, "tacna anvelopa");
@@ -154,6 +170,59 @@ TEST(TacnaAnvelopaDijagram, DefaultsReach468AtMidspan) {
     ASSERT_FALSE(tacne.empty());
     EXPECT_EQ(tacne.front(), ZaokruziParno(468.0L * kM + y0));
     EXPECT_EQ(na(kPlava).front(), ZaokruziParno(416.5L * kM + y0));
+}
+
+// The band runs along the classical curve and back along the exact one,
+// over the columns where the classical value is short, and nowhere else.
+TEST(PojasManjka, LiesBetweenTheClassicalAndTheExactCurveWhereTheClassicalIsShort) {
+    const TVoz voz(2, {206, 208}, {5}, 9);
+    TOkvirDijagrama okvir(false, 800, 600, 9);
+    okvir.kM = RazmeraDijagrama(600, voz.Jednacina(voz.ZonaMaksimuma()).MaxM);
+    okvir.kT = RazmeraDijagrama(600, voz.R());
+    okvir.sadrzaj = TSadrzajCrteza::Dijagrami;
+    const TAnvelopaPoKolonama a = AnvelopaPoKolonama(okvir, voz, TSmerVoza::Napred);
+    TPlatnoZapis platno(FontProzoraDijagrama());
+    NacrtajPojasManjka(platno, okvir, a);
+
+    std::vector<bool> pokriveno(a[TVelicina::ExtM].Tacno.size());
+    std::size_t poligona = 0;
+    for (const TOperacija& o : platno.Operacije()) {
+        ASSERT_EQ(o.vrsta, Vrsta::Poligon);
+        EXPECT_EQ(o.boja, kBojaManjka);
+        ASSERT_EQ(o.temena.size() % 2, 0u);
+        const std::size_t pola = o.temena.size() / 2;
+        // Which quantity: the one whose classical curve the first half follows.
+        const auto prati = [&](TVelicina v) {
+            for (std::size_t j = 0; j < pola; ++j) {
+                const auto i = static_cast<std::size_t>(o.temena[j].x - okvir.x0);
+                const auto k =
+                    static_cast<std::size_t>(o.temena[o.temena.size() - 1 - j].x - okvir.x0);
+                if (i != k || o.temena[j].y != Red(okvir, v, a[v].Klasicno[i]) ||
+                    o.temena[o.temena.size() - 1 - j].y != Red(okvir, v, a[v].Tacno[i]))
+                    return false;
+            }
+            return true;
+        };
+        const auto v = std::find_if(kVelicine.begin(), kVelicine.end(), prati);
+        ASSERT_NE(v, kVelicine.end()) << "a polygon off both curves";
+        for (std::size_t j = 0; j < pola; ++j) {
+            const auto i = static_cast<std::size_t>(o.temena[j].x - okvir.x0);
+            EXPECT_TRUE(KlasicnoManje(*v, a[*v].Klasicno[i], a[*v].Tacno[i], a[*v].Skala));
+            if (j > 0) {
+                EXPECT_EQ(o.temena[j].x, o.temena[j - 1].x + 1) << "one run, column by column";
+            }
+            if (*v == TVelicina::ExtM) pokriveno[i] = true;
+        }
+        ++poligona;
+    }
+    EXPECT_GE(poligona, 1u);
+    // Every short column of extM is covered; the dip lies around midspan.
+    const TKolonaVelicine& m = a[TVelicina::ExtM];
+    for (std::size_t i = 0; i < m.Tacno.size(); ++i)
+        EXPECT_EQ(pokriveno[i], KlasicnoManje(TVelicina::ExtM, m.Klasicno[i], m.Tacno[i], m.Skala))
+            << i;
+    EXPECT_TRUE(pokriveno[325]);
+    EXPECT_FALSE(pokriveno[100]);
 }
 
 }  // namespace

@@ -82,6 +82,24 @@ class Lastovar:
         g = self.prozor(NASLOV_GRAFIKA)
         return g and ap.nadji_dete(g, Uloga.FILLER)
 
+    def polozaj_voza(self):
+        return self.prozor("Polozaj voza")
+
+    def kontrola_polozaja(self, uloga, ime=None):
+        p = self.polozaj_voza()
+        return p and ap.nadji(p, uloga, ime)
+
+    def statusna_linija(self):
+        """The text of the frame's status line, a flat button under the
+        client area."""
+        g = self.glavni()
+        oblast = self.oblast()
+        for a in ap.potomci(g):
+            if a.get_role() == Uloga.PUSH_BUTTON and ap.okvir(a)[1] > ap.okvir(oblast)[1] + \
+                    ap.okvir(oblast)[3] - 1:
+                return a.get_name()
+        return None
+
     def modalni(self, uloga, naslov):
         """A box or dialog of the application on the screen."""
         a = self.aplikacija()

@@ -94,6 +94,11 @@ def tekst(a):
     return a.get_text(0, a.get_character_count())
 
 
+def vrednost(a):
+    """The current value of a slider or a progress bar."""
+    return a.get_current_value()
+
+
 def opis(a, dubina=0):
     """One line per accessible: role, name, states, place, text; for a
     failure's record of what was on the screen."""

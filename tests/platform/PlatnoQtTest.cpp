@@ -53,6 +53,32 @@ TEST(PlatnoSlike, DrawsLinesWithThePenAndStartsWhite) {
     EXPECT_EQ(NebelihIzvan(s, QRect(QPoint(8, 18), QPoint(92, 51))), 0);
 }
 
+// The fill has no outline and leaves the pen and the current point alone.
+TEST(PlatnoSlike, FillsAPolygonInItsColourOnly) {
+    TPlatnoSlike p(100, 60, PocetniFontStampe());
+    p.Olovka() = {kCrvena, 1};
+    p.PomeriNa(5, 55);
+    p.PopuniPoligon({{10, 10}, {60, 10}, {60, 40}, {10, 40}}, TBoja{255, 224, 178});
+    p.LinijaDo(95, 55);
+    const QImage& s = p.Slika();
+    EXPECT_EQ(Broj(s, QRect(QPoint(12, 12), QPoint(58, 38)), QColor(255, 224, 178)), 47 * 27);
+    EXPECT_EQ(s.pixelColor(50, 55), QColor(255, 0, 0));
+    EXPECT_TRUE(Bela(s.pixel(70, 25)));
+    EXPECT_EQ(NebelihIzvan(s, QRect(QPoint(9, 9), QPoint(61, 41)).united(QRect(4, 54, 93, 3))), 0);
+}
+
+// Lines are drawn in runs; a fill after a line still lies over it.
+TEST(PlatnoSlike, AFillCoversTheLinesDrawnBeforeIt) {
+    TPlatnoSlike p(100, 60, PocetniFontStampe());
+    p.Olovka() = {kPlava, 3};
+    p.PomeriNa(0, 25);
+    p.LinijaDo(100, 25);
+    p.PopuniPoligon({{10, 10}, {60, 10}, {60, 40}, {10, 40}}, TBoja{255, 224, 178});
+    const QImage& s = p.Slika();
+    EXPECT_EQ(Broj(s, QRect(QPoint(12, 12), QPoint(58, 38)), QColor(255, 224, 178)), 47 * 27);
+    EXPECT_EQ(s.pixelColor(80, 25), QColor(0, 0, 255));
+}
+
 TEST(PlatnoSlike, WritesTextBelowAndRightOfItsPointOnWhite) {
     TPlatnoSlike p(200, 80, PocetniFontStampe());
     p.Olovka() = {kCrna, 30};

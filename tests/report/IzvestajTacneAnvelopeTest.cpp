@@ -94,4 +94,78 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, KlasicnoKaoIzvestaj, testing::Values(
 ), [](const auto& info) { return std::string(info.param.opis); });
 // clang-format on
 
+// Every quantity line ends with what the section carries in the critical
+// position, in the unit of the other quantity, and the text ends with the
+// absolute maximum.
+TEST_P(KlasicnoKaoIzvestaj, EndsEachQuantityLineWithWhatTheSectionCarries) {
+    const SlucajOpterecenja& s = GetParam().slucaj;
+    const auto F = static_cast<std::int32_t>(s.sile.size());
+    const std::vector<std::string> l = IzvestajTacneAnvelope(s.Tekstovi(), F, '.', TSmerVoza::Oba);
+    std::size_t extM = 0, smicanja = 0;
+    for (const std::string& linija : l) {
+        if (linija.find(": klasicno = ") != 4) continue;
+        const bool moment = linija.starts_with("extM");
+        const std::size_t tacka = linija.find("; istovremeno ");
+        ASSERT_NE(tacka, std::string::npos) << linija;
+        EXPECT_NE(linija.find(", voz P", 0), std::string::npos) << linija;
+        EXPECT_LT(linija.find(", voz P"), tacka) << "the orientation stays where it was";
+        const std::string ostatak = linija.substr(tacka);
+        if (moment) {
+            ++extM;
+            EXPECT_TRUE(ostatak.starts_with("; istovremeno T = ") && ostatak.ends_with(" [kN]") &&
+                        ostatak.find(" / ") != std::string::npos)
+                << linija;
+        } else {
+            ++smicanja;
+            EXPECT_TRUE(ostatak.starts_with("; istovremeno M = ") && ostatak.ends_with(" [kNm]"))
+                << linija;
+        }
+    }
+    EXPECT_EQ(extM, std::stoul(s.preseka) + 1);
+    EXPECT_EQ(smicanja, 2 * extM);
+    const TVoz voz(ZapisIzTekstova(s.Tekstovi(), '.'), F);
+    EXPECT_EQ(l.back(), LinijaApsolutnogMaksimuma(ApsolutniMaksimum(voz, TSmerVoza::Oba), F, '.'));
+}
+
+struct SlucajMaksimuma {
+    TApsolutniMaksimum maksimum;
+    std::int32_t brojSila;
+    char separator;
+    const char* linija;
+};
+
+class LinijaMaksimuma : public testing::TestWithParam<SlucajMaksimuma> {};
+
+TEST_P(LinijaMaksimuma, IsWrittenInTheReportsFormat) {
+    const SlucajMaksimuma& s = GetParam();
+    EXPECT_EQ(LinijaApsolutnogMaksimuma(s.maksimum, s.brojSila, s.separator), s.linija);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, LinijaMaksimuma, testing::Values(
+    SlucajMaksimuma{{40.5, 4.5, {4.5, 1, false}}, 2, '.',
+                    "Apsolutni maksimum: M = 40.5 [kNm] u preseku x = 4.5 [m], P1 na 4.5 [m]"},
+    SlucajMaksimuma{{1.0 / 3, 0.25, {-1.5, 3, false}}, 3, ',',
+                    "Apsolutni maksimum: M = 0,333333333333333 [kNm] u preseku x = 0,25 [m], P1 na -1,5 [m]"},
+    SlucajMaksimuma{{252, 4.995, {5.995, 2, true}}, 3, '.',
+                    "Apsolutni maksimum: M = 252 [kNm] u preseku x = 4.995 [m], P1 na 5.995 [m], voz P3..P1"}
+));
+// clang-format on
+
+// The defaults: the diagram's vertex is the absolute maximum. Two equal
+// forces as far apart as the span: both classical parabolas peak at 12.5
+// kNm, half the 25 kNm of one force alone at midspan.
+TEST(LinijeMgov, SetTheDiagramsVertexBesideTheAbsoluteMaximum) {
+    const SlucajOpterecenja podrazumevani{{"206.0", "208.0"}, {"5.0"}, "9.0", "1.25", "10"};
+    EXPECT_EQ(LinijeMgov(podrazumevani.Tekstovi(), 2, '.', TSmerVoza::Napred),
+              (std::vector<std::string>{
+                  "Mgov na dijagramu: M = 487.682232957595 [kNm] u preseku x = 5.743961352657 [m]",
+                  "Apsolutni maksimum - Mgov = 0 [kNm], Mgov manji za 0 [%]"}));
+    const SlucajOpterecenja dugacak{{"10", "10"}, {"10"}, "10", "0", "2"};
+    EXPECT_EQ(
+        LinijeMgov(dugacak.Tekstovi(), 2, '.', TSmerVoza::Oba),
+        (std::vector<std::string>{"Mgov na dijagramu: M = 12.5 [kNm] u preseku x = 7.5 [m]",
+                                  "Apsolutni maksimum - Mgov = 12.5 [kNm], Mgov manji za 50 [%]"}));
+}
+
 }  // namespace

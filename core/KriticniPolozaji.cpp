@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KriticniPolozaji.h"
+
+#include "Manjak.h"
+
+namespace {
+
+TKriticnaVelicina Velicina(TKlasicniPolozaj klasicno, const TEkstrem& tacno, long double skala) {
+    return {klasicno, tacno, ManjakProcenat(klasicno.Vrednost, tacno.Vrednost, skala)};
+}
+
+}  // namespace
+
+TKriticniPolozaji KriticniPolozaji(const TTacnaAnvelopa& tacna, double x, TSmerVoza smer) {
+    const TVoz& voz = tacna.Voz();
+    TKriticniPolozaji r;
+    r.x = x;
+    if (!voz.Vazi()) return r;
+    const std::int32_t n = voz.BrojSila();
+    const long double R = voz.R();
+    const TTacnaAnvelopaUPreseku e = tacna.UPreseku(x, smer);
+    // P1's abscissa with force k on the section.
+    const auto p1 = [&](std::int32_t k) { return static_cast<double>(x - voz.Odmak(k)); };
+    const std::int32_t zona = voz.ZonaExtM(x);
+    // The calculator gives maxT and minT negated; + 0.0 keeps a zero unsigned.
+    r.ExtM = Velicina({voz.ExtM(x), p1(zona), zona}, e.ExtM, R * voz.Raspon());
+    r.MaxT = Velicina({-voz.MaxT(x) + 0.0, x, 1}, e.MaxT, R);
+    r.MinT = Velicina({-voz.MinT(x) + 0.0, p1(n), n}, e.MinT, R);
+    return r;
+}

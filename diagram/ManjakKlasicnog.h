@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Where the classical method falls short on the picture: the warning that
+// the main window shows after each calculation.
+
+#include <string>
+#include <vector>
+
+#include "AnvelopaPoKolonama.h"
+#include "OkvirDijagrama.h"
+
+/// A shortfall below this share of the exact peak, in percent, is not worth
+/// a warning.
+inline constexpr double kPragUpozorenja = 0.5;
+
+/// The largest shortfall of one quantity over the picture's columns.
+struct TManjakKlasicnog {
+    TVelicina Velicina = TVelicina::ExtM;
+    /// The shortfall in percent of the exact peak of the quantity: the
+    /// largest exact extM, maxT or the most negative exact minT over the span.
+    double Procenat = 0.0;
+    /// The section of the column where it is largest, the first of equal ones [m].
+    double x = 0.0;
+};
+
+/// For each quantity whose classical value falls short of the exact one at
+/// some column by more than kPragUpozorenja percent of the exact peak, its
+/// largest shortfall, in the order extM, maxT, minT; empty where none does.
+std::vector<TManjakKlasicnog> ManjakKlasicnog(const TOkvirDijagrama& okvir,
+                                              const TAnvelopaPoKolonama& anvelopa);
+
+/// The status line for these shortfalls: empty for none, otherwise
+/// "Klasicni proracun je na strani nesigurnosti: extM manji za 11.0 %
+/// tacnog vrha u preseku x = 4.500 [m]; ...", the percentages (of the exact
+/// peak) to one decimal and the sections to three.
+std::string TekstUpozorenja(const std::vector<TManjakKlasicnog>& manjkovi, char decimalniSeparator);
