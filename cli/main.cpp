@@ -21,12 +21,15 @@ struct Komanda {
 
 constexpr Komanda kKomande[] = {
     {"izvestaj", &KomandaIzvestaj,
-     "  izvestaj [--crlf] [DATOTEKA.Lastovar]\n"
+     "  izvestaj [--crlf] [--csv] [DATOTEKA.Lastovar]\n"
      "      Ispisuje izvestaj o rezultatima proracuna koji bi \"Proracun\" upisao\n"
      "      u prozor rezultata, za slucaj opterecenja iz datoteke ili, bez nje,\n"
      "      za podrazumevane podatke forme. Jedna linija izvestaja je jedna linija\n"
      "      izlaza, zavrsena sa LF (sa --crlf: CR LF, kao pri izvozu). Brojevi\n"
      "      koriste regionalni decimalni separator.\n"
+     "      Sa --csv ispisuje tabele preseka kao CSV (RFC 4180, linije sa CR LF):\n"
+     "      zaglavlje, pa za svaki presek x, extM, maxT i minT, brojevi sa tackom\n"
+     "      i sa dovoljno cifara da se procitaju kao isti double.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
     {"dijagram", &KomandaDijagram,
@@ -50,7 +53,7 @@ constexpr Komanda kKomande[] = {
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
     {"tacno", &KomandaTacno,
-     "  tacno [DATOTEKA.Lastovar] [--oba-smera]\n"
+     "  tacno [DATOTEKA.Lastovar] [--oba-smera] [--csv]\n"
      "      Uporedjuje klasicni proracun sa tacnom anvelopom (svi polozaji voza,\n"
      "      sile van raspona ne nose nista) u zadatom broju preseka: klasicno i\n"
      "      tacno extM, maxT i minT, manjak klasicnog u procentima tacnog i\n"
@@ -59,6 +62,9 @@ constexpr Komanda kKomande[] = {
      "      kao Pn..P1, a uz polozaj stoji i smer voza. Za slucaj opterecenja iz\n"
      "      datoteke ili, bez nje, za podrazumevane podatke forme. Brojevi\n"
      "      koriste regionalni decimalni separator.\n"
+     "      Sa --csv ispisuje isto kao CSV (kao izvestaj --csv): x, klasicno i\n"
+     "      tacno extM, maxT i minT, manjkovi, pa za svaku velicinu gde stoji P1,\n"
+     "      koja sila je na preseku i, sa --oba-smera, smer voza.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
 };

@@ -68,20 +68,66 @@ std::string PoljeCsv(std::string_view polje) {
     return s;
 }
 
+std::string ZaokruzenKaoIzvestaj(std::string_view tekst) {
+    const bool negativan = tekst.starts_with('-');
+    if (negativan) tekst.remove_prefix(1);
+    const std::size_t e = tekst.find('e');
+    int eksponent = 0;
+    if (e != std::string_view::npos) {
+        const std::string_view t = tekst.substr(e + 1);
+        std::from_chars(t.data() + (t.starts_with('+') ? 1 : 0), t.data() + t.size(), eksponent);
+        tekst = tekst.substr(0, e);
+    }
+    // The digits without the point, the point's place in the exponent.
+    std::string cifre;
+    for (const char c : tekst) {
+        if (c == '.')
+            eksponent -= static_cast<int>(tekst.size() - 1 - tekst.find('.'));
+        else
+            cifre += c;
+    }
+    const std::size_t prva = cifre.find_first_not_of('0');
+    if (prva == std::string::npos) return "0";
+    cifre.erase(0, prva);
+    if (cifre.size() > 15) {
+        const bool gore = cifre[15] >= '5';
+        eksponent += static_cast<int>(cifre.size() - 15);
+        cifre.resize(15);
+        for (std::size_t i = cifre.size(); gore && i-- > 0;) {
+            if (cifre[i] != '9') {
+                ++cifre[i];
+                break;
+            }
+            cifre[i] = '0';
+            if (i == 0) cifre.insert(cifre.begin(), '1');
+        }
+    }
+    // At most 16 digits now, which an extended value holds exactly enough
+    // for the report's rounding to keep them.
+    const std::string kratak = cifre + "e" + std::to_string(eksponent);
+    long double v = 0;
+    std::from_chars(kratak.data(), kratak.data() + kratak.size(), v);
+    return FormatBroja(negativan ? -v : v, '.');
+}
+
 std::string BrojCsv(long double broj) {
     if (broj == 0) return "0";
     const double d = static_cast<double>(broj);
+    const std::string uIzvestaju = FormatBroja(broj, '.');
     // Room for the longest shortest form of any double, and for 40 digits.
     std::array<char, 64> b{};
+    const auto prihvatljiv = [&](const char* kraj) {
+        double kaoDouble = 0;
+        std::from_chars(b.data(), kraj, kaoDouble);
+        return kaoDouble == d && ZaokruzenKaoIzvestaj(std::string_view(
+                                     b.data(), std::size_t(kraj - b.data()))) == uIzvestaju;
+    };
     const auto tekst = [&b](const char* kraj) {
         return std::string(static_cast<const char*>(b.data()), kraj);
     };
     const char* kraj = std::to_chars(b.data(), b.data() + b.size(), d).ptr;
-    long double procitano = 0;
-    std::from_chars(b.data(), kraj, procitano);
-    const std::string uIzvestaju = FormatBroja(broj, '.');
-    if (FormatBroja(procitano, '.') == uIzvestaju) return tekst(kraj);
-    const std::string kratko = tekst(kraj);
+    if (prihvatljiv(kraj)) return tekst(kraj);
+    const std::string najkraci = tekst(kraj);
     // Near a boundary of the 15th digit the shortest form may lie on its
     // other side: as many digits of the value as read back as its double
     // and round as the report does. A section i*L/n often lies next to a
@@ -91,12 +137,9 @@ std::string BrojCsv(long double broj) {
         kraj =
             std::to_chars(b.data(), b.data() + b.size(), broj, std::chars_format::general, cifara)
                 .ptr;
-        double kaoDouble = 0;
-        std::from_chars(b.data(), kraj, kaoDouble);
-        std::from_chars(b.data(), kraj, procitano);
-        if (kaoDouble == d && FormatBroja(procitano, '.') == uIzvestaju) return tekst(kraj);
+        if (prihvatljiv(kraj)) return tekst(kraj);
     }
-    return kratko;
+    return najkraci;
 }
 
 std::string BrojCsv(double broj) { return BrojCsv(static_cast<long double>(broj)); }

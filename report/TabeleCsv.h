@@ -20,6 +20,12 @@
 /// where it holds a comma, a quote, CR or LF; as it is otherwise.
 std::string PoljeCsv(std::string_view polje);
 
+/// The report's number that a number's text stands for: its digits, as
+/// std::to_chars writes them ("-1.5", "2.5e-05"), rounded to 15 significant
+/// digits half away from zero as an exact decimal, then formatted as the
+/// report formats with a point.
+std::string ZaokruzenKaoIzvestaj(std::string_view tekst);
+
 /// A number as the report computed it, with a point: the shortest text
 /// that reads back as its double (std::to_chars), unless that text, read
 /// as a decimal and rounded to 15 digits as the report rounds, would not
