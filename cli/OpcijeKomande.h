@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// One option of a subcommand.
 struct OpcijaKomande {
@@ -31,6 +32,14 @@ struct OpcijaKomande {
 std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
                                   std::span<const OpcijaKomande> opcije,
                                   std::optional<std::string>& datoteka);
+
+/// The same for a subcommand that takes up to `najvise` words that are no
+/// options (files, `-` among them), which it gets in `reci` in order; one
+/// more is a wrong call with the message `previse`.
+std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
+                                  std::span<const OpcijaKomande> opcije,
+                                  std::vector<std::string>& reci, std::size_t najvise,
+                                  std::string_view previse);
 
 /// Writes `lastovar-cli KOMANDA: poruka` on standard error and answers 64.
 int PogresnaUpotreba(std::string_view komanda, std::string_view poruka);

@@ -67,6 +67,17 @@ constexpr Komanda kKomande[] = {
      "      koja sila je na preseku i, sa --oba-smera, smer voza.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
+    {"list", &KomandaList,
+     "  list [DATOTEKA.Lastovar] PRORACUN.pdf [--tacno] [--oba-smera]\n"
+     "      Snima list proracuna kao PDF na stranama A4: naslov, datoteku,\n"
+     "      datum, ulazne podatke kako su uneti, skicu grede i dijagrame u\n"
+     "      stilu stampe na prvoj strani, pa izvestaj linija po liniju, za\n"
+     "      slucaj opterecenja iz datoteke ili, bez nje, za podrazumevane\n"
+     "      podatke forme. Sa --tacno dijagrami imaju i tacne anvelope, a posle\n"
+     "      izvestaja sledi poredjenje sa tacnom anvelopom (sa --oba-smera u oba\n"
+     "      smera voza). PDF se pravi u memoriji i snima sve ili nista.\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili PDF snimiti,\n"
+     "      2 podaci za proracun nisu ispravni.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {
