@@ -310,8 +310,7 @@ void TPodaciO::PostaviNapredak(int polozaj) {
     ProgressBar1->repaint();
 }
 
-void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
-                                std::string_view Target) {
+TUlazDijagrama TPodaciO::UlazDijagrama() const {
     TUlazDijagrama ulaz;
     ulaz.tekstovi = TekstoviCrteza();
     ulaz.brojSila = BrojSilaCrteza();
@@ -319,6 +318,12 @@ void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_
     ulaz.fontStampe = FontStampe(GlavniO->FontDialog1, GlavniO->logicalDpiY());
     ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
     ulaz.tacnaAnvelopa = GlavniO->TacnaAnvelopa->isChecked();
+    return ulaz;
+}
+
+void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                                std::string_view Target) {
+    TUlazDijagrama ulaz = UlazDijagrama();
     ulaz.napredak = [this](int polozaj) { PostaviNapredak(polozaj); };
     const QWidget* povrsina = GrafikO->Povrsina();
     CrtanjeDijagrama(Canvas, Width, Height, Target,

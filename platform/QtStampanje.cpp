@@ -55,6 +55,13 @@ void TQtStampanje::PocniPosao() {
     fPlatno = std::move(platno);
 }
 
+std::unique_ptr<QPrinter> TQtStampanje::StampacZaPregled() {
+    if (fPlatno) throw EGreskaStampe("Stampanje je vec u toku.");
+    if (!fStampac) fStampac = QPrinterInfo::defaultPrinterName();
+    PripremiStampac();
+    return std::move(fPrinter);
+}
+
 QPainter* TQtStampanje::Platno() { return fPlatno.get(); }
 
 void TQtStampanje::ZavrsiPosao() {

@@ -20,6 +20,12 @@ public:
     void ZavrsiPosao() override;
     void OtkaziPosao() override;
 
+    /// A printer set up as the next job's would be, for a print preview:
+    /// the current printer (none where none is installed, as the preview
+    /// still shows the page) with the paper of the page set-up. Throws
+    /// EGreskaStampe while a job runs.
+    std::unique_ptr<QPrinter> StampacZaPregled();
+
 private:
     void PripremiStampac();
 

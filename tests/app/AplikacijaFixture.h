@@ -12,6 +12,7 @@
 #include "SkriptovaneDatoteke.h"
 #include "SkriptovanePoruke.h"
 #include "SkriptovaniDijalozi.h"
+#include "SkriptovaniPregledStampe.h"
 #include "SkriptovanoStampanje.h"
 
 /// The whole application on scripted services, its frame shown with a
@@ -28,6 +29,7 @@ protected:
     TUsluge Usluge() {
         TUsluge u{&poruke, &dijalozi, &stampanje, &datoteke};
         u.Separator = [this] { return separator; };
+        u.PregledStampe = &pregled;
         return u;
     }
 
@@ -52,5 +54,6 @@ protected:
     TSkriptovaniDijalozi dijalozi;
     TSkriptovanoStampanje stampanje;
     TSkriptovaneDatoteke datoteke;
+    TSkriptovaniPregledStampe pregled;
     std::unique_ptr<TAplikacija> aplikacija;
 };
