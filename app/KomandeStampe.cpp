@@ -117,7 +117,8 @@ void TGlavniO::Snimigrafik1Click() {
 }
 
 // The preview draws the page as the print command does, which clears the
-// diagram window as every drawing does: the window is redrawn after it.
+// diagram window as every drawing does: the window, in view beside the
+// preview, is drawn again after each page.
 void TGlavniO::Pregledstampe1Click() {
     if (!PodaciO->Zakljucano()) {
         fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaPregledaBezProracuna));
@@ -125,12 +126,12 @@ void TGlavniO::Pregledstampe1Click() {
     }
     try {
         const std::function<void(TPlatno&)> crtaj = CrtezStampe(*this, fUsluge);
-        fUsluge.PregledStampe->Prikazi(
-            [&crtaj](QPainter& slikar) { NacrtajStranu(slikar, crtaj); });
+        fUsluge.PregledStampe->Prikazi([&crtaj](QPainter& slikar) {
+            NacrtajStranu(slikar, crtaj);
+            GrafikO->FormPaint();
+        });
     } catch (const std::exception& e) {
         GrafikO->FormPaint();
         fUsluge.Poruke->Informacija(TekstGreske(e));
-        return;
     }
-    GrafikO->FormPaint();
 }

@@ -11,4 +11,5 @@ void TSkriptovaniPregledStampe::Prikazi(const std::function<void(QPainter&)>& st
         strana(slikar);
     }
     Prikazano.push_back(slika);
+    Otvoren();
 }

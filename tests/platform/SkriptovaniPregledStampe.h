@@ -17,6 +17,8 @@ public:
     void Prikazi(const std::function<void(QPainter&)>& strana) override;
 
     std::vector<QImage> Prikazano;
+    /// Runs while the preview is shown, after its page was drawn.
+    std::function<void()> Otvoren = [] {};
 
 private:
     QSize fVelicina;
