@@ -97,8 +97,9 @@ public:
         const auto uRedu = static_cast<std::size_t>(sirina / (velicina * kSirinaZnaka));
         for (const std::string& l : linije) {
             if (l.empty()) {
+                // A page starts with its first line, not with space.
                 Mesto(velicina * kProred);
-                y += velicina * kProred;
+                if (y > kVrh) y += velicina * kProred;
                 continue;
             }
             for (std::string& deo : Prelomi(l, uRedu))

@@ -123,6 +123,9 @@ TEST(ListProracuna, TheReportFollowsLineForLineAndFits) {
         EXPECT_GE(t.y, 45);
         EXPECT_LE(t.y + t.velicina * 1.2, 792 + 1e-9) << t.tekst;
     }
+    // A page starts with its first line, even after an empty one.
+    for (std::size_t i = 1; i < l.Strane.size(); ++i)
+        EXPECT_DOUBLE_EQ(l.Strane[i].Tekstovi.front().y, 45) << i;
     for (const TStranaListe& strana : l.Strane) {
         for (std::size_t i = 1; i < strana.Tekstovi.size(); ++i) {
             if (strana.Tekstovi[i].poravnanje == TPoravnanje::Levo) {
