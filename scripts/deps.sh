@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth python3 poppler-utils
     openbox xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
-    fonts-urw-base35
+    fonts-urw-base35 fonts-liberation2
     clang libclang-rt-14-dev clang-format
     dpkg-dev lintian appstream desktop-file-utils shared-mime-info man-db
 )
