@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "NacrtajDijagrame.h"
 
@@ -115,19 +117,26 @@ private:
     std::vector<TStranaListe> fStrane;
 };
 
+// The pieces of one line joined with nothing between them.
+std::string Spoji(std::initializer_list<std::string_view> delovi) {
+    std::string s;
+    for (const std::string_view d : delovi) s.append(d);
+    return s;
+}
+
 // The inputs as typed: the force count, the train's forces and spacings,
 // the span, the arbitrary section and the number of sections.
 std::vector<std::string> UlazniPodaci(const TUlazDijagrama& u) {
     const TekstoviUnosa& t = u.tekstovi;
-    std::vector<std::string> l = {"Broj sila: " + std::to_string(u.brojSila)};
+    std::vector<std::string> l = {Spoji({"Broj sila: ", std::to_string(u.brojSila)})};
     const auto n = static_cast<std::size_t>(std::clamp(u.brojSila, 0, 6));
     for (std::size_t k = 0; k < n; ++k)
-        l.push_back("P" + std::to_string(k + 1) + " = " + t.P[k] + " [kN]");
+        l.push_back(Spoji({"P", std::to_string(k + 1), " = ", t.P[k], " [kN]"}));
     for (std::size_t k = 0; k + 1 < n; ++k)
-        l.push_back("L" + std::to_string(k + 1) + " = " + t.Rastojanje[k] + " [m]");
-    l.push_back("Raspon grede: L = " + t.Raspon + " [m]");
-    l.push_back("Proizvoljno rastojanje: x = " + t.ProizvoljnoX + " [m]");
-    l.push_back("Broj preseka: n = " + t.BrojPreseka);
+        l.push_back(Spoji({"L", std::to_string(k + 1), " = ", t.Rastojanje[k], " [m]"}));
+    l.push_back(Spoji({"Raspon grede: L = ", t.Raspon, " [m]"}));
+    l.push_back(Spoji({"Proizvoljno rastojanje: x = ", t.ProizvoljnoX, " [m]"}));
+    l.push_back(Spoji({"Broj preseka: n = ", t.BrojPreseka}));
     return l;
 }
 
