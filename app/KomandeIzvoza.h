@@ -16,6 +16,8 @@ inline constexpr const char* kNaslovIzvoza =
     "Snimanje rezultata proracuna u datoteku sa nastavkom .txt!";
 inline constexpr const char* kPocetnoImeIzvoza = "Rezultati proracuna";
 inline constexpr const char* kNaslovSkice = "Snimanje skice grede sa silama";
+inline constexpr const char* kFilterSkice =
+    "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg";
 
 inline constexpr const char* kPorukaPdfBezProracuna =
     "Morate prvo sprovesti proracun ako zelite da snimite PDF!";
@@ -28,5 +30,3 @@ inline constexpr const char* kPorukaCsvBezProracuna =
 inline constexpr const char* kNaslovCsv = "Snimanje tabela proracuna u CSV datoteku";
 inline constexpr const char* kPocetnoImeCsv = "Tabele proracuna";
 inline constexpr const char* kFilterCsv = "CSV datoteka|*.csv";
-inline constexpr const char* kFilterSkice =
-    "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg";

@@ -34,12 +34,6 @@ struct Opcije {
 // Reads the options; answers the exit code when the command is to stop.
 std::optional<int> ProcitajOpcijeDijagrama(int argc, char** argv, std::string_view pomoc,
                                            Opcije& o) {
-    const auto zastavica = [](bool& cilj) {
-        return [&cilj](std::string_view) {
-            cilj = true;
-            return std::optional<int>();
-        };
-    };
     const auto mera = [](std::string_view ime, std::int32_t& cilj) {
         return [ime, &cilj](std::string_view v) -> std::optional<int> {
             try {
@@ -55,9 +49,9 @@ std::optional<int> ProcitajOpcijeDijagrama(int argc, char** argv, std::string_vi
         };
     };
     const OpcijaKomande opcije[] = {
-        {"zapis", {}, zastavica(o.zapis)},
-        {"stampa", {}, zastavica(o.stampa)},
-        {"tacno", {}, zastavica(o.tacno)},
+        Zastavica("zapis", o.zapis),
+        Zastavica("stampa", o.stampa),
+        Zastavica("tacno", o.tacno),
         {"izlaz", "--izlaz trazi ime slike",
          [&o](std::string_view v) {
              o.izlaz = std::string(v);

@@ -14,13 +14,7 @@ int KomandaIzvestaj(int argc, char** argv, std::string_view pomoc) {
     bool crlf = false;
     bool csv = false;
     std::optional<std::string> putanja;
-    const auto zastavica = [](bool& cilj) {
-        return [&cilj](std::string_view) {
-            cilj = true;
-            return std::optional<int>();
-        };
-    };
-    const OpcijaKomande opcije[] = {{"crlf", {}, zastavica(crlf)}, {"csv", {}, zastavica(csv)}};
+    const OpcijaKomande opcije[] = {Zastavica("crlf", crlf), Zastavica("csv", csv)};
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
 
     const char sep = RegionalniSeparator();

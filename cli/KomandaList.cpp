@@ -28,14 +28,7 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     bool tacno = false;
     bool obaSmera = false;
     std::vector<std::string> reci;
-    const auto zastavica = [](bool& cilj) {
-        return [&cilj](std::string_view) {
-            cilj = true;
-            return std::optional<int>();
-        };
-    };
-    const OpcijaKomande opcije[] = {{"tacno", {}, zastavica(tacno)},
-                                    {"oba-smera", {}, zastavica(obaSmera)}};
+    const OpcijaKomande opcije[] = {Zastavica("tacno", tacno), Zastavica("oba-smera", obaSmera)};
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, reci, 2,
                                          "zadaje se najvise datoteka podataka i ime PDF datoteke"))
         return *kraj;

@@ -14,14 +14,7 @@ int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     bool obaSmera = false;
     bool csv = false;
     std::optional<std::string> putanja;
-    const auto zastavica = [](bool& cilj) {
-        return [&cilj](std::string_view) {
-            cilj = true;
-            return std::optional<int>();
-        };
-    };
-    const OpcijaKomande opcije[] = {{"oba-smera", {}, zastavica(obaSmera)},
-                                    {"csv", {}, zastavica(csv)}};
+    const OpcijaKomande opcije[] = {Zastavica("oba-smera", obaSmera), Zastavica("csv", csv)};
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
 
     const char sep = RegionalniSeparator();

@@ -26,6 +26,13 @@ std::string_view BezVrednosti(std::string_view rec) { return rec.substr(0, rec.f
 
 }  // namespace
 
+OpcijaKomande Zastavica(std::string_view ime, bool& cilj) {
+    return {ime, {}, [&cilj](std::string_view) {
+                cilj = true;
+                return std::optional<int>();
+            }};
+}
+
 int PogresnaUpotreba(std::string_view komanda, std::string_view poruka) {
     std::cerr << "lastovar-cli " << komanda << ": " << poruka << "\n";
     return kIzlazPogresnaUpotreba;

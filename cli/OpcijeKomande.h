@@ -25,6 +25,9 @@ struct OpcijaKomande {
     std::function<std::optional<int>(std::string_view vrednost)> primeni;
 };
 
+/// A flag: `cilj` becomes true when the option is given.
+OpcijaKomande Zastavica(std::string_view ime, bool& cilj);
+
 /// Reads `argv[1..argc)`, `argv[0]` being the subcommand's name. Answers
 /// the exit code when the command is to stop here: 0 after the help
 /// (`pomoc`, on standard output), 64 after a wrong call's message on
