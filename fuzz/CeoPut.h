@@ -2,8 +2,9 @@
 #pragma once
 
 // One load case the whole way the program takes it, without windows: the
-// data file read, the type and value checks, the results report and the
-// diagram trace in the screen and the print style. The fuzz target and the
+// data file read, the type and value checks, the results report, the
+// diagram trace in the screen and the print style, and the calculation
+// sheet's pages. The fuzz target and the
 // robustness test both run it and hold what it gives back to the same rules.
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ListProracuna.h"
 
 /// The regional separator and the picture the diagrams are drawn to.
 struct TSlikaPuta {
@@ -36,13 +39,16 @@ struct TIshodPuta {
     /// and a later one, whose label offsets differ), and of one print.
     std::string ekran;
     std::string stampa;
+    /// The calculation sheet of the inputs and the report.
+    TListProracuna list;
 };
 
 /// Reads `datoteka` as a data file and runs the calculation as the form does.
 TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika);
 
 /// Everything in `ishod` a user must never see: a report line or a label
-/// that holds NAN or INF, and a trace coordinate the drawing could not
-/// represent in 32 bits (it saturates those at the ends of the range).
-/// Empty when sound.
+/// that holds NAN or INF, a trace coordinate the drawing could not
+/// represent in 32 bits (it saturates those at the ends of the range), and
+/// a text of the sheet off its page or a report on the sheet that is not
+/// the report whole. Empty when sound.
 std::vector<std::string> Prekrsaji(const TIshodPuta& ishod);
