@@ -4,8 +4,9 @@
 // The application's windows and how they meet. GlavniO, the frame, carries
 // the menu built from its table (MeniGlavnog.cpp); each menu command is one
 // member of TGlavniO, defined in the file of its group: KomandeDatoteke.cpp
-// (the data file), KomandeIzvoza.cpp (the report export and the sketch),
-// KomandeStampe.cpp (print parameters and printing), KomandeProracuna.cpp
+// (the data file), KomandeIzvoza.cpp (the report export, the calculation
+// sheet, the tables and the sketch), KomandeStampe.cpp (print parameters,
+// printing and its preview), KomandeProracuna.cpp
 // (the menu "Proracun extM i extT"), KomandeProzora.cpp (the menu "Prozori"
 // and the arrangement on resize); the rest is here. The input form PodaciO
 // checks its texts (core), draws the diagrams into GrafikO (diagram) and
@@ -67,7 +68,8 @@ public:
     /// a successful write only.
     void SnimiPodatkeKao();
 
-    // The report export and the sketch (KomandeIzvoza.cpp).
+    // The report export, the calculation sheet, the tables and the sketch
+    // (KomandeIzvoza.cpp).
     void txtClick();
     void docClick();
     void xlsClick();
@@ -77,13 +79,24 @@ public:
     /// The stored JPEG of the sketch for the current force count, byte for
     /// byte, in either lock state.
     void Snimiskicugrede1Click();
+    /// The calculation sheet as an A4 PDF: the inputs, the sketch, the
+    /// diagrams in the print style, the report as the results window holds
+    /// it and, while "Tacna anvelopa" is checked, the comparison. Refused
+    /// while no calculation stands.
+    void SnimiproracunkaoPDF1Click();
+    /// The report's section tables as CSV, with "Tacna anvelopa" checked
+    /// the comparison's. Refused while no calculation stands.
+    void SnimitabelekaoCSV1Click();
 
-    // Print parameters and printing (KomandeStampe.cpp).
+    // Print parameters, printing and its preview (KomandeStampe.cpp).
     /// Page set-up, font, then the two factors in input boxes.
     void Podesavanjeparametarastampe1Click();
     /// One page of the diagrams on the current printer, then the diagram
     /// window redrawn.
     void Snimigrafik1Click();
+    /// The page "Stampaj grafik..." would print, in a preview from which it
+    /// can be printed, then the diagram window redrawn.
+    void Pregledstampe1Click();
 
     // The menu "Proracun extM i extT" (KomandeProracuna.cpp).
     void ProracunClick();
@@ -152,9 +165,12 @@ public:
     QAction* txt;
     QAction* doc;
     QAction* xls;
+    QAction* SnimiproracunkaoPDF1;
+    QAction* SnimitabelekaoCSV1;
     QAction* Snimiskicugrede1;
     QAction* Podesavanjeparametarastampe1;
     QAction* Snimigrafik1;
+    QAction* Pregledstampe1;
     QAction* Izlaz;
     QAction* Proracun;
     QAction* TacnaAnvelopa;

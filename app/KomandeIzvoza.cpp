@@ -1,16 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KomandeIzvoza.h"
 
+#include <QAction>
 #include <array>
 
 #include "GlavniObrazac.h"
 #include "GreskaFajla.h"
+#include "IzvestajTacneAnvelope.h"
+#include "ListPdf.h"
+#include "ListProracuna.h"
 #include "PodaciObrazac.h"
 #include "RezultatiObrazac.h"
 #include "SkiceGrede.h"
 #include "SpinEdit.h"
+#include "TabeleCsv.h"
 
 namespace {
+
+// The save dialog of a file made from the calculation that stands.
+void PodesiSnimanje(TDijalogDatoteke& d, const char* naslov, const char* ime,
+                    const char* ekstenzija, const char* filter) {
+    d.Naslov = QString::fromLatin1(naslov);
+    d.PocetnoIme = QString::fromLatin1(ime);
+    d.PodrazumevanaEkstenzija = QString::fromLatin1(ekstenzija);
+    d.Filter = QString::fromLatin1(filter);
+    d.PitajPrePrepisivanja = true;
+}
 
 QString FilterIzvoza(const QString& ekstenzija) {
     if (ekstenzija == QLatin1String("doc")) return QStringLiteral("word datoteka|*.doc");
@@ -64,6 +79,53 @@ void TGlavniO::Snimiskicugrede1Click() {
         fUsluge.Datoteke->UpisiBajtove(
             *putanja,
             QByteArray(reinterpret_cast<const char*>(jpeg.data()), qsizetype(jpeg.size())));
+    } catch (const EGreskaFajla& e) {
+        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
+    }
+}
+
+// The sheet is made in memory and written as the data files are, all or
+// nothing; a failure is shown with the file layer's message.
+void TGlavniO::SnimiproracunkaoPDF1Click() {
+    if (!PodaciO->Zakljucano()) {
+        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaPdfBezProracuna));
+        return;
+    }
+    PodesiSnimanje(SaveDialog1, kNaslovPdf, kPocetnoImePdf, ".pdf", kFilterPdf);
+    const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1);
+    if (!putanja) return;
+    TSadrzajListe sadrzaj;
+    sadrzaj.Datoteka = ImeDatoteke.toStdString();
+    sadrzaj.Datum = DanasnjiDatum();
+    sadrzaj.Dijagram = PodaciO->UlazDijagrama();
+    for (const QString& linija : RezultatiO->Linije())
+        sadrzaj.Izvestaj.push_back(linija.toStdString());
+    if (TacnaAnvelopa->isChecked())
+        sadrzaj.TacnaAnvelopa =
+            IzvestajTacneAnvelope(sadrzaj.Dijagram.tekstovi, sadrzaj.Dijagram.brojSila,
+                                  sadrzaj.Dijagram.decimalniSeparator, SmerVoza());
+    try {
+        fUsluge.Datoteke->UpisiBajtove(*putanja,
+                                       ListUPdf(SastaviList(sadrzaj), putanja->toStdString()));
+    } catch (const EGreskaFajla& e) {
+        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
+    }
+}
+
+void TGlavniO::SnimitabelekaoCSV1Click() {
+    if (!PodaciO->Zakljucano()) {
+        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaCsvBezProracuna));
+        return;
+    }
+    PodesiSnimanje(SaveDialog1, kNaslovCsv, kPocetnoImeCsv, ".csv", kFilterCsv);
+    const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1);
+    if (!putanja) return;
+    const std::optional<TSmerVoza> tacno =
+        TacnaAnvelopa->isChecked() ? std::optional(SmerVoza()) : std::nullopt;
+    const std::string csv =
+        TabeleCsv(PodaciO->TekstoviCrteza(), PodaciO->BrojSilaCrteza(), fUsluge.Separator(), tacno);
+    try {
+        fUsluge.Datoteke->UpisiBajtove(*putanja, QByteArray::fromStdString(csv));
     } catch (const EGreskaFajla& e) {
         fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
     }

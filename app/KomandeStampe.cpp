@@ -31,13 +31,31 @@ bool UnesiFaktor(const TUsluge& usluge, const char* naslov, const char* upit, do
     }
 }
 
+// The page "Stampaj grafik..." prints: the diagrams in the print style on
+// a picture the paper and the scaling factor size. A factor whose drawing
+// would have no frame is refused.
+std::function<void(TPlatno&)> CrtezStampe(const TGlavniO& g, const TUsluge& usluge) {
+    const auto ishod = VelicinaCrteza(g.PageSetupDialog1.SirinaPapira,
+                                      g.PageSetupDialog1.VisinaPapira, g.FaktorSkaliranja);
+    if (const auto* razlog = std::get_if<TNeupotrebljivFaktor>(&ishod))
+        throw EGreskaStampe(
+            PorukaFaktora(*razlog, g.FaktorSkaliranja, usluge.Separator()).toStdString());
+    return [velicina = std::get<TVelicinaCrteza>(ishod)](TPlatno& platno) {
+        PodaciO->IscrtajDijagrame(platno, velicina.Sirina, velicina.Visina, kZaStampac);
+    };
+}
+
 }  // namespace
+
+void NacrtajStranu(QPainter& slikar, const std::function<void(TPlatno&)>& crtaj) {
+    TPlatnoStampaca platno(slikar, FontProzoraDijagrama());
+    crtaj(platno);
+}
 
 void StampajStranu(TStampanje& stampanje, const std::function<void(TPlatno&)>& crtaj) {
     stampanje.PocniPosao();
     try {
-        TPlatnoStampaca platno(*stampanje.Platno(), FontProzoraDijagrama());
-        crtaj(platno);
+        NacrtajStranu(*stampanje.Platno(), crtaj);
     } catch (...) {
         stampanje.OtkaziPosao();
         throw;
@@ -97,17 +115,10 @@ void TGlavniO::Snimigrafik1Click() {
         return;
     }
     try {
-        const auto ishod = VelicinaCrteza(PageSetupDialog1.SirinaPapira,
-                                          PageSetupDialog1.VisinaPapira, FaktorSkaliranja);
-        if (const auto* razlog = std::get_if<TNeupotrebljivFaktor>(&ishod))
-            throw EGreskaStampe(
-                PorukaFaktora(*razlog, FaktorSkaliranja, fUsluge.Separator()).toStdString());
-        const TVelicinaCrteza velicina = std::get<TVelicinaCrteza>(ishod);
+        const std::function<void(TPlatno&)> crtaj = CrtezStampe(*this, fUsluge);
         const QString stampac = fUsluge.Stampanje->TrenutniStampac();
         if (fUsluge.Poruke->Potvrda(PitanjeStampe(stampac)))
-            StampajStranu(*fUsluge.Stampanje, [&](TPlatno& platno) {
-                PodaciO->IscrtajDijagrame(platno, velicina.Sirina, velicina.Visina, kZaStampac);
-            });
+            StampajStranu(*fUsluge.Stampanje, crtaj);
     } catch (const std::exception& e) {
         // The drawing for the printer cleared the window; it is redrawn
         // before the message is shown over it.
@@ -116,4 +127,24 @@ void TGlavniO::Snimigrafik1Click() {
         return;
     }
     GrafikO->FormPaint();
+}
+
+// The preview draws the page as the print command does, which clears the
+// diagram window as every drawing does: the window, in view beside the
+// preview, is drawn again after each page.
+void TGlavniO::Pregledstampe1Click() {
+    if (!PodaciO->Zakljucano()) {
+        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaPregledaBezProracuna));
+        return;
+    }
+    try {
+        const std::function<void(TPlatno&)> crtaj = CrtezStampe(*this, fUsluge);
+        fUsluge.PregledStampe->Prikazi([&crtaj](QPainter& slikar) {
+            NacrtajStranu(slikar, crtaj);
+            GrafikO->FormPaint();
+        });
+    } catch (const std::exception& e) {
+        GrafikO->FormPaint();
+        fUsluge.Poruke->Informacija(TekstGreske(e));
+    }
 }

@@ -9,8 +9,13 @@
 
 #include "VelicinaCrteza.h"
 
+class QPainter;
 class TPlatno;
 class TStampanje;
+
+/// Draws the page on a printer page's painter, through our canvas: what a
+/// print job and the print preview both put on the page.
+void NacrtajStranu(QPainter& slikar, const std::function<void(TPlatno&)>& crtaj);
 
 /// One page on the current printer: starts the job, draws it on the
 /// printer's canvas and ends it; a drawing that fails cancels the job and
@@ -26,6 +31,8 @@ QString PorukaFaktora(TNeupotrebljivFaktor razlog, double faktorSkaliranja, char
 
 inline constexpr const char* kPorukaStampeBezProracuna =
     "Morate prvo sprovesti proracun ako zelite da stampate grafik!";
+inline constexpr const char* kPorukaPregledaBezProracuna =
+    "Morate prvo sprovesti proracun ako zelite da vidite pregled stampe!";
 inline constexpr const char* kNaslovSkaliranja = "Faktor za skaliranje grafika";
 inline constexpr const char* kUpitSkaliranja =
     "Unesite faktor za skaliranje grafika: (10/faktor)*(sirina papira): ";

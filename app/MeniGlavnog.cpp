@@ -41,10 +41,13 @@ constexpr TStavkaMenija kTabela[] = {
     Stavka(   "Snimirezultateproracuna", "txt",                          ".txt",                                   &G::txt,                           &G::txtClick),
     Stavka(   "Snimirezultateproracuna", "doc",                          ".doc",                                   &G::doc,                           &G::docClick),
     Stavka(   "Snimirezultateproracuna", "xls",                          ".xls",                                   &G::xls,                           &G::xlsClick),
+    Stavka(   "Datoteka",                "SnimiproracunkaoPDF1",         "Snimi proracun kao PDF...",              &G::SnimiproracunkaoPDF1,          &G::SnimiproracunkaoPDF1Click),
+    Stavka(   "Datoteka",                "SnimitabelekaoCSV1",           "Snimi tabele kao CSV...",                &G::SnimitabelekaoCSV1,            &G::SnimitabelekaoCSV1Click),
     Razdelnik("Datoteka",                "N1"),
     Stavka(   "Datoteka",                "Snimiskicugrede1",             "Snimi skicu grede...",                   &G::Snimiskicugrede1,              &G::Snimiskicugrede1Click),
     Stavka(   "Datoteka",                "Podesavanjeparametarastampe1", "Podesavanje parametara stampe...",       &G::Podesavanjeparametarastampe1,  &G::Podesavanjeparametarastampe1Click),
     Stavka(   "Datoteka",                "Snimigrafik1",                 "Stampaj grafik...",                      &G::Snimigrafik1,                  &G::Snimigrafik1Click,            "Ctrl+P"),
+    Stavka(   "Datoteka",                "Pregledstampe1",               "Pregled stampe...",                      &G::Pregledstampe1,                &G::Pregledstampe1Click),
     Razdelnik("Datoteka",                "N2"),
     Stavka(   "Datoteka",                "Izlaz",                        "Izlaz",                                  &G::Izlaz,                         &G::IzlazClick,                   "Ctrl+Q"),
 

@@ -339,8 +339,7 @@ void TPodaciO::PostaviNapredak(int polozaj) {
     fNapredakPrikazan = sada;
 }
 
-void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
-                                std::string_view Target) {
+TUlazDijagrama TPodaciO::UlazDijagrama() const {
     TUlazDijagrama ulaz;
     ulaz.tekstovi = TekstoviCrteza();
     ulaz.brojSila = BrojSilaCrteza();
@@ -349,6 +348,12 @@ void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_
     ulaz.faktorPomeranjaTexta = GlavniO->FaktorPomeranjaTexta;
     ulaz.tacnaAnvelopa = GlavniO->TacnaAnvelopa->isChecked();
     ulaz.smerVoza = GlavniO->SmerVoza();
+    return ulaz;
+}
+
+void TPodaciO::IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
+                                std::string_view Target) {
+    TUlazDijagrama ulaz = UlazDijagrama();
     ulaz.napredak = [this](int polozaj) { PostaviNapredak(polozaj); };
     const QWidget* povrsina = GrafikO->Povrsina();
     const TOkvirDijagrama okvir =

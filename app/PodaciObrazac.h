@@ -84,6 +84,11 @@ public:
     /// not convert raises EGreskaKonverzije.
     void IscrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                           std::string_view Target) override;
+    /// What IscrtajDijagrame draws from, without the progress bar: the
+    /// texts and force count above, the print font, the text shift factor
+    /// and the exact envelopes' check mark. The calculation sheet draws its
+    /// diagrams from it too.
+    TUlazDijagrama UlazDijagrama() const;
     /// Moves the progress bar. During the calculation command the bar is
     /// repainted at once only when a frame's time (16 ms) has passed since
     /// the command showed it or since it was last repainted so; otherwise

@@ -86,8 +86,9 @@ public:
         PodaciO->CrtanjeDijagrama = [this, crtaj](auto&&... argumenti) {
             const TVreme pocetak = Sada();
             const TVreme slikanje = fApp.slikanje;
-            crtaj(argumenti...);
+            const TOkvirDijagrama okvir = crtaj(argumenti...);
             fCrtanje = Sada() - pocetak - (fApp.slikanje - slikanje);
+            return okvir;
         };
     }
 

@@ -34,12 +34,7 @@ std::vector<OpcijaKomande> OpcijeIzlaza(std::string_view komanda, TIzlazCrteza& 
         };
     };
     return {
-        {"zapis",
-         {},
-         [&o](std::string_view) {
-             o.zapis = true;
-             return std::optional<int>();
-         }},
+        Zastavica("zapis", o.zapis),
         {"izlaz", "--izlaz trazi ime slike",
          [&o](std::string_view v) {
              o.izlaz = std::string(v);

@@ -24,15 +24,9 @@ struct Opcije {
 // Reads the options; answers the exit code when the command is to stop.
 std::optional<int> ProcitajOpcijeDijagrama(int argc, char** argv, std::string_view pomoc,
                                            Opcije& o) {
-    const auto zastavica = [](bool& cilj) {
-        return [&cilj](std::string_view) {
-            cilj = true;
-            return std::optional<int>();
-        };
-    };
     std::vector<OpcijaKomande> opcije = OpcijeIzlaza(kKomanda, o.izlaz);
-    opcije.push_back({"stampa", {}, zastavica(o.stampa)});
-    opcije.push_back({"tacno", {}, zastavica(o.tacno)});
+    opcije.push_back(Zastavica("stampa", o.stampa));
+    opcije.push_back(Zastavica("tacno", o.tacno));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, o.datoteka)) return kraj;
     return ProveriIzlaz(kKomanda, o.izlaz);
 }

@@ -38,10 +38,7 @@ std::optional<int> ProcitajOpcijePolozaja(int argc, char** argv, std::string_vie
     std::vector<OpcijaKomande> opcije = OpcijeIzlaza(kKomanda, o.izlaz);
     opcije.push_back({"x", "--x trazi apscisu preseka", tekst(o.x)});
     opcije.push_back({"p1", "--p1 trazi polozaj prve sile", tekst(o.p1)});
-    opcije.push_back({"oba-smera", {}, [&o](std::string_view) {
-                          o.obaSmera = true;
-                          return std::optional<int>();
-                      }});
+    opcije.push_back(Zastavica("oba-smera", o.obaSmera));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, o.datoteka)) return kraj;
     return ProveriIzlaz(kKomanda, o.izlaz);
 }

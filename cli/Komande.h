@@ -10,18 +10,22 @@
 /// Exit code of a call the command line itself gets wrong.
 inline constexpr int kIzlazPogresnaUpotreba = 64;
 
-/// `izvestaj [--crlf] [FILE.Lastovar]`: the results report of a load case.
+/// `izvestaj [--crlf] [--csv] [FILE.Lastovar]`: the results report of a
+/// load case, or its section tables as CSV.
 int KomandaIzvestaj(int argc, char** argv, std::string_view pomoc);
 
 /// `dijagram [FILE.Lastovar] (--zapis | --izlaz OUT) [--sirina W] [--visina H]
 /// [--stampa] [--tacno]`: the envelope diagrams of a load case as a trace or a picture.
 int KomandaDijagram(int argc, char** argv, std::string_view pomoc);
 
-/// `tacno [FILE.Lastovar] [--oba-smera]`: the classical envelope beside the
-/// exact one at the report's sections.
+/// `tacno [FILE.Lastovar] [--oba-smera] [--csv]`: the classical envelope
+/// beside the exact one at the report's sections.
 int KomandaTacno(int argc, char** argv, std::string_view pomoc);
 
 /// `polozaj [FILE.Lastovar] [--x X] [--oba-smera] [--p1 P] (--zapis | --izlaz
 /// OUT) [--sirina W] [--visina H]`: the picture "Polozaj voza" at a section,
 /// or one frame of the train's crossing.
 int KomandaPolozaj(int argc, char** argv, std::string_view pomoc);
+/// `list [FILE.Lastovar] OUT.pdf [--tacno] [--oba-smera]`: the calculation
+/// sheet as a PDF.
+int KomandaList(int argc, char** argv, std::string_view pomoc);

@@ -26,6 +26,13 @@ std::string_view BezVrednosti(std::string_view rec) { return rec.substr(0, rec.f
 
 }  // namespace
 
+OpcijaKomande Zastavica(std::string_view ime, bool& cilj) {
+    return {ime, {}, [&cilj](std::string_view) {
+                cilj = true;
+                return std::optional<int>();
+            }};
+}
+
 int PogresnaUpotreba(std::string_view komanda, std::string_view poruka) {
     std::cerr << "lastovar-cli " << komanda << ": " << poruka << "\n";
     return kIzlazPogresnaUpotreba;
@@ -34,6 +41,17 @@ int PogresnaUpotreba(std::string_view komanda, std::string_view poruka) {
 std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
                                   std::span<const OpcijaKomande> opcije,
                                   std::optional<std::string>& datoteka) {
+    std::vector<std::string> reci;
+    const std::optional<int> kraj =
+        ProcitajOpcije(argc, argv, pomoc, opcije, reci, 1, "samo jedna datoteka se moze zadati");
+    if (!reci.empty()) datoteka = std::move(reci.front());
+    return kraj;
+}
+
+std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
+                                  std::span<const OpcijaKomande> opcije,
+                                  std::vector<std::string>& reci, std::size_t najvise,
+                                  std::string_view previse) {
     const std::string_view komanda = argv[0];
     std::vector<std::string> imena;
     std::vector<option> duge;
@@ -48,8 +66,8 @@ std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
     duge.push_back({nullptr, 0, nullptr, 0});
 
     const auto jednaDatoteka = [&](const char* rec) -> std::optional<int> {
-        if (datoteka) return PogresnaUpotreba(komanda, "samo jedna datoteka se moze zadati");
-        datoteka = rec;
+        if (reci.size() == najvise) return PogresnaUpotreba(komanda, previse);
+        reci.emplace_back(rec);
         return std::nullopt;
     };
 

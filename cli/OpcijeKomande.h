@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// One option of a subcommand.
 struct OpcijaKomande {
@@ -24,6 +25,9 @@ struct OpcijaKomande {
     std::function<std::optional<int>(std::string_view vrednost)> primeni;
 };
 
+/// A flag: `cilj` becomes true when the option is given.
+OpcijaKomande Zastavica(std::string_view ime, bool& cilj);
+
 /// Reads `argv[1..argc)`, `argv[0]` being the subcommand's name. Answers
 /// the exit code when the command is to stop here: 0 after the help
 /// (`pomoc`, on standard output), 64 after a wrong call's message on
@@ -31,6 +35,14 @@ struct OpcijaKomande {
 std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
                                   std::span<const OpcijaKomande> opcije,
                                   std::optional<std::string>& datoteka);
+
+/// The same for a subcommand that takes up to `najvise` words that are no
+/// options (files, `-` among them), which it gets in `reci` in order; one
+/// more is a wrong call with the message `previse`.
+std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
+                                  std::span<const OpcijaKomande> opcije,
+                                  std::vector<std::string>& reci, std::size_t najvise,
+                                  std::string_view previse);
 
 /// Writes `lastovar-cli KOMANDA: poruka` on standard error and answers 64.
 int PogresnaUpotreba(std::string_view komanda, std::string_view poruka);

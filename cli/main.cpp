@@ -21,12 +21,15 @@ struct Komanda {
 
 constexpr Komanda kKomande[] = {
     {"izvestaj", &KomandaIzvestaj,
-     "  izvestaj [--crlf] [DATOTEKA.Lastovar]\n"
+     "  izvestaj [--crlf] [--csv] [DATOTEKA.Lastovar]\n"
      "      Ispisuje izvestaj o rezultatima proracuna koji bi \"Proracun\" upisao\n"
      "      u prozor rezultata, za slucaj opterecenja iz datoteke ili, bez nje,\n"
      "      za podrazumevane podatke forme. Jedna linija izvestaja je jedna linija\n"
      "      izlaza, zavrsena sa LF (sa --crlf: CR LF, kao pri izvozu). Brojevi\n"
      "      koriste regionalni decimalni separator.\n"
+     "      Sa --csv ispisuje tabele preseka kao CSV (RFC 4180, linije sa CR LF):\n"
+     "      zaglavlje, pa za svaki presek x, extM, maxT i minT, brojevi sa tackom\n"
+     "      i sa dovoljno cifara da se procitaju kao isti double.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
     {"dijagram", &KomandaDijagram,
@@ -52,7 +55,7 @@ constexpr Komanda kKomande[] = {
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
     {"tacno", &KomandaTacno,
-     "  tacno [DATOTEKA.Lastovar] [--oba-smera]\n"
+     "  tacno [DATOTEKA.Lastovar] [--oba-smera] [--csv]\n"
      "      Uporedjuje klasicni proracun sa tacnom anvelopom (svi polozaji voza,\n"
      "      sile van raspona ne nose nista) u zadatom broju preseka: klasicno i\n"
      "      tacno extM, maxT i minT, manjak klasicnog u procentima tacnog i\n"
@@ -64,6 +67,9 @@ constexpr Komanda kKomande[] = {
      "      stoji i smer voza. Za slucaj opterecenja iz datoteke ili, bez nje,\n"
      "      za podrazumevane podatke forme. Brojevi koriste regionalni decimalni\n"
      "      separator.\n"
+     "      Sa --csv ispisuje isto kao CSV (kao izvestaj --csv): x, klasicno i\n"
+     "      tacno extM, maxT i minT, manjkovi, pa za svaku velicinu gde stoji P1,\n"
+     "      koja sila je na preseku i, sa --oba-smera, smer voza.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
     {"polozaj", &KomandaPolozaj,
@@ -86,6 +92,17 @@ constexpr Komanda kKomande[] = {
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni, 64 i kada X ili P nije broj u\n"
      "      dozvoljenom opsegu.\n"},
+    {"list", &KomandaList,
+     "  list [DATOTEKA.Lastovar] PRORACUN.pdf [--tacno] [--oba-smera]\n"
+     "      Snima list proracuna kao PDF na stranama A4: naslov, datoteku,\n"
+     "      datum, ulazne podatke kako su uneti, skicu grede i dijagrame u\n"
+     "      stilu stampe na prvoj strani, pa izvestaj linija po liniju, za\n"
+     "      slucaj opterecenja iz datoteke ili, bez nje, za podrazumevane\n"
+     "      podatke forme. Sa --tacno dijagrami imaju i tacne anvelope, a posle\n"
+     "      izvestaja sledi poredjenje sa tacnom anvelopom (sa --oba-smera u oba\n"
+     "      smera voza). PDF se pravi u memoriji i snima sve ili nista.\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili PDF snimiti,\n"
+     "      2 podaci za proracun nisu ispravni.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {

@@ -74,6 +74,30 @@ void ProveriZapis(const char* ime, std::string_view zapis, std::vector<std::stri
     }
 }
 
+// Every text within its page, lines of the fixed width typeface no wider
+// than the page; and the report's lines, as the pages after the diagrams
+// hold them, are the report with nothing left out.
+void ProveriList(const TIshodPuta& ishod, std::vector<std::string>& prekrsaji) {
+    std::string naListu;
+    bool posleDijagrama = false;
+    for (const TStranaListe& strana : ishod.list.Strane) {
+        for (const TTekstListe& t : strana.Tekstovi) {
+            const double desno =
+                t.poravnanje == TPoravnanje::Levo && t.pismo == TPismoListe::Nepromenljivo
+                    ? t.x + static_cast<double>(t.tekst.size()) * kSirinaZnaka * t.velicina
+                    : t.x;
+            if (t.x < 0 || t.y < 0 || t.y + t.velicina > TListProracuna::kVisinaStrane ||
+                desno > TListProracuna::kSirinaStrane)
+                prekrsaji.push_back("list: tekst van strane: " + t.tekst);
+            if (posleDijagrama && t.pismo == TPismoListe::Nepromenljivo) naListu += t.tekst;
+        }
+        if (strana.Dijagram) posleDijagrama = true;
+    }
+    std::string izvestaj;
+    for (const std::string& linija : ishod.izvestaj) izvestaj += linija;
+    if (naListu != izvestaj) prekrsaji.push_back("list: izvestaj nije ceo");
+}
+
 void Crtaj(TPlatnoZapis& platno, const TSlikaPuta& slika, std::string_view cilj,
            const TUlazDijagrama& ulaz) {
     NacrtajDijagrame(platno, slika.sirina, slika.visina, cilj, {platno, slika.sirina, slika.visina},
@@ -141,6 +165,11 @@ TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika) {
     polozaj.p1 = opseg.Od + (opseg.Do - opseg.Od) / 2;
     NacrtajPolozajVoza(slikaPolozaja, 1000, 800, voz, polozaj);
     ishod.polozaj = slikaPolozaja.Zapis();
+    TSadrzajListe sadrzaj;
+    sadrzaj.Datum = "10.12.2026.";
+    sadrzaj.Dijagram = ulaz;
+    sadrzaj.Izvestaj = ishod.izvestaj;
+    ishod.list = SastaviList(sadrzaj);
     return ishod;
 }
 
@@ -153,5 +182,6 @@ std::vector<std::string> Prekrsaji(const TIshodPuta& ishod) {
     ProveriZapis("ekran", ishod.ekran, prekrsaji);
     ProveriZapis("stampa", ishod.stampa, prekrsaji);
     ProveriZapis("polozaj", ishod.polozaj, prekrsaji);
+    ProveriList(ishod, prekrsaji);
     return prekrsaji;
 }

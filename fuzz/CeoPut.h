@@ -4,14 +4,17 @@
 // One load case the whole way the program takes it, without windows: the
 // data file read, the type and value checks, the results report, the
 // diagram trace in the screen and the print style, the comparison with the
-// exact envelope and the picture "Polozaj voza". The fuzz target and the
-// robustness test both run it and hold what it gives back to the same rules.
+// exact envelope, the picture "Polozaj voza" and the calculation sheet's
+// pages. The fuzz target and the robustness test both run it and hold what it gives back to the
+// same rules.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ListProracuna.h"
 
 /// The regional separator and the picture the diagrams are drawn to.
 struct TSlikaPuta {
@@ -43,13 +46,16 @@ struct TIshodPuta {
     /// "Polozaj voza" at the arbitrary section, then a frame of the crossing
     /// with the train half way across.
     std::string polozaj;
+    /// The calculation sheet of the inputs and the report.
+    TListProracuna list;
 };
 
 /// Reads `datoteka` as a data file and runs the calculation as the form does.
 TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika);
 
 /// Everything in `ishod` a user must never see: a report line or a label
-/// that holds NAN or INF, and a trace coordinate the drawing could not
-/// represent in 32 bits (it saturates those at the ends of the range).
-/// Empty when sound.
+/// that holds NAN or INF, a trace coordinate the drawing could not
+/// represent in 32 bits (it saturates those at the ends of the range), and
+/// a text of the sheet off its page or a report on the sheet that is not
+/// the report whole. Empty when sound.
 std::vector<std::string> Prekrsaji(const TIshodPuta& ishod);

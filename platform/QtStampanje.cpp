@@ -26,8 +26,10 @@ QStringList TQtStampanje::Stampaci() { return QPrinterInfo::availablePrinterName
 
 // Asked for each time, not once: a printer installed or made the default
 // while the program runs is the current one from then on.
+QString TQtStampanje::Stampac() const { return fIzabrani.isEmpty() ? fPodrazumevani() : fIzabrani; }
+
 QString TQtStampanje::TrenutniStampac() {
-    const QString stampac = fIzabrani.isEmpty() ? fPodrazumevani() : fIzabrani;
+    const QString stampac = Stampac();
     if (stampac.isEmpty()) throw EGreskaStampe(kNemaStampaca);
     return stampac;
 }
@@ -68,6 +70,12 @@ void TQtStampanje::PocniPosao() {
         throw EGreskaStampe(("Stampanje na stampacu " + ime + " ne moze da pocne.").toStdString());
     }
     fPlatno = std::move(platno);
+}
+
+std::unique_ptr<QPrinter> TQtStampanje::StampacZaPregled() {
+    if (fPlatno) throw EGreskaStampe("Stampanje je vec u toku.");
+    PripremiStampac(Stampac());
+    return std::move(fPrinter);
 }
 
 QPainter* TQtStampanje::Platno() { return fPlatno.get(); }

@@ -30,8 +30,15 @@ public:
 
     /// The print system's default printer, empty when there is none.
     static QString PodrazumevaniStampac();
+    /// A printer set up as the next job's would be, for a print preview:
+    /// the current printer (none where none is installed, as the preview
+    /// still shows the page) with the paper of the page set-up. Throws
+    /// EGreskaStampe while a job runs.
+    std::unique_ptr<QPrinter> StampacZaPregled();
 
 private:
+    /// The page set-up's printer, else the system default; empty for none.
+    QString Stampac() const;
     void PripremiStampac(const QString& stampac);
 
     std::function<QString()> fPodrazumevani;

@@ -4,6 +4,11 @@
 void TQtUsluge::PostaviRoditelja(QWidget* roditelj) {
     fPoruke.PostaviRoditelja(roditelj);
     fDijalozi.PostaviRoditelja(roditelj);
+    fPregledStampe.PostaviRoditelja(roditelj);
 }
 
-TUsluge TQtUsluge::Usluge() { return TUsluge{&fPoruke, &fDijalozi, &fStampanje, &fDatoteke}; }
+TUsluge TQtUsluge::Usluge() {
+    TUsluge u{&fPoruke, &fDijalozi, &fStampanje, &fDatoteke};
+    u.PregledStampe = &fPregledStampe;
+    return u;
+}

@@ -4,6 +4,7 @@
 #include "QtDatoteke.h"
 #include "QtDijalozi.h"
 #include "QtPoruke.h"
+#include "QtPregledStampe.h"
 #include "QtStampanje.h"
 #include "Usluge.h"
 
@@ -19,4 +20,5 @@ private:
     TQtDijalozi fDijalozi;
     TQtStampanje fStampanje;
     TQtDatoteke fDatoteke;
+    TQtPregledStampe fPregledStampe{[this] { return fStampanje.StampacZaPregled(); }};
 };

@@ -6,6 +6,7 @@
 #include "Datoteke.h"
 #include "Dijalozi.h"
 #include "Poruke.h"
+#include "PregledStampe.h"
 #include "RegionalniSeparator.h"
 #include "Stampanje.h"
 
@@ -18,4 +19,5 @@ struct TUsluge {
     TDatoteke* Datoteke = nullptr;
     /// The decimal separator of the user's regional settings.
     std::function<char()> Separator = RegionalniSeparator;
+    TPregledStampe* PregledStampe = nullptr;
 };

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth python3 poppler-utils
     openbox xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
     fonts-urw-base35 fonts-liberation2
     clang libclang-rt-14-dev clang-format

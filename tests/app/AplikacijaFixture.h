@@ -15,6 +15,7 @@
 #include "SkriptovaneDatoteke.h"
 #include "SkriptovanePoruke.h"
 #include "SkriptovaniDijalozi.h"
+#include "SkriptovaniPregledStampe.h"
 #include "SkriptovanoStampanje.h"
 
 /// Where the window's style draws a control of the child window's title
@@ -44,6 +45,7 @@ protected:
     TUsluge Usluge() {
         TUsluge u{&poruke, &dijalozi, &stampanje, &datoteke};
         u.Separator = [this] { return separator; };
+        u.PregledStampe = &pregled;
         return u;
     }
 
@@ -68,5 +70,6 @@ protected:
     TSkriptovaniDijalozi dijalozi;
     TSkriptovanoStampanje stampanje;
     TSkriptovaneDatoteke datoteke;
+    TSkriptovaniPregledStampe pregled;
     std::unique_ptr<TAplikacija> aplikacija;
 };

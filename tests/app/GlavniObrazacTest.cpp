@@ -82,10 +82,13 @@ TEST_F(GlavniObrazacTest, TheMenuTreeHasItsCaptionsAndNames) {
     const std::vector<Meni> ocekivano = {
         {"Datoteka", "Datoteka", {
             {"Otvori", "Otvori..."}, {"Snimi", "Snimi..."}, {"Snimikao", "Snimi kao..."},
-            {"Snimirezultateproracuna", "Snimi rezultate proracuna"}, {"N1", nullptr},
+            {"Snimirezultateproracuna", "Snimi rezultate proracuna"},
+            {"SnimiproracunkaoPDF1", "Snimi proracun kao PDF..."},
+            {"SnimitabelekaoCSV1", "Snimi tabele kao CSV..."}, {"N1", nullptr},
             {"Snimiskicugrede1", "Snimi skicu grede..."},
             {"Podesavanjeparametarastampe1", "Podesavanje parametara stampe..."},
-            {"Snimigrafik1", "Stampaj grafik..."}, {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
+            {"Snimigrafik1", "Stampaj grafik..."}, {"Pregledstampe1", "Pregled stampe..."},
+            {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
         {"Proracunlastovar", "Proracun extM i extT", {
             {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"},
             {"PolozajVoza", "Polozaj voza..."}, {"ObaSmeraVoza", "Oba smera voza"}}},

@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <set>
+#include <sstream>
 
 #include "AplikacijaFixture.h"
+#include "Edit.h"
+#include "IzvestajTacneAnvelope.h"
 #include "KomandeIzvoza.h"
 #include "PodaciObrazac.h"
 #include "RezultatiObrazac.h"
 #include "SkiceGrede.h"
 #include "SpinEdit.h"
+#include "TabeleCsv.h"
 
 namespace {
 
@@ -127,6 +135,184 @@ TEST_F(KomandeIzvozaTest, AFailedSketchSaveShowsItsMessage) {
     ASSERT_EQ(poruke.Prikazano.size(), 1u);
     EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
     EXPECT_EQ(poruke.Prikazano[0].tekst, "scripted failure: " + putanja);
+}
+
+// The calculation sheet and the tables: two files made from the calculation
+// that stands, guarded, asked for and saved alike.
+struct Fajl {
+    const char* ime;
+    QAction* TGlavniO::*stavka;
+    const char* poruka;
+    const char* naslov;
+    const char* pocetnoIme;
+    const char* ekstenzija;
+    const char* filter;
+};
+
+void PrintTo(const Fajl& f, std::ostream* os) { *os << f.ime; }
+
+class FajlProracuna : public AplikacijaTest, public ::testing::WithParamInterface<Fajl> {
+protected:
+    QAction* Stavka() const { return GlavniO->*GetParam().stavka; }
+    QString Putanja() const {
+        return QStringLiteral("/izvoz/f") + QString::fromLatin1(GetParam().ekstenzija);
+    }
+};
+
+TEST_P(FajlProracuna, IsRefusedWithoutACalculation) {
+    Stavka()->trigger();
+    ASSERT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
+    EXPECT_EQ(poruke.Prikazano[0].tekst, GetParam().poruka);
+    EXPECT_TRUE(dijalozi.Prikazano.empty());
+    EXPECT_TRUE(datoteke.Sadrzaj.empty());
+}
+
+TEST_P(FajlProracuna, AsksForTheFileAndWritesIt) {
+    PodaciO->btnProracunClick();
+    dijalozi.Putanje = {Putanja()};
+    Stavka()->trigger();
+    ASSERT_EQ(dijalozi.Prikazano.size(), 1u);
+    EXPECT_EQ(dijalozi.Prikazano[0].vrsta, TSkriptovaniDijalozi::Vrsta::Snimi);
+    const TDijalogDatoteke& d = dijalozi.Prikazano[0].podesavanja;
+    EXPECT_EQ(d.Naslov, GetParam().naslov);
+    EXPECT_EQ(d.PocetnoIme, GetParam().pocetnoIme);
+    EXPECT_EQ(d.PodrazumevanaEkstenzija, GetParam().ekstenzija);
+    EXPECT_EQ(d.Filter, GetParam().filter);
+    EXPECT_TRUE(d.PitajPrePrepisivanja);
+    EXPECT_TRUE(poruke.Prikazano.empty());
+    ASSERT_EQ(datoteke.Sadrzaj.count(Putanja()), 1u);
+    EXPECT_FALSE(datoteke.Sadrzaj[Putanja()].isEmpty());
+    EXPECT_TRUE(PodaciO->Zakljucano());
+}
+
+TEST_P(FajlProracuna, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
+    PodaciO->btnProracunClick();
+    datoteke.Sadrzaj[Putanja()] = "staro";
+    datoteke.Greske[Putanja()] = EGreskaFajla::Vrsta::Pisanje;
+    dijalozi.Putanje = {Putanja()};
+    Stavka()->trigger();
+    ASSERT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
+    EXPECT_EQ(poruke.Prikazano[0].tekst, "scripted failure: " + Putanja());
+    EXPECT_EQ(datoteke.Sadrzaj[Putanja()], "staro");
+    EXPECT_TRUE(PodaciO->Zakljucano());
+}
+
+TEST_P(FajlProracuna, CancellingWritesNothing) {
+    PodaciO->btnProracunClick();
+    dijalozi.Putanje = {std::nullopt};
+    Stavka()->trigger();
+    EXPECT_TRUE(datoteke.Sadrzaj.empty());
+    EXPECT_TRUE(poruke.Prikazano.empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fajlovi, FajlProracuna, ::testing::Values(
+    Fajl{"Pdf", &TGlavniO::SnimiproracunkaoPDF1,
+         "Morate prvo sprovesti proracun ako zelite da snimite PDF!",
+         "Snimanje proracuna u PDF datoteku", "Proracun", ".pdf", "PDF datoteka|*.pdf"},
+    Fajl{"Csv", &TGlavniO::SnimitabelekaoCSV1,
+         "Morate prvo sprovesti proracun ako zelite da snimite CSV!",
+         "Snimanje tabela proracuna u CSV datoteku", "Tabele proracuna", ".csv", "CSV datoteka|*.csv"}
+), [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
+
+// The tables of the calculation that stands, also after the form's texts
+// changed under the lock (a data file opened meanwhile changes nothing).
+TEST_F(KomandeIzvozaTest, TheTablesAreThoseOfTheLockedCalculation) {
+    PodaciO->btnProracunClick();
+    const TekstoviUnosa zakljucano = PodaciO->Tekstovi();
+    PodaciO->txtRaspon->setText(QStringLiteral("12"));
+    dijalozi.Putanje = {QStringLiteral("/t.csv"), QStringLiteral("/tacno.csv")};
+    GlavniO->SnimitabelekaoCSV1->trigger();
+    EXPECT_EQ(datoteke.Sadrzaj[QStringLiteral("/t.csv")].toStdString(),
+              TabeleCsv(zakljucano, 2, '.', std::nullopt));
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    GlavniO->SnimitabelekaoCSV1->trigger();
+    EXPECT_EQ(datoteke.Sadrzaj[QStringLiteral("/tacno.csv")].toStdString(),
+              TabeleCsv(zakljucano, 2, '.', TSmerVoza::Napred));
+}
+
+// The sheet's text, as poppler's pdftotext gives it back, each line with
+// its runs of white space as one blank.
+std::set<std::string> TekstPdf(const QByteArray& pdf) {
+    QTemporaryDir folder;
+    const QString putanja = folder.filePath(QStringLiteral("list.pdf"));
+    QFile f(putanja);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(pdf);
+    f.close();
+    const std::string komanda =
+        std::string(LASTOVAR_PDFTOTEXT) + " '" + putanja.toStdString() + "' - 2>/dev/null";
+    std::string tekst;
+    if (FILE* izlaz = popen(komanda.c_str(), "r")) {
+        char b[4096];
+        for (std::size_t n; (n = fread(b, 1, sizeof b, izlaz)) > 0;) tekst.append(b, n);
+        pclose(izlaz);
+    }
+    std::set<std::string> linije;
+    std::istringstream ulaz(tekst);
+    for (std::string l; std::getline(ulaz, l);) {
+        std::istringstream reci(l);
+        std::string normalno;
+        for (std::string r; reci >> r;) normalno += (normalno.empty() ? "" : " ") + r;
+        linije.insert(normalno);
+    }
+    return linije;
+}
+
+std::string Normalno(const QString& linija) {
+    std::istringstream reci(linija.toStdString());
+    std::string normalno;
+    for (std::string r; reci >> r;) normalno += (normalno.empty() ? "" : " ") + r;
+    return normalno;
+}
+
+// The sheet holds the report as the results window holds it, the data
+// file's name and, with "Tacna anvelopa" checked, the comparison.
+TEST_F(KomandeIzvozaTest, TheSheetHoldsTheResultsWindowsReport) {
+    GlavniO->ImeDatoteke = QStringLiteral("/podaci/Most.Lastovar");
+    PodaciO->btnProracunClick();
+    dijalozi.Putanje = {QStringLiteral("/list.pdf"), QStringLiteral("/tacno.pdf")};
+    GlavniO->SnimiproracunkaoPDF1->trigger();
+    const QByteArray pdf = datoteke.Sadrzaj[QStringLiteral("/list.pdf")];
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    const std::set<std::string> tekst = TekstPdf(pdf);
+    for (const QString& l : RezultatiO->Linije()) {
+        if (!l.isEmpty()) {
+            EXPECT_TRUE(tekst.count(Normalno(l))) << l.toStdString();
+        }
+    }
+    EXPECT_TRUE(tekst.count("Datoteka: /podaci/Most.Lastovar"));
+    EXPECT_FALSE(tekst.count("TACNA ANVELOPA"));
+
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    GlavniO->SnimiproracunkaoPDF1->trigger();
+    const std::set<std::string> tacno = TekstPdf(datoteke.Sadrzaj[QStringLiteral("/tacno.pdf")]);
+    for (const std::string& l :
+         IzvestajTacneAnvelope(PodaciO->Tekstovi(), 2, '.', TSmerVoza::Napred)) {
+        if (!l.empty()) {
+            EXPECT_TRUE(tacno.count(Normalno(QString::fromStdString(l)))) << l;
+        }
+    }
+    EXPECT_TRUE(tacno.count("tacna anvelopa"));
+}
+
+// The sheet's diagrams are drawn with the print parameters of the moment.
+TEST_F(KomandeIzvozaTest, TheSheetsDiagramsTakeThePrintParameters) {
+    PodaciO->btnProracunClick();
+    GlavniO->FaktorPomeranjaTexta = 5;
+    GlavniO->FontDialog1 = TFontIzbor{QFont(QStringLiteral("DejaVu Serif"), 20), Qt::darkGreen};
+    GlavniO->TacnaAnvelopa->setChecked(true);
+    const TUlazDijagrama u = PodaciO->UlazDijagrama();
+    EXPECT_EQ(u.faktorPomeranjaTexta, 5.0);
+    EXPECT_EQ(u.fontStampe.Ime, "DejaVu Serif");
+    EXPECT_EQ(u.fontStampe.Velicina(300), 20);
+    EXPECT_EQ(u.fontStampe.Boja, (TBoja{0, 128, 0}));
+    EXPECT_TRUE(u.tacnaAnvelopa);
+    EXPECT_EQ(u.brojSila, 2);
+    EXPECT_EQ(u.tekstovi.Raspon, PodaciO->Tekstovi().Raspon);
 }
 
 }  // namespace

@@ -285,6 +285,87 @@ TEST_F(KomandeStampeTest, AJobThatCannotStartShowsTheServicesMessage) {
     EXPECT_TRUE(stampanje.Odstampano.empty());
 }
 
+TEST_F(KomandeStampeTest, APreviewIsRefusedWithoutACalculation) {
+    GlavniO->Pregledstampe1->trigger();
+    EXPECT_EQ(Informacije(),
+              std::vector<QString>{
+                  "Morate prvo sprovesti proracun ako zelite da vidite pregled stampe!"});
+    EXPECT_EQ(poruke.Prikazano.size(), 1u);
+    EXPECT_TRUE(pregled.Prikazano.empty());
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), Beli());
+}
+
+struct Parametri {
+    const char* ime;
+    double faktorSkaliranja;
+    double faktorPomeranja;
+    bool tacnaAnvelopa;
+};
+
+class PregledStampe : public KomandeStampeTest, public ::testing::WithParamInterface<Parametri> {};
+
+// The preview shows exactly the page a print would print, with the print
+// parameters of the moment, and asks nothing and prints nothing itself.
+TEST_P(PregledStampe, ShowsThePageAPrintWouldPrint) {
+    PodaciO->btnProracunClick();
+    GlavniO->FaktorSkaliranja = GetParam().faktorSkaliranja;
+    GlavniO->FaktorPomeranjaTexta = GetParam().faktorPomeranja;
+    GlavniO->TacnaAnvelopa->setChecked(GetParam().tacnaAnvelopa);
+    QImage prozorUzPregled;
+    // What the window's next paint shows, without a paint of its own first.
+    pregled.Otvoren = [&] { prozorUzPregled = Prozor(); };
+    GlavniO->Pregledstampe1->trigger();
+    EXPECT_TRUE(poruke.Prikazano.empty());
+    EXPECT_TRUE(stampanje.Odstampano.empty());
+    ASSERT_EQ(pregled.Prikazano.size(), 1u);
+    // The window beside the preview shows its drawing of the classical
+    // envelopes, not the white the page's drawing cleared it to.
+    if (!GetParam().tacnaAnvelopa) {
+        EXPECT_EQ(prozorUzPregled, OcekivaniProzor());
+    }
+    EXPECT_FALSE(prozorUzPregled == Beli());
+
+    poruke.OdgovoriNaPotvrde = {true};
+    GlavniO->Snimigrafik1->trigger();
+    ASSERT_EQ(stampanje.Odstampano.size(), 1u);
+    EXPECT_TRUE(pregled.Prikazano[0] == stampanje.Odstampano[0]);
+    EXPECT_FALSE(pregled.Prikazano[0] == QImage(pregled.Prikazano[0].size(), QImage::Format_RGB32));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, PregledStampe, ::testing::Values(
+    Parametri{"Initial", 10, 8, false},
+    Parametri{"LargerWithLabelsCloser", 8, 4, false},
+    Parametri{"ExactEnvelopes", 10, 8, true}),
+    [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
+
+TEST_F(KomandeStampeTest, APreviewWithAFactorThatGivesNoDrawingIsRefused) {
+    PodaciO->btnProracunClick();
+    GlavniO->FaktorSkaliranja = 60;
+    GlavniO->Pregledstampe1->trigger();
+    EXPECT_EQ(Informacije(),
+              std::vector<QString>{QStringLiteral("Faktor za skaliranje grafika 60") + kUzaOd400});
+    EXPECT_TRUE(pregled.Prikazano.empty());
+}
+
+TEST_F(KomandeStampeTest, ADrawingThatFailsInThePreviewIsShownAfterTheWindowIsRedrawn) {
+    PodaciO->btnProracunClick();
+    PodaciO->CrtanjeDijagrama = [](TPlatno&, std::int32_t, std::int32_t, std::string_view,
+                                   const TProzorDijagrama& prozor,
+                                   const TUlazDijagrama&) -> TOkvirDijagrama {
+        prozor.platno.PopuniPozadinu(0, 0, prozor.sirina, prozor.visina);
+        throw std::runtime_error("crtez nije uspeo");
+    };
+    GlavniO->Pregledstampe1->trigger();
+    EXPECT_EQ(Informacije(), std::vector<QString>{"crtez nije uspeo"});
+    PodaciO->CrtanjeDijagrama = NacrtajDijagrame;
+    GrafikO->FormPaint();
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), OcekivaniProzor());
+}
+
 // The real printing service with a PDF file as its printer.
 class StampaUPdfTest : public AplikacijaTest {
 protected:

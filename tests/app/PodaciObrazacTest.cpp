@@ -456,6 +456,7 @@ protected:
                                            const TProzorDijagrama&, const TUlazDijagrama& u) {
             vidljivaUCrtanju = PodaciO->ProgressBar1->isVisible();
             for (int polozaj : {10, 20, 30, 40}) u.napredak(polozaj);
+            return TOkvirDijagrama();
         };
         PodaciO->Sat = [this] {
             sada += std::chrono::milliseconds(GetParam().korakMs);

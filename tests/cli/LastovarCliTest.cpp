@@ -345,14 +345,20 @@ TEST(LastovarCliTacno, FollowsTheRegionalSeparator) {
 TEST(LastovarCli, HelpAndMisuse) {
     const Ishod pomoc = Pokreni({"--help"});
     EXPECT_EQ(pomoc.kod, 0);
-    EXPECT_NE(pomoc.izlaz.find("izvestaj [--crlf] [DATOTEKA.Lastovar]"), std::string::npos);
+    EXPECT_NE(pomoc.izlaz.find("izvestaj [--crlf] [--csv] [DATOTEKA.Lastovar]"), std::string::npos);
     const Ishod pomocKomande = Pokreni({"izvestaj", "--help"});
     EXPECT_EQ(pomocKomande.kod, 0);
     EXPECT_TRUE(pomocKomande.izlaz.starts_with("  izvestaj ")) << pomocKomande.izlaz;
 
     const Ishod pomocTacno = Pokreni({"tacno", "--help"});
     EXPECT_EQ(pomocTacno.kod, 0);
-    EXPECT_TRUE(pomocTacno.izlaz.starts_with("  tacno [DATOTEKA.Lastovar] [--oba-smera]\n"));
+    EXPECT_TRUE(
+        pomocTacno.izlaz.starts_with("  tacno [DATOTEKA.Lastovar] [--oba-smera] [--csv]\n"));
+
+    const Ishod pomocListe = Pokreni({"list", "--help"});
+    EXPECT_EQ(pomocListe.kod, 0);
+    EXPECT_TRUE(pomocListe.izlaz.starts_with(
+        "  list [DATOTEKA.Lastovar] PRORACUN.pdf [--tacno] [--oba-smera]\n"));
 
     for (const std::vector<std::string>& pogresno : {std::vector<std::string>{},
                                                      {"nepostojeca"},

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QGuiApplication>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "GreskaFajla.h"
+#include "IzvestajLastovar.h"
+#include "IzvestajTacneAnvelope.h"
+#include "Komande.h"
+#include "ListPdf.h"
+#include "ListProracuna.h"
+#include "OpcijeKomande.h"
+#include "PlatnoDatoteke.h"
+#include "RegionalniSeparator.h"
+#include "SigurnoSnimanje.h"
+#include "UcitavanjeSlucaja.h"
+
+namespace {
+
+constexpr std::string_view kKomanda = "list";
+constexpr std::string_view kPorukaSnimanja = "Greska pri pokusaju snimanja PDF datoteke!";
+
+}  // namespace
+
+int KomandaList(int argc, char** argv, std::string_view pomoc) {
+    bool tacno = false;
+    bool obaSmera = false;
+    std::vector<std::string> reci;
+    const OpcijaKomande opcije[] = {Zastavica("tacno", tacno), Zastavica("oba-smera", obaSmera)};
+    if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, reci, 2,
+                                         "zadaje se najvise datoteka podataka i ime PDF datoteke"))
+        return *kraj;
+    if (reci.empty()) return PogresnaUpotreba(kKomanda, "zadajte ime PDF datoteke");
+    const std::string izlaz = reci.back();
+    // Checked before anything is read: a data file named by mistake in the
+    // place of the sheet is never overwritten.
+    if (FormatSlike(izlaz) != TFormatSlike::Pdf)
+        return PogresnaUpotreba(kKomanda, "ime PDF datoteke mora imati nastavak .pdf: " + izlaz);
+    if (obaSmera && !tacno) return PogresnaUpotreba(kKomanda, "--oba-smera vazi samo uz --tacno");
+    const std::optional<std::string> putanja =
+        reci.size() == 2 ? std::optional(reci.front()) : std::nullopt;
+
+    const char sep = RegionalniSeparator();
+    SadrzajDatoteke slucaj;
+    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj)) return *greska;
+
+    TSadrzajListe sadrzaj;
+    if (putanja) sadrzaj.Datoteka = *putanja == kStandardniUlaz ? "standardni ulaz" : *putanja;
+    sadrzaj.Dijagram.tekstovi = slucaj.Tekstovi;
+    sadrzaj.Dijagram.brojSila = slucaj.BrojSila;
+    sadrzaj.Dijagram.decimalniSeparator = sep;
+    sadrzaj.Dijagram.tacnaAnvelopa = tacno;
+    sadrzaj.Izvestaj =
+        SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
+            .Linije;
+    if (tacno)
+        sadrzaj.TacnaAnvelopa = IzvestajTacneAnvelope(
+            slucaj.Tekstovi, slucaj.BrojSila, sep, obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
+
+    // Fonts need a GUI application; the command line never has a window.
+    int argcQt = 3;
+    char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
+    char* argvQt[] = {ime, opcija, platforma, nullptr};
+    const QGuiApplication aplikacija(argcQt, argvQt);
+    sadrzaj.Datum = DanasnjiDatum();
+    try {
+        const QByteArray pdf = ListUPdf(SastaviList(sadrzaj), izlaz);
+        SigurnoSnimi(izlaz,
+                     std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const EGreskaFajla& e) {
+        PrijaviGreskuFajla(kKomanda, kPorukaSnimanja, e);
+        return kIzlazDatoteka;
+    }
+    return 0;
+}

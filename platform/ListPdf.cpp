@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ListPdf.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+
+#include "GreskaFajla.h"
+#include "JpegSlika.h"
+#include "PlatnoStampaca.h"
+#include "SkiceGrede.h"
+#include "Verzija.h"
+
+namespace {
+
+// Points to device units at the diagrams' resolution, which the page has.
+constexpr double kTacakaPoPoenu = kTacakaPoIncuDijagrama / 72.0;
+// The widest gap of blanks a line is drawn with, in blanks.
+constexpr double kNajsiriRazmak = 1.6;
+
+QFont Font(TPismoListe pismo, double velicina) {
+    const bool nepromenljivo = pismo == TPismoListe::Nepromenljivo;
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    if (nepromenljivo) {
+        // Its characters are as wide as the sheet's layout takes them.
+        f = QFont(QStringLiteral("Liberation Mono"));
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+    }
+    f.setBold(pismo == TPismoListe::Naslov || pismo == TPismoListe::Podebljano);
+    // Qt sizes a font in whole device pixels, rounding to the nearest: a
+    // size rounded down keeps every line within the width laid out for it.
+    f.setPixelSize(std::max(1, static_cast<int>(std::floor(velicina * kTacakaPoPoenu))));
+    return f;
+}
+
+void Tekst(QPainter& p, const TTekstListe& t) {
+    const QFont f = Font(t.pismo, t.velicina);
+    p.setFont(f);
+    const QString tekst = QString::fromUtf8(t.tekst.data(), qsizetype(t.tekst.size()));
+    const QFontMetricsF mere(f, p.device());
+    const double sirina = mere.horizontalAdvance(tekst);
+    const double dozvoljeno = t.sirina * kTacakaPoPoenu;
+    // A font wider than the layout assumed narrows the line: never cut.
+    const double sazimanje = dozvoljeno > 0 && sirina > dozvoljeno ? dozvoljeno / sirina : 1.0;
+    const double x =
+        t.x * kTacakaPoPoenu - (t.poravnanje == TPoravnanje::Desno ? sirina * sazimanje : 0.0);
+    p.save();
+    p.translate(x, t.y * kTacakaPoPoenu + mere.ascent());
+    p.scale(sazimanje, 1.0);
+    // A run of three blanks or more is drawn no wider than two and a half:
+    // text extractors take a wider gap for a column break and would give
+    // the line back in two pieces ("nule: x11 = 0 [m]   x12 = 9 [m]").
+    const double razmak = mere.horizontalAdvance(QLatin1Char(' '));
+    double xDela = 0;
+    for (qsizetype od = 0; od < tekst.size();) {
+        qsizetype kraj = tekst.indexOf(QLatin1String("  "), od);
+        if (kraj < 0) kraj = tekst.size();
+        const QString deo = tekst.mid(od, kraj - od);
+        p.drawText(QPointF(xDela, 0), deo);
+        xDela += mere.horizontalAdvance(deo);
+        od = kraj;
+        while (od < tekst.size() && tekst[od] == QLatin1Char(' ')) ++od;
+        if (od > kraj) xDela += kNajsiriRazmak * razmak;
+    }
+    p.restore();
+}
+
+QRectF Pravougaonik(const TOkvirListe& o) {
+    return QRectF(o.x * kTacakaPoPoenu, o.y * kTacakaPoPoenu, o.sirina * kTacakaPoPoenu,
+                  o.visina * kTacakaPoPoenu);
+}
+
+// The stored JPEG, decoded no larger than the page's resolution needs,
+// fitted into its box with its proportions kept.
+void Skica(QPainter& p, const TSkicaListe& s) {
+    const QRectF okvir = Pravougaonik(s.okvir);
+    const QImage slika =
+        DekodirajJpeg(SkicaGrede(s.brojSila), static_cast<int>(std::ceil(okvir.width())));
+    if (slika.isNull()) return;
+    const double razmera = std::min(okvir.width() / slika.width(), okvir.height() / slika.height());
+    QSizeF velicina(slika.width() * razmera, slika.height() * razmera);
+    const QPointF mesto(okvir.x() + (okvir.width() - velicina.width()) / 2,
+                        okvir.y() + (okvir.height() - velicina.height()) / 2);
+    p.drawImage(QRectF(mesto, velicina), slika);
+}
+
+void Dijagram(QPainter& p, const TDijagramListe& d) {
+    p.save();
+    p.translate(d.okvir.x * kTacakaPoPoenu, d.okvir.y * kTacakaPoPoenu);
+    TPlatnoStampaca platno(p, FontProzoraDijagrama());
+    NacrtajDijagramListe(platno, d);
+    p.restore();
+}
+
+[[noreturn]] void NeMozeDaSeNapravi(const std::string& putanja) {
+    throw EGreskaFajla(EGreskaFajla::Vrsta::Pisanje, "PDF ne moze da se napravi", putanja,
+                       "PDF nije napravljen");
+}
+
+}  // namespace
+
+QByteArray ListUPdf(const TListProracuna& list, const std::string& putanja) {
+    QByteArray bajtovi;
+    QBuffer bafer(&bajtovi);
+    bafer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bafer);
+        pdf.setTitle(QString::fromUtf8(list.Naslov.data(), qsizetype(list.Naslov.size())));
+        pdf.setCreator(QStringLiteral("Lastovar ") +
+                       QString::fromLatin1(kVerzija.data(), qsizetype(kVerzija.size())));
+        pdf.setResolution(kTacakaPoIncuDijagrama);
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter p;
+        if (!p.begin(&pdf)) NeMozeDaSeNapravi(putanja);
+        for (std::size_t i = 0; i < list.Strane.size(); ++i) {
+            if (i > 0 && !pdf.newPage()) NeMozeDaSeNapravi(putanja);
+            const TStranaListe& strana = list.Strane[i];
+            if (strana.Skica) Skica(p, *strana.Skica);
+            if (strana.Dijagram) Dijagram(p, *strana.Dijagram);
+            p.setPen(Qt::black);
+            for (const TTekstListe& t : strana.Tekstovi) Tekst(p, t);
+        }
+        if (!p.end()) NeMozeDaSeNapravi(putanja);
+    }
+    return bajtovi;
+}
+
+std::string DanasnjiDatum() {
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy.")).toStdString();
+}
