@@ -119,3 +119,16 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolno
     if (!zavrsio) return {-2, Procitaj(izlaz), Procitaj(greske)};
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Procitaj(izlaz), Procitaj(greske)};
 }
+
+void PrintTo(const PogresnaKomanda& k, std::ostream* os) { *os << '[' << k.argumenti << ']'; }
+
+std::pair<std::uint32_t, std::uint32_t> VelicinaPng(const std::string& png) {
+    if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
+    // IHDR's width and height, big-endian
+    const auto broj = [&png](std::size_t od) {
+        std::uint32_t n = 0;
+        for (std::size_t i = od; i < od + 4; ++i) n = n << 8 | static_cast<unsigned char>(png[i]);
+        return n;
+    };
+    return {broj(16), broj(20)};
+}

@@ -4,7 +4,10 @@
 // Runs lastovar-cli as a separate process, as a user or a script would, and
 // keeps the files it needs apart from those of the other test processes.
 
+#include <cstdint>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct Ishod {
@@ -39,3 +42,14 @@ std::string Zapisi(const std::string& ime, const std::string& bajtovi);
 Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolnosti);
 /// The same under the locale `lokal`.
 Ishod Pokreni(const std::vector<std::string>& argumenti, const std::string& lokal = "C");
+
+/// A call the program refuses: its arguments, the exit code and the message.
+struct PogresnaKomanda {
+    const char* argumenti;
+    int kod;
+    const char* poruka;
+};
+void PrintTo(const PogresnaKomanda& k, std::ostream* os);
+
+/// The width and height in a PNG's header; {0, 0} for bytes that are no PNG.
+std::pair<std::uint32_t, std::uint32_t> VelicinaPng(const std::string& png);
