@@ -5,32 +5,13 @@
 #include <random>
 
 #include "ApsolutniMaksimum.h"
+#include "SlucajanVoz.h"
 
 namespace {
 
-struct Voz {
-    int n;
-    double L;
-    std::array<double, 6> P{};
-    std::array<double, 5> Ls{};
-
-    TVoz Model() const { return TVoz(n, P, Ls, L); }
-    double R() const {
-        double r = 0;
-        for (int i = 0; i < n; ++i) r += P[i];
-        return r;
-    }
-    // Force i (1-based) from P1.
-    double s(int i) const {
-        double v = 0;
-        for (int k = 1; k < i; ++k) v += Ls[k - 1];
-        return v;
-    }
-};
-
 // The moment under force k with P1 at p1 and the others at p1 + smer*s_i,
 // by plain statics: only forces on [0, L] load the beam.
-double MomentPodSilom(const Voz& v, double p1, int smer, int k) {
+double MomentPodSilom(const VozTesta& v, double p1, int smer, int k) {
     const double x = p1 + smer * v.s(k);
     if (x < 0 || x > v.L) return 0;
     double A = 0, levih = 0;
@@ -44,7 +25,7 @@ double MomentPodSilom(const Voz& v, double p1, int smer, int k) {
 }
 
 // Every position of the train a step h apart, the moment under each force.
-double Korak(const Voz& v, int smer, double h) {
+double Korak(const VozTesta& v, int smer, double h) {
     const double duzina = v.s(v.n);
     double najveci = 0;
     for (long k = 0; k * h <= v.L + duzina; ++k) {
@@ -53,18 +34,6 @@ double Korak(const Voz& v, int smer, double h) {
         for (int i = 1; i <= v.n; ++i) najveci = std::max(najveci, MomentPodSilom(v, p1, smer, i));
     }
     return najveci;
-}
-
-Voz SlucajanVoz(std::mt19937_64& gen, int n, int redni) {
-    std::uniform_real_distribution<double> sila(0.5, 300.0), razmak(0.2, 6.0), udeo(0.15, 1.0);
-    Voz v{n, 0.0};
-    double duzina = 0;
-    for (int i = 0; i < n; ++i) v.P[i] = sila(gen);
-    for (int i = 0; i < n - 1; ++i) duzina += (v.Ls[i] = razmak(gen));
-    // Every fifth train is exactly as long as the span; short spans put few
-    // forces on the beam at once, long ones all of them.
-    v.L = redni % 5 == 0 && n > 1 ? duzina : std::max(duzina / udeo(gen), 0.5);
-    return v;
 }
 
 class ApsolutniMaksimumPoBrojuSila : public testing::TestWithParam<int> {};
@@ -77,7 +46,7 @@ TEST_P(ApsolutniMaksimumPoBrojuSila, MatchesAFineSweepAndItsPositionReproducesIt
     const int n = GetParam();
     std::mt19937_64 gen(60221 + n);
     for (int redni = 0; redni < 40; ++redni) {
-        const Voz v = SlucajanVoz(gen, n, redni);
+        const VozTesta v = SlucajanVoz(gen, n, redni, 0.15);
         const double R = v.R();
         SCOPED_TRACE(testing::Message() << "train " << redni << " L=" << v.L);
         const double h = (v.L + v.s(v.n)) / 20000;
@@ -111,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(SveSile, ApsolutniMaksimumPoBrojuSila, testing::Range(1
 
 struct SlucajMaksimuma {
     const char* opis;
-    Voz voz;
+    VozTesta voz;
     TSmerVoza smer;
     double M, x, polozajP1;
     int sila;
@@ -133,19 +102,19 @@ TEST_P(ApsolutniMaksimumSlucaj, IsTheHandComputedOne) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Slucajevi, ApsolutniMaksimumSlucaj, testing::Values(
-    SlucajMaksimuma{"one force at midspan", Voz{1, 4, {10}}, TSmerVoza::Napred, 10, 2, 2, 1},
+    SlucajMaksimuma{"one force at midspan", VozTesta{1, 4, {10}}, TSmerVoza::Napred, 10, 2, 2, 1},
     // Two equal forces 2 apart: the resultant halfway, each force a quarter
     // spacing from midspan; the first found is kept.
-    SlucajMaksimuma{"two close forces", Voz{2, 10, {10, 10}, {2}}, TSmerVoza::Napred, 40.5, 4.5, 4.5, 1},
+    SlucajMaksimuma{"two close forces", VozTesta{2, 10, {10, 10}, {2}}, TSmerVoza::Napred, 40.5, 4.5, 4.5, 1},
     // 8 apart: both on the span give at most 18, one alone 25.
-    SlucajMaksimuma{"two far forces: one alone", Voz{2, 10, {10, 10}, {8}}, TSmerVoza::Napred, 25, 5, 5, 1},
+    SlucajMaksimuma{"two far forces: one alone", VozTesta{2, 10, {10, 10}, {8}}, TSmerVoza::Napred, 25, 5, 5, 1},
     // The defaults: the classical vertex of the second equation, with both
     // forces on the span, is the absolute maximum.
-    SlucajMaksimuma{"defaults", Voz{2, 9, {206, 208}, {5}}, TSmerVoza::Oba,
+    SlucajMaksimuma{"defaults", VozTesta{2, 9, {206, 208}, {5}}, TSmerVoza::Oba,
                     414 / 9.0 * (9 + 5 - 208 * 5 / 414.0) / 2 * (9 + 5 - 208 * 5 / 414.0) / 2 - 206 * 5,
                     (9 + 5 - 208 * 5 / 414.0) / 2, (9 + 5 - 208 * 5 / 414.0) / 2 - 5, 2},
     // The heavy P2 leads with P1 behind it: nothing left of P2.
-    SlucajMaksimuma{"reversed: P1 right of P2", Voz{2, 10, {1, 100}, {1}}, TSmerVoza::Nazad,
+    SlucajMaksimuma{"reversed: P1 right of P2", VozTesta{2, 10, {1, 100}, {1}}, TSmerVoza::Nazad,
                     10.1 * (10 - 1 / 101.0) / 2 * (10 - 1 / 101.0) / 2, (10 - 1 / 101.0) / 2,
                     (10 - 1 / 101.0) / 2 + 1, 2}
 ));

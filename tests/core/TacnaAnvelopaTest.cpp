@@ -8,35 +8,14 @@
 #include <random>
 
 #include "ProracunLastovar.h"
+#include "SlucajanVoz.h"
 #include "TacnaAnvelopa.h"
 
 namespace {
 
-struct Voz {
-    int n;
-    double L;
-    std::array<double, 6> P{};
-    std::array<double, 5> Ls{};
-
-    TPodaci Zapis() const {
-        return TPodaci(P[0], P[1], P[2], P[3], P[4], P[5], 0.0, Ls[0], Ls[1], Ls[2], Ls[3], Ls[4],
-                       L);
-    }
-    TTacnaAnvelopaUPreseku Tacno(double x, TSmerVoza smer) const {
-        return TTacnaAnvelopa::UPreseku(Zapis(), n, x, smer);
-    }
-    double R() const {
-        double r = 0;
-        for (int i = 0; i < n; ++i) r += P[i];
-        return r;
-    }
-    // Distance of force i (1-based) from P1.
-    double s(int i) const {
-        double v = 0;
-        for (int k = 1; k < i; ++k) v += Ls[k - 1];
-        return v;
-    }
-};
+TTacnaAnvelopaUPreseku Tacno(const VozTesta& v, double x, TSmerVoza smer) {
+    return TTacnaAnvelopa::UPreseku(v.Zapis(), v.n, x, smer);
+}
 
 // Plain statics of the train with P1 at p1, the others at p1 + smer*s_i;
 // only the forces on [0, L] load the beam. Force naX, if any, stands on x.
@@ -46,7 +25,7 @@ struct Statika {
     double TDesno;  // shear just right of x: a force on x belongs to the left part
 };
 
-Statika Staticki(const Voz& v, double p1, int smer, double x, int naX = 0) {
+Statika Staticki(const VozTesta& v, double p1, int smer, double x, int naX = 0) {
     double A = 0, levoOdX = 0, naPreseku = 0, momentLevih = 0;
     for (int i = 1; i <= v.n; ++i) {
         const double xi = i == naX ? x : p1 + smer * v.s(i);
@@ -68,7 +47,7 @@ struct Zahvat {
 };
 
 // Steps the train across the beam by h, its leftmost force from -length to L.
-Zahvat Korak(const Voz& v, double x, int smer, double h) {
+Zahvat Korak(const VozTesta& v, double x, int smer, double h) {
     const double duzina = v.s(v.n);
     Zahvat z;
     for (int k = 0; k * h <= v.L + duzina; ++k) {
@@ -81,20 +60,9 @@ Zahvat Korak(const Voz& v, double x, int smer, double h) {
     return z;
 }
 
-Voz SlucajanVoz(std::mt19937_64& gen, int n, int redni) {
-    std::uniform_real_distribution<double> sila(0.5, 300.0), razmak(0.2, 6.0), udeo(0.3, 1.0);
-    Voz v{n, 0.0};
-    double duzina = 0;
-    for (int i = 0; i < n; ++i) v.P[i] = sila(gen);
-    for (int i = 0; i < n - 1; ++i) duzina += (v.Ls[i] = razmak(gen));
-    // Every fifth train is exactly as long as the span.
-    v.L = redni % 5 == 0 && n > 1 ? duzina : std::max(duzina / udeo(gen), 0.5);
-    return v;
-}
-
 // The force on the section and the values must be reproduced by statics at
 // the reported position.
-void ProveriPolozaj(const Voz& v, double x, const TTacnaAnvelopaUPreseku& t) {
+void ProveriPolozaj(const VozTesta& v, double x, const TTacnaAnvelopaUPreseku& t) {
     const double skala = v.R() * v.L * 1e-12;
     const auto proveri = [&](const TEkstrem& e, double Statika::*citanje, const char* sta) {
         const int smer = e.Polozaj.Obrnut ? -1 : 1;
@@ -124,7 +92,7 @@ TEST_P(TacnaAnvelopaPoBrojuSila, MatchesAFineSweepOfEveryPosition) {
     std::mt19937_64 gen(7919 + n);
     constexpr int kVozova = 30, kKoraka = 10000;
     for (int redni = 0; redni < kVozova; ++redni) {
-        const Voz v = SlucajanVoz(gen, n, redni);
+        const VozTesta v = SlucajanVoz(gen, n, redni, 0.3);
         std::uniform_real_distribution<double> presek(0.0, v.L);
         const double R = v.R();
         for (int t = 0; t < 8; ++t) {
@@ -140,7 +108,7 @@ TEST_P(TacnaAnvelopaPoBrojuSila, MatchesAFineSweepOfEveryPosition) {
             for (const auto& [smer, z] :
                  {std::pair{TSmerVoza::Napred, napred}, std::pair{TSmerVoza::Nazad, nazad},
                   std::pair{TSmerVoza::Oba, oba}}) {
-                const TTacnaAnvelopaUPreseku e = v.Tacno(x, smer);
+                const TTacnaAnvelopaUPreseku e = Tacno(v, x, smer);
                 EXPECT_GE(e.ExtM.Vrednost, z.extM - R * v.L * 1e-12);
                 EXPECT_LE(e.ExtM.Vrednost, z.extM + dopustM);
                 EXPECT_GE(e.MaxT.Vrednost, z.maxT - R * 1e-12);
@@ -168,7 +136,7 @@ TEST(TacnaAnvelopa, AgreesWithTheClassicalWhereItsAssumptionsHold) {
     std::mt19937_64 gen(424242);
     int celiVoz = 0, prvaSila = 0, poslednjaSila = 0;
     for (int redni = 0; redni < 600; ++redni) {
-        const Voz v = SlucajanVoz(gen, 1 + redni % 6, redni);
+        const VozTesta v = SlucajanVoz(gen, 1 + redni % 6, redni, 0.3);
         const double R = v.R(), duzina = v.s(v.n);
         std::uniform_real_distribution<double> presek(0.0, v.L);
         for (int t = 0; t < 20; ++t) {
@@ -181,7 +149,7 @@ TEST(TacnaAnvelopa, AgreesWithTheClassicalWhereItsAssumptionsHold) {
             };
             const double extM = klasicno(TProracun::ExtM), maxT = -klasicno(TProracun::MaxT),
                          minT = -klasicno(TProracun::MinT);
-            const TTacnaAnvelopaUPreseku e = v.Tacno(x, TSmerVoza::Napred);
+            const TTacnaAnvelopaUPreseku e = Tacno(v, x, TSmerVoza::Napred);
             EXPECT_GE(e.ExtM.Vrednost, extM - R * v.L * 1e-12);
             EXPECT_GE(e.MaxT.Vrednost, maxT - R * 1e-12);
             EXPECT_LE(e.MinT.Vrednost, minT + R * 1e-12);
@@ -211,7 +179,7 @@ TEST(TacnaAnvelopa, AgreesWithTheClassicalWhereItsAssumptionsHold) {
 TEST(TacnaAnvelopa, ASymmetricTrainKeepsItsOwnOrientation) {
     std::mt19937_64 gen(1234);
     for (int redni = 0; redni < 200; ++redni) {
-        Voz v = SlucajanVoz(gen, 2 + redni % 5, redni);
+        VozTesta v = SlucajanVoz(gen, 2 + redni % 5, redni, 0.3);
         for (int i = 0; i < v.n / 2; ++i) {
             v.P[v.n - 1 - i] = v.P[i];
             v.Ls[v.n - 2 - i] = v.Ls[i];
@@ -220,8 +188,8 @@ TEST(TacnaAnvelopa, ASymmetricTrainKeepsItsOwnOrientation) {
         std::uniform_real_distribution<double> presek(0.0, v.L);
         for (int t = 0; t < 10; ++t) {
             const double x = presek(gen);
-            const TTacnaAnvelopaUPreseku a = v.Tacno(x, TSmerVoza::Napred),
-                                         b = v.Tacno(x, TSmerVoza::Oba);
+            const TTacnaAnvelopaUPreseku a = Tacno(v, x, TSmerVoza::Napred),
+                                         b = Tacno(v, x, TSmerVoza::Oba);
             EXPECT_FALSE(b.ExtM.Polozaj.Obrnut || b.MaxT.Polozaj.Obrnut || b.MinT.Polozaj.Obrnut)
                 << redni << " " << x;
             EXPECT_EQ(a.ExtM.Vrednost, b.ExtM.Vrednost);
@@ -232,17 +200,17 @@ TEST(TacnaAnvelopa, ASymmetricTrainKeepsItsOwnOrientation) {
 }
 
 // A light force between two heavy ones.
-const Voz kLakaSredina{3, 10.0, {10, 1, 10}, {4, 4.9}};
+const VozTesta kLakaSredina{3, 10.0, {10, 1, 10}, {4, 4.9}};
 
 // The classical critical position keeping the whole train on the span is
 // not enough: P1, P2, P3 at 1, 5, 9.9 give the classical 8 kNm, while P1 on
 // the section with P3 off the span gives 25.5 kNm.
 TEST(TacnaAnvelopa, ClassicalPositionOnTheSpanDoesNotMakeItExact) {
-    const Voz& v = kLakaSredina;
+    const VozTesta& v = kLakaSredina;
     EXPECT_NEAR(
         TProracun::ExtM(3, 5.0, v.L, v.P[0], v.P[1], v.P[2], 0, 0, 0, v.Ls[0], v.Ls[1], 0, 0, 0),
         8.0, 1e-12);
-    EXPECT_NEAR(v.Tacno(5.0, TSmerVoza::Napred).ExtM.Vrednost, 25.5, 1e-12);
+    EXPECT_NEAR(Tacno(v, 5.0, TSmerVoza::Napred).ExtM.Vrednost, 25.5, 1e-12);
 }
 
 struct Ocekivano {
@@ -254,7 +222,7 @@ struct Ocekivano {
 
 struct SlucajPreseka {
     const char* opis;
-    Voz voz;
+    VozTesta voz;
     double x;
     TSmerVoza smer;
     Ocekivano extM, maxT, minT;
@@ -273,14 +241,14 @@ class TacnaAnvelopaUPreseku : public testing::TestWithParam<SlucajPreseka> {};
 
 TEST_P(TacnaAnvelopaUPreseku, GivesTheHandComputedExtremes) {
     const SlucajPreseka& s = GetParam();
-    const TTacnaAnvelopaUPreseku e = s.voz.Tacno(s.x, s.smer);
+    const TTacnaAnvelopaUPreseku e = Tacno(s.voz, s.x, s.smer);
     Uporedi(e.ExtM, s.extM, "extM");
     Uporedi(e.MaxT, s.maxT, "maxT");
     Uporedi(e.MinT, s.minT, "minT");
 }
 
-const Voz kPodrazumevani{2, 9.0, {206, 208}, {5}};
-const Voz kTeskaDruga{2, 10.0, {1, 100}, {1}};
+const VozTesta kPodrazumevani{2, 9.0, {206, 208}, {5}};
+const VozTesta kTeskaDruga{2, 10.0, {1, 100}, {1}};
 constexpr TSmerVoza N = TSmerVoza::Napred, Z = TSmerVoza::Nazad, O = TSmerVoza::Oba;
 constexpr Ocekivano kNista{0, 0, 0, false};
 
@@ -292,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, TacnaAnvelopaUPreseku, testing::Values(
                   {0, 1, 0, false}, {206 + 208.0 * 4 / 9, 1, 0, false}, {0, 2, -5, false}},
     SlucajPreseka{"defaults at the right support", kPodrazumevani, 9.0, N,
                   {0, 1, 9, false}, {0, 1, 9, false}, {-208 - 206.0 * 4 / 9, 2, 4, false}},
-    SlucajPreseka{"single force", Voz{1, 4.0, {10}, {}}, 1.0, O,
+    SlucajPreseka{"single force", VozTesta{1, 4.0, {10}, {}}, 1.0, O,
                   {7.5, 1, 1, false}, {7.5, 1, 1, false}, {-2.5, 1, 1, false}},
     SlucajPreseka{"light middle force, a tie goes to P1..Pn", kLakaSredina, 5.0, O,
                   {25.5, 1, 5, false}, {5.1, 1, 5, false}, {-5.1, 1, 5, true}},
@@ -302,23 +270,23 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, TacnaAnvelopaUPreseku, testing::Values(
                   {252, 2, 6, true}, {50.4, 2, 6, true}, {-49.6, 2, 6, true}},
     SlucajPreseka{"heavy second force, worse of both ways", kTeskaDruga, 5.0, O,
                   {252, 2, 4, false}, {50.4, 2, 6, true}, {-50.4, 2, 4, false}},
-    SlucajPreseka{"coincident forces act as one", Voz{2, 4.0, {4, 6}, {0}}, 1.0, O,
+    SlucajPreseka{"coincident forces act as one", VozTesta{2, 4.0, {4, 6}, {0}}, 1.0, O,
                   {7.5, 1, 1, false}, {7.5, 1, 1, false}, {-2.5, 1, 1, false}},
     SlucajPreseka{"section left of the span", kPodrazumevani, -0.1, O, kNista, kNista, kNista},
     SlucajPreseka{"section right of the span", kPodrazumevani, 9.1, O, kNista, kNista, kNista},
-    SlucajPreseka{"no forces", Voz{0, 9.0, {206, 208}, {5}}, 4.5, O, kNista, kNista, kNista},
-    SlucajPreseka{"seven forces", Voz{7, 9.0, {206, 208}, {5}}, 4.5, O, kNista, kNista, kNista}
+    SlucajPreseka{"no forces", VozTesta{0, 9.0, {206, 208}, {5}}, 4.5, O, kNista, kNista, kNista},
+    SlucajPreseka{"seven forces", VozTesta{7, 9.0, {206, 208}, {5}}, 4.5, O, kNista, kNista, kNista}
 ));
 // clang-format on
 
 TEST(TacnaAnvelopa, IgnoresForcesAndSpacingsBeyondTheTrain) {
-    const Voz cist{3, 12.0, {30, 20, 10}, {2, 3}};
-    Voz prljav = cist;
+    const VozTesta cist{3, 12.0, {30, 20, 10}, {2, 3}};
+    VozTesta prljav = cist;
     prljav.P = {30, 20, 10, 99, 98, 97};
     prljav.Ls = {2, 3, 50, 60, 70};
     for (double x = 0; x <= 12.0; x += 0.37) {
-        const TTacnaAnvelopaUPreseku a = cist.Tacno(x, TSmerVoza::Oba),
-                                     b = prljav.Tacno(x, TSmerVoza::Oba);
+        const TTacnaAnvelopaUPreseku a = Tacno(cist, x, TSmerVoza::Oba),
+                                     b = Tacno(prljav, x, TSmerVoza::Oba);
         EXPECT_EQ(a.ExtM.Vrednost, b.ExtM.Vrednost) << x;
         EXPECT_EQ(a.MaxT.Vrednost, b.MaxT.Vrednost) << x;
         EXPECT_EQ(a.MinT.Vrednost, b.MinT.Vrednost) << x;
@@ -331,7 +299,7 @@ TEST(TacnaAnvelopa, IgnoresForcesAndSpacingsBeyondTheTrain) {
 TEST(TacnaAnvelopa, ItsValuesInDoubleAgreeWithTheExtendedOnes) {
     std::mt19937_64 gen(31337);
     for (int redni = 0; redni < 300; ++redni) {
-        const Voz v = SlucajanVoz(gen, 1 + redni % 6, redni);
+        const VozTesta v = SlucajanVoz(gen, 1 + redni % 6, redni, 0.3);
         const TTacnaAnvelopa tacna(TVoz(v.n, v.P, v.Ls, v.L));
         std::uniform_real_distribution<double> presek(0.0, v.L);
         for (int t = 0; t < 20; ++t) {
@@ -357,7 +325,7 @@ TEST(TacnaAnvelopa, ItsValuesInDoubleAgreeWithTheExtendedOnes) {
 // With P1 at 4 and the heavy P2 on the section at 5: A = 50.6, so the shear
 // is 49.6 just left of P2 and -50.4 just right; maxT stands there too.
 TEST(TacnaAnvelopa, GivesWhatTheSectionCarriesInTheCriticalPosition) {
-    const TTacnaAnvelopaUPreseku e = kTeskaDruga.Tacno(5.0, TSmerVoza::Napred);
+    const TTacnaAnvelopaUPreseku e = Tacno(kTeskaDruga, 5.0, TSmerVoza::Napred);
     EXPECT_NEAR(e.ExtM.Istovremeno.TLevo, 49.6, 1e-12);
     EXPECT_NEAR(e.ExtM.Istovremeno.TDesno, -50.4, 1e-12);
     EXPECT_NEAR(e.MaxT.Istovremeno.M, 252, 1e-12);
