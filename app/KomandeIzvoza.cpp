@@ -19,12 +19,37 @@ namespace {
 
 // The save dialog of a file made from the calculation that stands.
 void PodesiSnimanje(TDijalogDatoteke& d, const char* naslov, const char* ime,
-                    const char* ekstenzija, const char* filter) {
+                    const QString& ekstenzija, const QString& filter) {
     d.Naslov = QString::fromLatin1(naslov);
     d.PocetnoIme = QString::fromLatin1(ime);
-    d.PodrazumevanaEkstenzija = QString::fromLatin1(ekstenzija);
-    d.Filter = QString::fromLatin1(filter);
+    d.PodrazumevanaEkstenzija = ekstenzija;
+    d.Filter = filter;
     d.PitajPrePrepisivanja = true;
+}
+
+// Where to save a file made from the calculation that stands: none while
+// the form is unlocked (the command's message is shown) or when the dialog
+// is cancelled.
+std::optional<QString> PutanjaProracuna(const TUsluge& u, TDijalogDatoteke& d,
+                                        const char* porukaBezProracuna, const char* naslov,
+                                        const char* ime, const char* ekstenzija,
+                                        const char* filter) {
+    if (!PodaciO->Zakljucano()) {
+        u.Poruke->Informacija(QString::fromLatin1(porukaBezProracuna));
+        return std::nullopt;
+    }
+    PodesiSnimanje(d, naslov, ime, QString::fromLatin1(ekstenzija), QString::fromLatin1(filter));
+    return u.Dijalozi->Snimi(d);
+}
+
+// A file made in memory is written all or nothing; a failure is shown with
+// the file layer's message.
+void Upisi(const TUsluge& u, const QString& putanja, const QByteArray& bajtovi) {
+    try {
+        u.Datoteke->UpisiBajtove(putanja, bajtovi);
+    } catch (const EGreskaFajla& e) {
+        u.Poruke->Informacija(QString::fromStdString(e.what()));
+    }
 }
 
 QString FilterIzvoza(const QString& ekstenzija) {
@@ -56,11 +81,7 @@ void TGlavniO::SnimiRezultate(const QString& ekstenzija) {
         fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaIzvozaBezProracuna));
         return;
     }
-    SaveDialog1.Naslov = QString::fromLatin1(kNaslovIzvoza);
-    SaveDialog1.PocetnoIme = QString::fromLatin1(kPocetnoImeIzvoza);
-    SaveDialog1.PodrazumevanaEkstenzija = u'.' + ekstenzija;
-    SaveDialog1.Filter = filter;
-    SaveDialog1.PitajPrePrepisivanja = true;
+    PodesiSnimanje(SaveDialog1, kNaslovIzvoza, kPocetnoImeIzvoza, u'.' + ekstenzija, filter);
     if (const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1))
         fUsluge.Datoteke->UpisiLinije(*putanja, RezultatiO->Linije());
 }
@@ -75,24 +96,14 @@ void TGlavniO::Snimiskicugrede1Click() {
     const std::optional<QString> putanja = fUsluge.Dijalozi->SnimiSliku(SavePictureDialog1);
     if (!putanja) return;
     const std::span<const unsigned char> jpeg = SkicaGrede(brojSila);
-    try {
-        fUsluge.Datoteke->UpisiBajtove(
-            *putanja,
-            QByteArray(reinterpret_cast<const char*>(jpeg.data()), qsizetype(jpeg.size())));
-    } catch (const EGreskaFajla& e) {
-        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
-    }
+    Upisi(fUsluge, *putanja,
+          QByteArray(reinterpret_cast<const char*>(jpeg.data()), qsizetype(jpeg.size())));
 }
 
-// The sheet is made in memory and written as the data files are, all or
-// nothing; a failure is shown with the file layer's message.
 void TGlavniO::SnimiproracunkaoPDF1Click() {
-    if (!PodaciO->Zakljucano()) {
-        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaPdfBezProracuna));
-        return;
-    }
-    PodesiSnimanje(SaveDialog1, kNaslovPdf, kPocetnoImePdf, ".pdf", kFilterPdf);
-    const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1);
+    const std::optional<QString> putanja =
+        PutanjaProracuna(fUsluge, SaveDialog1, kPorukaPdfBezProracuna, kNaslovPdf, kPocetnoImePdf,
+                         ".pdf", kFilterPdf);
     if (!putanja) return;
     TSadrzajListe sadrzaj;
     sadrzaj.Datoteka = ImeDatoteke.toStdString();
@@ -104,29 +115,17 @@ void TGlavniO::SnimiproracunkaoPDF1Click() {
         sadrzaj.TacnaAnvelopa =
             IzvestajTacneAnvelope(sadrzaj.Dijagram.tekstovi, sadrzaj.Dijagram.brojSila,
                                   sadrzaj.Dijagram.decimalniSeparator, SmerVoza());
-    try {
-        fUsluge.Datoteke->UpisiBajtove(*putanja,
-                                       ListUPdf(SastaviList(sadrzaj), putanja->toStdString()));
-    } catch (const EGreskaFajla& e) {
-        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
-    }
+    Upisi(fUsluge, *putanja, ListUPdf(SastaviList(sadrzaj), putanja->toStdString()));
 }
 
 void TGlavniO::SnimitabelekaoCSV1Click() {
-    if (!PodaciO->Zakljucano()) {
-        fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaCsvBezProracuna));
-        return;
-    }
-    PodesiSnimanje(SaveDialog1, kNaslovCsv, kPocetnoImeCsv, ".csv", kFilterCsv);
-    const std::optional<QString> putanja = fUsluge.Dijalozi->Snimi(SaveDialog1);
+    const std::optional<QString> putanja =
+        PutanjaProracuna(fUsluge, SaveDialog1, kPorukaCsvBezProracuna, kNaslovCsv, kPocetnoImeCsv,
+                         ".csv", kFilterCsv);
     if (!putanja) return;
     const std::optional<TSmerVoza> tacno =
         TacnaAnvelopa->isChecked() ? std::optional(SmerVoza()) : std::nullopt;
     const std::string csv =
         TabeleCsv(PodaciO->TekstoviCrteza(), PodaciO->BrojSilaCrteza(), fUsluge.Separator(), tacno);
-    try {
-        fUsluge.Datoteke->UpisiBajtove(*putanja, QByteArray::fromStdString(csv));
-    } catch (const EGreskaFajla& e) {
-        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
-    }
+    Upisi(fUsluge, *putanja, QByteArray::fromStdString(csv));
 }
