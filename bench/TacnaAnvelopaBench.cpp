@@ -12,52 +12,46 @@ namespace {
 constexpr int kPreseka = 1701;
 const TPodaci kPodaci(120, 180, 180, 150, 150, 90, 0.0, 2.5, 1.5, 4.0, 1.5, 3.0, 30.0);
 
-// Each section on its own, the train built afresh every time.
-void Preseci(benchmark::State& state, TSmerVoza smer) {
+double Zbir(const TTacnaAnvelopaUPreseku& a) {
+    return a.ExtM.Vrednost + a.MaxT.Vrednost + a.MinT.Vrednost;
+}
+double Zbir(const TVrednostiAnvelope& a) { return a.ExtM + a.MaxT + a.MinT; }
+
+// The 1701 sections, `presek(p, x)` at each, p what `pripremi()` gives once
+// a sweep.
+template <class Pripremi, class Presek>
+void Prolaz(benchmark::State& state, Pripremi pripremi, Presek presek) {
     const double L = kPodaci.Raspon();
     for (auto _ : state) {
+        const auto pripremljeno = pripremi();
         double zbir = 0;
-        for (int i = 0; i < kPreseka; ++i) {
-            const double x = L * i / (kPreseka - 1);
-            const TTacnaAnvelopaUPreseku a = TTacnaAnvelopa::UPreseku(kPodaci, 6, x, smer);
-            zbir += a.ExtM.Vrednost + a.MaxT.Vrednost + a.MinT.Vrednost;
-        }
+        for (int i = 0; i < kPreseka; ++i)
+            zbir += Zbir(presek(pripremljeno, L * i / (kPreseka - 1)));
         benchmark::DoNotOptimize(zbir);
     }
     state.SetItemsProcessed(state.iterations() * kPreseka);
+}
+
+// Each section on its own, the train built afresh every time.
+void Preseci(benchmark::State& state, TSmerVoza smer) {
+    Prolaz(
+        state, [] { return 0; },
+        [smer](int, double x) { return TTacnaAnvelopa::UPreseku(kPodaci, 6, x, smer); });
 }
 
 // The train and its mirror image built once for all sections, as the
 // drawing samples its columns.
 void PreseciJednogVoza(benchmark::State& state, TSmerVoza smer) {
-    const double L = kPodaci.Raspon();
-    for (auto _ : state) {
-        const TTacnaAnvelopa tacna(TVoz(kPodaci, 6));
-        double zbir = 0;
-        for (int i = 0; i < kPreseka; ++i) {
-            const double x = L * i / (kPreseka - 1);
-            const TTacnaAnvelopaUPreseku a = tacna.UPreseku(x, smer);
-            zbir += a.ExtM.Vrednost + a.MaxT.Vrednost + a.MinT.Vrednost;
-        }
-        benchmark::DoNotOptimize(zbir);
-    }
-    state.SetItemsProcessed(state.iterations() * kPreseka);
+    Prolaz(
+        state, [] { return TTacnaAnvelopa(TVoz(kPodaci, 6)); },
+        [smer](const TTacnaAnvelopa& t, double x) { return t.UPreseku(x, smer); });
 }
 
 // The values alone, in double, as the drawing samples its columns.
 void VrednostiJednogVoza(benchmark::State& state, TSmerVoza smer) {
-    const double L = kPodaci.Raspon();
-    for (auto _ : state) {
-        const TTacnaAnvelopa tacna(TVoz(kPodaci, 6));
-        double zbir = 0;
-        for (int i = 0; i < kPreseka; ++i) {
-            const double x = L * i / (kPreseka - 1);
-            const TVrednostiAnvelope a = tacna.Vrednosti(x, smer);
-            zbir += a.ExtM + a.MaxT + a.MinT;
-        }
-        benchmark::DoNotOptimize(zbir);
-    }
-    state.SetItemsProcessed(state.iterations() * kPreseka);
+    Prolaz(
+        state, [] { return TTacnaAnvelopa(TVoz(kPodaci, 6)); },
+        [smer](const TTacnaAnvelopa& t, double x) { return t.Vrednosti(x, smer); });
 }
 
 void Maksimum(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -30,6 +31,15 @@ inline QRect MestoNaNaslovnojTraci(const QMdiSubWindow* prozor, QStyle::SubContr
                        prozor->style()->pixelMetric(QStyle::PM_TitleBarHeight, &traka, prozor));
     return prozor->style()->subControlRect(QStyle::CC_TitleBar, &traka, kontrola, prozor);
 }
+
+/// Counts the paint events of the widget it filters.
+struct TBrojacSlikanja final : QObject {
+    int slikanja = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        slikanja += e->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 /// The whole application on scripted services, its frame shown with a
 /// client area of 1000 x 700 unless a test asks for another.

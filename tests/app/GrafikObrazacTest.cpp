@@ -109,13 +109,7 @@ TEST_F(GrafikObrazacTest, LockedWindowKeepsDrawingTheLoadCaseItLockedWith) {
 // A paint draws the picture and shows it; it must not ask for another
 // paint, or the window repaints without end and holds a processor busy.
 TEST_F(GrafikObrazacTest, APaintAsksForNoFurtherPaint) {
-    struct TBrojac final : QObject {
-        int slikanja = 0;
-        bool eventFilter(QObject*, QEvent* e) override {
-            slikanja += e->type() == QEvent::Paint;
-            return false;
-        }
-    } brojac;
+    TBrojacSlikanja brojac;
     QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
     ASSERT_TRUE(PodaciO->Zakljucano());
     QApplication::processEvents();

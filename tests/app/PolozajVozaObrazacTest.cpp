@@ -283,13 +283,7 @@ TEST_F(PolozajVozaObrazacTest, ClosingTheWindowForgetsIt) {
 
 // Standing still, the window paints once for each change and then rests.
 TEST_F(PolozajVozaObrazacTest, APaintAsksForNoFurtherPaint) {
-    struct TBrojac final : QObject {
-        int slikanja = 0;
-        bool eventFilter(QObject*, QEvent* e) override {
-            slikanja += e->type() == QEvent::Paint;
-            return false;
-        }
-    } brojac;
+    TBrojacSlikanja brojac;
     Zakljucaj();
     GlavniO->PolozajVoza->trigger();
     QApplication::processEvents();
