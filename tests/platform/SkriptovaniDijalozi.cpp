@@ -13,7 +13,13 @@ std::optional<T> Sledeci(std::deque<std::optional<T>>& red, const char* dijalog)
         ADD_FAILURE() << "unscripted dialog: " << dijalog;
         return std::nullopt;
     }
-    std::optional<T> odgovor = red.front();
+    // The answer itself is moved, not the optional holding it: GCC 12 at -O2
+    // takes a disengaged optional's copy for a read of uninitialized memory.
+    if (!red.front()) {
+        red.pop_front();
+        return std::nullopt;
+    }
+    T odgovor = std::move(*red.front());
     red.pop_front();
     return odgovor;
 }

@@ -57,7 +57,7 @@ TEST(ProracunIzvestaja, NoTrainOrNoSectionsGiveNoRows) {
     EXPECT_EQ(bezVoza.Proizvoljni.Zona, 0);
 
     SlucajOpterecenja bezPreseka = s;
-    bezPreseka.preseka = "0";
+    bezPreseka.preseka = std::string("0");  // a literal trips GCC 12's -Wrestrict at -O2
     const TProracunIzvestaja p = Proracun(bezPreseka, 2);
     EXPECT_TRUE(p.Preseci.empty());
     EXPECT_EQ(p.Proizvoljni.Zona, 1);

@@ -84,7 +84,7 @@ SadrzajDatoteke SlucajanSlucaj(Tekstovi& g, char separator) {
     for (std::string& l : t.Rastojanje) l = g.Broj(eRaspona - 1 - g.Ceo(0, 3), 1, 1);
     switch (g.Ceo(0, 2)) {
         case 0:
-            t.ProizvoljnoX = "0";
+            t.ProizvoljnoX = std::string("0");  // a literal trips GCC 12's -Wrestrict at -O2
             break;
         case 1:
             t.ProizvoljnoX = t.Raspon;
