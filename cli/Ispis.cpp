@@ -68,9 +68,9 @@ void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const
 
 void PrijaviNestasicuMemorije(std::string_view komanda, std::string_view poruka,
                               const std::string& putanja) {
-    PrijaviGreskuFajla(komanda, poruka,
-                       EGreskaFajla(EGreskaFajla::Vrsta::Pisanje, std::string(poruka), putanja,
-                                    kNemaMemorije));
+    PrijaviGreskuFajla(
+        komanda, poruka,
+        EGreskaFajla(EGreskaFajla::Vrsta::Pisanje, std::string(poruka), putanja, kNemaMemorije));
 }
 
 int IspisiIzlaz(std::string_view komanda, const std::function<std::string()>& sastavi) {

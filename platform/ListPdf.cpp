@@ -17,8 +17,8 @@
 #include "GreskaFajla.h"
 #include "JpegSlika.h"
 #include "PlatnoStampaca.h"
-#include "SlikanjeNaUredjaju.h"
 #include "SkiceGrede.h"
+#include "SlikanjeNaUredjaju.h"
 #include "Verzija.h"
 
 namespace {

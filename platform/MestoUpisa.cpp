@@ -41,8 +41,7 @@ void DodajNaPocetak(std::deque<std::string>& delovi, const std::string& putanja)
         if (!deo.empty() && deo != ".") novi.push_back(std::move(deo));
         od = kraj + 1;
     }
-    if (putanja.ends_with('/') || putanja.ends_with("/.") || putanja == ".")
-        novi.push_back(".");
+    if (putanja.ends_with('/') || putanja.ends_with("/.") || putanja == ".") novi.push_back(".");
     delovi.insert(delovi.begin(), novi.begin(), novi.end());
 }
 

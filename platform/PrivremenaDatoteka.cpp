@@ -106,8 +106,7 @@ void VratiRukovaoce(const std::array<bool, kBrojSignala>& postavljen) {
 
 }  // namespace
 
-TPrivremenaDatoteka::TPrivremenaDatoteka(int folder, const std::string& putanja)
-    : fFolder(folder) {
+TPrivremenaDatoteka::TPrivremenaDatoteka(int folder, const std::string& putanja) : fFolder(folder) {
     const BezSignala bez;
     for (int pokusaj = 0; pokusaj < kNajviseImena && fFd.Fd() < 0; ++pokusaj) {
         fIme = NasumicnoIme();

@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Fajlovi, FajlProracuna, ::testing::Values(
 // Memory running out while any file is made or saved: an error box says
 // so, and the file that was there stays.
 TEST_F(KomandeIzvozaTest, MemoryRunningOutIsShownAndKeepsThePreviousFile) {
-    const std::pair<QAction* TGlavniO::*, const char*> komande[] = {
+    const std::pair<QAction * TGlavniO::*, const char*> komande[] = {
         {&TGlavniO::txt, "/m/r.txt"},
         {&TGlavniO::Snimiskicugrede1, "/m/s.jpg"},
         {&TGlavniO::SnimiproracunkaoPDF1, "/m/p.pdf"},

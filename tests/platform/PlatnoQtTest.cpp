@@ -261,7 +261,6 @@ TEST_P(NeuspelaSlika, MemoryRunningOutLeavesThePreviousOne) {
               kNemaMemorije);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formati, NeuspelaSlika,
-                         testing::Values("d.png", "d.pdf", "d.svg"));
+INSTANTIATE_TEST_SUITE_P(Formati, NeuspelaSlika, testing::Values("d.png", "d.pdf", "d.svg"));
 
 }  // namespace

@@ -121,11 +121,13 @@ TEST(PrekinutoSnimanje, AFolderRenamedHalfWayGetsTheWholeFile) {
         const PrivremeniFolder koren;
         ASSERT_EQ(mkdir(koren.Putanja("podaci").c_str(), 0700), 0);
         const std::string putanja = koren.Zapisi("podaci/slika.png", "staro");
-        const Ishod ishod = SnimiUDetetu(koren.Putanja("podaci"), putanja, [] {}, [&](pid_t) {
-            EXPECT_EQ(
-                std::rename(koren.Putanja("podaci").c_str(), koren.Putanja("premesteni").c_str()),
-                0);
-        });
+        const Ishod ishod = SnimiUDetetu(
+            koren.Putanja("podaci"), putanja, [] {},
+            [&](pid_t) {
+                EXPECT_EQ(std::rename(koren.Putanja("podaci").c_str(),
+                                      koren.Putanja("premesteni").c_str()),
+                          0);
+            });
         ASSERT_TRUE(ishod.videoPrivremenu);
         EXPECT_TRUE(WIFEXITED(ishod.status) && WEXITSTATUS(ishod.status) == 0) << ishod.status;
         EXPECT_EQ(koren.Imena(), std::set<std::string>{"premesteni"});
