@@ -15,9 +15,9 @@
 
 namespace {
 
-// Every byte to standard output; false, with errno set, when a write fails.
+// Every byte to standard output; 0, or the errno of the write that failed.
 // A standard output left non-blocking by the caller is waited for.
-bool PisiSve(std::string_view bajtovi) {
+int PisiSve(std::string_view bajtovi) {
     while (!bajtovi.empty()) {
         const ssize_t n = write(STDOUT_FILENO, bajtovi.data(), bajtovi.size());
         if (n < 0 && errno == EINTR) continue;
@@ -26,13 +26,11 @@ bool PisiSve(std::string_view bajtovi) {
             poll(&cekanje, 1, -1);
             continue;
         }
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
         bajtovi.remove_prefix(static_cast<std::size_t>(n));
     }
-    return true;
+    return 0;
 }
 
 }  // namespace
@@ -76,8 +74,9 @@ void PrijaviNestasicuMemorije(std::string_view komanda, std::string_view poruka,
 int IspisiIzlaz(std::string_view komanda, const std::function<std::string()>& sastavi) {
     std::string razlog;
     try {
-        if (PisiSve(sastavi())) return 0;
-        razlog = std::strerror(errno);
+        const int greska = PisiSve(sastavi());
+        if (greska == 0) return 0;
+        razlog = std::strerror(greska);
     } catch (const std::bad_alloc&) {
         razlog = kNemaMemorije;
     }
