@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KomandeDatoteke.h"
 
+#include <QFile>
+
 #include "Edit.h"
 #include "GlavniObrazac.h"
 #include "GreskaFajla.h"
@@ -12,6 +14,14 @@ namespace {
 QString Tekst(std::string_view t) { return QString::fromLatin1(t.data(), qsizetype(t.size())); }
 
 std::string Tekst(const TEdit* polje) { return polje->text().toLatin1().toStdString(); }
+
+// The command line's message and, below it, the file and why it would not
+// open.
+QString PorukaOtvaranja(const EGreskaFajla& e) {
+    return Tekst(kPorukaOtvaranja) + u'\n' +
+           QFile::decodeName(QByteArray::fromStdString(e.putanja())) + QStringLiteral(": ") +
+           QString::fromLocal8Bit(e.razlog());
+}
 
 }  // namespace
 
@@ -47,12 +57,12 @@ void TGlavniO::OtvoriClick() {
         try {
             UcitajPodatke(*putanja);
         } catch (const EGreskaFajla& e) {
-            fUsluge.Poruke->Informacija(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
-                                            ? Tekst(kPorukaOtvaranja)
-                                            : QString::fromStdString(e.what()));
+            fUsluge.Poruke->Greska(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
+                                       ? PorukaOtvaranja(e)
+                                       : QString::fromStdString(e.what()));
             return;
         } catch (const EGreskaDatoteke& e) {
-            fUsluge.Poruke->Informacija(QString::fromLatin1(e.what()));
+            fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
             return;
         }
         setWindowTitle(*putanja);
@@ -81,7 +91,7 @@ bool TGlavniO::SnimiPodatke(const QString& putanja) {
             putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO))));
         return true;
     } catch (const EGreskaFajla& e) {
-        fUsluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        fUsluge.Poruke->Greska(QString::fromStdString(e.what()));
         return false;
     }
 }

@@ -48,7 +48,7 @@ void Upisi(const TUsluge& u, const QString& putanja, const QByteArray& bajtovi) 
     try {
         u.Datoteke->UpisiBajtove(putanja, bajtovi);
     } catch (const EGreskaFajla& e) {
-        u.Poruke->Informacija(QString::fromStdString(e.what()));
+        u.Poruke->Greska(QString::fromStdString(e.what()));
     }
 }
 

@@ -26,7 +26,7 @@ bool UnesiFaktor(const TUsluge& usluge, const char* naslov, const char* upit, do
         faktor = TekstUBroj(odgovor.toStdString(), separator);
         return true;
     } catch (const EGreskaKonverzije& e) {
-        usluge.Poruke->Informacija(QString::fromStdString(e.what()));
+        usluge.Poruke->Greska(QString::fromStdString(e.what()));
         return false;
     }
 }
@@ -99,7 +99,7 @@ void TGlavniO::Podesavanjeparametarastampe1Click() {
         }
         if (const auto font = fUsluge.Dijalozi->Font(FontDialog1)) FontDialog1 = *font;
     } catch (const std::exception& e) {
-        fUsluge.Poruke->Informacija(TekstGreske(e));
+        fUsluge.Poruke->Greska(TekstGreske(e));
         return;
     }
     if (!UnesiFaktor(fUsluge, kNaslovSkaliranja, kUpitSkaliranja, FaktorSkaliranja)) return;
@@ -123,7 +123,7 @@ void TGlavniO::Snimigrafik1Click() {
         // The drawing for the printer cleared the window; it is redrawn
         // before the message is shown over it.
         GrafikO->FormPaint();
-        fUsluge.Poruke->Informacija(TekstGreske(e));
+        fUsluge.Poruke->Greska(TekstGreske(e));
         return;
     }
     GrafikO->FormPaint();
@@ -145,6 +145,6 @@ void TGlavniO::Pregledstampe1Click() {
         });
     } catch (const std::exception& e) {
         GrafikO->FormPaint();
-        fUsluge.Poruke->Informacija(TekstGreske(e));
+        fUsluge.Poruke->Greska(TekstGreske(e));
     }
 }

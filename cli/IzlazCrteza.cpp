@@ -2,12 +2,14 @@
 #include "IzlazCrteza.h"
 
 #include <QGuiApplication>
-#include <iostream>
+#include <new>
 
 #include "GreskaFajla.h"
+#include "Ispis.h"
 #include "Konverzija.h"
 #include "PlatnoDatoteke.h"
 #include "PlatnoZapis.h"
+#include "RezervaMemorije.h"
 #include "UcitavanjeSlucaja.h"
 
 namespace {
@@ -46,8 +48,11 @@ std::vector<OpcijaKomande> OpcijeIzlaza(std::string_view komanda, TIzlazCrteza& 
 }
 
 std::optional<int> ProveriIzlaz(std::string_view komanda, const TIzlazCrteza& o) {
-    if (o.zapis == o.izlaz.has_value())
-        return PogresnaUpotreba(komanda, "zadajte --zapis ili --izlaz");
+    if (o.zapis && o.izlaz)
+        return PogresnaUpotreba(komanda,
+                                "--zapis i --izlaz se ne mogu zadati zajedno: --zapis ispisuje "
+                                "crtanje, --izlaz snima sliku");
+    if (!o.zapis && !o.izlaz) return PogresnaUpotreba(komanda, "zadajte --zapis ili --izlaz");
     // Known before anything is read or drawn.
     if (o.izlaz && !FormatSlike(*o.izlaz))
         return PogresnaUpotreba(komanda,
@@ -63,27 +68,28 @@ std::optional<int> ProveriIzlaz(std::string_view komanda, const TIzlazCrteza& o)
 
 int IspisiCrtez(std::string_view komanda, const TIzlazCrteza& o, const TFont& font,
                 const std::function<void(TPlatno&)>& crtaj) {
-    if (o.zapis) {
-        TPlatnoZapis platno(font);
-        crtaj(platno);
-        std::cout << platno.Zapis();
-        std::cout.flush();
-        if (!std::cout) {
-            std::cerr << "lastovar-cli " << komanda << ": greska pri pisanju izlaza\n";
-            return kIzlazDatoteka;
-        }
-        return 0;
-    }
+    if (o.zapis)
+        return IspisiIzlaz(komanda, [&] {
+            TPlatnoZapis platno(font);
+            crtaj(platno);
+            return platno.Zapis();
+        });
 
-    // Fonts need a GUI application; the command line never has a window.
-    int argcQt = 3;
-    char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
-    char* argvQt[] = {ime, opcija, platforma, nullptr};
-    const QGuiApplication aplikacija(argcQt, argvQt);
     try {
+        // Starting Qt's platform and fonts is itself a part of the drawing
+        // that does not survive memory running out.
+        ProveriRezervu();
+        // Fonts need a GUI application; the command line never has a window.
+        int argcQt = 3;
+        char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
+        char* argvQt[] = {ime, opcija, platforma, nullptr};
+        const QGuiApplication aplikacija(argcQt, argvQt);
         NacrtajUDatoteku(*o.izlaz, o.sirina, o.visina, font, crtaj);
     } catch (const EGreskaFajla& e) {
         PrijaviGreskuFajla(komanda, kPorukaSnimanja, e);
+        return kIzlazDatoteka;
+    } catch (const std::bad_alloc&) {
+        PrijaviNestasicuMemorije(komanda, kPorukaSnimanja, *o.izlaz);
         return kIzlazDatoteka;
     }
     return 0;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <iostream>
 #include <optional>
 #include <string>
 
+#include "Ispis.h"
 #include "IzvestajLastovar.h"
 #include "Komande.h"
 #include "OpcijeKomande.h"
@@ -21,18 +21,13 @@ int KomandaIzvestaj(int argc, char** argv, std::string_view pomoc) {
     SadrzajDatoteke slucaj;
     if (const auto greska = UcitajSlucaj("izvestaj", putanja, sep, slucaj)) return *greska;
 
-    if (csv) {
-        std::cout << TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, std::nullopt);
-    } else {
+    return IspisiIzlaz("izvestaj", [&] {
+        if (csv) return TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, std::nullopt);
         const IzvestajLastovar izvestaj =
             SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep);
         const char* kraj = crlf ? "\r\n" : "\n";
-        for (const std::string& linija : izvestaj.Linije) std::cout << linija << kraj;
-    }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "lastovar-cli izvestaj: greska pri pisanju izlaza\n";
-        return kIzlazDatoteka;
-    }
-    return 0;
+        std::string izlaz;
+        for (const std::string& linija : izvestaj.Linije) izlaz += linija + kraj;
+        return izlaz;
+    });
 }

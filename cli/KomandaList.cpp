@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGuiApplication>
-#include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "GreskaFajla.h"
+#include "Ispis.h"
 #include "IzvestajLastovar.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
@@ -14,6 +15,7 @@
 #include "OpcijeKomande.h"
 #include "PlatnoDatoteke.h"
 #include "RegionalniSeparator.h"
+#include "RezervaMemorije.h"
 #include "SigurnoSnimanje.h"
 #include "UcitavanjeSlucaja.h"
 
@@ -46,31 +48,40 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     SadrzajDatoteke slucaj;
     if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj)) return *greska;
 
-    TSadrzajListe sadrzaj;
-    if (putanja) sadrzaj.Datoteka = *putanja == kStandardniUlaz ? "standardni ulaz" : *putanja;
-    sadrzaj.Dijagram.tekstovi = slucaj.Tekstovi;
-    sadrzaj.Dijagram.brojSila = slucaj.BrojSila;
-    sadrzaj.Dijagram.decimalniSeparator = sep;
-    sadrzaj.Dijagram.tacnaAnvelopa = tacno;
-    sadrzaj.Izvestaj =
-        SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
-            .Linije;
-    if (tacno)
-        sadrzaj.TacnaAnvelopa = IzvestajTacneAnvelope(
-            slucaj.Tekstovi, slucaj.BrojSila, sep, obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
-
-    // Fonts need a GUI application; the command line never has a window.
-    int argcQt = 3;
-    char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
-    char* argvQt[] = {ime, opcija, platforma, nullptr};
-    const QGuiApplication aplikacija(argcQt, argvQt);
-    sadrzaj.Datum = DanasnjiDatum();
+    // Memory may run out anywhere from the composing to the save; the file
+    // that was there is kept either way.
     try {
+        TSadrzajListe sadrzaj;
+        if (putanja) sadrzaj.Datoteka = *putanja == kStandardniUlaz ? "standardni ulaz" : *putanja;
+        sadrzaj.Dijagram.tekstovi = slucaj.Tekstovi;
+        sadrzaj.Dijagram.brojSila = slucaj.BrojSila;
+        sadrzaj.Dijagram.decimalniSeparator = sep;
+        sadrzaj.Dijagram.tacnaAnvelopa = tacno;
+        sadrzaj.Izvestaj =
+            SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
+                .Linije;
+        if (tacno)
+            sadrzaj.TacnaAnvelopa =
+                IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep,
+                                      obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
+
+        // Starting Qt's platform and fonts is itself a part of the drawing
+        // that does not survive memory running out.
+        ProveriRezervu();
+        // Fonts need a GUI application; the command line never has a window.
+        int argcQt = 3;
+        char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
+        char* argvQt[] = {ime, opcija, platforma, nullptr};
+        const QGuiApplication aplikacija(argcQt, argvQt);
+        sadrzaj.Datum = DanasnjiDatum();
         const QByteArray pdf = ListUPdf(SastaviList(sadrzaj), izlaz);
         SigurnoSnimi(izlaz,
                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     } catch (const EGreskaFajla& e) {
         PrijaviGreskuFajla(kKomanda, kPorukaSnimanja, e);
+        return kIzlazDatoteka;
+    } catch (const std::bad_alloc&) {
+        PrijaviNestasicuMemorije(kKomanda, kPorukaSnimanja, izlaz);
         return kIzlazDatoteka;
     }
     return 0;

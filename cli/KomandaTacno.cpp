@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <iostream>
 #include <optional>
 #include <string>
 
+#include "Ispis.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
 #include "OpcijeKomande.h"
@@ -22,17 +22,12 @@ int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj)) return *greska;
 
     const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
-    if (csv) {
-        std::cout << TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, smer);
-    } else {
+    return IspisiIzlaz("tacno", [&] {
+        if (csv) return TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, smer);
+        std::string izlaz;
         for (const std::string& linija :
              IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer))
-            std::cout << linija << "\n";
-    }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "lastovar-cli tacno: greska pri pisanju izlaza\n";
-        return kIzlazDatoteka;
-    }
-    return 0;
+            izlaz += linija + "\n";
+        return izlaz;
+    });
 }

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <vector>
 
+#include "Ispis.h"
 #include "Komande.h"
 
 namespace {
@@ -34,7 +35,7 @@ OpcijaKomande Zastavica(std::string_view ime, bool& cilj) {
 }
 
 int PogresnaUpotreba(std::string_view komanda, std::string_view poruka) {
-    std::cerr << "lastovar-cli " << komanda << ": " << poruka << "\n";
+    std::cerr << "lastovar-cli " << komanda << ": " << Vidljivo(poruka) << "\n";
     return kIzlazPogresnaUpotreba;
 }
 

@@ -44,5 +44,6 @@ std::optional<int> ProcitajOpcije(int argc, char** argv, std::string_view pomoc,
                                   std::vector<std::string>& reci, std::size_t najvise,
                                   std::string_view previse);
 
-/// Writes `lastovar-cli KOMANDA: poruka` on standard error and answers 64.
+/// Writes `lastovar-cli KOMANDA: poruka` on standard error, its control
+/// bytes escaped, and answers 64.
 int PogresnaUpotreba(std::string_view komanda, std::string_view poruka);

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "GreskaFajla.h"
+#include "Ispis.h"
 #include "Konverzija.h"
 #include "OgranicenoCitanje.h"
 #include "ProvereUnosa.h"
@@ -26,11 +27,6 @@ std::string ProcitajBajtove(const std::string& putanja) {
 }
 
 }  // namespace
-
-void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const EGreskaFajla& e) {
-    std::cerr << poruka << "\n"
-              << "lastovar-cli " << komanda << ": " << e.putanja() << ": " << e.razlog() << "\n";
-}
 
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char sep, SadrzajDatoteke& slucaj) {

@@ -10,8 +10,6 @@
 
 #include "DatotekaLastovar.h"
 
-class EGreskaFajla;
-
 /// Exit code of a file that cannot be opened, read, converted or written.
 inline constexpr int kIzlazDatoteka = 1;
 /// Exit code of texts that are not numbers or values that form no load case.
@@ -28,7 +26,3 @@ inline constexpr std::string_view kStandardniUlaz = "-";
 /// may be partly set, and the answer is the exit code.
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char decimalniSeparator, SadrzajDatoteke& slucaj);
-
-/// Writes `poruka` on standard error, then `lastovar-cli KOMANDA: PATH:
-/// reason` for the file the failure names.
-void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const EGreskaFajla& e);

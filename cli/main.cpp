@@ -6,9 +6,13 @@
 #include <QtGlobal>
 #include <csignal>
 #include <iostream>
+#include <new>
 #include <string_view>
 
+#include "GreskaFajla.h"
+#include "Ispis.h"
 #include "Komande.h"
+#include "UcitavanjeSlucaja.h"
 #include "Verzija.h"
 
 namespace {
@@ -149,9 +153,18 @@ int main(int argc, char** argv) {
         std::cout << "lastovar-cli " << kVerzija << "\n";
         return 0;
     }
-    for (const Komanda& k : kKomande)
-        if (k.ime == prvi) return k.pokreni(argc - 1, argv + 1, k.pomoc);
-    std::cerr << "lastovar-cli: nepoznata komanda " << prvi
+    for (const Komanda& k : kKomande) {
+        if (k.ime != prvi) continue;
+        // A command reports memory running out where it makes its output;
+        // anywhere else (reading the data, checking them) it ends here.
+        try {
+            return k.pokreni(argc - 1, argv + 1, k.pomoc);
+        } catch (const std::bad_alloc&) {
+            std::cerr << "lastovar-cli " << k.ime << ": " << kNemaMemorije << "\n";
+            return kIzlazDatoteka;
+        }
+    }
+    std::cerr << "lastovar-cli: nepoznata komanda " << Vidljivo(prvi)
               << " (lastovar-cli --help daje spisak)\n";
     return kIzlazPogresnaUpotreba;
 }

@@ -62,6 +62,12 @@ bool Konacan(long double v) {
     return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<double>::max();
 }
 
+// Zero, or a double with all its digits: not a subnormal, which keeps only
+// some of them.
+bool SvihCifara(long double v) {
+    return v == 0 || std::fabs(v) >= std::numeric_limits<double>::min();
+}
+
 bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
     const std::array<double, 6> P = Sile(z);
     const std::array<double, 5> Ls = Razmaci(z);
@@ -83,8 +89,19 @@ bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
     long double R = 0;
     for (std::int32_t i = 0; i < n; ++i) R += P[i];
     const double Rd = static_cast<double>(R);
-    return Konacan(Rd) && Konacan(static_cast<long double>(Rd) * L) &&
-           Konacan(static_cast<long double>(Rd) / L);
+    if (!Konacan(Rd) || !Konacan(static_cast<long double>(Rd) * L) ||
+        !Konacan(static_cast<long double>(Rd) / L))
+        return false;
+    // Below the least normal double a value keeps only some of its digits,
+    // and so do the moments, of the order of R*L, stored as doubles: the
+    // exact and the classical envelope then differ by rounding alone and
+    // a shortfall would be reported that is none. Such magnitudes are
+    // refused like any invalid value.
+    for (std::int32_t i = 0; i < n; ++i)
+        if (!SvihCifara(P[i])) return false;
+    for (std::int32_t i = 0; i < n - 1; ++i)
+        if (!SvihCifara(Ls[i])) return false;
+    return SvihCifara(L) && SvihCifara(x) && SvihCifara(static_cast<long double>(Rd) * L);
 }
 
 }  // namespace

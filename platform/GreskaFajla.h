@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+/// The reason given when memory runs out while a file is made or saved.
+inline constexpr const char* kNemaMemorije = "nema dovoljno memorije";
+
 /// A failure of the platform's file layer; its message names the path and the
 /// reason. (EGreskaDatoteke is the data file format's, in core.)
 class EGreskaFajla : public std::runtime_error {

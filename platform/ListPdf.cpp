@@ -11,11 +11,14 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <new>
 
 #include "GreskaFajla.h"
 #include "JpegSlika.h"
 #include "PlatnoStampaca.h"
 #include "SkiceGrede.h"
+#include "SlikanjeNaUredjaju.h"
 #include "Verzija.h"
 
 namespace {
@@ -101,38 +104,45 @@ void Dijagram(QPainter& p, const TDijagramListe& d) {
     p.restore();
 }
 
-[[noreturn]] void NeMozeDaSeNapravi(const std::string& putanja) {
-    throw EGreskaFajla(EGreskaFajla::Vrsta::Pisanje, "PDF ne moze da se napravi", putanja,
-                       "PDF nije napravljen");
+[[noreturn]] void NeMozeDaSeNapravi(const std::string& putanja,
+                                    const char* razlog = "PDF nije napravljen") {
+    throw EGreskaFajla(EGreskaFajla::Vrsta::Pisanje, "PDF ne moze da se napravi", putanja, razlog);
+}
+
+QByteArray NapraviPdf(const TListProracuna& list, const std::string& putanja) {
+    QByteArray bajtovi;
+    QBuffer bafer(&bajtovi);
+    bafer.open(QIODevice::WriteOnly);
+    auto pdf = std::make_unique<QPdfWriter>(&bafer);
+    pdf->setTitle(QString::fromUtf8(list.Naslov.data(), qsizetype(list.Naslov.size())));
+    pdf->setCreator(QStringLiteral("Lastovar ") +
+                    QString::fromLatin1(kVerzija.data(), qsizetype(kVerzija.size())));
+    pdf->setResolution(kTacakaPoIncuDijagrama);
+    pdf->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPdfWriter& stranice = *pdf;
+    if (!NaslikajNaUredjaj(std::move(pdf), [&](QPainter& p) {
+            for (std::size_t i = 0; i < list.Strane.size(); ++i) {
+                if (i > 0 && !stranice.newPage()) NeMozeDaSeNapravi(putanja);
+                const TStranaListe& strana = list.Strane[i];
+                if (strana.Skica) Skica(p, *strana.Skica);
+                if (strana.Dijagram) Dijagram(p, *strana.Dijagram);
+                p.setPen(Qt::black);
+                for (const TTekstListe& t : strana.Tekstovi) Tekst(p, t);
+            }
+        }))
+        NeMozeDaSeNapravi(putanja);
+    return bajtovi;
 }
 
 }  // namespace
 
 QByteArray ListUPdf(const TListProracuna& list, const std::string& putanja) {
-    QByteArray bajtovi;
-    QBuffer bafer(&bajtovi);
-    bafer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&bafer);
-        pdf.setTitle(QString::fromUtf8(list.Naslov.data(), qsizetype(list.Naslov.size())));
-        pdf.setCreator(QStringLiteral("Lastovar ") +
-                       QString::fromLatin1(kVerzija.data(), qsizetype(kVerzija.size())));
-        pdf.setResolution(kTacakaPoIncuDijagrama);
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        QPainter p;
-        if (!p.begin(&pdf)) NeMozeDaSeNapravi(putanja);
-        for (std::size_t i = 0; i < list.Strane.size(); ++i) {
-            if (i > 0 && !pdf.newPage()) NeMozeDaSeNapravi(putanja);
-            const TStranaListe& strana = list.Strane[i];
-            if (strana.Skica) Skica(p, *strana.Skica);
-            if (strana.Dijagram) Dijagram(p, *strana.Dijagram);
-            p.setPen(Qt::black);
-            for (const TTekstListe& t : strana.Tekstovi) Tekst(p, t);
-        }
-        if (!p.end()) NeMozeDaSeNapravi(putanja);
+    try {
+        return NapraviPdf(list, putanja);
+    } catch (const std::bad_alloc&) {
+        NeMozeDaSeNapravi(putanja, kNemaMemorije);
     }
-    return bajtovi;
 }
 
 std::string DanasnjiDatum() {

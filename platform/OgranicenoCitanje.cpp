@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "Deskriptor.h"
 #include "GreskaFajla.h"
 #include "PosebnaDatoteka.h"
 
@@ -17,20 +18,6 @@ namespace {
 constexpr const char* kNeMozeDaSeOtvori = "Datoteka ne moze da se otvori";
 constexpr std::size_t kKomad = 16 * 1024;
 
-class Deskriptor {
-public:
-    explicit Deskriptor(int fd) : fFd(fd) {}
-    ~Deskriptor() {
-        if (fFd >= 0) close(fFd);
-    }
-    Deskriptor(const Deskriptor&) = delete;
-    Deskriptor& operator=(const Deskriptor&) = delete;
-    int Fd() const { return fFd; }
-
-private:
-    int fFd;
-};
-
 }  // namespace
 
 std::string ProcitajPocetak(const std::string& putanja, std::size_t brojLinija,
@@ -38,7 +25,7 @@ std::string ProcitajPocetak(const std::string& putanja, std::size_t brojLinija,
     using enum EGreskaFajla::Vrsta;
     // Without O_NONBLOCK opening a FIFO waits for a writer. The type is
     // asked of the open file, so nothing can change between the two.
-    const Deskriptor d(open(putanja.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const TDeskriptor d(open(putanja.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (d.Fd() < 0) throw EGreskaFajla(Otvaranje, kNeMozeDaSeOtvori, putanja, std::strerror(errno));
     struct stat st {};
     if (fstat(d.Fd(), &st) != 0)

@@ -13,7 +13,9 @@
 #include "GreskaFajla.h"
 #include "PlatnoSlike.h"
 #include "PlatnoStampaca.h"
+#include "RezervaMemorije.h"
 #include "SigurnoSnimanje.h"
+#include "SlikanjeNaUredjaju.h"
 
 namespace {
 
@@ -41,34 +43,35 @@ void Png(QBuffer& bafer, const std::string& putanja, int sirina, int visina, TFo
     } catch (const std::bad_alloc&) {
         NeMozeDaSeNapravi(putanja, "slika je prevelika");
     }
+    ProveriRezervu();
     crtaj(*platno);
     if (!platno->Slika().save(&bafer, "PNG")) NeMozeDaSeNapravi(putanja, "PNG nije napravljen");
 }
 
 void Pdf(QBuffer& bafer, const std::string& putanja, int sirina, int visina, TFont font,
          const std::function<void(TPlatno&)>& crtaj) {
-    QPdfWriter pdf(&bafer);
-    pdf.setResolution(kTacakaPoIncu);
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setPageSize(QPageSize(QSizeF(sirina * 72.0 / kTacakaPoIncu, visina * 72.0 / kTacakaPoIncu),
-                              QPageSize::Point, QString(), QPageSize::ExactMatch));
-    QPainter slikar;
-    if (!slikar.begin(&pdf)) NeMozeDaSeNapravi(putanja, "PDF nije napravljen");
-    CrtajNaSlikaru(slikar, sirina, visina, std::move(font), crtaj);
-    if (!slikar.end()) NeMozeDaSeNapravi(putanja, "PDF nije napravljen");
+    auto pdf = std::make_unique<QPdfWriter>(&bafer);
+    pdf->setResolution(kTacakaPoIncu);
+    pdf->setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf->setPageSize(QPageSize(QSizeF(sirina * 72.0 / kTacakaPoIncu, visina * 72.0 / kTacakaPoIncu),
+                               QPageSize::Point, QString(), QPageSize::ExactMatch));
+    if (!NaslikajNaUredjaj(std::move(pdf), [&](QPainter& slikar) {
+            CrtajNaSlikaru(slikar, sirina, visina, std::move(font), crtaj);
+        }))
+        NeMozeDaSeNapravi(putanja, "PDF nije napravljen");
 }
 
 void Svg(QBuffer& bafer, const std::string& putanja, int sirina, int visina, TFont font,
          const std::function<void(TPlatno&)>& crtaj) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&bafer);
-    svg.setSize(QSize(sirina, visina));
-    svg.setViewBox(QRect(0, 0, sirina, visina));
-    svg.setResolution(kTacakaPoIncu);
-    QPainter slikar;
-    if (!slikar.begin(&svg)) NeMozeDaSeNapravi(putanja, "SVG nije napravljen");
-    CrtajNaSlikaru(slikar, sirina, visina, std::move(font), crtaj);
-    if (!slikar.end()) NeMozeDaSeNapravi(putanja, "SVG nije napravljen");
+    auto svg = std::make_unique<QSvgGenerator>();
+    svg->setOutputDevice(&bafer);
+    svg->setSize(QSize(sirina, visina));
+    svg->setViewBox(QRect(0, 0, sirina, visina));
+    svg->setResolution(kTacakaPoIncu);
+    if (!NaslikajNaUredjaj(std::move(svg), [&](QPainter& slikar) {
+            CrtajNaSlikaru(slikar, sirina, visina, std::move(font), crtaj);
+        }))
+        NeMozeDaSeNapravi(putanja, "SVG nije napravljen");
 }
 
 }  // namespace
@@ -95,22 +98,28 @@ void NacrtajUDatoteku(const std::string& putanja, int sirina, int visina, TFont 
     if (!format)
         throw EGreskaFajla(EGreskaFajla::Vrsta::Otvaranje, kNeMozeDaSeNapravi, putanja,
                            "nepoznat format slike (.png, .pdf ili .svg)");
-    QByteArray bajtovi;
-    {
-        QBuffer bafer(&bajtovi);
-        bafer.open(QIODevice::WriteOnly);
-        switch (*format) {
-            case TFormatSlike::Png:
-                Png(bafer, putanja, sirina, visina, std::move(font), crtaj);
-                break;
-            case TFormatSlike::Pdf:
-                Pdf(bafer, putanja, sirina, visina, std::move(font), crtaj);
-                break;
-            case TFormatSlike::Svg:
-                Svg(bafer, putanja, sirina, visina, std::move(font), crtaj);
-                break;
+    // Memory may run out anywhere in the drawing, the encoding or the
+    // save; the file that was there is kept and the reason told.
+    try {
+        QByteArray bajtovi;
+        {
+            QBuffer bafer(&bajtovi);
+            bafer.open(QIODevice::WriteOnly);
+            switch (*format) {
+                case TFormatSlike::Png:
+                    Png(bafer, putanja, sirina, visina, std::move(font), crtaj);
+                    break;
+                case TFormatSlike::Pdf:
+                    Pdf(bafer, putanja, sirina, visina, std::move(font), crtaj);
+                    break;
+                case TFormatSlike::Svg:
+                    Svg(bafer, putanja, sirina, visina, std::move(font), crtaj);
+                    break;
+            }
         }
+        SigurnoSnimi(putanja, std::string_view(bajtovi.constData(),
+                                               static_cast<std::size_t>(bajtovi.size())));
+    } catch (const std::bad_alloc&) {
+        NeMozeDaSeNapravi(putanja, kNemaMemorije);
     }
-    SigurnoSnimi(putanja,
-                 std::string_view(bajtovi.constData(), static_cast<std::size_t>(bajtovi.size())));
 }

@@ -21,6 +21,7 @@ std::optional<TFormatSlike> FormatSlike(std::string_view putanja);
 /// The canvas starts with `font`. The picture is made in memory and saved
 /// all or nothing, so a failure leaves the file that was there as it was.
 /// Throws EGreskaFajla naming the path and the reason: before drawing for
-/// another extension, and when the picture cannot be made or saved.
+/// another extension, and when the picture cannot be made or saved, memory
+/// running out among the reasons.
 void NacrtajUDatoteku(const std::string& putanja, int sirina, int visina, TFont font,
                       const std::function<void(TPlatno&)>& crtaj);

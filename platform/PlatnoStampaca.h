@@ -9,7 +9,7 @@
 /// a running print job, a PDF writer or an SVG generator. The device's
 /// resolution gives the size figures of fonts set in pixels. The last run
 /// of lines is drawn when the canvas ends, so it ends before the painter
-/// does (or Isprazni is called first).
+/// does (or Isprazni is called first); not when it ends by a failure.
 class TPlatnoStampaca final : public TPlatnoQPainter {
 public:
     TPlatnoStampaca(QPainter& slikar, TFont font);
@@ -20,4 +20,5 @@ protected:
 
 private:
     QPainter& fSlikar;
+    int fIzuzetaka;  // failures in flight when the canvas began
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fresh Debian 12 machine to a passing test run: packages, a sanitizer build, every test headless,
-# the fuzz targets, and the .deb built and checked.
+# the fuzz targets, the .deb built and checked, and its lastovar-cli under memory limits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,3 +15,6 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test -j2 --output-on-failure
 bash scripts/fuzz.sh 15
 bash scripts/paket.sh
+# Memory running out, tested on the package's build: a sanitizer build
+# cannot start under an address-space limit.
+bash tests/cli/PodOgranicenjemMemorije.sh build-paket/cli/lastovar-cli

@@ -44,12 +44,6 @@ protected:
         dijalozi.Putanje = {kPutanja};
         GlavniO->Otvori->trigger();
     }
-    std::vector<QString> Informacije() const {
-        std::vector<QString> t;
-        for (const auto& p : poruke.Prikazano)
-            if (p.vrsta == Vrsta::Informacija) t.push_back(p.tekst);
-        return t;
-    }
 };
 
 TEST_F(KomandeDatotekeTest, SaveAsWritesTheDefaultsAndOpenReadsThemBack) {
@@ -138,7 +132,7 @@ TEST_P(CitanjeDatoteke, SetsTheFormOrChangesNothing) {
     GlavniO->Otvori->trigger();
 
     if (c.poruka) {
-        EXPECT_EQ(Informacije(), std::vector<QString>{QString::fromLatin1(c.poruka)});
+        EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{QString::fromLatin1(c.poruka)});
         EXPECT_EQ(Polja(), pre);
         EXPECT_EQ(GlavniO->windowTitle(), "Dijagram extM i extT");
         EXPECT_TRUE(GlavniO->ImeDatoteke.isEmpty());
@@ -165,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, CitanjeDatoteke, ::testing::Values(
     Citanje{"TwelveLinesChangeNothing", kDvanaest, kKonverzija, 3, 10, "206.0"},
     Citanje{"ADecimalForceCount", kDvanaest + "1\r\n2.0\r\n10\r\n", kKonverzija, 3, 10, "206.0"},
     Citanje{"ASectionCountThatIsNoInteger", kDvanaest + "1\r\n4\r\nx\r\n", kKonverzija, 3, 10, "206.0"},
-    Citanje{"AMissingFile", std::nullopt, "Greska pri pokusaju otvaranju fajla!", 3, 10, "206.0"}),
+    Citanje{"AMissingFile", std::nullopt, "Greska pri pokusaju otvaranju fajla!\n/podaci/primer.Lastovar: No such file or directory", 3, 10, "206.0"}),
     [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
 
@@ -175,7 +169,7 @@ TEST_F(KomandeDatotekeTest, AFailureWhileReadingShowsTheFileLayersMessage) {
     PodaciO->txtP[0]->setText(QStringLiteral("5"));
     dijalozi.Putanje = {kPutanja};
     GlavniO->Otvori->trigger();
-    EXPECT_EQ(Informacije(), std::vector<QString>{"scripted failure: " + kPutanja});
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"scripted failure: " + kPutanja});
     EXPECT_EQ(PodaciO->txtP[0]->text(), "5");
 }
 
@@ -211,7 +205,7 @@ TEST_F(KomandeDatotekeTest, AFailedSaveAsKeepsTheCaptionAndTheTarget) {
     datoteke.Greske[druga] = EGreskaFajla::Vrsta::Otvaranje;
     dijalozi.Putanje = {druga};
     GlavniO->Snimikao->trigger();
-    EXPECT_EQ(Informacije(), std::vector<QString>{"scripted failure: " + druga});
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"scripted failure: " + druga});
     EXPECT_EQ(GlavniO->windowTitle(), kPutanja);
     EXPECT_EQ(GlavniO->ImeDatoteke, kPutanja);
 
@@ -243,7 +237,7 @@ TEST_F(KomandeDatotekeTest, AFailedOpenWhileLockedLeavesTheCalculationStanding) 
     PodaciO->btnProracunClick();
     const QStringList izvestaj = RezultatiO->Linije();
     Otvori(kDvanaest);
-    EXPECT_EQ(Informacije(), std::vector<QString>{kKonverzija});
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{kKonverzija});
     EXPECT_TRUE(PodaciO->Zakljucano());
     EXPECT_EQ(RezultatiO->Linije(), izvestaj);
     EXPECT_EQ(PodaciO->txtP[0]->text(), "206.0");
@@ -358,27 +352,35 @@ TEST_F(KomandeDatotekeNaDiskuTest, AFailedSaveLeavesThePreviousFileAndSaysWhy) {
     }
     EXPECT_EQ(Procitaj(putanja), kPodrazumevani);
     ASSERT_EQ(poruke.Prikazano.size(), 1u);
-    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
+    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Greska);
     EXPECT_TRUE(poruke.Prikazano[0].tekst.contains(putanja))
         << poruke.Prikazano[0].tekst.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"stari.Lastovar"});
 }
 
 // What is no data file (a FIFO with no writer, a device, a folder) is
-// refused at once with the open failure's message; the form stays as it was.
+// refused at once with the open failure's message and the reason, as the
+// command line gives them; the form stays as it was.
 TEST_F(KomandeDatotekeNaDiskuTest, WhatIsNoDataFileIsRefusedAtOnce) {
     const QString cev = folder.filePath("cev.Lastovar");
     ASSERT_EQ(mkfifo(QFile::encodeName(cev).constData(), 0600), 0);
     const QString veza = folder.filePath("nule.Lastovar");
     ASSERT_TRUE(QFile::link("/dev/zero", veza));
-    for (const QString& putanja : {cev, veza, folder.path(), QStringLiteral("/dev/zero")}) {
+    const std::pair<QString, QString> slucajevi[] = {
+        {cev, "nije obicna datoteka nego imenovana cev (FIFO)"},
+        {veza, "nije obicna datoteka nego uredjaj"},
+        {folder.path(), "nije obicna datoteka nego direktorijum"},
+        {QStringLiteral("/dev/zero"), "nije obicna datoteka nego uredjaj"},
+        {folder.filePath("nema.Lastovar"), "No such file or directory"}};
+    for (const auto& [putanja, razlog] : slucajevi) {
         poruke.Prikazano.clear();
         PodaciO->txtP[0]->setText(QStringLiteral("5"));
         dijalozi.Putanje = {putanja};
         GlavniO->Otvori->trigger();
         ASSERT_EQ(poruke.Prikazano.size(), 1u) << putanja.toStdString();
-        EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
-        EXPECT_EQ(poruke.Prikazano[0].tekst, "Greska pri pokusaju otvaranju fajla!");
+        EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Greska);
+        EXPECT_EQ(poruke.Prikazano[0].tekst,
+                  "Greska pri pokusaju otvaranju fajla!\n" + putanja + ": " + razlog);
         EXPECT_EQ(PodaciO->txtP[0]->text(), "5");
         EXPECT_EQ(GlavniO->windowTitle(), "Dijagram extM i extT");
     }

@@ -133,7 +133,7 @@ TEST_F(KomandeIzvozaTest, AFailedSketchSaveShowsItsMessage) {
     dijalozi.Putanje = {putanja};
     GlavniO->Snimiskicugrede1->trigger();
     ASSERT_EQ(poruke.Prikazano.size(), 1u);
-    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
+    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Greska);
     EXPECT_EQ(poruke.Prikazano[0].tekst, "scripted failure: " + putanja);
 }
 
@@ -193,7 +193,7 @@ TEST_P(FajlProracuna, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
     dijalozi.Putanje = {Putanja()};
     Stavka()->trigger();
     ASSERT_EQ(poruke.Prikazano.size(), 1u);
-    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Informacija);
+    EXPECT_EQ(poruke.Prikazano[0].vrsta, Vrsta::Greska);
     EXPECT_EQ(poruke.Prikazano[0].tekst, "scripted failure: " + Putanja());
     EXPECT_EQ(datoteke.Sadrzaj[Putanja()], "staro");
     EXPECT_TRUE(PodaciO->Zakljucano());
@@ -217,6 +217,33 @@ INSTANTIATE_TEST_SUITE_P(Fajlovi, FajlProracuna, ::testing::Values(
          "Snimanje tabela proracuna u CSV datoteku", "Tabele proracuna", ".csv", "CSV datoteka|*.csv"}
 ), [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
+
+// Memory running out while any file is made or saved: an error box says
+// so, and the file that was there stays.
+TEST_F(KomandeIzvozaTest, MemoryRunningOutIsShownAndKeepsThePreviousFile) {
+    const std::pair<QAction * TGlavniO::*, const char*> komande[] = {
+        {&TGlavniO::txt, "/m/r.txt"},
+        {&TGlavniO::Snimiskicugrede1, "/m/s.jpg"},
+        {&TGlavniO::SnimiproracunkaoPDF1, "/m/p.pdf"},
+        {&TGlavniO::SnimitabelekaoCSV1, "/m/t.csv"},
+        {&TGlavniO::Snimikao, "/m/d.Lastovar"}};
+    PodaciO->btnProracunClick();
+    for (const auto& [stavka, ime] : komande) {
+        const QString putanja = QString::fromLatin1(ime);
+        poruke.Prikazano.clear();
+        datoteke.Sadrzaj[putanja] = "staro";
+        datoteke.BezMemorije.insert(putanja);
+        dijalozi.Putanje = {putanja};
+        (GlavniO->*stavka)->trigger();
+        EXPECT_EQ(PrikazaneGreske(),
+                  std::vector<QString>{"Komanda nije izvrsena: nema dovoljno memorije."})
+            << ime;
+        EXPECT_EQ(poruke.Prikazano.size(), 1u) << ime;
+        EXPECT_EQ(datoteke.Sadrzaj[putanja], "staro") << ime;
+    }
+    EXPECT_TRUE(PodaciO->Zakljucano());
+    EXPECT_EQ(GlavniO->windowTitle(), "Dijagram extM i extT");
+}
 
 // The tables of the calculation that stands, also after the form's texts
 // changed under the lock (a data file opened meanwhile changes nothing).

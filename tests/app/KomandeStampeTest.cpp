@@ -160,7 +160,7 @@ TEST_F(KomandeStampeTest, AnAnswerThatIsNoNumberSkipsTheSecondBox) {
     poruke.OdgovoriNaUnos = {QStringLiteral("abc")};
     GlavniO->Podesavanjeparametarastampe1->trigger();
     EXPECT_EQ(Unosi().size(), 1u);
-    EXPECT_EQ(Informacije(), std::vector<QString>{"'abc' nije ispravna vrednost broja"});
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"'abc' nije ispravna vrednost broja"});
     EXPECT_EQ(GlavniO->FaktorSkaliranja, 10.0);
     EXPECT_EQ(GlavniO->FaktorPomeranjaTexta, 8.0);
     EXPECT_EQ(GlavniO->PageSetupDialog1.SirinaPapira, 21590);
@@ -170,7 +170,7 @@ TEST_F(KomandeStampeTest, APageSetUpWithoutPrinterStopsTheCommand) {
     dijalozi.GreskaStrane = "Nije izabran podrazumevani stampac.";
     GlavniO->Podesavanjeparametarastampe1->trigger();
     EXPECT_EQ(dijalozi.Prikazano.size(), 1u);
-    EXPECT_EQ(Informacije(), std::vector<QString>{"Nije izabran podrazumevani stampac."});
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"Nije izabran podrazumevani stampac."});
     EXPECT_TRUE(Unosi().empty());
 }
 
@@ -246,7 +246,7 @@ TEST_P(OdbijenaStampa, StartsNoJobAndRedrawsBeforeTheMessage) {
     GlavniO->FaktorSkaliranja = GetParam().faktor;
     stampanje.Trenutni = GetParam().stampac;
     GlavniO->Snimigrafik1->trigger();
-    EXPECT_EQ(Informacije(),
+    EXPECT_EQ(PrikazaneGreske(),
               std::vector<QString>{QString::fromLatin1(GetParam().poruka) + GetParam().nastavak});
     EXPECT_TRUE(stampanje.Odstampano.empty());
     EXPECT_EQ(stampanje.Otkazano, 0);
@@ -280,7 +280,7 @@ TEST_F(KomandeStampeTest, AJobThatCannotStartShowsTheServicesMessage) {
     stampanje.GreskaPocetka = "Stampanje na stampacu Stampac 1 ne moze da pocne.";
     poruke.OdgovoriNaPotvrde = {true};
     GlavniO->Snimigrafik1->trigger();
-    EXPECT_EQ(Informacije(),
+    EXPECT_EQ(PrikazaneGreske(),
               std::vector<QString>{"Stampanje na stampacu Stampac 1 ne moze da pocne."});
     EXPECT_TRUE(stampanje.Odstampano.empty());
 }
@@ -345,7 +345,7 @@ TEST_F(KomandeStampeTest, APreviewWithAFactorThatGivesNoDrawingIsRefused) {
     PodaciO->btnProracunClick();
     GlavniO->FaktorSkaliranja = 60;
     GlavniO->Pregledstampe1->trigger();
-    EXPECT_EQ(Informacije(),
+    EXPECT_EQ(PrikazaneGreske(),
               std::vector<QString>{QStringLiteral("Faktor za skaliranje grafika 60") + kUzaOd400});
     EXPECT_TRUE(pregled.Prikazano.empty());
 }
@@ -359,7 +359,7 @@ TEST_F(KomandeStampeTest, ADrawingThatFailsInThePreviewIsShownAfterTheWindowIsRe
         throw std::runtime_error("crtez nije uspeo");
     };
     GlavniO->Pregledstampe1->trigger();
-    EXPECT_EQ(Informacije(), std::vector<QString>{"crtez nije uspeo"});
+    EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{"crtez nije uspeo"});
     PodaciO->CrtanjeDijagrama = NacrtajDijagrame;
     GrafikO->FormPaint();
     QApplication::processEvents();

@@ -395,7 +395,8 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, OdbijenPritisakTest, ::testing::Values(
     OdbijenPritisak{"NultaSila", "txtP2", "0", kVrednost},
     OdbijenPritisak{"VozDuziOdRaspona", "txtRastojanje1", "9.5", kVrednost},
     OdbijenPritisak{"PresekVanRaspona", "txtProizvoljnoX", "9.01", kVrednost},
-    OdbijenPritisak{"NegativanPresek", "txtProizvoljnoX", "-0.1", kVrednost}),
+    OdbijenPritisak{"NegativanPresek", "txtProizvoljnoX", "-0.1", kVrednost},
+    OdbijenPritisak{"SubnormalnaSila", "txtP2", "4.9e-324", kVrednost}),
     [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
 

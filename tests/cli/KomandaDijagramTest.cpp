@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GreskaDijagramaTest, testing::Values(
     PogresnaKomanda{"--zapis=da", 64, "--zapis ne prima vrednost"},
     PogresnaKomanda{"--zapis --izlaz", 64, "--izlaz trazi ime slike"},
     PogresnaKomanda{"", 64, "--zapis ili --izlaz"},
-    PogresnaKomanda{"--zapis --izlaz d.png", 64, "--zapis ili --izlaz"},
+    PogresnaKomanda{"--zapis --izlaz d.png", 64, "lastovar-cli dijagram: --zapis i --izlaz se ne mogu zadati zajedno: --zapis ispisuje crtanje, --izlaz snima sliku\n"},
     PogresnaKomanda{"--zapis --sirina", 64, "--sirina"},
     PogresnaKomanda{"--zapis --visina 6e2", 64, "6e2"},
     PogresnaKomanda{"--zapis --sirina -5", 64, "--sirina"},

@@ -377,4 +377,45 @@ TEST(LastovarCli, HelpAndMisuse) {
     }
 }
 
+// A name's control bytes reach standard error escaped: they cannot move
+// the terminal's cursor, clear it or pass for a line of their own.
+TEST(LastovarCli, ControlBytesOfANameAreShownEscaped) {
+    const std::string ime = "a\nb\x1b[2J\\c";
+    const std::string vidljivo = "a\\nb\\x1b[2J\\\\c";
+    const std::string folder = Privremena("nema") + "/";
+    const std::pair<std::vector<std::string>, std::string> slucajevi[] = {
+        {{"dijagram", "--izlaz", folder + ime + ".png"},
+         "Greska pri pokusaju snimanja slike!\nlastovar-cli dijagram: " + folder + vidljivo +
+             ".png: No such file or directory\n"},
+        {{"izvestaj", folder + ime},
+         "Greska pri pokusaju otvaranju fajla!\nlastovar-cli izvestaj: " + folder + vidljivo +
+             ": No such file or directory\n"},
+        {{"list", ime + ".txt"},
+         "lastovar-cli list: ime PDF datoteke mora imati nastavak .pdf: " + vidljivo + ".txt\n"},
+        {{"a\x07\x7f"},
+         "lastovar-cli: nepoznata komanda a\\a\\x7f (lastovar-cli --help daje spisak)\n"}};
+    for (const auto& [argumenti, greske] : slucajevi) {
+        const Ishod i = Pokreni(argumenti);
+        EXPECT_NE(i.kod, 0);
+        EXPECT_EQ(i.greske, greske);
+    }
+}
+
+// Output that cannot be written (a full disk) ends with 1 and the system's
+// reason.
+TEST(LastovarCli, AnOutputThatCannotBeWrittenSaysWhy) {
+    for (const std::vector<std::string>& argumenti : {std::vector<std::string>{"izvestaj"},
+                                                      {"izvestaj", "--csv"},
+                                                      {"tacno"},
+                                                      {"dijagram", "--zapis"},
+                                                      {"polozaj", "--zapis"}}) {
+        Okolnosti o;
+        o.standardniIzlaz = "/dev/full";
+        const Ishod i = Pokreni(argumenti, o);
+        EXPECT_EQ(i.kod, 1) << argumenti[0];
+        EXPECT_EQ(i.greske, "lastovar-cli " + argumenti[0] +
+                                ": greska pri pisanju izlaza: No space left on device\n");
+    }
+}
+
 }  // namespace

@@ -90,7 +90,10 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolno
     posix_spawn_file_actions_t akcije;
     posix_spawn_file_actions_init(&akcije);
     posix_spawn_file_actions_addopen(&akcije, 0, okolnosti.ulaz.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&akcije, 1, izlaz.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string& standardni =
+        okolnosti.standardniIzlaz.empty() ? izlaz : okolnosti.standardniIzlaz;
+    posix_spawn_file_actions_addopen(&akcije, 1, standardni.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     posix_spawn_file_actions_addopen(&akcije, 2, greske.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     // A test that ignores a signal for itself (a file size limit's) does not

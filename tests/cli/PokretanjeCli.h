@@ -22,6 +22,8 @@ struct Okolnosti {
     std::string lokal = "C";
     /// The file standard input reads.
     std::string ulaz = "/dev/null";
+    /// The file standard output writes, when not the one Ishod reads back.
+    std::string standardniIzlaz;
     /// Environment variables the program does not get.
     std::vector<std::string> bez;
 };

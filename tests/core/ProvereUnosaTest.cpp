@@ -105,6 +105,14 @@ INSTANTIATE_TEST_SUITE_P(PerForceCount, ProveraVrednostiTest, testing::Values(
     SlucajVrednosti{"R times L overflows", 1, {"1e300"}, {}, "1e10", "1", false},
     SlucajVrednosti{"R over L overflows", 1, {"1e300"}, {}, "1e-10", "0", false},
     SlucajVrednosti{"large but finite", 2, {"1e150", "1e150"}, {"1e100"}, "1e150", "1", true},
+    // below the least normal double only some digits are left
+    SlucajVrednosti{"the least normal force", 1, {"2.2250738585072014e-308"}, {}, "1", "0", true},
+    SlucajVrednosti{"a subnormal force", 2, {"1", "4.9e-324"}, {"5"}, "9", "1", false},
+    SlucajVrednosti{"a subnormal spacing", 2, {"1", "1"}, {"1e-310"}, "9", "1", false},
+    SlucajVrednosti{"a subnormal span", 1, {"1"}, {}, "1e-310", "0", false},
+    SlucajVrednosti{"a subnormal x", 1, {"1"}, {}, "9", "1e-320", false},
+    SlucajVrednosti{"normal values whose R times L is subnormal", 2, {"1e-300", "1e-300"}, {"1e-200"}, "9e-200", "0", false},
+    SlucajVrednosti{"small values whose R times L is normal", 2, {"1e-150", "1e-150"}, {"1e-150"}, "9e-150", "0", true},
     SlucajVrednosti{"force count zero", 0, {}, {}, "9", "1", false},
     SlucajVrednosti{"force count seven", 7, {}, {}, "9", "1", false}
 ));

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <new>
 
 #include "GreskaFajla.h"
 #include "NacrtajDijagrame.h"
@@ -200,43 +202,65 @@ TEST(PlatnoDatoteke, FormatComesFromTheExtensionInAnyCase) {
         EXPECT_EQ(FormatSlike(ime), std::nullopt) << ime;
 }
 
-class PlatnoDatotekeOgranicenje : public testing::TestWithParam<const char*> {};
-
-// A picture cut by a file size limit is no picture: the one that was
-// there stays byte for byte and nothing else is left beside it.
-TEST_P(PlatnoDatotekeOgranicenje, ACutPictureLeavesThePreviousOne) {
-    QTemporaryDir dir;
-    const QString putanja = dir.filePath(GetParam());
-    const QByteArray stara(600, 's');
-    {
+// A picture that fails is no picture: the one that was there stays byte
+// for byte and nothing else is left beside it.
+class NeuspelaSlika : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
         QFile f(putanja);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         ASSERT_EQ(f.write(stara), stara.size());
     }
-    const auto crtaj = [](TPlatno& p) {
-        for (int y = 0; y < 300; y += 3) {
-            p.Olovka() = {TBoja{std::uint8_t(y), 0, std::uint8_t(255 - y)}, 1};
-            p.PomeriNa(0, y);
-            p.LinijaDo(299, 299 - y);
-            p.Tekst(y, y, "extM[kNm]");
-        }
-    };
-    try {
-        const OgranicenaVelicina ogranicenje(1024);
-        NacrtajUDatoteku(putanja.toStdString(), 300, 300, PocetniFontStampe(), crtaj);
-        FAIL() << "written";
-    } catch (const EGreskaFajla& e) {
-        EXPECT_EQ(e.putanja(), putanja.toStdString());
-        EXPECT_EQ(e.razlog(), std::strerror(EFBIG));
+    void TearDown() override {
+        QFile f(putanja);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), stara);
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{GetParam()});
     }
-    QFile f(putanja);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), stara);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{GetParam()});
+    // The reason the drawing `crtaj` fails with.
+    std::string Razlog(const std::function<void(TPlatno&)>& crtaj) const {
+        try {
+            NacrtajUDatoteku(putanja.toStdString(), 300, 300, PocetniFontStampe(), crtaj);
+        } catch (const EGreskaFajla& e) {
+            EXPECT_EQ(e.putanja(), putanja.toStdString());
+            return e.razlog();
+        }
+        return "(written)";
+    }
+
+    QTemporaryDir dir;
+    const QString putanja = dir.filePath(GetParam());
+    const QByteArray stara = QByteArray(600, 's');
+};
+
+void Crtez(TPlatno& p) {
+    for (int y = 0; y < 300; y += 3) {
+        p.Olovka() = {TBoja{std::uint8_t(y), 0, std::uint8_t(255 - y)}, 1};
+        p.PomeriNa(0, y);
+        p.LinijaDo(299, 299 - y);
+        p.Tekst(y, y, "extM[kNm]");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formati, PlatnoDatotekeOgranicenje,
-                         testing::Values("d.png", "d.pdf", "d.svg"));
+TEST_P(NeuspelaSlika, ACutPictureLeavesThePreviousOne) {
+    const OgranicenaVelicina ogranicenje(1024);
+    EXPECT_EQ(Razlog(Crtez), std::strerror(EFBIG));
+}
+
+// Memory running out half way through the drawing, with lines still to be
+// drawn on the canvas, is told as such.
+TEST_P(NeuspelaSlika, MemoryRunningOutLeavesThePreviousOne) {
+    EXPECT_EQ(Razlog([](TPlatno& p) {
+                  Crtez(p);
+                  p.PomeriNa(0, 0);
+                  p.LinijaDo(10, 10);
+                  throw std::bad_alloc();
+              }),
+              kNemaMemorije);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formati, NeuspelaSlika, testing::Values("d.png", "d.pdf", "d.svg"));
 
 }  // namespace

@@ -34,9 +34,12 @@ public:
     }
 
     /// The names in the folder, exactly as the directory holds them.
-    std::set<std::string> Imena() const {
+    std::set<std::string> Imena() const { return ImenaU(fPutanja); }
+
+    /// The names in the folder at `putanja`.
+    static std::set<std::string> ImenaU(const std::string& putanja) {
         std::set<std::string> imena;
-        if (DIR* d = opendir(fPutanja.c_str())) {
+        if (DIR* d = opendir(putanja.c_str())) {
             while (const dirent* e = readdir(d))
                 if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
                     imena.insert(e->d_name);

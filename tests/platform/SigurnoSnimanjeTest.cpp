@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "GreskaFajla.h"
+#include "MestoUpisa.h"
 #include "OgranicenaVelicina.h"
 #include "PrivremeniFolder.h"
 #include "SigurnoSnimanje.h"
@@ -174,5 +179,213 @@ TEST(SigurnoSnimanje, NoPathNoFile) {
         EXPECT_EQ(e.razlog(), std::strerror(ENOENT));
     }
 }
+
+// A link's owner as the save's rule is to see it, whatever made the link.
+uid_t gLazniVlasnik = 0;
+uid_t LazniVlasnik(const struct stat&) { return gLazniVlasnik; }
+
+class LazanVlasnikVeze {
+public:
+    explicit LazanVlasnikVeze(uid_t vlasnik) : fStari(PostaviVlasnikaVeze(LazniVlasnik)) {
+        gLazniVlasnik = vlasnik;
+    }
+    ~LazanVlasnikVeze() { PostaviVlasnikaVeze(fStari); }
+    LazanVlasnikVeze(const LazanVlasnikVeze&) = delete;
+    LazanVlasnikVeze& operator=(const LazanVlasnikVeze&) = delete;
+
+private:
+    TVlasnikVeze fStari;
+};
+
+// Numeric ids no user of the machine has: root gives files to them without
+// any account being made.
+constexpr uid_t kDrugi = 54321;
+constexpr uid_t kTreci = 54322;
+constexpr gid_t kGrupa = 54323;
+
+enum class Vlasnik { Pisac, VlasnikFoldera, Drugi };
+
+struct SlucajVeze {
+    const char* opis;
+    mode_t folder;    // of the folder that holds the link
+    Vlasnik vlasnik;  // whose the link is
+    bool naFolder;    // the link names the folder the file is saved in
+    bool prati;
+};
+
+void PrintTo(const SlucajVeze& s, std::ostream* os) { *os << s.opis; }
+
+class VezaUDeljenomFolderu : public testing::TestWithParam<SlucajVeze> {};
+
+// The attack: another user's link in /tmp pointing at a file of the
+// writer's. Faked through the rule's owner, as a test cannot make a link
+// another user's unless it runs as root; as root the folder is given to
+// another user, so that its owner and the writer differ too.
+TEST_P(VezaUDeljenomFolderu, IsFollowedOnlyAsTheKernelsRuleAllows) {
+    const SlucajVeze& s = GetParam();
+    const PrivremeniFolder folder;
+    const std::string cilj = folder.Zapisi("vazno.conf", "staro");
+    ASSERT_EQ(mkdir(folder.Putanja("tmp").c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(folder.Putanja("moj").c_str(), 0700), 0);
+    const std::string deljen = folder.Putanja("tmp");
+    ASSERT_EQ(symlink((s.naFolder ? folder.Putanja("moj") : cilj).c_str(), (deljen + "/x").c_str()),
+              0);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(deljen.c_str(), kTreci, kTreci), 0);
+    }
+    ASSERT_EQ(chmod(deljen.c_str(), s.folder), 0);
+    struct stat f {};
+    ASSERT_EQ(stat(deljen.c_str(), &f), 0);
+    const uid_t vlasnik = s.vlasnik == Vlasnik::Pisac            ? geteuid()
+                          : s.vlasnik == Vlasnik::VlasnikFoldera ? f.st_uid
+                                                                 : kDrugi;
+    const std::string putanja = deljen + (s.naFolder ? "/x/slika.png" : "/x");
+    const std::string upisana = s.naFolder ? folder.Putanja("moj/slika.png") : cilj;
+    const LazanVlasnikVeze lazan(vlasnik);
+    try {
+        SigurnoSnimi(putanja, kNovo);
+        EXPECT_TRUE(s.prati) << "followed";
+        EXPECT_EQ(Sadrzaj(upisana), kNovo);
+    } catch (const EGreskaFajla& e) {
+        EXPECT_FALSE(s.prati) << e.what();
+        EXPECT_EQ(e.vrsta(), EGreskaFajla::Vrsta::Otvaranje);
+        EXPECT_EQ(e.putanja(), putanja);
+        EXPECT_EQ(e.razlog(), kTudjaVeza);
+        EXPECT_EQ(Sadrzaj(cilj), "staro");
+        EXPECT_EQ(Sadrzaj(upisana), s.naFolder ? "(nema)" : "staro");
+    }
+    EXPECT_TRUE(S_ISLNK(Mod(deljen + "/x")));
+    chmod(deljen.c_str(), 0700);
+    EXPECT_EQ(PrivremeniFolder::ImenaU(deljen), std::set<std::string>{"x"});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, VezaUDeljenomFolderu, testing::Values(
+    SlucajVeze{"another user's link in a sticky world-writable folder", 01777, Vlasnik::Drugi, false, false},
+    SlucajVeze{"another user's link to the folder saved in", 01777, Vlasnik::Drugi, true, false},
+    SlucajVeze{"the writer's own link there", 01777, Vlasnik::Pisac, false, true},
+    SlucajVeze{"a link of the folder's owner there", 01777, Vlasnik::VlasnikFoldera, true, true},
+    SlucajVeze{"another user's link in a world-writable folder that is not sticky", 0777, Vlasnik::Drugi, false, true},
+    SlucajVeze{"another user's link in a sticky folder only its owner writes", 01755, Vlasnik::Drugi, false, true}
+));
+// clang-format on
+
+// The same attack for real, where the test may make a link another user's.
+TEST(SigurnoSnimanje, ALinkPlantedByAnotherUserInASharedFolderIsRefused) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    const PrivremeniFolder folder;
+    const std::string cilj = folder.Zapisi("vazno.conf", "staro");
+    const std::string deljen = folder.Putanja("tmp");
+    ASSERT_EQ(mkdir(deljen.c_str(), 01777), 0);
+    ASSERT_EQ(chmod(deljen.c_str(), 01777), 0);
+    const std::string veza = deljen + "/x.png";
+    ASSERT_EQ(symlink(cilj.c_str(), veza.c_str()), 0);
+    ASSERT_EQ(lchown(veza.c_str(), kDrugi, kDrugi), 0);
+    EXPECT_THROW(SigurnoSnimi(veza, kNovo), EGreskaFajla);
+    EXPECT_EQ(Sadrzaj(cilj), "staro");
+    EXPECT_EQ(PrivremeniFolder::ImenaU(deljen), std::set<std::string>{"x.png"});
+}
+
+struct SlucajImena {
+    const char* opis;
+    std::function<std::string(const PrivremeniFolder&)> napravi;  // the path to save to
+};
+
+void PrintTo(const SlucajImena& s, std::ostream* os) { *os << s.opis; }
+
+class NajduzeIme : public testing::TestWithParam<SlucajImena> {};
+
+// A name may take every byte the file system allows: the temporary's own
+// name is short whatever the target's is.
+TEST_P(NajduzeIme, IsSavedAndReplaced) {
+    const PrivremeniFolder folder;
+    const std::string putanja = GetParam().napravi(folder);
+    const std::string ime = putanja.substr(putanja.rfind('/') + 1);
+    const std::string mesto = putanja.substr(0, putanja.rfind('/'));
+    for (const std::string& bajtovi : {std::string("prvo"), kNovo}) {
+        SigurnoSnimi(putanja, bajtovi);
+        EXPECT_EQ(Sadrzaj(putanja), bajtovi);
+        EXPECT_EQ(PrivremeniFolder::ImenaU(mesto), std::set<std::string>{ime});
+    }
+}
+
+// Folders of 200-byte names down to a file whose path takes PATH_MAX - 1
+// bytes, the longest the system accepts.
+std::string NajduzaPutanja(const PrivremeniFolder& f) {
+    std::string putanja = f.Putanja("");
+    putanja.pop_back();
+    constexpr std::size_t kNajduza = PATH_MAX - 1;
+    while (putanja.size() + 1 + 200 + 1 + 10 < kNajduza) {
+        putanja += "/" + std::string(200, 'f');
+        EXPECT_EQ(mkdir(putanja.c_str(), 0700), 0) << std::strerror(errno);
+    }
+    putanja += "/" + std::string(kNajduza - putanja.size() - 1, 's');
+    EXPECT_EQ(putanja.size(), kNajduza);
+    return putanja;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, NajduzeIme, testing::Values(
+    SlucajImena{"a name of 255 bytes", [](const PrivremeniFolder& f) { return f.Putanja(std::string(251, 'n') + ".png"); }},
+    SlucajImena{"a path of PATH_MAX - 1 bytes", NajduzaPutanja}
+));
+// clang-format on
+
+struct SlucajVlasnika {
+    const char* opis;
+    uid_t pisac;
+    std::vector<gid_t> grupe;  // the writer's, the first its own
+    mode_t dozvole;            // the file's, which let the writer write it
+    uid_t vlasnik;             // of the file after the save
+    gid_t grupa;
+};
+
+void PrintTo(const SlucajVlasnika& s, std::ostream* os) { *os << s.opis; }
+
+class VlasnikZamenjene : public testing::TestWithParam<SlucajVlasnika> {};
+
+// A file of user kDrugi and group kGrupa in a folder everyone may write,
+// saved over by the writer of the case in a child process (root
+// takes on any ids without accounts); the save succeeds either way.
+TEST_P(VlasnikZamenjene, KeepsWhatTheWriterMayGive) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can give files to other users";
+    const SlucajVlasnika& s = GetParam();
+    const PrivremeniFolder folder;
+    ASSERT_EQ(chmod(folder.Putanja("").c_str(), 0777), 0);
+    const std::string putanja = folder.Zapisi("zajednicki.Lastovar", "staro");
+    ASSERT_EQ(chown(putanja.c_str(), kDrugi, kGrupa), 0);
+    ASSERT_EQ(chmod(putanja.c_str(), s.dozvole), 0);
+    const pid_t dete = fork();
+    ASSERT_GE(dete, 0);
+    if (dete == 0) {
+        if (s.pisac != 0 && (setgroups(s.grupe.size(), s.grupe.data()) != 0 ||
+                             setgid(s.grupe.front()) != 0 || setuid(s.pisac) != 0))
+            _exit(2);
+        try {
+            SigurnoSnimi(putanja, kNovo);
+        } catch (const EGreskaFajla&) {
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(dete, &status, 0), dete);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    struct stat st {};
+    ASSERT_EQ(stat(putanja.c_str(), &st), 0);
+    EXPECT_EQ(Sadrzaj(putanja), kNovo);
+    EXPECT_EQ(st.st_uid, s.vlasnik);
+    EXPECT_EQ(st.st_gid, s.grupa);
+    EXPECT_EQ(st.st_mode & 07777, s.dozvole);
+    EXPECT_EQ(folder.Imena(), std::set<std::string>{"zajednicki.Lastovar"});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, VlasnikZamenjene, testing::Values(
+    SlucajVlasnika{"root keeps owner and group", 0, {0}, 0664, kDrugi, kGrupa},
+    SlucajVlasnika{"a member of the file's group keeps the group", kTreci, {kTreci, kGrupa}, 0664, kTreci, kGrupa},
+    SlucajVlasnika{"another user may give neither", kTreci, {kTreci}, 0666, kTreci, kTreci}
+));
+// clang-format on
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SkriptovaneDatoteke.h"
 
+#include <new>
+
 #include "TekstLinija.h"
 
 void TSkriptovaneDatoteke::MozdaGreska(const QString& putanja) const {
@@ -13,8 +15,8 @@ QByteArray TSkriptovaneDatoteke::CitajBajtove(const QString& putanja) {
     MozdaGreska(putanja);
     const auto s = Sadrzaj.find(putanja);
     if (s == Sadrzaj.end())
-        throw EGreskaFajla(EGreskaFajla::Vrsta::Otvaranje,
-                           "no such file: " + putanja.toStdString());
+        throw EGreskaFajla(EGreskaFajla::Vrsta::Otvaranje, "Datoteka ne moze da se otvori",
+                           putanja.toStdString(), "No such file or directory");
     return s->second;
 }
 
@@ -24,5 +26,6 @@ void TSkriptovaneDatoteke::UpisiLinije(const QString& putanja, const QStringList
 
 void TSkriptovaneDatoteke::UpisiBajtove(const QString& putanja, const QByteArray& bajtovi) {
     MozdaGreska(putanja);
+    if (BezMemorije.contains(putanja)) throw std::bad_alloc();
     Sadrzaj[putanja] = bajtovi;
 }

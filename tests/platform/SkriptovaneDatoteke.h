@@ -4,12 +4,13 @@
 #include <QByteArray>
 #include <QString>
 #include <map>
+#include <set>
 
 #include "Datoteke.h"
 #include "GreskaFajla.h"
 
 /// Files held in memory for tests; a path in Greske fails with that kind
-/// and its own message.
+/// and its own message, and writing one in BezMemorije runs out of memory.
 class TSkriptovaneDatoteke final : public TDatoteke {
 public:
     QByteArray CitajBajtove(const QString& putanja) override;
@@ -18,6 +19,7 @@ public:
 
     std::map<QString, QByteArray> Sadrzaj;
     std::map<QString, EGreskaFajla::Vrsta> Greske;
+    std::set<QString> BezMemorije;
 
 private:
     void MozdaGreska(const QString& putanja) const;

@@ -53,11 +53,12 @@ public:
         return t + 'e' + std::to_string(eksponent);
     }
     // Mostly near the ends of the double range, where overflow and underflow
-    // hide, yet above the smallest subnormal by enough to stay positive.
+    // hide, yet with every text derived from it above the least normal
+    // double, below which the value check refuses a magnitude.
     int Eksponent() {
         switch (Ceo(0, 2)) {
             case 0:
-                return Ceo(-315, -290);
+                return Ceo(-298, -290);
             case 1:
                 return Ceo(280, 307);
             default:
@@ -73,7 +74,8 @@ private:
 // A valid load case as far as the texts go: positive forces of one order of
 // magnitude, spacings of a train no longer than the span (each below a fifth
 // of it) and a section on it. Some still fail the value check, as those whose
-// resultant times or over the span leaves the double range should.
+// resultant times or over the span leaves the double range, or whose
+// resultant times the span falls below its normal numbers, should.
 SadrzajDatoteke SlucajanSlucaj(Tekstovi& g, char separator) {
     SadrzajDatoteke s{PodrazumevaniTekstovi(), g.Ceo(1, 6), g.Ceo(1, 99)};
     TekstoviUnosa& t = s.Tekstovi;
