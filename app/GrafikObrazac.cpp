@@ -46,12 +46,7 @@ void TGrafikO::PratiZakljucavanje(bool zakljucano) {
 }
 
 std::optional<double> TGrafikO::PresekKolone(int kolona) const {
-    // A click a little beside the span is meant for its end.
-    constexpr int kOkolina = 5;
-    if (fOkvir.sadrzaj != TSadrzajCrteza::Dijagrami || kolona < fOkvir.x0 - kOkolina ||
-        kolona > fOkvir.x1 + kOkolina)
-        return std::nullopt;
-    return fOkvir.Presek(kolona);
+    return fOkvir.PresekKlika(kolona);
 }
 
 void TGrafikO::NacrtajAkoJeZakljucano() {

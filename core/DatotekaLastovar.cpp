@@ -61,3 +61,12 @@ SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi) {
     s.Tekstovi.BrojPreseka = std::to_string(s.BrojPreseka);
     return s;
 }
+
+std::string_view OstatakDatoteke(std::string_view bajtovi) {
+    for (std::size_t i = 0; i < kBrojLinijaDatoteke; ++i) {
+        const std::size_t kraj = bajtovi.find('\n');
+        if (kraj == std::string_view::npos) return {};
+        bajtovi.remove_prefix(kraj + 1);
+    }
+    return bajtovi;
+}

@@ -49,3 +49,8 @@ std::string ZapisiDatoteku(const SadrzajDatoteke& s);
 /// counts are clamped to 1..6 and 1..99. Either the whole load case comes
 /// back or EGreskaDatoteke is raised, so a failed read changes nothing.
 SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi);
+
+/// What `bajtovi` holds after its fifteenth line, byte for byte: the lines
+/// that readers of the fifteen lines leave alone, which a program saving
+/// the load case again may keep. Empty for a file of fifteen lines or fewer.
+std::string_view OstatakDatoteke(std::string_view bajtovi);

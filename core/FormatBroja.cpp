@@ -1,33 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormatBroja.h"
 
+#include <fmt/format.h>
+
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
 namespace {
 
-// Enough digits that the rounding to_chars itself does at the last one
-// cannot be mistaken for the digit that decides ours.
+// Enough digits that the rounding {fmt} itself does at the last one cannot
+// be mistaken for the digit that decides ours.
 constexpr int kTacnihCifara = 60;
+
+// The report's significant digits.
+constexpr std::size_t kZnacajnihCifara = 15;
 
 struct Cifre {
     std::string cifre;  // significant digits, the first one non-zero
     int eksponent;      // decimal exponent of the first digit
 };
 
-// The value's leading decimal digits, exact to kTacnihCifara places.
-Cifre TacneCifre(long double v) {
+// The value's leading `cifara` decimal digits, the last one rounded. {fmt}
+// works them out from the value's bits whatever the width of the target's
+// long double, where a C++ library may offer no long double at all.
+Cifre PrveCifre(long double v, int cifara) {
     char bafer[kTacnihCifara + 32];
-    const auto r = std::to_chars(bafer, bafer + sizeof bafer, std::fabs(v),
-                                 std::chars_format::scientific, kTacnihCifara);
-    const std::string_view t(bafer, static_cast<std::size_t>(r.ptr - bafer));
+    const auto r = fmt::format_to_n(bafer, sizeof bafer, "{:.{}e}", std::fabs(v), cifara - 1);
+    const std::string_view t(bafer, static_cast<std::size_t>(r.out - bafer));
     const std::size_t e = t.find('e');
     Cifre c;
-    c.cifre.reserve(kTacnihCifara + 1);
+    c.cifre.reserve(static_cast<std::size_t>(cifara));
     for (std::size_t i = 0; i < e; ++i)
         if (t[i] != '.') c.cifre += t[i];
     std::from_chars(t.data() + e + 1 + (t[e + 1] == '+'), t.data() + t.size(), c.eksponent);
+    return c;
+}
+
+// The value's leading decimal digits, exact to kTacnihCifara places.
+Cifre TacneCifre(long double v) { return PrveCifre(v, kTacnihCifara + 1); }
+
+// Digits enough to round the value to `broj` of them: the exact digit
+// after them decides. A few more digits settle it unless their own rounding
+// carried into that digit, which leaves only zeros behind it; then (and
+// for a value that ends there) the exact digits are taken.
+Cifre CifreZaZaokruzivanje(long double v, std::size_t broj) {
+    constexpr std::size_t kRezerva = 6;
+    Cifre c = PrveCifre(v, static_cast<int>(broj + 1 + kRezerva));
+    if (c.cifre.find_first_not_of('0', broj + 1) == std::string::npos) c = TacneCifre(v);
     return c;
 }
 
@@ -64,14 +84,11 @@ std::string NeKonacan(long double v) {
     return v < 0 ? "-INF" : "INF";
 }
 
-}  // namespace
-
-std::string FormatBroja(long double v, char decimalniSeparator) {
-    if (!std::isfinite(v)) return NeKonacan(v);
-    if (v == 0) return "0";
-    Cifre c = TacneCifre(v);
-    Zaokruzi(c, 15);
-    std::string izlaz = std::signbit(v) ? "-" : "";
+// The report's general format of the decimal sign * 0.d1d2... * 10^(e + 1),
+// its digits `c` from the first non-zero one on.
+std::string Opsti(bool negativan, Cifre c, char decimalniSeparator) {
+    Zaokruzi(c, kZnacajnihCifara);
+    std::string izlaz = negativan ? "-" : "";
     if (c.eksponent >= -4 && c.eksponent < 15) {
         std::string celi, razlomak;
         if (c.eksponent >= 0) {
@@ -91,6 +108,21 @@ std::string FormatBroja(long double v, char decimalniSeparator) {
     izlaz += c.cifre[0];
     if (!razlomak.empty()) izlaz += decimalniSeparator + razlomak;
     return izlaz + "E" + std::to_string(c.eksponent);
+}
+
+}  // namespace
+
+std::string FormatBroja(long double v, char decimalniSeparator) {
+    if (!std::isfinite(v)) return NeKonacan(v);
+    if (v == 0) return "0";
+    return Opsti(std::signbit(v), CifreZaZaokruzivanje(v, kZnacajnihCifara), decimalniSeparator);
+}
+
+std::string FormatDecimala(bool negativan, std::string_view cifre, int eksponent,
+                           char decimalniSeparator) {
+    const std::size_t prva = cifre.find_first_not_of('0');
+    if (prva == std::string_view::npos) return "0";
+    return Opsti(negativan, Cifre{std::string(cifre.substr(prva)), eksponent}, decimalniSeparator);
 }
 
 std::string FormatFiksno(long double v, int decimala, char decimalniSeparator) {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Konverzija.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -89,8 +91,9 @@ double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     if (redVrednosti >= kNajveciRed) greska(tekst);
     if (redVrednosti <= kNajmanjiRed) return nula;
 
-    // Trailing zeros change nothing; what remains is read in the one
-    // spelling std::from_chars knows, with an exponent of at most 3 digits.
+    // Trailing zeros change nothing; what remains is read in one plain
+    // spelling with an exponent of at most 3 digits, correctly rounded by
+    // fast_float on every target.
     znacajne.resize(znacajne.find_last_not_of('0') + 1);
     std::string kanonski = negativan ? "-0." : "0.";
     kanonski += znacajne;
@@ -98,14 +101,12 @@ double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     kanonski += std::to_string(redVrednosti + 1);
 
     double v = 0.0;
-    const auto [kraj, ec] = std::from_chars(kanonski.data(), kanonski.data() + kanonski.size(), v);
-    if (ec == std::errc::result_out_of_range) {
-        // Near the ends of the range: too large is an error, below the
-        // smallest subnormal a zero of the written sign.
-        if (redVrednosti > 0) greska(tekst);
-        return nula;
-    }
+    const auto [kraj, ec] =
+        fast_float::from_chars(kanonski.data(), kanonski.data() + kanonski.size(), v);
     if (ec != std::errc() || kraj != kanonski.data() + kanonski.size()) greska(tekst);
+    // Near the ends of the range: too large is an error, below the smallest
+    // subnormal a zero of the written sign.
+    if (std::isinf(v)) greska(tekst);
     return v;
 }
 

@@ -68,47 +68,59 @@ bool SvihCifara(long double v) {
     return v == 0 || std::fabs(v) >= std::numeric_limits<double>::min();
 }
 
-bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
+std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n) {
     const std::array<double, 6> P = Sile(z);
     const std::array<double, 5> Ls = Razmaci(z);
     const double L = z.Raspon();
     const double x = z.ProizvoljnoX();
+    const auto sila = [](std::int32_t i) { return static_cast<TPoljeUnosa>(i); };
+    const auto razmak = [](std::int32_t i) {
+        return static_cast<TPoljeUnosa>(static_cast<int>(TPoljeUnosa::L1) + i);
+    };
     for (std::int32_t i = 0; i < n; ++i)
-        if (!(P[i] > 0)) return false;
+        if (!(P[i] > 0)) return sila(i);
     for (std::int32_t i = 0; i < n - 1; ++i)
-        if (!(Ls[i] > 0)) return false;
-    if (!(L > 0)) return false;
-    if (!(L >= x)) return false;
+        if (!(Ls[i] > 0)) return razmak(i);
+    if (!(L > 0)) return TPoljeUnosa::Raspon;
+    if (!(L >= x)) return TPoljeUnosa::ProizvoljnoX;
     long double duzinaVoza = 0;
     for (std::int32_t i = 0; i < n - 1; ++i) duzinaVoza += Ls[i];
-    if (n >= 2 && !(duzinaVoza <= L)) return false;
-    if (!(x >= 0)) return false;
+    if (n >= 2 && !(duzinaVoza <= L)) return TPoljeUnosa::Raspon;
+    if (!(x >= 0)) return TPoljeUnosa::ProizvoljnoX;
     // Every printed moment is bounded by R*L and every equation carries R/L:
     // a load case whose resultant or those bounds overflow a double would
     // print INF or NaN, so it is refused like any other invalid one.
     long double R = 0;
     for (std::int32_t i = 0; i < n; ++i) R += P[i];
     const double Rd = static_cast<double>(R);
-    if (!Konacan(Rd) || !Konacan(static_cast<long double>(Rd) * L) ||
-        !Konacan(static_cast<long double>(Rd) / L))
-        return false;
+    if (!Konacan(Rd)) return TPoljeUnosa::P1;
+    if (!Konacan(static_cast<long double>(Rd) * L) || !Konacan(static_cast<long double>(Rd) / L))
+        return TPoljeUnosa::Raspon;
     // Below the least normal double a value keeps only some of its digits,
     // and so do the moments, of the order of R*L, stored as doubles: the
     // exact and the classical envelope then differ by rounding alone and
     // a shortfall would be reported that is none. Such magnitudes are
     // refused like any invalid value.
     for (std::int32_t i = 0; i < n; ++i)
-        if (!SvihCifara(P[i])) return false;
+        if (!SvihCifara(P[i])) return sila(i);
     for (std::int32_t i = 0; i < n - 1; ++i)
-        if (!SvihCifara(Ls[i])) return false;
-    return SvihCifara(L) && SvihCifara(x) && SvihCifara(static_cast<long double>(Rd) * L);
+        if (!SvihCifara(Ls[i])) return razmak(i);
+    if (!SvihCifara(L)) return TPoljeUnosa::Raspon;
+    if (!SvihCifara(x)) return TPoljeUnosa::ProizvoljnoX;
+    if (!SvihCifara(static_cast<long double>(Rd) * L)) return TPoljeUnosa::Raspon;
+    return std::nullopt;
 }
 
 }  // namespace
 
 bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char sep,
                       const std::function<void()>& obrisiRezultate) {
-    const bool vazi = n >= 1 && n <= 6 && VrednostiVaze(ZapisZaBrojSila(t, n, sep), n);
+    const bool vazi = !OdbijenoPolje(t, n, sep);
     if (!vazi) obrisiRezultate();
     return vazi;
+}
+
+std::optional<TPoljeUnosa> OdbijenoPolje(const TekstoviUnosa& t, std::int32_t n, char sep) {
+    if (n < 1 || n > 6) return TPoljeUnosa::BrojSila;
+    return PrvoOdbijeno(ZapisZaBrojSila(t, n, sep), n);
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,3 +45,30 @@ bool ProveraTipa(const TekstoviUnosa& t, char decimalniSeparator,
 /// kPorukaVrednosti.
 bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char decimalniSeparator,
                       const std::function<void()>& obrisiRezultate);
+
+/// A field of the input form.
+enum class TPoljeUnosa {
+    P1,
+    P2,
+    P3,
+    P4,
+    P5,
+    P6,
+    ProizvoljnoX,
+    L1,
+    L2,
+    L3,
+    L4,
+    L5,
+    Raspon,
+    BrojSila
+};
+
+/// The field of the value check's first test that does not hold, for a
+/// train of n forces (after ProveraTipa passed): the force or spacing that
+/// is not positive, the span for a span that is not positive or shorter
+/// than the train, x when it lies outside 0..L, the first force when the
+/// resultant overflows and the span when R L or R / L does, the force count
+/// outside 1..6. None when the check accepts.
+std::optional<TPoljeUnosa> OdbijenoPolje(const TekstoviUnosa& t, std::int32_t n,
+                                         char decimalniSeparator);

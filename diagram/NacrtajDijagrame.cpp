@@ -80,6 +80,7 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
     TAnvelopaPoKolonama anvelopa;
     if (sadrzaj && ulaz.tacnaAnvelopa) {
         anvelopa = AnvelopaPoKolonama(okvir, voz, ulaz.smerVoza);
+        ulaz.anvelopa(anvelopa);
         NacrtajPojasManjka(Canvas, okvir, anvelopa);
     }
 

@@ -26,6 +26,13 @@ double TOkvirDijagrama::Presek(std::int64_t kolona) const {
     return Uzorak(std::clamp<std::int64_t>(kolona - x0, 0, std::max<std::int64_t>(Sirina(), 0)));
 }
 
+std::optional<double> TOkvirDijagrama::PresekKlika(std::int64_t kolona) const {
+    constexpr std::int64_t kOkolina = 5;
+    if (sadrzaj != TSadrzajCrteza::Dijagrami || kolona < x0 - kOkolina || kolona > x1 + kOkolina)
+        return std::nullopt;
+    return Presek(kolona);
+}
+
 std::int32_t TOkvirDijagrama::Kolona(double X) const {
     return ZaokruziParno(static_cast<long double>(X) / s + x0);
 }

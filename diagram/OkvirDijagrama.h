@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 /// What a drawing put on its canvas.
 enum class TSadrzajCrteza {
@@ -55,6 +56,10 @@ struct TOkvirDijagrama {
     /// column, a column left of x0 or right of x1 taken at its end. Defined
     /// where the frame holds diagrams.
     double Presek(std::int64_t kolona) const;
+    /// The section a click at the device column `kolona` asks for: a click
+    /// up to 5 columns beside the span is meant for its end. None farther
+    /// off, or where the frame holds no diagrams.
+    std::optional<double> PresekKlika(std::int64_t kolona) const;
     /// The device column px(X) = round(X/s + x0) of the section X, halves to
     /// even. Defined where the frame holds diagrams.
     std::int32_t Kolona(double X) const;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "AnvelopaPoKolonama.h"
 #include "Font.h"
 #include "Platno.h"
 #include "ProvereUnosa.h"
@@ -25,6 +26,9 @@ struct TUlazDijagrama {
     TSmerVoza smerVoza = TSmerVoza::Napred;
     /// Receives the progress bar positions 10, 20, 30 and 40.
     std::function<void(int)> napredak = [](int) {};
+    /// Receives the envelopes at the columns where the exact ones are drawn,
+    /// for whatever else is made of them.
+    std::function<void(const TAnvelopaPoKolonama&)> anvelopa = [](const TAnvelopaPoKolonama&) {};
 };
 
 /// The diagram window: its canvas, which every drawing clears first, and its

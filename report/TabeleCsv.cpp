@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TabeleCsv.h"
 
+#include <fmt/format.h>
+
 #include <array>
 #include <charconv>
 #include <initializer_list>
 #include <vector>
 
 #include "FormatBroja.h"
+#include "Konverzija.h"
 
 namespace {
 
@@ -55,6 +58,61 @@ std::string Naziv(std::initializer_list<std::string_view> delovi) {
     return s;
 }
 
+// The shortest text that reads back as `d`, in the spelling std::to_chars
+// gives it without a format: its shortest digits ({fmt}'s), written fixed
+// unless scientific ("1.5e-05", "1e+20") is shorter, a whole number in
+// fixed notation with its exact digits. Kept in one spelling
+// for every target, whose C++ libraries need not offer std::to_chars for
+// floating-point values.
+std::string NajkraciZapis(double d) {
+    const std::string f = fmt::format("{}", d);
+    std::string_view t = f;
+    const bool negativan = t.starts_with('-');
+    if (negativan) t.remove_prefix(1);
+    int eksponent = 0;  // of the last digit
+    if (const std::size_t e = t.find('e'); e != std::string_view::npos) {
+        const std::string_view r = t.substr(e + 1);
+        std::from_chars(r.data() + (r.starts_with('+') ? 1 : 0), r.data() + r.size(), eksponent);
+        t = t.substr(0, e);
+    }
+    std::string cifre;
+    for (const char c : t) {
+        if (c == '.')
+            eksponent -= static_cast<int>(t.size() - 1 - t.find('.'));
+        else
+            cifre += c;
+    }
+    const std::size_t prva = cifre.find_first_not_of('0');
+    cifre.erase(0, prva == std::string::npos ? cifre.size() - 1 : prva);
+    while (cifre.size() > 1 && cifre.back() == '0') {
+        cifre.pop_back();
+        ++eksponent;
+    }
+    const int broj = static_cast<int>(cifre.size());
+    // Fixed wherever it is no longer than scientific: from 1e-3 to 1e4 for
+    // one digit, from -(digits + 3) to 5 for the exponent of more.
+    const bool fiksno =
+        broj == 1 ? eksponent >= -3 && eksponent <= 4 : eksponent >= -(broj + 3) && eksponent <= 5;
+    std::string s = negativan ? "-" : "";
+    if (!fiksno) {
+        s += cifre[0];
+        if (broj > 1) s += '.' + cifre.substr(1);
+        const int e = eksponent + broj - 1;
+        s += e < 0 ? "e-" : "e+";
+        const int a = e < 0 ? -e : e;
+        if (a < 10) s += '0';
+        return s + std::to_string(a);
+    }
+    // A whole number is written with its exact digits, which past 2^53 may
+    // differ from the shortest ones followed by zeros.
+    if (eksponent >= 0) return fmt::format("{:.0f}", d);
+    const int celih = broj + eksponent;
+    if (celih > 0)
+        return s + cifre.substr(0, static_cast<std::size_t>(celih)) + '.' +
+               cifre.substr(static_cast<std::size_t>(celih));
+    return s + "0." + std::string(static_cast<std::size_t>(-celih), '0') + cifre;
+}
+
 }  // namespace
 
 std::string PoljeCsv(std::string_view polje) {
@@ -78,66 +136,40 @@ std::string ZaokruzenKaoIzvestaj(std::string_view tekst) {
         std::from_chars(t.data() + (t.starts_with('+') ? 1 : 0), t.data() + t.size(), eksponent);
         tekst = tekst.substr(0, e);
     }
-    // The digits without the point, the point's place in the exponent.
+    // The digits without the point; the first one stands at 10^(integer
+    // digits - 1 + exponent), leading zeros counted until FormatDecimala
+    // drops them.
+    const std::size_t tacka = tekst.find('.');
+    const std::size_t celih = tacka == std::string_view::npos ? tekst.size() : tacka;
     std::string cifre;
-    for (const char c : tekst) {
-        if (c == '.')
-            eksponent -= static_cast<int>(tekst.size() - 1 - tekst.find('.'));
-        else
-            cifre += c;
-    }
+    for (const char c : tekst)
+        if (c != '.') cifre += c;
     const std::size_t prva = cifre.find_first_not_of('0');
     if (prva == std::string::npos) return "0";
-    cifre.erase(0, prva);
-    if (cifre.size() > 15) {
-        const bool gore = cifre[15] >= '5';
-        eksponent += static_cast<int>(cifre.size() - 15);
-        cifre.resize(15);
-        for (std::size_t i = cifre.size(); gore && i-- > 0;) {
-            if (cifre[i] != '9') {
-                ++cifre[i];
-                break;
-            }
-            cifre[i] = '0';
-            if (i == 0) cifre.insert(cifre.begin(), '1');
-        }
-    }
-    // At most 16 digits now, which an extended value holds exactly enough
-    // for the report's rounding to keep them.
-    const std::string kratak = cifre + "e" + std::to_string(eksponent);
-    long double v = 0;
-    std::from_chars(kratak.data(), kratak.data() + kratak.size(), v);
-    return FormatBroja(negativan ? -v : v, '.');
+    eksponent += static_cast<int>(celih) - 1 - static_cast<int>(prva);
+    return FormatDecimala(negativan, std::string_view(cifre).substr(prva), eksponent, '.');
 }
 
 std::string BrojCsv(long double broj) {
     if (broj == 0) return "0";
     const double d = static_cast<double>(broj);
     const std::string uIzvestaju = FormatBroja(broj, '.');
-    // Room for the longest shortest form of any double, and for 40 digits.
+    // Room for 40 digits with a sign, a point and an exponent.
     std::array<char, 64> b{};
-    const auto prihvatljiv = [&](const char* kraj) {
-        double kaoDouble = 0;
-        std::from_chars(b.data(), kraj, kaoDouble);
-        return kaoDouble == d && ZaokruzenKaoIzvestaj(std::string_view(
-                                     b.data(), std::size_t(kraj - b.data()))) == uIzvestaju;
+    const auto prihvatljiv = [&](std::string_view tekst) {
+        return TekstUBroj(tekst, '.') == d && ZaokruzenKaoIzvestaj(tekst) == uIzvestaju;
     };
-    const auto tekst = [&b](const char* kraj) {
-        return std::string(static_cast<const char*>(b.data()), kraj);
-    };
-    const char* kraj = std::to_chars(b.data(), b.data() + b.size(), d).ptr;
-    if (prihvatljiv(kraj)) return tekst(kraj);
-    const std::string najkraci = tekst(kraj);
+    const std::string najkraci = NajkraciZapis(d);
+    if (prihvatljiv(najkraci)) return najkraci;
     // Near a boundary of the 15th digit the shortest form may lie on its
     // other side: as many digits of the value as read back as its double
     // and round as the report does. A section i*L/n often lies next to a
     // double's midpoint, where the shortest extended form alone would read
     // back as the neighbouring double.
     for (int cifara = 17; cifara <= kNajviseCifara; ++cifara) {
-        kraj =
-            std::to_chars(b.data(), b.data() + b.size(), broj, std::chars_format::general, cifara)
-                .ptr;
-        if (prihvatljiv(kraj)) return tekst(kraj);
+        const auto r = fmt::format_to_n(b.data(), b.size(), "{:.{}g}", broj, cifara);
+        const std::string_view tekst(b.data(), static_cast<std::size_t>(r.out - b.data()));
+        if (prihvatljiv(tekst)) return std::string(tekst);
     }
     return najkraci;
 }

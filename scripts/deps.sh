@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools
-    libjpeg62-turbo-dev
+    libjpeg62-turbo-dev libfmt-dev libfast-float-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth python3 poppler-utils
     openbox xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 python3-gi

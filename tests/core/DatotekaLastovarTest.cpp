@@ -102,3 +102,37 @@ INSTANTIATE_TEST_SUITE_P(Rules, CitanjeDatoteke, testing::Values(
 // clang-format on
 
 }  // namespace
+
+namespace {
+
+struct SlucajOstatka {
+    const char* opis;
+    std::string bajtovi;
+    std::string ostatak;
+};
+
+std::ostream& operator<<(std::ostream& os, const SlucajOstatka& s) { return os << s.opis; }
+
+class OstatakDatotekeTest : public testing::TestWithParam<SlucajOstatka> {};
+
+TEST_P(OstatakDatotekeTest, IsWhatFollowsTheFifteenthLine) {
+    EXPECT_EQ(OstatakDatoteke(GetParam().bajtovi), GetParam().ostatak);
+}
+
+std::string Linije(int broj, const char* kraj) {
+    std::string s;
+    for (int i = 0; i < broj; ++i) s += std::to_string(i) + kraj;
+    return s;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Datoteke, OstatakDatotekeTest, testing::Values(
+    SlucajOstatka{"fifteen lines", Linije(15, "\r\n"), ""},
+    SlucajOstatka{"fewer lines", Linije(12, "\r\n"), ""},
+    SlucajOstatka{"a fifteenth line without its break", Linije(14, "\r\n") + "10", ""},
+    SlucajOstatka{"lines after, kept byte for byte", Linije(15, "\r\n") + "[x]\r\nq=5\n\xE9", "[x]\r\nq=5\n\xE9"},
+    SlucajOstatka{"LF alone", Linije(15, "\n") + "a\n", "a\n"}
+));
+// clang-format on
+
+}  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -139,3 +140,44 @@ TEST(ZapisIzTekstova, ConvertsAllFieldsInOrder) {
 }
 
 }  // namespace
+
+// The field the value check refuses first: what the browser edition marks.
+struct SlucajPolja {
+    const char* opis;
+    int n;
+    std::vector<const char*> sile;
+    std::vector<const char*> razmaci;
+    const char* raspon;
+    const char* x;
+    std::optional<TPoljeUnosa> polje;
+};
+
+std::ostream& operator<<(std::ostream& os, const SlucajPolja& s) { return os << s.opis; }
+
+class OdbijenoPoljeTest : public testing::TestWithParam<SlucajPolja> {};
+
+TEST_P(OdbijenoPoljeTest, NamesTheFirstTestThatFails) {
+    const SlucajPolja& s = GetParam();
+    TekstoviUnosa t = PodrazumevaniTekstovi();
+    for (std::size_t i = 0; i < s.sile.size(); ++i) t.P[i] = s.sile[i];
+    for (std::size_t i = 0; i < s.razmaci.size(); ++i) t.Rastojanje[i] = s.razmaci[i];
+    t.Raspon = s.raspon;
+    t.ProizvoljnoX = s.x;
+    EXPECT_EQ(OdbijenoPolje(t, s.n, '.'), s.polje);
+    EXPECT_EQ(ProveraVrednosti(t, s.n, '.', [] {}), !s.polje);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PoTestovima, OdbijenoPoljeTest, testing::Values(
+    SlucajPolja{"valid", 2, {"206.0", "208.0"}, {"5.0"}, "9.0", "1.25", std::nullopt},
+    SlucajPolja{"third force before a bad spacing", 3, {"1", "1", "0"}, {"0", "1"}, "9", "1", TPoljeUnosa::P3},
+    SlucajPolja{"second spacing", 3, {"1", "1", "1"}, {"1", "-1"}, "9", "1", TPoljeUnosa::L2},
+    SlucajPolja{"span not positive before x", 1, {"1"}, {}, "0", "-1", TPoljeUnosa::Raspon},
+    SlucajPolja{"x beyond the span", 1, {"1"}, {}, "4", "5", TPoljeUnosa::ProizvoljnoX},
+    SlucajPolja{"train longer than the span", 2, {"1", "1"}, {"9.5"}, "9", "1", TPoljeUnosa::Raspon},
+    SlucajPolja{"x below zero", 2, {"1", "1"}, {"1"}, "9", "-1", TPoljeUnosa::ProizvoljnoX},
+    SlucajPolja{"resultant overflows", 2, {"1e308", "1e308"}, {"1"}, "9", "1", TPoljeUnosa::P1},
+    SlucajPolja{"R over L overflows", 1, {"1e300"}, {}, "1e-10", "0", TPoljeUnosa::Raspon},
+    SlucajPolja{"force count seven", 7, {}, {}, "9", "1", TPoljeUnosa::BrojSila}
+));
+// clang-format on

@@ -145,3 +145,19 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, BezDijagrama, testing::Values(
 // clang-format on
 
 }  // namespace
+
+// A click up to 5 columns beside the span is meant for its end; farther off,
+// or on a frame without diagrams, it asks for no section.
+TEST(OkvirDijagrama, ClickMapsToASectionNearTheSpan) {
+    TOkvirDijagrama o(false, 800, 600, 9.0);
+    EXPECT_EQ(o.PresekKlika(375), std::nullopt);
+    o.sadrzaj = TSadrzajCrteza::Dijagrami;
+    for (const auto& [kolona, presek] :
+         {std::pair<std::int64_t, std::optional<double>>{44, std::nullopt},
+          {45, 0.0},
+          {50, 0.0},
+          {375, 325 * (9.0 / 650)},
+          {705, 9.0},
+          {706, std::nullopt}})
+        EXPECT_EQ(o.PresekKlika(kolona), presek) << kolona;
+}
