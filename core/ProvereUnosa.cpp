@@ -62,7 +62,7 @@ bool Konacan(long double v) {
     return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<double>::max();
 }
 
-bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
+bool VrednostiVaze(const TPodaci& z, std::int32_t n, bool vozDuziOdRaspona) {
     const std::array<double, 6> P = Sile(z);
     const std::array<double, 5> Ls = Razmaci(z);
     const double L = z.Raspon();
@@ -75,7 +75,7 @@ bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
     if (!(L >= x)) return false;
     long double duzinaVoza = 0;
     for (std::int32_t i = 0; i < n - 1; ++i) duzinaVoza += Ls[i];
-    if (n >= 2 && !(duzinaVoza <= L)) return false;
+    if (n >= 2 && !(vozDuziOdRaspona ? Konacan(duzinaVoza) : duzinaVoza <= L)) return false;
     if (!(x >= 0)) return false;
     // Every printed moment is bounded by R*L and every equation carries R/L:
     // a load case whose resultant or those bounds overflow a double would
@@ -90,8 +90,9 @@ bool VrednostiVaze(const TPodaci& z, std::int32_t n) {
 }  // namespace
 
 bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char sep,
-                      const std::function<void()>& obrisiRezultate) {
-    const bool vazi = n >= 1 && n <= 6 && VrednostiVaze(ZapisZaBrojSila(t, n, sep), n);
+                      const std::function<void()>& obrisiRezultate, bool vozDuziOdRaspona) {
+    const bool vazi =
+        n >= 1 && n <= 6 && VrednostiVaze(ZapisZaBrojSila(t, n, sep), n, vozDuziOdRaspona);
     if (!vazi) obrisiRezultate();
     return vazi;
 }

@@ -41,6 +41,7 @@ bool ProveraTipa(const TekstoviUnosa& t, char decimalniSeparator,
 
 /// The value check for a train of n forces (after ProveraTipa passed). On
 /// failure it clears the results and answers false; the caller shows
-/// kPorukaVrednosti.
+/// kPorukaVrednosti. With `vozDuziOdRaspona` a train longer than the span
+/// passes, as the design envelope takes it.
 bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char decimalniSeparator,
-                      const std::function<void()>& obrisiRezultate);
+                      const std::function<void()>& obrisiRezultate, bool vozDuziOdRaspona = false);
