@@ -73,7 +73,8 @@ TDodatak ProcitajDodatak(std::string_view bajtovi) {
         if (!uDodatku) continue;
         // Every line of the block counts, so that one the reader's limit
         // would leave out is never silently lost.
-        if (broj > kBrojLinijaDatoteke + 1 + kNajviseKljuceva) Greska(broj, linija, "previse linija");
+        if (broj > kBrojLinijaDatoteke + 1 + kNajviseKljuceva)
+            Greska(broj, linija, "previse linija");
         if (linija.empty()) continue;
         const std::size_t jednako = linija.find('=');
         if (jednako == std::string_view::npos) Greska(broj, linija, "nije kljuc=vrednost");

@@ -38,6 +38,16 @@ TUticajQ<T> UticajQ(T L, T x, T a, T b) {
             -(Al * Al + x * x - Bl * Bl)};
 }
 
+/// The same where a force of the train stands on the section, so that q's
+/// edges lie on either side of it, a <= x <= b: q in front of the train
+/// loads [0, a], behind it [b, L], each only as far as it is on the span.
+/// Written out, as a drawing samples it at every column.
+template <class T>
+TUticajQ<T> UticajQSilaNaPreseku(T L, T x, T a, T b) {
+    const T A = std::max<T>(a, 0), E = std::max<T>(L - b, 0);
+    return {(L - x) * A * A + x * E * E, E * E, -(A * A)};
+}
+
 /// The dead load's moment and shear at x per 1 kN/m, times 2L.
 template <class T>
 TUticajQ<T> UticajG(T L, T x) {

@@ -58,14 +58,16 @@ public:
     const TProracunskaDejstva& Dejstva() const { return fDejstva; }
 
 private:
-    // One orientation: each force's distance from the leftmost one (in the
-    // order of TTacnaAnvelopa's candidates), the train's length and the
-    // regimes of q.
+    // One orientation, its forces in the order of TTacnaAnvelopa's
+    // candidates: how far q's edges stand from each force (its distance
+    // from the leftmost force plus c, and from the rightmost plus c), the
+    // train's length and the regimes of q.
     struct TSmerQ {
         bool Obrnut = false;
-        std::array<double, 6> Odmak{};
-        std::array<long double, 6> OdmakE{};
-        double Duzina = 0;
+        std::array<double, 6> DoLeveIvice{};
+        std::array<double, 6> DoDesneIvice{};
+        std::array<long double, 6> DoLeveIviceE{};
+        std::array<long double, 6> DoDesneIviceE{};
         long double DuzinaE = 0;
         TRezimiQ Rezimi;
     };
@@ -76,13 +78,24 @@ private:
         const TRezimQ* rezim;  // none: the train off the span
         bool desni;            // the train right of x
     };
-    struct TSvojstva;
 
     static TSmerQ Pripremi(const TVoz& voz, bool obrnut, const TKoeficijentiDejstava& k);
+    const TSmerQ& SmerQ(const TTacnaAnvelopa::TKandidat& k) const {
+        return k.smer->Obrnut ? fNazad : fNapred;
+    }
+    static std::size_t Indeks(const TTacnaAnvelopa::TKandidat& k) {
+        return static_cast<std::size_t>(k.sila - k.smer->Sile.data());
+    }
+    // Each force candidate's design values in double, for ranking.
+    void Proceni(double x, const TTacnaAnvelopa::TKandidati& kandidati, std::size_t broj,
+                 std::array<TUticajQ<double>, 12>& procene) const;
 
     TTacnaAnvelopa fTacna;
     TProracunskaDejstva fDejstva;
     TKoeficijentiDejstava fK;
     TSmerQ fNapred;
     TSmerQ fNazad;
+    // Q/(2L) and G/(2L), which multiply q's and g's parts in double.
+    double fQKrozDvaL;
+    double fGKrozDvaL;
 };

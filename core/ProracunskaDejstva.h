@@ -26,12 +26,12 @@ enum class TRasporedQ {
 struct TProracunskaDejstva {
     double q = 0.0;  ///< [kN/m]
     TRasporedQ Raspored = TRasporedQ::BiloGde;
-    double c = 0.0;         ///< the clearance between the train and q [m]
-    double g = 0.0;         ///< the dead load over the whole span [kN/m]
-    double Fi = 1.0;        ///< the dynamic factor on the forces
-    bool FiNaQ = false;     ///< phi multiplies q too
-    double GamaG = 1.0;     ///< the partial factor on g
-    double GamaQ = 1.0;     ///< the partial factor on the train and q
+    double c = 0.0;      ///< the clearance between the train and q [m]
+    double g = 0.0;      ///< the dead load over the whole span [kN/m]
+    double Fi = 1.0;     ///< the dynamic factor on the forces
+    bool FiNaQ = false;  ///< phi multiplies q too
+    double GamaG = 1.0;  ///< the partial factor on g
+    double GamaQ = 1.0;  ///< the partial factor on the train and q
 
     bool operator==(const TProracunskaDejstva&) const = default;
 

@@ -13,9 +13,12 @@ TRezimiQ RezimiQ(const TVoz& v, const TKoeficijentiDejstava& k) {
     const Prosireno D = v.Odmak(n);
     const Prosireno beskonacno = std::numeric_limits<Prosireno>::infinity();
     const auto s = [&v](std::int32_t i) { return v.Odmak(i); };
-    const auto P = [&v](std::int32_t i) -> Prosireno { return v.P()[static_cast<std::size_t>(i - 1)]; };
-    const auto dodaj = [](TRezimQ& rezim, Prosireno ivica, Prosireno zagrada, Prosireno levi) {
-        rezim = {ivica, zagrada, levi, static_cast<double>(ivica), static_cast<double>(zagrada)};
+    const auto P = [&v](std::int32_t i) -> Prosireno {
+        return v.P()[static_cast<std::size_t>(i - 1)];
+    };
+    const auto dodaj = [&L](TRezimQ& rezim, Prosireno ivica, Prosireno zagrada, Prosireno levi) {
+        rezim = {ivica, zagrada, levi, static_cast<double>(ivica),
+                 static_cast<double>(zagrada / L)};
     };
 
     // Forces 1..j on the span, the train right of x: a from the force j+1

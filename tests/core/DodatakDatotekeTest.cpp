@@ -17,8 +17,8 @@ TProracunskaDejstva Dejstva() {
     d.g = 3;
     d.Fi = 1.25;
     d.FiNaQ = true;
-    d.GamaG = 1.35;
-    d.GamaQ = 1.5;
+    d.GamaG = 1.3;
+    d.GamaQ = 1.4;
     return d;
 }
 
@@ -29,9 +29,10 @@ TEST(DodatakDatoteke, ActionsAfterTheFifteenLinesReadBackAndTheLoadCaseStays) {
     dodatak.Postavi("projekat", "Most na Savi, km 1+250");
     UpisiDejstva(dodatak, Dejstva());
     const std::string bajtovi = kPodrazumevana + ZapisiDodatak(dodatak);
-    EXPECT_EQ(bajtovi.substr(kPodrazumevana.size()),
-              "[Lastovar dodatak]\r\nprojekat=Most na Savi, km 1+250\r\nq=12.5\r\nq-raspored=uz-voz\r\n"
-              "razmak=0.1\r\ng=3\r\nfi=1.25\r\nfi-q=da\r\ngama-g=1.35\r\ngama-q=1.5\r\n");
+    EXPECT_EQ(
+        bajtovi.substr(kPodrazumevana.size()),
+        "[Lastovar dodatak]\r\nprojekat=Most na Savi, km 1+250\r\nq=12.5\r\nq-raspored=uz-voz\r\n"
+        "razmak=0.1\r\ng=3\r\nfi=1.25\r\nfi-q=da\r\ngama-g=1.3\r\ngama-q=1.4\r\n");
     EXPECT_EQ(ZapisiDatoteku(ProcitajDatoteku(bajtovi)), kPodrazumevana);
     const TDodatak procitan = ProcitajDodatak(bajtovi);
     EXPECT_EQ(procitan, dodatak);

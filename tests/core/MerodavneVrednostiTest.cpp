@@ -26,8 +26,8 @@ TEST(MerodavneVrednosti, AreTheExtremesOfTheSweepsAndRows) {
         d.g = g(gen);
         d.Fi = 1.3;
         d.FiNaQ = redni % 4 == 0;
-        d.GamaG = 1.35;
-        d.GamaQ = 1.5;
+        d.GamaG = 1.3;
+        d.GamaQ = 1.4;
         SCOPED_TRACE(testing::Message() << "train " << redni << " L=" << v.L);
         const TKoeficijentiDejstava k = Koeficijenti(d);
         const double skala = k.T * v.R() + (k.Q + k.G) * v.L;
@@ -36,7 +36,8 @@ TEST(MerodavneVrednosti, AreTheExtremesOfTheSweepsAndRows) {
         const TMerodavneVrednosti& p = m.Proracunske;
 
         const double h = (v.L + v.s(v.n) + 2 * d.c + 2) / 3000;
-        double A = statika::Korak(v, d, 0, false, h).TLevo, B = -statika::Korak(v, d, v.L, false, h).TDesno;
+        double A = statika::Korak(v, d, 0, false, h).TLevo,
+               B = -statika::Korak(v, d, v.L, false, h).TDesno;
         if (smer == TSmerVoza::Oba) {
             A = std::max(A, statika::Korak(v, d, 0, true, h).TLevo);
             B = std::max(B, -statika::Korak(v, d, v.L, true, h).TDesno);
@@ -72,8 +73,8 @@ TEST(MerodavneVrednosti, CharacteristicActionsKeepQAloneWithFactorsOne) {
     d.g = 7;
     d.Fi = 1.4;
     d.FiNaQ = true;
-    d.GamaG = 1.35;
-    d.GamaQ = 1.5;
+    d.GamaG = 1.3;
+    d.GamaQ = 1.4;
     TProracunskaDejstva k;
     k.q = 9;
     k.Raspored = TRasporedQ::IspredIIzaVoza;

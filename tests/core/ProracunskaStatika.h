@@ -45,8 +45,7 @@ inline double Integral(double L, double x, double u, double w, Velicina v, int z
     for (const bool desno : {false, true}) {
         const double p = std::max(u, desno ? x : 0.0), k = std::min(w, desno ? L : x);
         if (!(k > p)) continue;
-        const double oblast =
-            (k - p) * (desno ? desni(p) + desni(k) : levi(p) + levi(k)) / 2;
+        const double oblast = (k - p) * (desno ? desni(p) + desni(k) : levi(p) + levi(k)) / 2;
         if (znak == 0 || (znak > 0 ? oblast > 0 : oblast < 0)) zbir += oblast;
     }
     return zbir;
@@ -63,7 +62,8 @@ inline std::vector<double> Sile(const VozTesta& v, double levi, bool obrnut) {
 
 inline double Voz(const VozTesta& v, const std::vector<double>& xi, double x, Velicina vel) {
     double zbir = 0;
-    for (int i = 0; i < v.n; ++i) zbir += v.P[std::size_t(i)] * Ordinata(v.L, x, xi[std::size_t(i)], vel);
+    for (int i = 0; i < v.n; ++i)
+        zbir += v.P[std::size_t(i)] * Ordinata(v.L, x, xi[std::size_t(i)], vel);
     return zbir;
 }
 
