@@ -7,10 +7,12 @@
 
 #include "GreskaFajla.h"
 #include "IzvestajLastovar.h"
+#include "IzvestajMerodavnih.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
+#include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
 #include "PlatnoDatoteke.h"
 #include "RegionalniSeparator.h"
@@ -27,8 +29,11 @@ constexpr std::string_view kPorukaSnimanja = "Greska pri pokusaju snimanja PDF d
 int KomandaList(int argc, char** argv, std::string_view pomoc) {
     bool tacno = false;
     bool obaSmera = false;
+    TOpcijeDejstava opcijeDejstava;
     std::vector<std::string> reci;
-    const OpcijaKomande opcije[] = {Zastavica("tacno", tacno), Zastavica("oba-smera", obaSmera)};
+    std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
+    opcije.push_back(Zastavica("tacno", tacno));
+    opcije.push_back(Zastavica("oba-smera", obaSmera));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, reci, 2,
                                          "zadaje se najvise datoteka podataka i ime PDF datoteke"))
         return *kraj;
@@ -44,7 +49,14 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj)) return *greska;
+    TProracunskaDejstva dejstva;
+    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva)) return *greska;
+    const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
+    const TVoz voz(podaci, slucaj.BrojSila);
+    if (const auto greska =
+            PrimeniDejstva(kKomanda, opcijeDejstava, sep, voz.R(), voz.Raspon(), dejstva))
+        return *greska;
+    const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
 
     TSadrzajListe sadrzaj;
     if (putanja) sadrzaj.Datoteka = *putanja == kStandardniUlaz ? "standardni ulaz" : *putanja;
@@ -56,8 +68,15 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
         SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
             .Linije;
     if (tacno)
-        sadrzaj.TacnaAnvelopa = IzvestajTacneAnvelope(
-            slucaj.Tekstovi, slucaj.BrojSila, sep, obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
+        sadrzaj.TacnaAnvelopa =
+            IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer, dejstva);
+    else if (!dejstva.Pocetna())
+        // The comparison ends with them; without it they follow the report.
+        for (std::string& l :
+             LinijeMerodavnih(Merodavno(voz, dejstva, smer), slucaj.BrojSila, sep)) {
+            if (sadrzaj.TacnaAnvelopa.empty()) sadrzaj.TacnaAnvelopa.emplace_back("MERODAVNE VREDNOSTI");
+            sadrzaj.TacnaAnvelopa.push_back(std::move(l));
+        }
 
     // Fonts need a GUI application; the command line never has a window.
     int argcQt = 3;

@@ -14,7 +14,17 @@ namespace {
 
 using Prosireno = long double;
 
-void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
+}  // namespace
+
+void NacrtajReferentneLinije(TPlatno& c, const TOkvirDijagrama& o) {
+    c.Olovka() = {kCrna, o.stampa ? 8 : 4};
+    c.PomeriNa(o.x0, o.y0);
+    c.LinijaDo(o.x1, o.y0);
+    c.PomeriNa(o.x0, o.y1);
+    c.LinijaDo(o.x1, o.y1);
+}
+
+void NacrtajNatpise(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
     const auto tekst = [&c](Prosireno x, Prosireno y, const char* t) {
         c.Tekst(ZaokruziParno(x), ZaokruziParno(y), t);
     };
@@ -38,8 +48,6 @@ void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
         tekst(o.x0, o.y1 + 5 * sz, "minT[kN]");
     }
 }
-
-}  // namespace
 
 TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                                  std::string_view Target, const TProzorDijagrama& prozor,
@@ -83,11 +91,7 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
         NacrtajPojasManjka(Canvas, okvir, anvelopa);
     }
 
-    Canvas.Olovka() = {kCrna, stampa ? 8 : 4};
-    Canvas.PomeriNa(okvir.x0, okvir.y0);
-    Canvas.LinijaDo(okvir.x1, okvir.y0);
-    Canvas.PomeriNa(okvir.x0, okvir.y1);
-    Canvas.LinijaDo(okvir.x1, okvir.y1);
+    NacrtajReferentneLinije(Canvas, okvir);
 
     // The screen's toff is the font size found on entry: the window's own
     // 8 points the first time, the captions' 12 every later time.
@@ -110,6 +114,6 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
         if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, anvelopa);
     }
 
-    Natpisi(Canvas, okvir, ulaz.fontStampe);
+    NacrtajNatpise(Canvas, okvir, ulaz.fontStampe);
     return okvir;
 }

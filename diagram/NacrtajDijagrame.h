@@ -33,3 +33,11 @@ inline constexpr std::string_view kZaStampac = "za stampac";
 TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                                  std::string_view Target, const TProzorDijagrama& prozor,
                                  const TUlazDijagrama& ulaz);
+
+/// The frame's two reference lines, black, 8 units wide in the print style
+/// and 4 on the screen.
+void NacrtajReferentneLinije(TPlatno& platno, const TOkvirDijagrama& okvir);
+
+/// The frame's four captions "extM[kNm]", "extT[kN]", "maxT[kN]" and
+/// "minT[kN]": bold black 12 points on the screen, the print font on paper.
+void NacrtajNatpise(TPlatno& platno, const TOkvirDijagrama& okvir, const TFont& fontStampe);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ApsolutniMaksimum.h"
+#include "ProracunskaDejstva.h"
 #include "ProvereUnosa.h"
 #include "TacnaAnvelopa.h"
 
@@ -24,10 +25,16 @@
 /// labels and the classical values are the report's, written as the report
 /// writes them.
 ///
+/// With `dejstva` off their start values each section adds its design values
+/// (LinijaProracunske: "extM Ed", "maxT Ed", "minT Ed"), and the governing
+/// values (LinijeMerodavnih) follow the absolute maximum after an empty
+/// line.
+///
 /// The texts must have passed ProveraTipa and ProveraVrednosti; a text that
 /// does not convert still raises EGreskaKonverzije.
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
-                                               char decimalniSeparator, TSmerVoza smer);
+                                               char decimalniSeparator, TSmerVoza smer,
+                                               const TProracunskaDejstva& dejstva = {});
 
 /// "Apsolutni maksimum: M = ... [kNm] u preseku x = ... [m], P1 na ... [m]",
 /// with ", voz Pn..P1" when the train crossing reversed gives it; numbers in

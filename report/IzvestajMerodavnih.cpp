@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "IzvestajMerodavnih.h"
+
+#include "FormatBroja.h"
+#include "Linija.h"
+#include "OznakaVoza.h"
+
+std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
+                                                   std::int32_t brojSila, char sep) {
+    const auto linija = [&](std::string_view ime, std::string_view jedinica,
+                            const TMerodavnaVrednost& v, bool presek) {
+        std::string s = Linija({ime, " = ", FormatBroja(v.Vrednost, sep), " [", jedinica, "]"});
+        if (presek) s += Linija({" u preseku x = ", FormatBroja(v.x, sep), " [m]"});
+        return s + Linija({", P1 na ", FormatBroja(v.Polozaj.PolozajP1, sep), " [m], voz ",
+                           OznakaVoza(brojSila, v.Polozaj.Obrnut)});
+    };
+    return {linija("Mmax", "kNm", m.Mmax, true), linija("Amax", "kN", m.Amax, false),
+            linija("Bmax", "kN", m.Bmax, false), linija("Tmax", "kN", m.Tmax, true),
+            linija("Tmin", "kN", m.Tmin, true)};
+}
+
+std::vector<std::string> LinijeMerodavnih(const TMerodavno& m, std::int32_t brojSila, char sep) {
+    std::vector<std::string> linije{"Karakteristicne vrednosti:"};
+    for (std::string& l : LinijeMerodavnihVrednosti(m.Karakteristicne, brojSila, sep))
+        linije.push_back(std::move(l));
+    linije.emplace_back("Proracunske vrednosti:");
+    for (std::string& l : LinijeMerodavnihVrednosti(m.Proracunske, brojSila, sep))
+        linije.push_back(std::move(l));
+    return linije;
+}
+
+std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
+                              const TProracunskiEkstrem& e, std::int32_t brojSila, TSmerVoza smer,
+                              char sep) {
+    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    std::string s = Linija({ime, " = ", B(e.Vrednost), " [", jedinica, "], P1 na ",
+                            B(e.Polozaj.PolozajP1), " [m], "});
+    s += e.Polozaj.Sila > 0 ? Linija({"P", std::to_string(e.Polozaj.Sila), " na preseku"})
+                            : std::string("nijedna sila na preseku");
+    if (smer == TSmerVoza::Oba) s += ", voz " + OznakaVoza(brojSila, e.Polozaj.Obrnut);
+    for (std::int32_t i = 0; i < e.Q.Broj; ++i) {
+        const TDeonica& d = e.Q.Deonice[static_cast<std::size_t>(i)];
+        s += Linija({i == 0 ? ", q od " : " i od ", B(d.Od), " do ", B(d.Do), " [m]"});
+    }
+    return s;
+}

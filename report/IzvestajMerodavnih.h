@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The design run as text: the governing values that `lastovar-cli
+// merodavno` prints and the window "Merodavne vrednosti" shows, and the
+// design values at a section that `tacno` adds to its comparison. Numbers
+// in the report's format and the regional separator.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ProracunskiProracun.h"
+
+/// "Karakteristicne vrednosti:", its five lines, then "Proracunske
+/// vrednosti:" and its five (LinijeMerodavnihVrednosti).
+std::vector<std::string> LinijeMerodavnih(const TMerodavno& m, std::int32_t brojSila,
+                                          char decimalniSeparator);
+
+/// The five lines of one block:
+///   Mmax = <v> [kNm] u preseku x = <x> [m], P1 na <p> [m], voz P1..Pn
+///   Amax = <v> [kN], P1 na <p> [m], voz ...
+///   Bmax = <v> [kN], P1 na <p> [m], voz ...
+///   Tmax = <v> [kN] u preseku x = <x> [m], P1 na <p> [m], voz ...
+///   Tmin = <v> [kN] u preseku x = <x> [m], P1 na <p> [m], voz ...
+std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
+                                                   std::int32_t brojSila, char decimalniSeparator);
+
+/// One design value at a section, for the comparison of `tacno`:
+/// "<ime> = <v> [<jedinica>], P1 na <p> [m], P<k> na preseku" (or "nijedna
+/// sila na preseku"), with ", voz ..." under TSmerVoza::Oba, then where q
+/// stands: ", q od <a> do <b> [m]" with " i od <c> do <d> [m]" for a second
+/// stretch, or nothing without q.
+std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
+                              const TProracunskiEkstrem& e, std::int32_t brojSila, TSmerVoza smer,
+                              char decimalniSeparator);
+
+/// The one line the results window holds for a train longer than the span.
+inline constexpr std::string_view kPorukaDugogVoza =
+    "Voz je duzi od raspona: klasicni proracun trazi ceo voz na rasponu.";
