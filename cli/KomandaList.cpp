@@ -8,7 +8,6 @@
 #include "GreskaFajla.h"
 #include "IzvestajLastovar.h"
 #include "IzvestajMerodavnih.h"
-#include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
@@ -67,16 +66,8 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     sadrzaj.Izvestaj =
         SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
             .Linije;
-    if (tacno)
-        sadrzaj.TacnaAnvelopa =
-            IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer, dejstva);
-    else if (!dejstva.Pocetna())
-        // The comparison ends with them; without it they follow the report.
-        for (std::string& l :
-             LinijeMerodavnih(Merodavno(voz, dejstva, smer), slucaj.BrojSila, sep)) {
-            if (sadrzaj.TacnaAnvelopa.empty()) sadrzaj.TacnaAnvelopa.emplace_back("MERODAVNE VREDNOSTI");
-            sadrzaj.TacnaAnvelopa.push_back(std::move(l));
-        }
+    sadrzaj.TacnaAnvelopa = DodatakListe(slucaj.Tekstovi, slucaj.BrojSila, sep,
+                                         tacno ? std::optional(smer) : std::nullopt, dejstva);
 
     // Fonts need a GUI application; the command line never has a window.
     int argcQt = 3;

@@ -31,7 +31,8 @@ std::optional<int> PrimeniDejstva(std::string_view komanda, const TOpcijeDejstav
         try {
             cilj = TekstUBroj(*tekst, sep);
         } catch (const EGreskaKonverzije&) {
-            return PogresnaUpotreba(komanda, "--" + std::string(ime) + " trazi broj, a ne " + *tekst);
+            return PogresnaUpotreba(komanda,
+                                    "--" + std::string(ime) + " trazi broj, a ne " + *tekst);
         }
         return std::nullopt;
     };

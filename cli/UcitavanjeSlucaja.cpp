@@ -20,10 +20,11 @@ SadrzajDatoteke PodrazumevaniSlucaj() {
 }
 
 std::string ProcitajBajtove(const std::string& putanja) {
+    const TNastavakCitanja dodatak{kOznakaDodatka, kLinijaDodatka};
     if (putanja == kStandardniUlaz)
-        return ProcitajPocetak(STDIN_FILENO, putanja, kBrojLinijaSaDodatkom,
-                               kNajviseBajtovaDatoteke);
-    return ProcitajPocetak(putanja, kBrojLinijaSaDodatkom, kNajviseBajtovaDatoteke);
+        return ProcitajPocetak(STDIN_FILENO, putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke,
+                               dodatak);
+    return ProcitajPocetak(putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke, dodatak);
 }
 
 }  // namespace

@@ -24,9 +24,9 @@
 
 inline constexpr std::string_view kOznakaDodatka = "[Lastovar dodatak]";
 inline constexpr std::size_t kNajviseKljuceva = 64;
-/// The lines a reader takes to see the block whole: the load case, the
-/// marker, the keys and one more, which tells a block that is too long.
-inline constexpr std::size_t kBrojLinijaSaDodatkom = kBrojLinijaDatoteke + 1 + kNajviseKljuceva + 1;
+/// The lines a reader takes after the marker to see the block whole: the
+/// keys and one more, which tells a block that is too long.
+inline constexpr std::size_t kLinijaDodatka = kNajviseKljuceva + 1;
 
 /// A block that cannot be read; what() names the line and says why.
 class EGreskaDodatka : public std::runtime_error {

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "FormatBroja.h"
+#include "Konverzija.h"
+
 TProracunskaDejstva TProracunskaDejstva::Karakteristicna() const {
     TProracunskaDejstva k;
     k.q = q;
@@ -34,4 +37,22 @@ bool DejstvaVaze(const TProracunskaDejstva& d, double R, double L) {
     const long double skala =
         (static_cast<long double>(k.T) * R + (static_cast<long double>(k.Q) + k.G) * L) * L;
     return std::isfinite(skala) && skala <= std::numeric_limits<double>::max();
+}
+
+TTekstoviDejstava TekstoviDejstava(const TProracunskaDejstva& d, char sep) {
+    const auto B = [sep](double v) { return FormatBroja(v, sep); };
+    return {B(d.q), B(d.c), B(d.g), B(d.Fi), B(d.GamaG), B(d.GamaQ), d.Raspored, d.FiNaQ};
+}
+
+TProracunskaDejstva DejstvaIzTekstova(const TTekstoviDejstava& t, char sep) {
+    TProracunskaDejstva d;
+    d.q = TekstUBroj(t.q, sep);
+    d.c = TekstUBroj(t.c, sep);
+    d.g = TekstUBroj(t.g, sep);
+    d.Fi = TekstUBroj(t.Fi, sep);
+    d.GamaG = TekstUBroj(t.GamaG, sep);
+    d.GamaQ = TekstUBroj(t.GamaQ, sep);
+    d.Raspored = t.Raspored;
+    d.FiNaQ = t.FiNaQ;
+    return d;
 }

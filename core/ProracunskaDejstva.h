@@ -10,6 +10,7 @@
 // phi_q being phi or 1. Every action starts at the value that leaves the
 // train's exact envelope as it is.
 
+#include <string>
 #include <string_view>
 
 /// Where the distributed load q may stand.
@@ -62,3 +63,20 @@ TKoeficijentiDejstava Koeficijenti(const TProracunskaDejstva& d);
 bool DejstvaVaze(const TProracunskaDejstva& d, double R, double L);
 
 inline constexpr std::string_view kPorukaDejstava = "Proracunske vrednosti nisu korektno unete!!!";
+
+/// The actions as a dialog holds them: the numbers as typed, the
+/// arrangement and the check box.
+struct TTekstoviDejstava {
+    std::string q, c, g, Fi, GamaG, GamaQ;
+    TRasporedQ Raspored = TRasporedQ::BiloGde;
+    bool FiNaQ = false;
+
+    bool operator==(const TTekstoviDejstava&) const = default;
+};
+
+/// The numbers in the report's format with the separator.
+TTekstoviDejstava TekstoviDejstava(const TProracunskaDejstva& d, char decimalniSeparator);
+
+/// The texts converted with the separator; throws EGreskaKonverzije at the
+/// first one that is not a number. The values are not checked.
+TProracunskaDejstva DejstvaIzTekstova(const TTekstoviDejstava& t, char decimalniSeparator);

@@ -74,8 +74,10 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
     // Without room for the span (a print width of 400 dots or less), or with
     // a span whose share per device unit is below the smallest double, there
     // is no scale to draw the content with.
+    // A train longer than the span has no classical envelope: the method
+    // needs it whole on the span.
     const TVoz voz(zapis, ulaz.brojSila);
-    const bool sadrzaj = voz.Vazi() && okvir.Sirina() > 0 && okvir.s != 0;
+    const bool sadrzaj = voz.Vazi() && voz.StajeNaRaspon() && okvir.Sirina() > 0 && okvir.s != 0;
     if (sadrzaj) {
         // The governing moment maximum and the whole resultant each stand
         // 0.2 H from their reference lines.

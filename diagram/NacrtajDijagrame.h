@@ -28,7 +28,8 @@ inline constexpr std::string_view kZaStampac = "za stampac";
 ///
 /// Gives back the frame it drew in, with its scales: TSadrzajCrteza::Nista
 /// for no screen drawing, Okvir where only the reference lines and captions
-/// were drawn (a force count outside 1..6, or no room for the span), and
+/// were drawn (a force count outside 1..6, a train longer than the span,
+/// which has no classical envelope, or no room for the span), and
 /// Dijagrami where its columns map to sections and back.
 TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                                  std::string_view Target, const TProzorDijagrama& prozor,

@@ -19,7 +19,8 @@ using Prosireno = long double;
 
 void Kriva(TPlatno& c, const TOkvirDijagrama& o, const std::vector<int>& y) {
     c.PomeriNa(o.x0, y[0]);
-    for (std::size_t i = 1; i < y.size(); ++i) c.LinijaDo(static_cast<int>(o.x0 + static_cast<std::int64_t>(i)), y[i]);
+    for (std::size_t i = 1; i < y.size(); ++i)
+        c.LinijaDo(static_cast<int>(o.x0 + static_cast<std::int64_t>(i)), y[i]);
 }
 
 }  // namespace
@@ -46,8 +47,8 @@ TOkvirDijagrama NacrtajProracunskuAnvelopu(TPlatno& c, std::int32_t W, std::int3
     }
     // The labels' height in device units: the size figure is in points,
     // negative for a font given by its height.
-    const int slova = ZaokruziParno(std::abs(c.VelicinaFonta()) *
-                                    static_cast<Prosireno>(c.TacakaPoIncu()) / 72);
+    const int slova =
+        ZaokruziParno(std::abs(c.VelicinaFonta()) * static_cast<Prosireno>(c.TacakaPoIncu()) / 72);
     c.Font().Boja = kBojaProracunskog;
     if (o.sadrzaj == TSadrzajCrteza::Dijagrami) {
         std::array<std::vector<int>, 3> y;

@@ -2,6 +2,7 @@
 #include "IzvestajMerodavnih.h"
 
 #include "FormatBroja.h"
+#include "IzvestajTacneAnvelope.h"
 #include "Linija.h"
 #include "OznakaVoza.h"
 
@@ -33,8 +34,8 @@ std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
                               const TProracunskiEkstrem& e, std::int32_t brojSila, TSmerVoza smer,
                               char sep) {
     const auto B = [sep](long double v) { return FormatBroja(v, sep); };
-    std::string s = Linija({ime, " = ", B(e.Vrednost), " [", jedinica, "], P1 na ",
-                            B(e.Polozaj.PolozajP1), " [m], "});
+    std::string s = Linija(
+        {ime, " = ", B(e.Vrednost), " [", jedinica, "], P1 na ", B(e.Polozaj.PolozajP1), " [m], "});
     s += e.Polozaj.Sila > 0 ? Linija({"P", std::to_string(e.Polozaj.Sila), " na preseku"})
                             : std::string("nijedna sila na preseku");
     if (smer == TSmerVoza::Oba) s += ", voz " + OznakaVoza(brojSila, e.Polozaj.Obrnut);
@@ -43,4 +44,32 @@ std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
         s += Linija({i == 0 ? ", q od " : " i od ", B(d.Od), " do ", B(d.Do), " [m]"});
     }
     return s;
+}
+
+std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t brojSila,
+                                      TSmerVoza smer, bool duziOdRaspona, char sep) {
+    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    std::string dejstva = Linija({"Proracunske vrednosti: q = ", B(d.q), " [kN/m] "});
+    dejstva += d.Raspored == TRasporedQ::BiloGde
+                   ? std::string("bilo gde")
+                   : Linija({"ispred i iza voza, c = ", B(d.c), " [m]"});
+    dejstva += Linija({", g = ", B(d.g), " [kN/m], fi = ", B(d.Fi), d.FiNaQ ? " (i na q)" : "",
+                       ", gamaG = ", B(d.GamaG), ", gamaQ = ", B(d.GamaQ)});
+    std::string voz = "Voz " + OznakaVoza(brojSila, smer == TSmerVoza::Nazad);
+    if (smer == TSmerVoza::Oba) voz += " ili " + OznakaVoza(brojSila, true);
+    if (duziOdRaspona) voz += ", duzi od raspona";
+    return {dejstva, voz};
+}
+
+std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
+                                      std::optional<TSmerVoza> tacno,
+                                      const TProracunskaDejstva& dejstva) {
+    if (tacno) return IzvestajTacneAnvelope(t, brojSila, sep, *tacno, dejstva);
+    if (dejstva.Pocetna()) return {};
+    std::vector<std::string> linije{"MERODAVNE VREDNOSTI"};
+    const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
+    for (std::string& l :
+         LinijeMerodavnih(Merodavno(voz, dejstva, TSmerVoza::Napred), brojSila, sep))
+        linije.push_back(std::move(l));
+    return linije;
 }

@@ -7,10 +7,12 @@
 // in the report's format and the regional separator.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ProracunskiProracun.h"
+#include "ProvereUnosa.h"
 
 /// "Karakteristicne vrednosti:", its five lines, then "Proracunske
 /// vrednosti:" and its five (LinijeMerodavnihVrednosti).
@@ -34,6 +36,24 @@ std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
 std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
                               const TProracunskiEkstrem& e, std::int32_t brojSila, TSmerVoza smer,
                               char decimalniSeparator);
+
+/// The actions and the train as the window "Merodavne vrednosti" heads its
+/// values: "Proracunske vrednosti: q = ... [kN/m] bilo gde (or ispred i iza
+/// voza, c = ... [m]), g = ... [kN/m], fi = ... (i na q), gamaG = ...,
+/// gamaQ = ...", then "Voz P1..Pn" (or "Voz P1..Pn ili Pn..P1"), with ",
+/// duzi od raspona" for a train longer than the span.
+std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t brojSila,
+                                      TSmerVoza smer, bool duziOdRaspona, char decimalniSeparator);
+
+/// What the calculation sheet sets after the report, for the texts `t` and a
+/// train of `brojSila` forces: with `tacno`, the comparison in that
+/// orientation (IzvestajTacneAnvelope, the design values in it while
+/// `dejstva` are off their start values); without it, while they are off,
+/// "MERODAVNE VREDNOSTI" and the governing values (the train as P1..Pn);
+/// nothing otherwise. The texts must have passed both checks.
+std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojSila,
+                                      char decimalniSeparator, std::optional<TSmerVoza> tacno,
+                                      const TProracunskaDejstva& dejstva);
 
 /// The one line the results window holds for a train longer than the span.
 inline constexpr std::string_view kPorukaDugogVoza =

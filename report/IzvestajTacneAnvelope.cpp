@@ -60,6 +60,8 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
                                                char sep, TSmerVoza smer,
                                                const TProracunskaDejstva& dejstva) {
     const TPodaci z = ZapisIzTekstova(t, sep);
+    // Nothing classical to compare for a train longer than the span.
+    if (!TVoz(z, brojSila).StajeNaRaspon()) return {std::string(kPorukaDugogVoza)};
     const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(z, brojSila);
     const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, smer);
     const TPisac p(brojSila, sep, smer);
@@ -84,7 +86,8 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
         linije.push_back(p.Velicina("minT", "kN", r.MinT));
         if (proracunski) {
             const TProracunskiPresek& d =
-                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())].Proracunski;
+                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())]
+                    .Proracunski;
             linije.push_back(LinijaProracunske("extM Ed", "kNm", d.M, brojSila, smer, sep));
             linije.push_back(LinijaProracunske("maxT Ed", "kN", d.MaxT, brojSila, smer, sep));
             linije.push_back(LinijaProracunske("minT Ed", "kN", d.MinT, brojSila, smer, sep));
@@ -117,7 +120,7 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
                                     TSmerVoza smer) {
     const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
-    if (!voz.Vazi()) return {};
+    if (!voz.Vazi() || !voz.StajeNaRaspon()) return {};
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
     const TApsolutniMaksimum a = ApsolutniMaksimum(voz, smer);
     // Equal but for rounding of two formulas is equal.

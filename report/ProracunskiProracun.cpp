@@ -5,8 +5,7 @@
 
 #include "ProracunIzvestaja.h"
 
-TProracunskiProracun TProracunskiProracun::Izracunaj(const TPodaci& podaci,
-                                                     std::int32_t brojSila,
+TProracunskiProracun TProracunskiProracun::Izracunaj(const TPodaci& podaci, std::int32_t brojSila,
                                                      const TProracunskaDejstva& dejstva,
                                                      TSmerVoza smer) {
     TProracunskiProracun p;
@@ -16,10 +15,11 @@ TProracunskiProracun TProracunskiProracun::Izracunaj(const TPodaci& podaci,
     const TVoz& v = p.Voz;
     if (!v.Vazi()) return p;
     const double L = v.Raspon();
-    p.DuziOdRaspona = v.Odmak(v.BrojSila()) > static_cast<long double>(L);
+    p.DuziOdRaspona = !v.StajeNaRaspon();
     p.Merodavno = ::Merodavno(v, dejstva, smer);
 
-    const TProracunskaAnvelopa proracunska(v, dejstva), karakteristicna(v, dejstva.Karakteristicna());
+    const TProracunskaAnvelopa proracunska(v, dejstva),
+        karakteristicna(v, dejstva.Karakteristicna());
     const std::int32_t n = podaci.BrojPreseka();
     const double korak = KorakPreseka(L, n);
     for (std::size_t i = 0; n >= 1 && i <= static_cast<std::size_t>(n); ++i) {

@@ -188,7 +188,8 @@ std::string TabelaPoredjenjaCsv(const TTabelaPoredjenja& tabela, std::int32_t br
         }
         if (proracunski) {
             const TProracunskiPresek& p =
-                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())].Proracunski;
+                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())]
+                    .Proracunski;
             for (const TProracunskiEkstrem* e : {&p.M, &p.MaxT, &p.MinT})
                 polja.push_back(BrojCsv(e->Vrednost));
             for (const TProracunskiEkstrem* e : {&p.M, &p.MaxT, &p.MinT}) {
@@ -217,6 +218,10 @@ std::string ProracunskaAnvelopaCsv(const TProracunskiProracun& proracun) {
 std::string TabeleCsv(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
                       std::optional<TSmerVoza> tacno, const TProracunskaDejstva& dejstva) {
     const TPodaci podaci = ZapisIzTekstova(t, sep);
+    // A train longer than the span has the design envelope alone.
+    if (!TVoz(podaci, brojSila).StajeNaRaspon())
+        return ProracunskaAnvelopaCsv(TProracunskiProracun::Izracunaj(
+            podaci, brojSila, dejstva, tacno.value_or(TSmerVoza::Napred)));
     const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(podaci, brojSila);
     if (!tacno) return TabelaPresekaCsv(proracun);
     const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, *tacno);

@@ -61,7 +61,9 @@ std::string ProracunskaAnvelopaCsv(const TProracunskiProracun& proracun);
 
 /// For the input texts `t` and a train of `brojSila` forces: the report's
 /// tables, or with `tacno` the comparison in that orientation, with the
-/// design values where `dejstva` are off their start values. The texts
-/// must have passed ProveraTipa and ProveraVrednosti.
+/// design values where `dejstva` are off their start values; for a train
+/// longer than the span, which has no classical tables, the design envelope
+/// (ProracunskaAnvelopaCsv). The texts must have passed ProveraTipa and
+/// ProveraVrednosti.
 std::string TabeleCsv(const TekstoviUnosa& t, std::int32_t brojSila, char decimalniSeparator,
                       std::optional<TSmerVoza> tacno, const TProracunskaDejstva& dejstva = {});
