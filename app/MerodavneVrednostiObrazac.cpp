@@ -34,10 +34,10 @@ TMerodavneVrednostiO::TMerodavneVrednostiO(QWidget* roditelj) : QMdiSubWindow(ro
     MemoText->setFont(FontProzora(13, true));
     // The actions' two lines, a blank one and the two blocks of six, whole,
     // with room for the scroll bar of a narrow window.
-    MemoText->setFixedHeight(
-        MemoText->fontMetrics().lineSpacing() * kLinija +
-        static_cast<int>(2 * MemoText->document()->documentMargin()) + 2 * MemoText->frameWidth() +
-        MemoText->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    MemoText->setFixedHeight(MemoText->fontMetrics().lineSpacing() * kLinija +
+                             static_cast<int>(2 * MemoText->document()->documentMargin()) +
+                             2 * MemoText->frameWidth() +
+                             MemoText->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     Povrsina = new QWidget;
     Povrsina->setObjectName(QStringLiteral("PovrsinaMerodavnih"));
     Povrsina->setMinimumSize(400, 200);
@@ -86,10 +86,9 @@ void TMerodavneVrednostiO::Nacrtaj() {
         fPlatno =
             std::make_unique<TPlatnoSlike>(W, H, FontProzoraDijagrama(), Povrsina->logicalDpiY());
     if (fStanje) {
-        NacrtajProracunskuAnvelopu(
-            *fPlatno, W, H,
-            {fStanje->anvelopa, fStanje->proracun.Merodavno.Proracunske, fStanje->proracun.Smer,
-             GlavniO->Usluge().Separator()});
+        NacrtajProracunskuAnvelopu(*fPlatno, W, H,
+                                   {fStanje->anvelopa, fStanje->proracun.Merodavno.Proracunske,
+                                    fStanje->proracun.Smer, GlavniO->Usluge().Separator()});
     } else {
         fPlatno->PopuniPozadinu(0, 0, W, H);
     }

@@ -35,7 +35,8 @@ TDijalogDejstava::TDijalogDejstava(const TTekstoviDejstava& p, QWidget* roditelj
     RasporedQ->setToolTip(
         QStringLiteral("Bilo gde: q opterecuje tacno delove raspona gde povecava velicinu. "
                        "Ispred i iza voza: samo ispred prve i iza poslednje sile."));
-    txtRazmak = Polje("txtRazmak", p.c, "Najmanji razmak izmedju q i prve ili poslednje sile, u [m]");
+    txtRazmak =
+        Polje("txtRazmak", p.c, "Najmanji razmak izmedju q i prve ili poslednje sile, u [m]");
     txtG = Polje("txtG", p.g, "Sopstvena tezina na celom rasponu, u [kN/m]");
     txtFi = Polje("txtFi", p.Fi, "Dinamicki faktor na silama");
     FiNaQ = new QCheckBox(QStringLiteral("fi mnozi i q"));
@@ -77,8 +78,7 @@ TTekstoviDejstava TDijalogDejstava::Tekstovi() const {
     t.Fi = Tekst(txtFi);
     t.GamaG = Tekst(txtGamaG);
     t.GamaQ = Tekst(txtGamaQ);
-    t.Raspored =
-        RasporedQ->currentIndex() == 1 ? TRasporedQ::IspredIIzaVoza : TRasporedQ::BiloGde;
+    t.Raspored = RasporedQ->currentIndex() == 1 ? TRasporedQ::IspredIIzaVoza : TRasporedQ::BiloGde;
     t.FiNaQ = FiNaQ->isChecked();
     return t;
 }

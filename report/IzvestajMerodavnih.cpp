@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IzvestajMerodavnih.h"
 
+#include <algorithm>
+#include <array>
+
 #include "FormatBroja.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Linija.h"
@@ -41,7 +44,7 @@ std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
     if (smer == TSmerVoza::Oba) s += ", voz " + OznakaVoza(brojSila, e.Polozaj.Obrnut);
     for (std::int32_t i = 0; i < e.Q.Broj; ++i) {
         const TDeonica& d = e.Q.Deonice[static_cast<std::size_t>(i)];
-        s += Linija({i == 0 ? ", q od " : " i od ", B(d.Od), " do ", B(d.Do), " [m]"});
+        s += Linija({i == 0 ? "; q od " : " i od ", B(d.Od), " do ", B(d.Do), " [m]"});
     }
     return s;
 }
@@ -64,12 +67,31 @@ std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t
 std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
                                       std::optional<TSmerVoza> tacno,
                                       const TProracunskaDejstva& dejstva) {
-    if (tacno) return IzvestajTacneAnvelope(t, brojSila, sep, *tacno, dejstva);
-    if (dejstva.Pocetna()) return {};
-    std::vector<std::string> linije{"MERODAVNE VREDNOSTI"};
-    const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
-    for (std::string& l :
-         LinijeMerodavnih(Merodavno(voz, dejstva, TSmerVoza::Napred), brojSila, sep))
-        linije.push_back(std::move(l));
+    std::vector<std::string> izvor;
+    if (tacno) {
+        izvor = IzvestajTacneAnvelope(t, brojSila, sep, *tacno, dejstva);
+    } else if (!dejstva.Pocetna()) {
+        izvor = {"MERODAVNE VREDNOSTI"};
+        const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
+        for (std::string& l :
+             LinijeMerodavnih(Merodavno(voz, dejstva, TSmerVoza::Napred), brojSila, sep))
+            izvor.push_back(std::move(l));
+    }
+    // A governing value's position on a line of its own, as the sheet sets
+    // what follows a comparison line's semicolon, so that no line runs past
+    // the page.
+    std::vector<std::string> linije;
+    for (std::string& l : izvor) {
+        const std::size_t p1 = l.find(", P1 na ");
+        const bool merodavna =
+            std::ranges::any_of(std::array{"Mmax = ", "Amax = ", "Bmax = ", "Tmax = ", "Tmin = "},
+                                [&l](const char* ime) { return l.starts_with(ime); });
+        if (!merodavna || p1 == std::string::npos) {
+            linije.push_back(std::move(l));
+            continue;
+        }
+        linije.push_back(l.substr(0, p1 + 1));
+        linije.push_back("    " + l.substr(p1 + 2));
+    }
     return linije;
 }

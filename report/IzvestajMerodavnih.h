@@ -31,7 +31,7 @@ std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
 /// One design value at a section, for the comparison of `tacno`:
 /// "<ime> = <v> [<jedinica>], P1 na <p> [m], P<k> na preseku" (or "nijedna
 /// sila na preseku"), with ", voz ..." under TSmerVoza::Oba, then where q
-/// stands: ", q od <a> do <b> [m]" with " i od <c> do <d> [m]" for a second
+/// stands: "; q od <a> do <b> [m]" with " i od <c> do <d> [m]" for a second
 /// stretch, or nothing without q.
 std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
                               const TProracunskiEkstrem& e, std::int32_t brojSila, TSmerVoza smer,
@@ -49,8 +49,9 @@ std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t
 /// train of `brojSila` forces: with `tacno`, the comparison in that
 /// orientation (IzvestajTacneAnvelope, the design values in it while
 /// `dejstva` are off their start values); without it, while they are off,
-/// "MERODAVNE VREDNOSTI" and the governing values (the train as P1..Pn);
-/// nothing otherwise. The texts must have passed both checks.
+/// "MERODAVNE VREDNOSTI" and the governing values (the train as P1..Pn),
+/// each with its position on a line of its own, indented; nothing
+/// otherwise. The texts must have passed both checks.
 std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojSila,
                                       char decimalniSeparator, std::optional<TSmerVoza> tacno,
                                       const TProracunskaDejstva& dejstva);

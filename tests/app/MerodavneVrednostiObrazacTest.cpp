@@ -139,7 +139,8 @@ TEST_F(MerodavneVrednostiTest, TheWindowFollowsTheLockAndTheActions) {
     EXPECT_EQ(l.mid(4, 5), l.mid(10, 5));
     PostaviDejstva();
     l = Merodavne();
-    EXPECT_TRUE(l[0].startsWith("Proracunske vrednosti: q = 20 [kN/m] ispred i iza voza, c = 1 [m]"))
+    EXPECT_TRUE(
+        l[0].startsWith("Proracunske vrednosti: q = 20 [kN/m] ispred i iza voza, c = 1 [m]"))
         << l[0].toStdString();
     EXPECT_NE(l.mid(4, 5), l.mid(10, 5));
     QTest::mouseClick(PodaciO->btnProracun, Qt::LeftButton);
@@ -174,8 +175,7 @@ TEST_F(MerodavneVrednostiTest, TheActionsAreSavedAndOpenedWithTheFile) {
     dijalozi.Putanje = {kPutanja};
     GlavniO->Otvori->trigger();
     ASSERT_EQ(poruke.Prikazano.size(), 1u);
-    EXPECT_EQ(poruke.Prikazano[0].tekst,
-              "Greska u dodatku datoteke: q=abc (nije broj)");
+    EXPECT_EQ(poruke.Prikazano[0].tekst, "Greska u dodatku datoteke: q=abc (nije broj)");
     EXPECT_EQ(PodaciO->txtP[0]->text(), "1");
     EXPECT_EQ(GlavniO->Dejstva, DejstvaIzTekstova(Tekstovi(), '.'));
 
@@ -186,7 +186,8 @@ TEST_F(MerodavneVrednostiTest, TheActionsAreSavedAndOpenedWithTheFile) {
     EXPECT_TRUE(GlavniO->ProracunskaAnvelopa->isChecked());
     GlavniO->ProracunskaAnvelopa->setChecked(false);
     GlavniO->Snimi->trigger();
-    EXPECT_EQ(datoteke.Sadrzaj[kPutanja], kPodrazumevani + "[Lastovar dodatak]\r\nprojekat=Most\r\n");
+    EXPECT_EQ(datoteke.Sadrzaj[kPutanja],
+              kPodrazumevani + "[Lastovar dodatak]\r\nprojekat=Most\r\n");
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST(KomandaMerodavno, OptionsOverrideTheFilesActions) {
     const Ishod bezG = Merodavno(datoteka + " --g 0");
     ASSERT_EQ(bezG.kod, 0) << bezG.greske;
     const std::vector<std::string> b = Linije(bezG.izlaz);
-    EXPECT_EQ(std::vector(b.begin() + 1, b.begin() + 6), std::vector(b.begin() + 7, b.begin() + 12));
+    EXPECT_EQ(std::vector(b.begin() + 1, b.begin() + 6),
+              std::vector(b.begin() + 7, b.begin() + 12));
     EXPECT_NE(b[1], Linije(Merodavno("").izlaz)[1]);
 }
 
@@ -175,8 +176,8 @@ TEST(KomandaMerodavno, TacnoShowsTheDesignValuesBesideTheExactOnes) {
 
 // polozaj draws the design positions with q's hatched band.
 TEST(KomandaMerodavno, PolozajDrawsTheDesignPositionsWithQsBand) {
-    const Ishod i = Pokreni({"polozaj", "--x", "4", "--q", "20", "--q-raspored", "uz-voz",
-                             "--razmak", "1", "--zapis"});
+    const Ishod i = Pokreni(
+        {"polozaj", "--x", "4", "--q", "20", "--q-raspored", "uz-voz", "--razmak", "1", "--zapis"});
     ASSERT_EQ(i.kod, 0) << i.greske;
     TUlazPolozaja ulaz;
     ulaz.x = 4;
