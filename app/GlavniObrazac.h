@@ -21,6 +21,7 @@
 #include <QString>
 #include <span>
 
+#include "DodatakDatoteke.h"
 #include "PodesavanjaDijaloga.h"
 #include "TacnaAnvelopa.h"
 #include "Usluge.h"
@@ -30,6 +31,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPushButton;
+class TMerodavneVrednostiO;
 class TPolozajVozaO;
 class TTacnaAnvelopaO;
 struct TStavkaMenija;
@@ -56,13 +58,18 @@ public:
     void OtvoriClick();
     void SnimiClick();
     void SnimikaoClick();
-    /// Reads the data file into the input form. Throws EGreskaFajla when it
-    /// cannot be read and EGreskaDatoteke when its counts are not integers;
-    /// either way the form is left as it was.
+    /// Reads the data file into the input form, and the design actions of
+    /// its block, which turn the design envelope on. Throws EGreskaFajla
+    /// when it cannot be read, EGreskaDatoteke when its counts are not
+    /// integers and EGreskaDodatka when its block cannot be read; either way
+    /// the form and the actions are left as they were.
     void UcitajPodatke(const QString& putanja);
-    /// Writes the data file from the input form; a failure is shown with the
-    /// file layer's message and leaves the file that was there. True when
-    /// written; the caption and ImeDatoteke are left alone.
+    /// Writes the data file from the input form, with a block after its
+    /// fifteen lines for the design actions while the design envelope is on
+    /// and for the keys of a later version the last file came with; a
+    /// failure is shown with the file layer's message and leaves the file
+    /// that was there. True when written; the caption and ImeDatoteke are
+    /// left alone.
     bool SnimiPodatke(const QString& putanja);
     /// The save dialog, then the writing; the caption and ImeDatoteke follow
     /// a successful write only.
@@ -125,6 +132,25 @@ public:
     void OsveziUpozorenje();
     /// A click on the status line opens "Polozaj voza" at its section.
     void UpozorenjeClick();
+    /// The dialog "Proracunske vrednosti", until its values are numbers
+    /// that make design actions, then the actions set and every window that
+    /// shows them redrawn; a refused value is shown as an error and the
+    /// dialog opens again with the texts as they were left.
+    void ProracunskeVrednostiClick();
+    /// The design envelope on or off, as the item's check mark says: while
+    /// it is on a train longer than the span passes the value check, a
+    /// calculation opens "Merodavne vrednosti", the data file keeps the
+    /// actions and the windows that show exact values show design ones.
+    /// Turned off while a train longer than the span stands locked, the
+    /// form unlocks with the value check's message.
+    void ProracunskaAnvelopaClick();
+    /// The design actions in force: the set ones while "Proracunska
+    /// anvelopa" is checked, the start values otherwise.
+    TProracunskaDejstva AktivnaDejstva() const;
+    /// Opens "Merodavne vrednosti", or brings it forward, filled.
+    void OtvoriMerodavneVrednosti();
+    /// The window "Merodavne vrednosti" while it is open, null otherwise.
+    QMdiSubWindow* ProzorMerodavnih() const;
 
     // The menu "Prozori" and the frame's resize (KomandeProzora.cpp).
     void PodesistandardnirasporedClick();
@@ -150,6 +176,14 @@ public:
     QMdiSubWindow* ProzorTacneAnvelope() const;
     /// The window "Polozaj voza" while it is open, null otherwise.
     QPointer<TPolozajVozaO> PolozajVozaO;
+    /// The window "Merodavne vrednosti" while it is open, null otherwise.
+    QPointer<TMerodavneVrednostiO> MerodavneVrednostiO;
+    /// The design actions the dialog set or the last data file held; in
+    /// force only while "Proracunska anvelopa" is checked.
+    TProracunskaDejstva Dejstva;
+    /// The keys of the last data file's block that this version does not
+    /// use, written back when it is saved.
+    TDodatak Dodatak;
     /// The status line, a flat button; its section is the largest shortfall's.
     QPushButton* Upozorenje;
 
@@ -176,6 +210,8 @@ public:
     QAction* TacnaAnvelopa;
     QAction* PolozajVoza;
     QAction* ObaSmeraVoza;
+    QAction* ProracunskeVrednosti;
+    QAction* ProracunskaAnvelopa;
     QAction* Podesistandardniraspored;
     QAction* MiximizujRezultatiProracuna;
     QAction* MiximizujDijagramLastovar;

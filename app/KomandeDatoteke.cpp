@@ -64,6 +64,9 @@ void TGlavniO::OtvoriClick() {
         } catch (const EGreskaDatoteke& e) {
             fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
             return;
+        } catch (const EGreskaDodatka& e) {
+            fUsluge.Poruke->Informacija(QString::fromLatin1(e.what()));
+            return;
         }
         setWindowTitle(*putanja);
         ImeDatoteke = *putanja;
@@ -82,13 +85,35 @@ void TGlavniO::SnimikaoClick() { SnimiPodatkeKao(); }
 
 void TGlavniO::UcitajPodatke(const QString& putanja) {
     const QByteArray bajtovi = fUsluge.Datoteke->CitajBajtove(putanja);
-    UpisiUFormu(*PodaciO, ProcitajDatoteku(std::string_view(bajtovi.constData(), bajtovi.size())));
+    const std::string_view b(bajtovi.constData(), std::size_t(bajtovi.size()));
+    // All of it is read before anything is set: a file refused in any part
+    // changes nothing.
+    const SadrzajDatoteke sadrzaj = ProcitajDatoteku(b);
+    TDodatak dodatak = ProcitajDodatak(b);
+    const TProracunskaDejstva dejstva = DejstvaIzDodatka(dodatak);
+    UpisiUFormu(*PodaciO, sadrzaj);
+    UpisiDejstva(dodatak, {});
+    Dodatak = std::move(dodatak);
+    // A file that holds actions turns the design envelope on with them; one
+    // without them leaves both as they were.
+    if (!dejstva.Pocetna()) {
+        Dejstva = dejstva;
+        if (ProracunskaAnvelopa->isChecked())
+            ProracunskaAnvelopaClick();
+        else
+            ProracunskaAnvelopa->setChecked(true);
+    }
 }
 
 bool TGlavniO::SnimiPodatke(const QString& putanja) {
+    // After the fifteen lines the actions while the design envelope is on,
+    // and the keys of a later version the file came with.
+    TDodatak dodatak = Dodatak;
+    UpisiDejstva(dodatak, AktivnaDejstva());
     try {
         fUsluge.Datoteke->UpisiBajtove(
-            putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO))));
+            putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO)) +
+                                               ZapisiDodatak(dodatak)));
         return true;
     } catch (const EGreskaFajla& e) {
         fUsluge.Poruke->Greska(QString::fromStdString(e.what()));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The commands of the menu "Proracun extM i extT", the window "Tacna
-// anvelopa" that one of them opens, and the status line that follows the
-// calculation.
+// The commands of the menu "Proracun extM i extT", the windows "Tacna
+// anvelopa" and "Merodavne vrednosti" that two of them open, and the status
+// line that follows the calculation.
 #include <QAction>
 #include <QMdiArea>
 #include <QPushButton>
@@ -10,7 +10,9 @@
 #include "AnvelopaPoKolonama.h"
 #include "GlavniObrazac.h"
 #include "GrafikObrazac.h"
+#include "Konverzija.h"
 #include "ManjakKlasicnog.h"
+#include "MerodavneVrednostiObrazac.h"
 #include "PodaciObrazac.h"
 #include "PolozajVozaObrazac.h"
 #include "TacnaAnvelopaObrazac.h"
@@ -58,6 +60,9 @@ void TGlavniO::PolozajVozaClick() {
 }
 
 void TGlavniO::OtvoriPolozajVoza(double x) {
+    // A train longer than the span has no classical position to set beside
+    // the exact one; "Merodavne vrednosti" shows where it must stand.
+    if (!VozCrteza(fUsluge.Separator()).StajeNaRaspon()) return;
     if (!PolozajVozaO) {
         PolozajVozaO = new TPolozajVozaO;
         DodajProzor(PolozajVozaO);
@@ -71,12 +76,79 @@ void TGlavniO::ObaSmeraVozaClick() {
     GrafikO->Povrsina()->update();
     if (TacnaAnvelopaO) TacnaAnvelopaO->Osvezi();
     if (PolozajVozaO) PolozajVozaO->Osvezi();
+    if (MerodavneVrednostiO) MerodavneVrednostiO->Osvezi();
     OsveziUpozorenje();
 }
 
 void TGlavniO::PratiZakljucavanje(bool zakljucano) {
-    PolozajVoza->setEnabled(zakljucano);
+    PolozajVoza->setEnabled(zakljucano && VozCrteza(fUsluge.Separator()).StajeNaRaspon());
+    if (zakljucano && ProracunskaAnvelopa->isChecked()) OtvoriMerodavneVrednosti();
     OsveziUpozorenje();
+}
+
+TProracunskaDejstva TGlavniO::AktivnaDejstva() const {
+    return ProracunskaAnvelopa->isChecked() ? Dejstva : TProracunskaDejstva{};
+}
+
+QMdiSubWindow* TGlavniO::ProzorMerodavnih() const { return MerodavneVrednostiO.data(); }
+
+void TGlavniO::OtvoriMerodavneVrednosti() {
+    if (!MerodavneVrednostiO) {
+        MerodavneVrednostiO = new TMerodavneVrednostiO;
+        DodajProzor(MerodavneVrednostiO);
+        StandardniRaspored();
+    }
+    MerodavneVrednostiO->Osvezi();
+    MerodavneVrednostiO->showNormal();
+    Klijent->setActiveSubWindow(MerodavneVrednostiO);
+}
+
+void TGlavniO::ProracunskeVrednostiClick() {
+    const char sep = fUsluge.Separator();
+    // The train and span the form holds, where they are numbers, bound what
+    // the actions may be before a design value overflows.
+    double R = 0, L = 0;
+    try {
+        const TVoz voz(ZapisZaBrojSila(PodaciO->TekstoviCrteza(), PodaciO->BrojSilaCrteza(), sep),
+                       PodaciO->BrojSilaCrteza());
+        R = voz.R();
+        L = voz.Raspon();
+    } catch (const EGreskaKonverzije&) {
+    }
+    TTekstoviDejstava tekstovi = TekstoviDejstava(Dejstva, sep);
+    for (;;) {
+        const std::optional<TTekstoviDejstava> izbor =
+            fUsluge.Dijalozi->ProracunskeVrednosti(tekstovi);
+        if (!izbor) return;
+        tekstovi = *izbor;
+        try {
+            const TProracunskaDejstva d = DejstvaIzTekstova(tekstovi, sep);
+            if (DejstvaVaze(d, R, L)) {
+                Dejstva = d;
+                break;
+            }
+        } catch (const EGreskaKonverzije&) {
+        }
+        fUsluge.Poruke->Greska(
+            QString::fromLatin1(kPorukaDejstava.data(), qsizetype(kPorukaDejstava.size())));
+    }
+    if (!ProracunskaAnvelopa->isChecked()) return;
+    if (MerodavneVrednostiO) MerodavneVrednostiO->Osvezi();
+    if (PolozajVozaO) PolozajVozaO->Osvezi();
+}
+
+void TGlavniO::ProracunskaAnvelopaClick() {
+    if (ProracunskaAnvelopa->isChecked()) {
+        if (PodaciO->Zakljucano()) OtvoriMerodavneVrednosti();
+    } else {
+        delete MerodavneVrednostiO;
+        // Without the design envelope a train longer than the span has no
+        // results: the form unlocks and the value check says why.
+        if (PodaciO->Zakljucano() && !VozCrteza(fUsluge.Separator()).StajeNaRaspon())
+            PodaciO->PritisakPosleOtvaranja();
+    }
+    StandardniRaspored();
+    if (PolozajVozaO) PolozajVozaO->Osvezi();
 }
 
 void TGlavniO::OsveziUpozorenje() {

@@ -190,6 +190,7 @@ void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
         ulaz.p1 = fP1;
         ulaz.obrnut = fObrnut;
         ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
+        ulaz.dejstva = GlavniO->AktivnaDejstva();
         NacrtajPolozajVoza(*fPlatno, W, H, fVoz, ulaz);
     } else {
         fPlatno->PopuniPozadinu(0, 0, W, H);

@@ -21,23 +21,38 @@ SadrzajDatoteke PodrazumevaniSlucaj() {
 }
 
 std::string ProcitajBajtove(const std::string& putanja) {
+    const TNastavakCitanja dodatak{kOznakaDodatka, kLinijaDodatka};
     if (putanja == kStandardniUlaz)
-        return ProcitajPocetak(STDIN_FILENO, putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke);
-    return ProcitajPocetak(putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke);
+        return ProcitajPocetak(STDIN_FILENO, putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke,
+                               dodatak);
+    return ProcitajPocetak(putanja, kBrojLinijaDatoteke, kNajviseBajtovaDatoteke, dodatak);
 }
 
 }  // namespace
 
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char sep, SadrzajDatoteke& slucaj) {
+    TProracunskaDejstva dejstva;
+    return UcitajSlucaj(komanda, putanja, sep, slucaj, dejstva);
+}
+
+std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
+                                char sep, SadrzajDatoteke& slucaj, TProracunskaDejstva& dejstva,
+                                bool vozDuziOdRaspona) {
     slucaj = PodrazumevaniSlucaj();
+    dejstva = {};
     if (putanja) {
         try {
-            slucaj = ProcitajDatoteku(ProcitajBajtove(*putanja));
+            const std::string bajtovi = ProcitajBajtove(*putanja);
+            slucaj = ProcitajDatoteku(bajtovi);
+            dejstva = DejstvaIzDodatka(ProcitajDodatak(bajtovi));
         } catch (const EGreskaFajla& e) {
             PrijaviGreskuFajla(komanda, kPorukaOtvaranja, e);
             return kIzlazDatoteka;
         } catch (const EGreskaDatoteke& e) {
+            std::cerr << e.what() << "\n";
+            return kIzlazDatoteka;
+        } catch (const EGreskaDodatka& e) {
             std::cerr << e.what() << "\n";
             return kIzlazDatoteka;
         }
@@ -46,7 +61,8 @@ std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<st
     const auto prikazi = [](std::string_view poruka) { std::cerr << poruka << "\n"; };
     const auto nistaZaBrisanje = [] {};
     if (!ProveraTipa(slucaj.Tekstovi, sep, prikazi, nistaZaBrisanje)) return kIzlazPodaci;
-    if (!ProveraVrednosti(slucaj.Tekstovi, slucaj.BrojSila, sep, nistaZaBrisanje)) {
+    if (!ProveraVrednosti(slucaj.Tekstovi, slucaj.BrojSila, sep, nistaZaBrisanje,
+                          vozDuziOdRaspona)) {
         prikazi(kPorukaVrednosti);
         return kIzlazPodaci;
     }

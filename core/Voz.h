@@ -91,6 +91,11 @@ public:
     /// k = 1..n.
     long double Odmak(std::int32_t k) const { return fOdmaci.at(Indeks(k)); }
 
+    /// The whole train fits on the span, as the classical method needs it:
+    /// L1 + ... + L(n-1) <= L, summed in extended precision as the value
+    /// check sums it. An empty train fits.
+    bool StajeNaRaspon() const { return !Vazi() || Odmak(fN) <= fL; }
+
     /// The same train crossing the other way: Pn..P1 with L(n-1)..L1, so
     /// that its force j is this train's force n + 1 - j.
     TVoz Obrnut() const;

@@ -2,6 +2,7 @@
 #include "PolozajVozaDijagram.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "KriticniPolozaji.h"
 #include "Manjak.h"
 #include "ManjakKlasicnog.h"
+#include "PojasQ.h"
+#include "ProracunskaAnvelopa.h"
 #include "SkicaVoza.h"
 #include "TacnaAnvelopaDijagram.h"
 #include "UticajneLinije.h"
@@ -69,6 +72,24 @@ void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
     c.LinijaDo(x2, y2);
 }
 
+// The train as a critical position has it: its force on the section, or,
+// where none stands on it (a design value), P1 where it says.
+TVozUPolozaju UPolozaju(const TVoz& voz, const TKriticniPolozaj& p, double x) {
+    if (p.Sila == 0) return TVozUPolozaju::SaP1(voz, p.Obrnut, p.PolozajP1);
+    return TVozUPolozaju(voz, p.Obrnut, p.Sila, x);
+}
+
+// Where q stands, as a row says it: "q od 0 do 2,5 m i od 7 do 10 m".
+std::string TekstQ(const TDeoniceQ& q, char sep) {
+    if (q.Broj == 0) return "q ne stoji na rasponu";
+    std::string t;
+    for (std::int32_t i = 0; i < q.Broj; ++i) {
+        const TDeonica& d = q.Deonice[static_cast<std::size_t>(i)];
+        t += (i == 0 ? "q od " : " i od ") + Broj3(d.Od, sep) + " do " + Broj3(d.Do, sep) + " m";
+    }
+    return t;
+}
+
 class TCrtez {
 public:
     TCrtez(TPlatno& c, std::int32_t W, std::int32_t H, const TVoz& voz, const TUlazPolozaja& u)
@@ -109,7 +130,7 @@ public:
 private:
     void RedKriticnog(const char* ime, const char* jedinica, const TKriticnaVelicina& v,
                       bool moment, int vrh, int visinaReda, const TRazmeraSkice& levaRazmera,
-                      const TRazmeraSkice& desnaRazmera, int sredina);
+                      const TRazmeraSkice& desnaRazmera, int sredina, const TDeoniceQ* q);
     void UticajnaLinijaM(const TKriticniPolozaji& k, const TRazmeraSkice& r, int vrh, int visina);
     void UticajnaLinijaT(const TKriticniPolozaji& k, const TRazmeraSkice& r, int vrh, int visina);
     void ApsolutniMaksimumIMgov(int y);
@@ -133,18 +154,24 @@ private:
 
 void TCrtez::RedKriticnog(const char* ime, const char* jedinicaMere, const TKriticnaVelicina& v,
                           bool moment, int vrh, int visinaReda, const TRazmeraSkice& levaRazmera,
-                          const TRazmeraSkice& desnaRazmera, int sredina) {
+                          const TRazmeraSkice& desnaRazmera, int sredina, const TDeoniceQ* q) {
     const TKriticniPolozaj& t = v.Tacno.Polozaj;
     const TStanjePreseka& i = v.Tacno.Istovremeno;
+    const std::string naPreseku =
+        t.Sila > 0 ? "P" + std::to_string(t.Sila) + " na preseku" : "nijedna sila na preseku";
     Tekst(levo, vrh,
-          std::string(ime) + " tacno = " + B(v.Tacno.Vrednost) + " " + jedinicaMere + ": P" +
-              std::to_string(t.Sila) + " na preseku" + Smer(t.Obrnut),
+          std::string(ime) + (q ? " Ed = " : " tacno = ") + B(v.Tacno.Vrednost) + " " +
+              jedinicaMere + ": " + naPreseku + Smer(t.Obrnut),
           kCrna, true);
-    Tekst(levo, vrh + slova + 3,
-          moment ? "istovremeno T = " + B(i.TLevo) + " / " + B(i.TDesno) + " kN"
-                 : "istovremeno M = " + B(i.M) + " kNm");
-    NacrtajSkicuVoza(c, Mesto(levaRazmera, vrh, visinaReda),
-                     TVozUPolozaju(voz, t.Obrnut, t.Sila, u.x), u.x, false, u.decimalniSeparator);
+    if (q)
+        Tekst(levo, vrh + slova + 3, TekstQ(*q, u.decimalniSeparator));
+    else
+        Tekst(levo, vrh + slova + 3,
+              moment ? "istovremeno T = " + B(i.TLevo) + " / " + B(i.TDesno) + " kN"
+                     : "istovremeno M = " + B(i.M) + " kNm");
+    const TMestoSkice mesto = Mesto(levaRazmera, vrh, visinaReda);
+    if (q) NacrtajPojasQ(c, mesto, *q);
+    NacrtajSkicuVoza(c, mesto, UPolozaju(voz, t, u.x), u.x, false, u.decimalniSeparator);
 
     Tekst(sredina, vrh,
           "klasicno = " + B(v.Klasicno.Vrednost) + " " + jedinicaMere + ": P" +
@@ -171,8 +198,7 @@ void TCrtez::UticajnaLinijaM(const TKriticniPolozaji& k, const TRazmeraSkice& r,
     c.PomeriNa(r.X(0), osa);
     c.LinijaDo(r.X(x), y(vrhLinije));
     c.LinijaDo(r.X(L), osa);
-    const TKriticniPolozaj& p = k.ExtM.Tacno.Polozaj;
-    const TVozUPolozaju polozaj(voz, p.Obrnut, p.Sila, x);
+    const TVozUPolozaju polozaj = UPolozaju(voz, k.ExtM.Tacno.Polozaj, u.x);
     for (const TSilaUPolozaju& s : polozaj.Sile()) {
         if (!s.NaRasponu) continue;
         const Prosireno eta = UticajM(L, x, s.x);
@@ -202,7 +228,7 @@ void TCrtez::UticajnaLinijaT(const TKriticniPolozaji& k, const TRazmeraSkice& r,
     c.LinijaDo(r.X(x), y((L - x) / L));
     c.LinijaDo(r.X(L), osa);
     const auto ordinate = [&](const TKriticniPolozaj& p, auto uticaj, TBoja boja, int pomak) {
-        const TVozUPolozaju polozaj(voz, p.Obrnut, p.Sila, x);
+        const TVozUPolozaju polozaj = UPolozaju(voz, p, u.x);
         for (const TSilaUPolozaju& s : polozaj.Sile()) {
             if (!s.NaRasponu) continue;
             const Prosireno eta = uticaj(L, x, s.x);
@@ -224,10 +250,13 @@ void TCrtez::ApsolutniMaksimumIMgov(int y) {
     const double manjak =
         ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
     const Prosireno razlika = manjak == 0 ? 0.0L : static_cast<Prosireno>(a.M) - gov.MaxM;
+    // With design actions, the design one in its place.
+    const bool proracunski = !u.dejstva.Pocetna();
+    const TApsolutniMaksimum p = proracunski ? ApsolutniMaksimum(voz, u.smer, u.dejstva) : a;
     Tekst(levo, y,
-          "Apsolutni maksimum: M = " + B(a.M) + " kNm u preseku x = " + B(a.x) + " m, P1 na " +
-              B(a.Polozaj.PolozajP1) + " m" +
-              (a.Polozaj.Obrnut ? ", voz " + Voz(voz.BrojSila(), true) : ""),
+          std::string(proracunski ? "Mmax Ed" : "Apsolutni maksimum") + ": M = " + B(p.M) +
+              " kNm u preseku x = " + B(p.x) + " m, P1 na " + B(p.Polozaj.PolozajP1) + " m" +
+              (p.Polozaj.Obrnut ? ", voz " + Voz(voz.BrojSila(), true) : ""),
           kCrna, true);
     Tekst(levo, y + slova + 3,
           "Mgov na dijagramu: M = " + B(gov.MaxM) + " kNm u preseku x = " + B(gov.Teme) +
@@ -237,7 +266,21 @@ void TCrtez::ApsolutniMaksimumIMgov(int y) {
 
 void TCrtez::KriticniPolozaji() {
     const TTacnaAnvelopa tacna(voz);
-    const TKriticniPolozaji k = ::KriticniPolozaji(tacna, u.x, u.smer);
+    TKriticniPolozaji k = ::KriticniPolozaji(tacna, u.x, u.smer);
+    // With design actions the rows show the design values and where they
+    // are reached; the classical side keeps its comparison with the exact.
+    const bool proracunske = !u.dejstva.Pocetna();
+    std::array<TDeoniceQ, 3> q{};
+    if (proracunske) {
+        const TProracunskiPresek d = TProracunskaAnvelopa(voz, u.dejstva).UPreseku(u.x, u.smer);
+        const std::array<std::pair<TEkstrem*, const TProracunskiEkstrem*>, 3> parovi{
+            {{&k.ExtM.Tacno, &d.M}, {&k.MaxT.Tacno, &d.MaxT}, {&k.MinT.Tacno, &d.MinT}}};
+        for (std::size_t i = 0; i < parovi.size(); ++i) {
+            parovi[i].first->Vrednost = parovi[i].second->Vrednost;
+            parovi[i].first->Polozaj = parovi[i].second->Polozaj;
+            q[i] = parovi[i].second->Q;
+        }
+    }
     Tekst(
         levo, Y(1),
         "Polozaj voza za presek x = " + B(u.x) + " m" +
@@ -250,7 +293,7 @@ void TCrtez::KriticniPolozaji() {
     const TKriticnaVelicina* velicine[] = {&k.ExtM, &k.MaxT, &k.MinT};
     std::vector<TVozUPolozaju> tacni, klasicni;
     for (const TKriticnaVelicina* v : velicine) {
-        tacni.emplace_back(voz, v->Tacno.Polozaj.Obrnut, v->Tacno.Polozaj.Sila, u.x);
+        tacni.push_back(UPolozaju(voz, v->Tacno.Polozaj, u.x));
         klasicni.emplace_back(voz, false, v->Klasicno.Sila, u.x);
     }
     const TRazmeraSkice levaRazmera = RazmeraPolozaja(tacni, levo + slova, sredina - 2 * slova);
@@ -259,7 +302,8 @@ void TCrtez::KriticniPolozaji() {
     const char* imena[] = {"extM", "maxT", "minT"};
     for (int i = 0; i < 3; ++i)
         RedKriticnog(imena[i], i == 0 ? "kNm" : "kN", *velicine[i], i == 0, Y(6) + i * visinaReda,
-                     visinaReda, levaRazmera, desnaRazmera, sredina);
+                     visinaReda, levaRazmera, desnaRazmera, sredina,
+                     proracunske ? &q[static_cast<std::size_t>(i)] : nullptr);
     c.Olovka() = {kBojaRazdelnika, 1};
     Linija(c, sredina - slova, Y(6), sredina - slova, Y(6) + 3 * visinaReda);
 

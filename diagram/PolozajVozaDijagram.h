@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "Platno.h"
+#include "ProracunskaDejstva.h"
 #include "TacnaAnvelopa.h"
 #include "Voz.h"
 
@@ -25,6 +26,9 @@ struct TUlazPolozaja {
     /// In a frame of the crossing, the train stands as Pn..P1.
     bool obrnut = false;
     char decimalniSeparator = '.';
+    /// Off their start values, the rows of the critical positions show the
+    /// design values and where the train and q stand for them.
+    TProracunskaDejstva dejstva;
 };
 
 /// Clears the sirina x visina picture to white and draws, to scale:
@@ -34,7 +38,9 @@ struct TUlazPolozaja {
 ///   (forces beyond a support greyed, the section marked, P1's abscissa
 ///   dimensioned) and beside it where the classical method stands it, the
 ///   whole train counted, with both values, the shortfall and what the
-///   section carries meanwhile; under them the influence lines of M(x) and
+///   section carries meanwhile (with design actions: the design value,
+///   where the train stands for it and q's stretches as a hatched band over
+///   the beam); under them the influence lines of M(x) and
 ///   T(x) with their ordinates under the forces; last the absolute maximum
 ///   beside the diagram's governing vertex value Mgov;
 /// - with `p1`, one frame of the crossing: the train with P1 there, its

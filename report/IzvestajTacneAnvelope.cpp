@@ -5,16 +5,15 @@
 #include <string_view>
 
 #include "FormatBroja.h"
+#include "IzvestajMerodavnih.h"
 #include "Linija.h"
 #include "Manjak.h"
+#include "OznakaVoza.h"
 #include "PoredjenjeAnvelopa.h"
 
 namespace {
 
-std::string Voz(std::int32_t brojSila, bool obrnut) {
-    return Linija(
-        {"P", std::to_string(obrnut ? brojSila : 1), "..P", std::to_string(obrnut ? 1 : brojSila)});
-}
+std::string Voz(std::int32_t brojSila, bool obrnut) { return OznakaVoza(brojSila, obrnut); }
 
 class TPisac {
 public:
@@ -58,11 +57,18 @@ private:
 }  // namespace
 
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
-                                               char sep, TSmerVoza smer) {
+                                               char sep, TSmerVoza smer,
+                                               const TProracunskaDejstva& dejstva) {
     const TPodaci z = ZapisIzTekstova(t, sep);
+    // Nothing classical to compare for a train longer than the span.
+    if (!TVoz(z, brojSila).StajeNaRaspon()) return {std::string(kPorukaDugogVoza)};
     const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(z, brojSila);
     const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, smer);
     const TPisac p(brojSila, sep, smer);
+    const std::optional<TProracunskiProracun> proracunski =
+        dejstva.Pocetna()
+            ? std::nullopt
+            : std::optional(TProracunskiProracun::Izracunaj(z, brojSila, dejstva, smer));
 
     std::vector<std::string> linije;
     linije.emplace_back("TACNA ANVELOPA");
@@ -78,6 +84,14 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
         linije.push_back(p.Velicina("extM", "kNm", r.ExtM));
         linije.push_back(p.Velicina("maxT", "kN", r.MaxT));
         linije.push_back(p.Velicina("minT", "kN", r.MinT));
+        if (proracunski) {
+            const TProracunskiPresek& d =
+                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())]
+                    .Proracunski;
+            linije.push_back(LinijaProracunske("extM Ed", "kNm", d.M, brojSila, smer, sep));
+            linije.push_back(LinijaProracunske("maxT Ed", "kN", d.MaxT, brojSila, smer, sep));
+            linije.push_back(LinijaProracunske("minT Ed", "kN", d.MinT, brojSila, smer, sep));
+        }
     }
     linije.emplace_back();
     linije.emplace_back("Najveci manjak:");
@@ -86,6 +100,11 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
     linije.push_back(p.Najveci("minT", tabela.MinT, tabela));
     linije.push_back(
         LinijaApsolutnogMaksimuma(ApsolutniMaksimum(proracun.Voz, smer), brojSila, sep));
+    if (proracunski) {
+        linije.emplace_back();
+        for (std::string& l : LinijeMerodavnih(proracunski->Merodavno, brojSila, sep))
+            linije.push_back(std::move(l));
+    }
     return linije;
 }
 
@@ -101,7 +120,7 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
                                     TSmerVoza smer) {
     const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
-    if (!voz.Vazi()) return {};
+    if (!voz.Vazi() || !voz.StajeNaRaspon()) return {};
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
     const TApsolutniMaksimum a = ApsolutniMaksimum(voz, smer);
     // Equal but for rounding of two formulas is equal.

@@ -45,7 +45,7 @@ protected:
 
 TEST_F(PolozajVozaObrazacTest, ItsItemsFollowTheExistingOnesAndStartOff) {
     const QList<QAction*> stavke = GlavniO->Proracunlastovar->actions();
-    ASSERT_EQ(stavke.size(), 4);
+    ASSERT_GE(stavke.size(), 4);
     EXPECT_EQ(stavke[2], GlavniO->PolozajVoza);
     EXPECT_EQ(stavke[3], GlavniO->ObaSmeraVoza);
     EXPECT_FALSE(GlavniO->PolozajVoza->isCheckable());

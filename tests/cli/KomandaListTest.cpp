@@ -152,6 +152,27 @@ TEST(KomandaList, TacnoAddsTheComparisonAndTheExactEnvelopes) {
     EXPECT_TRUE(prva.count("L5 = 0.5 [m]"));
 }
 
+// With design actions the governing values follow the report, each line
+// whole, its position on a line of its own.
+TEST(KomandaList, DesignActionsAddTheGoverningValues) {
+    const PrivremeniFolder folder;
+    const std::string podaci = folder.Zapisi("sest.Lastovar", kSestSila);
+    const std::string pdf = folder.Putanja("merodavno.pdf");
+    const std::vector<std::string> dejstva = {"--q",    "20",       "--q-raspored",
+                                              "uz-voz", "--razmak", "1"};
+    std::vector<std::string> argumenti = {"list", podaci, pdf};
+    argumenti.insert(argumenti.end(), dejstva.begin(), dejstva.end());
+    const Ishod i = Pokreni(argumenti);
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    std::vector<std::string> merodavno = {"merodavno", podaci};
+    merodavno.insert(merodavno.end(), dejstva.begin(), dejstva.end());
+    const std::string linije =
+        std::regex_replace(Pokreni(merodavno).izlaz, std::regex(", P1 na "), ",\nP1 na ");
+    const std::string tekst = Tekst(pdf);
+    EXPECT_NE(tekst.find("MERODAVNE VREDNOSTI"), std::string::npos);
+    EXPECT_EQ(Nedostaje(linije, tekst), std::vector<std::string>{});
+}
+
 TEST(KomandaList, StandardInputIsNamedSo) {
     const PrivremeniFolder folder;
     Okolnosti o;

@@ -119,6 +119,23 @@ INSTANTIATE_TEST_SUITE_P(PerForceCount, ProveraVrednostiTest, testing::Values(
 ));
 // clang-format on
 
+// Only the train's length is let go; a train of infinite length is still
+// refused.
+TEST(ProveraVrednosti, ATrainLongerThanTheSpanPassesWhereTheDesignEnvelopeTakesIt) {
+    TekstoviUnosa t = PodrazumevaniTekstovi();
+    t.Rastojanje = {"1.5", "1.5", "1.5", "1.5", "1.5"};
+    t.Raspon = "5";
+    t.ProizvoljnoX = "1";
+    Posmatrac p;
+    EXPECT_FALSE(ProveraVrednosti(t, 6, '.', p.obrisi()));
+    EXPECT_TRUE(ProveraVrednosti(t, 6, '.', p.obrisi(), true));
+    t.ProizvoljnoX = "6";
+    EXPECT_FALSE(ProveraVrednosti(t, 6, '.', p.obrisi(), true));
+    t.ProizvoljnoX = "1";
+    t.Rastojanje = {"1e308", "1e308", "1.5", "1.5", "1.5"};
+    EXPECT_FALSE(ProveraVrednosti(t, 6, '.', p.obrisi(), true));
+}
+
 TEST(ZapisZaBrojSila, FillsTheTrainAndZerosTheRest) {
     const TPodaci z = ZapisZaBrojSila(PodrazumevaniTekstovi(), 2, '.');
     EXPECT_EQ(z.P1(), 206.0);

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+/// How the train of n forces stands: "P1..Pn", or "Pn..P1" reversed.
+inline std::string OznakaVoza(std::int32_t brojSila, bool obrnut) {
+    const std::string n = std::to_string(brojSila);
+    return obrnut ? "P" + n + "..P1" : "P1..P" + n;
+}
