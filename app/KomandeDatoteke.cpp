@@ -72,7 +72,8 @@ void TGlavniO::SnimikaoClick() { SnimiPodatkeKao(); }
 
 void TGlavniO::UcitajPodatke(const QString& putanja) {
     const QByteArray bajtovi = fUsluge.Datoteke->CitajBajtove(putanja);
-    UpisiUFormu(*PodaciO, ProcitajDatoteku(std::string_view(bajtovi.constData(), bajtovi.size())));
+    UpisiUFormu(*PodaciO, ProcitajDatoteku(std::string_view(bajtovi.constData(), bajtovi.size()),
+                                           fUsluge.Separator()));
 }
 
 bool TGlavniO::SnimiPodatke(const QString& putanja) {

@@ -13,8 +13,8 @@
 namespace {
 
 // The input form right after start: its default texts, two forces.
-SadrzajDatoteke PodrazumevaniSlucaj() {
-    TekstoviUnosa t = PodrazumevaniTekstovi();
+SadrzajDatoteke PodrazumevaniSlucaj(char sep) {
+    TekstoviUnosa t = PodrazumevaniTekstovi(sep);
     const std::int32_t preseka = TekstUCeoBroj(t.BrojPreseka);
     return SadrzajDatoteke{std::move(t), 2, preseka};
 }
@@ -34,10 +34,10 @@ void PrijaviGreskuFajla(std::string_view komanda, std::string_view poruka, const
 
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char sep, SadrzajDatoteke& slucaj) {
-    slucaj = PodrazumevaniSlucaj();
+    slucaj = PodrazumevaniSlucaj(sep);
     if (putanja) {
         try {
-            slucaj = ProcitajDatoteku(ProcitajBajtove(*putanja));
+            slucaj = ProcitajDatoteku(ProcitajBajtove(*putanja), sep);
         } catch (const EGreskaFajla& e) {
             PrijaviGreskuFajla(komanda, kPorukaOtvaranja, e);
             return kIzlazDatoteka;

@@ -120,7 +120,7 @@ TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika) {
     TIshodPuta ishod;
     SadrzajDatoteke slucaj;
     try {
-        slucaj = ProcitajDatoteku(datoteka);
+        slucaj = ProcitajDatoteku(datoteka, slika.separator);
     } catch (const EGreskaDatoteke&) {
         return ishod;
     }
