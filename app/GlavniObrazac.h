@@ -56,6 +56,12 @@ public:
     void OtvoriClick();
     void SnimiClick();
     void SnimikaoClick();
+    /// What "Otvori..." does with the path its dialog gives, also for the
+    /// file named on the command line: the file read into the input form,
+    /// then the caption and ImeDatoteke set to the path; a failure shown
+    /// with its message, changing neither. The next open dialog starts at
+    /// the path. True when read.
+    bool OtvoriPodatke(const QString& putanja);
     /// Reads the data file into the input form. Throws EGreskaFajla when it
     /// cannot be read and EGreskaDatoteke when its counts are not integers;
     /// either way the form is left as it was.

@@ -42,23 +42,27 @@ void TGlavniO::OtvoriClick() {
     OpenDialog1.Naslov = QString::fromLatin1(kNaslovOtvaranja);
     OpenDialog1.PodrazumevanaEkstenzija.clear();
     OpenDialog1.Filter = QString::fromLatin1(kFilterPodataka);
-    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1)) {
-        OpenDialog1.PocetnoIme = *putanja;
-        try {
-            UcitajPodatke(*putanja);
-        } catch (const EGreskaFajla& e) {
-            fUsluge.Poruke->Informacija(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
-                                            ? Tekst(kPorukaOtvaranja)
-                                            : QString::fromStdString(e.what()));
-            return;
-        } catch (const EGreskaDatoteke& e) {
-            fUsluge.Poruke->Informacija(QString::fromLatin1(e.what()));
-            return;
-        }
-        setWindowTitle(*putanja);
-        ImeDatoteke = *putanja;
-    }
+    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1))
+        if (!OtvoriPodatke(*putanja)) return;
     if (PodaciO->Zakljucano()) PodaciO->PritisakPosleOtvaranja();
+}
+
+bool TGlavniO::OtvoriPodatke(const QString& putanja) {
+    OpenDialog1.PocetnoIme = putanja;
+    try {
+        UcitajPodatke(putanja);
+    } catch (const EGreskaFajla& e) {
+        fUsluge.Poruke->Informacija(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
+                                        ? Tekst(kPorukaOtvaranja)
+                                        : QString::fromStdString(e.what()));
+        return false;
+    } catch (const EGreskaDatoteke& e) {
+        fUsluge.Poruke->Informacija(QString::fromLatin1(e.what()));
+        return false;
+    }
+    setWindowTitle(putanja);
+    ImeDatoteke = putanja;
+    return true;
 }
 
 void TGlavniO::SnimiClick() {
