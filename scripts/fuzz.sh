@@ -46,11 +46,11 @@ for cilj in build-fuzz/fuzz_*; do
     opcije=(-artifact_prefix="$nalazi/$ime-" -print_final_stats=1)
     [ -f "fuzz/recnici/$ime.dict" ] && opcije+=(-dict="fuzz/recnici/$ime.dict")
     if $provera; then
-        # Nothing but the seed and the count decides: no clock ends the run,
-        # no input comes near the timeout, and the operands of comparisons,
-        # which hold addresses that differ from run to run, are not taken up
-        # into the mutations.
-        opcije+=(-seed="$seme" -runs="${pokretanja[$ime]}" -timeout=300 -use_cmp=0)
+        # Nothing but the seed and the count decides: no clock ends the run
+        # or rereads the scratch corpus at its ticks, no input comes near the
+        # timeout, and the operands of comparisons, which hold addresses
+        # that differ from run to run, are not taken up into the mutations.
+        opcije+=(-seed="$seme" -runs="${pokretanja[$ime]}" -timeout=300 -reload=0 -use_cmp=0)
         echo "fuzz_$ime: korpus, pa do ${pokretanja[$ime]} pokretanja od semena $seme"
     else
         opcije+=(-max_total_time="$sekundi" -timeout=10)
