@@ -58,6 +58,12 @@ public:
     void OtvoriClick();
     void SnimiClick();
     void SnimikaoClick();
+    /// What "Otvori..." does with the path its dialog gives, also for the
+    /// file named on the command line: the file read into the input form,
+    /// then the caption and ImeDatoteke set to the path; a failure shown
+    /// with its message, changing neither. The next open dialog starts at
+    /// the path. True when read.
+    bool OtvoriPodatke(const QString& putanja);
     /// Reads the data file into the input form, and the design actions of
     /// its block, which turn the design envelope on. Throws EGreskaFajla
     /// when it cannot be read, EGreskaDatoteke when its counts are not

@@ -52,26 +52,30 @@ void TGlavniO::OtvoriClick() {
     OpenDialog1.Naslov = QString::fromLatin1(kNaslovOtvaranja);
     OpenDialog1.PodrazumevanaEkstenzija.clear();
     OpenDialog1.Filter = QString::fromLatin1(kFilterPodataka);
-    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1)) {
-        OpenDialog1.PocetnoIme = *putanja;
-        try {
-            UcitajPodatke(*putanja);
-        } catch (const EGreskaFajla& e) {
-            fUsluge.Poruke->Greska(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
-                                       ? PorukaOtvaranja(e)
-                                       : QString::fromStdString(e.what()));
-            return;
-        } catch (const EGreskaDatoteke& e) {
-            fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
-            return;
-        } catch (const EGreskaDodatka& e) {
-            fUsluge.Poruke->Informacija(QString::fromLatin1(e.what()));
-            return;
-        }
-        setWindowTitle(*putanja);
-        ImeDatoteke = *putanja;
-    }
+    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1))
+        if (!OtvoriPodatke(*putanja)) return;
     if (PodaciO->Zakljucano()) PodaciO->PritisakPosleOtvaranja();
+}
+
+bool TGlavniO::OtvoriPodatke(const QString& putanja) {
+    OpenDialog1.PocetnoIme = putanja;
+    try {
+        UcitajPodatke(putanja);
+    } catch (const EGreskaFajla& e) {
+        fUsluge.Poruke->Greska(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
+                                   ? PorukaOtvaranja(e)
+                                   : QString::fromStdString(e.what()));
+        return false;
+    } catch (const EGreskaDatoteke& e) {
+        fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
+        return false;
+    } catch (const EGreskaDodatka& e) {
+        fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
+        return false;
+    }
+    setWindowTitle(putanja);
+    ImeDatoteke = putanja;
+    return true;
 }
 
 void TGlavniO::SnimiClick() {
@@ -88,7 +92,7 @@ void TGlavniO::UcitajPodatke(const QString& putanja) {
     const std::string_view b(bajtovi.constData(), std::size_t(bajtovi.size()));
     // All of it is read before anything is set: a file refused in any part
     // changes nothing.
-    const SadrzajDatoteke sadrzaj = ProcitajDatoteku(b);
+    const SadrzajDatoteke sadrzaj = ProcitajDatoteku(b, fUsluge.Separator());
     TDodatak dodatak = ProcitajDodatak(b);
     const TProracunskaDejstva dejstva = DejstvaIzDodatka(dodatak);
     UpisiUFormu(*PodaciO, sadrzaj);

@@ -134,7 +134,7 @@ void TPodaciO::NapraviKontrole() {
     GroupBoxProizvoljnoX = Grupa(Klijent, "GroupBoxProizvoljnoX", QStringLiteral("Proizvoljno x"),
                                  QRect(300, 190, 131, 51));
 
-    const TekstoviUnosa t = PodrazumevaniTekstovi();
+    const TekstoviUnosa t = PodrazumevaniTekstovi(Separator());
     for (int i = 0; i < 6; ++i) {
         const int vrh = 20 + 30 * i;
         txtP[i] = Polje(GroupBoxSile, QStringLiteral("txtP%1").arg(i + 1),

@@ -84,8 +84,7 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     connect(Klizac, &QSlider::valueChanged, this, [this](int v) {
         if (fPostavljam) return;
         Zaustavi();
-        const TOpsegPrelaza o = Opseg();
-        PostaviP1(o.Od + (o.Do - o.Od) * v / kKoraka);
+        PostaviP1(Opseg().Tacka(static_cast<double>(v) / kKoraka));
     });
     connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this, [this] { Osvezi(); });
 
@@ -143,7 +142,7 @@ void TPolozajVozaO::PostaviP1(double p) {
 // The slider follows the train without telling itself it moved.
 void TPolozajVozaO::PostaviKlizac() {
     const TOpsegPrelaza o = Opseg();
-    const double udeo = fP1 && o.Do > o.Od ? (*fP1 - o.Od) / (o.Do - o.Od) : 0.0;
+    const double udeo = fP1 ? o.Udeo(*fP1) : 0.0;
     fPostavljam = true;
     Klizac->setValue(static_cast<int>(std::lround(udeo * kKoraka)));
     fPostavljam = false;
@@ -171,7 +170,7 @@ void TPolozajVozaO::PustiIliZaustavi() {
 void TPolozajVozaO::Korak() {
     if (!Pusten()) return;
     const TOpsegPrelaza o = Opseg();
-    const double p = fPocetakP1 + (o.Do - o.Od) / kTrajanjePrelaza * (Sat() - fPocetakSata);
+    const double p = o.Tacka(o.Udeo(fPocetakP1) + (Sat() - fPocetakSata) / kTrajanjePrelaza);
     PostaviP1(p);
     if (p >= o.Do) Zaustavi();
 }

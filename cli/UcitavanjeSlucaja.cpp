@@ -14,8 +14,8 @@
 namespace {
 
 // The input form right after start: its default texts, two forces.
-SadrzajDatoteke PodrazumevaniSlucaj() {
-    TekstoviUnosa t = PodrazumevaniTekstovi();
+SadrzajDatoteke PodrazumevaniSlucaj(char sep) {
+    TekstoviUnosa t = PodrazumevaniTekstovi(sep);
     const std::int32_t preseka = TekstUCeoBroj(t.BrojPreseka);
     return SadrzajDatoteke{std::move(t), 2, preseka};
 }
@@ -39,12 +39,12 @@ std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<st
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char sep, SadrzajDatoteke& slucaj, TProracunskaDejstva& dejstva,
                                 bool vozDuziOdRaspona) {
-    slucaj = PodrazumevaniSlucaj();
+    slucaj = PodrazumevaniSlucaj(sep);
     dejstva = {};
     if (putanja) {
         try {
             const std::string bajtovi = ProcitajBajtove(*putanja);
-            slucaj = ProcitajDatoteku(bajtovi);
+            slucaj = ProcitajDatoteku(bajtovi, sep);
             dejstva = DejstvaIzDodatka(ProcitajDodatak(bajtovi));
         } catch (const EGreskaFajla& e) {
             PrijaviGreskuFajla(komanda, kPorukaOtvaranja, e);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DodatakDatoteke.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "Konverzija.h"
 
@@ -30,10 +31,8 @@ bool IspravanKljuc(std::string_view k) {
                          std::string(razlog) + "): " + std::string(tekst));
 }
 
-std::string Broj(double v) {
-    std::array<char, 32> b{};
-    return std::string(b.data(), std::to_chars(b.data(), b.data() + b.size(), v).ptr);
-}
+// The shortest text that reads back as `v`.
+std::string Broj(double v) { return fmt::format("{}", v); }
 
 }  // namespace
 

@@ -6,11 +6,12 @@
 
 #include "Konverzija.h"
 
-TekstoviUnosa PodrazumevaniTekstovi() {
-    return TekstoviUnosa{{"206.0", "208.0", "1.0", "1.0", "1.0", "1.0"},
-                         "1.25",
-                         {"5.0", "1.0", "1.0", "1.0", "1.0"},
-                         "9.0",
+TekstoviUnosa PodrazumevaniTekstovi(char sep) {
+    const auto s = [sep](std::string_view tekst) { return SaSeparatorom(tekst, sep); };
+    return TekstoviUnosa{{s("206.0"), s("208.0"), s("1.0"), s("1.0"), s("1.0"), s("1.0")},
+                         s("1.25"),
+                         {s("5.0"), s("1.0"), s("1.0"), s("1.0"), s("1.0")},
+                         s("9.0"),
                          "10"};
 }
 

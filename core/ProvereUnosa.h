@@ -19,8 +19,9 @@ struct TekstoviUnosa {
     std::string BrojPreseka;                // the text of SpinEditBrojPreseka
 };
 
-/// The form's default texts.
-TekstoviUnosa PodrazumevaniTekstovi();
+/// The form's default texts, their numbers written with the decimal
+/// separator `decimalniSeparator` ("206.0", or "206,0" under a comma).
+TekstoviUnosa PodrazumevaniTekstovi(char decimalniSeparator);
 
 /// All thirteen decimal texts and the section count converted, in field
 /// order; throws EGreskaKonverzije at the first text that is not a number.

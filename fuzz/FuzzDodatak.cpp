@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (d.Kljucevi.size() > kNajviseKljuceva) __builtin_trap();
-    const std::string osnova = ZapisiDatoteku({PodrazumevaniTekstovi(), 2, 10});
+    const std::string osnova = ZapisiDatoteku({PodrazumevaniTekstovi('.'), 2, 10});
     if (!(ProcitajDodatak(osnova + ZapisiDodatak(d)) == d)) __builtin_trap();
     TProracunskaDejstva a;
     try {

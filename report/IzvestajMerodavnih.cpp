@@ -83,9 +83,9 @@ std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojS
     std::vector<std::string> linije;
     for (std::string& l : izvor) {
         const std::size_t p1 = l.find(", P1 na ");
-        const bool merodavna =
-            std::ranges::any_of(std::array{"Mmax = ", "Amax = ", "Bmax = ", "Tmax = ", "Tmin = "},
-                                [&l](const char* ime) { return l.starts_with(ime); });
+        constexpr std::array kImena{"Mmax = ", "Amax = ", "Bmax = ", "Tmax = ", "Tmin = "};
+        const bool merodavna = std::any_of(kImena.begin(), kImena.end(),
+                                           [&l](const char* ime) { return l.starts_with(ime); });
         if (!merodavna || p1 == std::string::npos) {
             linije.push_back(std::move(l));
             continue;

@@ -252,8 +252,16 @@ std::string TStranaLastovar::Csv() const {
                                   u.tacnaAnvelopa ? std::optional(u.smer) : std::nullopt));
 }
 
-val PodrazumevaniUlaz() {
-    const TUlazStrane u;
+namespace {
+
+// A separator from the page: its first character, the point for none.
+char Separator(const std::string& separator) { return separator.empty() ? '.' : separator[0]; }
+
+}  // namespace
+
+val PodrazumevaniUlaz(const std::string& separator) {
+    TUlazStrane u;
+    u.tekstovi = PodrazumevaniTekstovi(Separator(separator));
     val o = TekstoviUJs(u.tekstovi);
     o.set("brojSila", u.brojSila);
     return o;
@@ -266,11 +274,11 @@ val ZapisiDatotekuStrane(const val& ulaz, const val& ostatak) {
                       (ostatak.isUndefined() ? std::string() : BajtoviIzJs(ostatak)));
 }
 
-val ProcitajDatotekuStrane(const val& niz) {
+val ProcitajDatotekuStrane(const val& niz, const std::string& separator) {
     const std::string bajtovi = BajtoviIzJs(niz);
     val o = val::object();
     try {
-        const SadrzajDatoteke s = ProcitajDatoteku(bajtovi);
+        const SadrzajDatoteke s = ProcitajDatoteku(bajtovi, Separator(separator));
         o.set("tekstovi", TekstoviUJs(s.Tekstovi));
         o.set("brojSila", s.BrojSila);
         o.set("brojPreseka", s.BrojPreseka);

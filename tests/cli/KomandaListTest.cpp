@@ -231,7 +231,11 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, PogresanList, testing::Values(
 TEST(KomandaList, RefusedDataGiveTheReportsMessageAndExitCode) {
     const PrivremeniFolder folder;
     const std::string stari = folder.Zapisi("stari.pdf", "stari");
-    const Ishod i = Pokreni({"list", stari}, "de_DE.UTF-8");
+    // P1 a word, the other lines numbers
+    const std::string slovo = folder.Zapisi(
+        "slovo.Lastovar",
+        "abc\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n10\r\n");
+    const Ishod i = Pokreni({"list", slovo, stari});
     EXPECT_EQ(i.kod, 2);
     EXPECT_EQ(i.greske, "Greska u unosu tipa podataka za proracun!!!\n");
     EXPECT_EQ(Sadrzaj(stari), "stari");

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kPodrazumevana = ZapisiDatoteku({PodrazumevaniTekstovi(), 2, 10});
+const std::string kPodrazumevana = ZapisiDatoteku({PodrazumevaniTekstovi('.'), 2, 10});
 
 TProracunskaDejstva Dejstva() {
     TProracunskaDejstva d;
@@ -33,7 +33,7 @@ TEST(DodatakDatoteke, ActionsAfterTheFifteenLinesReadBackAndTheLoadCaseStays) {
         bajtovi.substr(kPodrazumevana.size()),
         "[Lastovar dodatak]\r\nprojekat=Most na Savi, km 1+250\r\nq=12.5\r\nq-raspored=uz-voz\r\n"
         "razmak=0.1\r\ng=3\r\nfi=1.25\r\nfi-q=da\r\ngama-g=1.3\r\ngama-q=1.4\r\n");
-    EXPECT_EQ(ZapisiDatoteku(ProcitajDatoteku(bajtovi)), kPodrazumevana);
+    EXPECT_EQ(ZapisiDatoteku(ProcitajDatoteku(bajtovi, '.')), kPodrazumevana);
     const TDodatak procitan = ProcitajDodatak(bajtovi);
     EXPECT_EQ(procitan, dodatak);
     EXPECT_EQ(DejstvaIzDodatka(procitan), Dejstva());

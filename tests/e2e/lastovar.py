@@ -21,8 +21,9 @@ BROJACI = ["br. sila", "br. preseka"]
 
 
 class Lastovar:
-    def __init__(self, proces, korisnik):
+    def __init__(self, proces, korisnik, dnevnik):
         self.proces = proces
+        self.dnevnik = dnevnik  # the file of its output
         self.korisnik = korisnik
         self._aplikacija = None
 
@@ -31,7 +32,7 @@ class Lastovar:
         # its deadline.
         if self.proces.poll() is not None:
             raise Neuspeh(f"the application ended with code {self.proces.returncode}, "
-                          "see lastovar.log")
+                          f"see {self.dnevnik}")
         if self._aplikacija is None:
             self._aplikacija = ap.aplikacija(self.proces.pid)
         return self._aplikacija

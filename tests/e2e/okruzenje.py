@@ -24,7 +24,7 @@ from cekanje import Neuspeh, cekaj
 SIRINA_EKRANA = 1600
 VISINA_EKRANA = 1000
 
-# Each tool and the Debian package that brings it (scripts/deps.sh).
+# Each tool and the Debian package that brings it (scripts/deps.sh --testovi).
 ALATI = {
     "Xvfb": "xvfb",
     "openbox": "openbox",
@@ -43,7 +43,7 @@ def proveri_alate():
     if not os.access(POKRETAC_PRISTUPACNOSTI, os.X_OK):
         nedostaju.append(f"{POKRETAC_PRISTUPACNOSTI} (at-spi2-core)")
     if nedostaju:
-        raise Neuspeh("missing tools, install them with scripts/deps.sh: " + ", ".join(nedostaju))
+        raise Neuspeh("missing tools, install them with scripts/deps.sh --testovi: " + ", ".join(nedostaju))
 
 
 class Okruzenje:

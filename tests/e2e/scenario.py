@@ -9,11 +9,12 @@ places) and screenshots. Each step waits by polling for the state it needs.
 On a failure the screen, the accessibility tree and the processes' output
 are kept in the output folder.
 
-    scenario.py --lastovar BIN --cli BIN --izlaz FOLDER
+    scenario.py --lastovar BIN --cli BIN --stavka DESKTOP_ENTRY --izlaz FOLDER
 """
 
 import argparse
 import os
+import shlex
 import shutil
 import signal
 import subprocess
@@ -48,6 +49,8 @@ O_PROGRAMU = ("Program racuna i iscrtava dijagrame extremnih \n"
               "koncentrisanih sila.")
 PITANJE_IZLAZA = "Da li zelte da zatvorite program?"
 GRESKA_TIPA = "Greska u unosu tipa podataka za proracun!!!"
+# The locale of the program's users: its decimal separator is a comma.
+SRPSKI = {"LC_ALL": "sr_RS.UTF-8@latin", "LANG": "sr_RS.UTF-8@latin"}
 
 # Colour samples that are not white in each half of the diagram window:
 # the extM diagram above and the extT diagram below give 20000 to 30000
@@ -57,6 +60,18 @@ NACRTANO_PO_POLOVINI = 12000
 
 def linije_datoteke(linije):
     return "".join(linija + "\r\n" for linija in linije).encode("ascii")
+
+
+def komanda_stavke(stavka, program, datoteka):
+    """The desktop entry's Exec for one file, as a file manager expands it:
+    %f is the file's path, and the build's program stands for lastovar."""
+    with open(stavka) as f:
+        exec_ = next(linija.split("=", 1)[1].strip() for linija in f
+                     if linija.startswith("Exec="))
+    reci = shlex.split(exec_)
+    ocekuj(reci[0] == "lastovar" and "%f" in reci,
+           f"the desktop entry's Exec={exec_} does not pass a file as %f")
+    return [program] + [datoteka if r == "%f" else r for r in reci[1:]]
 
 
 def prva_razlika(dobijeno, ocekivano):
@@ -119,6 +134,8 @@ class Scenario:
             self.o_programu()
         with self.korak("exit"):
             self.izlaz()
+        with self.korak("a file opened from the desktop entry, in a Serbian locale"):
+            self.otvaranje_iz_stavke()
 
     @contextmanager
     def korak(self, ime):
@@ -128,8 +145,8 @@ class Scenario:
         yield
         print(f"           {ime}: ok in {time.monotonic() - pocetak:.1f} s", flush=True)
 
-    def cli(self, *argumenti):
-        env = dict(self.okr.env, **self.env_jezika)
+    def cli(self, *argumenti, jezik=None):
+        env = dict(self.okr.env, **(jezik or self.env_jezika))
         r = subprocess.run([self.arg.cli, *argumenti], env=env, capture_output=True, timeout=120)
         ocekuj(r.returncode == 0,
                f"lastovar-cli {' '.join(argumenti)} exited with {r.returncode}: {r.stderr!r}")
@@ -242,8 +259,10 @@ class Scenario:
 
     # The steps.
 
-    def pokretanje(self):
-        env = dict(self.okr.env, **self.env_jezika)
+    def pokreni(self, ime, komanda, jezik):
+        """Starts the application, its output into ime.log, and waits for
+        its windows on the accessibility bus."""
+        env = dict(self.okr.env, **jezik)
         for promenljiva in ("LANGUAGE", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE",
                             "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
                             "QT_ENABLE_HIGHDPI_SCALING", "QT_ACCESSIBILITY"):
@@ -253,14 +272,17 @@ class Scenario:
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         # The sanitizers keep the options of the build: LeakSanitizer finds
         # nothing in this run, system libraries included, so a leak fails
-        # the exit code check with its report in lastovar.log.
-        proces = self.okr.pokreni("lastovar", [self.arg.lastovar], env=env, cwd=self.rad)
-        self.app = Lastovar(proces, self.korisnik)
-
+        # the exit code check with its report in the log.
+        proces = self.okr.pokreni(ime, komanda, env=env, cwd=self.rad)
+        self.app = Lastovar(proces, self.korisnik, os.path.join(self.arg.izlaz, ime + ".log"))
         cekaj("the application's three child windows on the accessibility bus",
               lambda: all(self.app.prozor(n) for n in
                           ("Podaci za proracun", "Rezultati proracuna", "Dijagram extM i extT")),
               rok=180)
+
+    def pokretanje(self):
+        self.pokreni("lastovar", [self.arg.lastovar], self.env_jezika)
+        proces = self.app.proces
         cekaj("the frame maximised by the window manager", lambda: self.maksimizovan(proces.pid),
               stanje=lambda: self.stanje_prozora(proces.pid))
         self.cekaj_jednako("the frame's left edge, width and bottom edge on the screen",
@@ -428,13 +450,34 @@ class Scenario:
         self.proveri_naslov(self.pripremljeni)
         self.proveri_natpise("Otkljucaj")
         ocekuj(self.app.proces.poll() is None, "the application ended after No")
+        self.zatvori()
+
+    def zatvori(self):
+        """"Izlaz" answered Yes: the application ends with code 0."""
         self.app.izaberi("Datoteka", "Izlaz")
         self.odgovori_na_poruku("Potvrda", PITANJE_IZLAZA, "Return", zatvara_se=False)
         try:
             kod = self.app.proces.wait(timeout=120)
         except subprocess.TimeoutExpired:
             raise Neuspeh("the application still runs 120 s after Yes") from None
-        ocekuj(kod == 0, f"the application exited with code {kod}, see lastovar.log")
+        ocekuj(kod == 0, f"the application exited with code {kod}, see {self.app.dnevnik}")
+
+    def otvaranje_iz_stavke(self):
+        """The desktop entry's command for the prepared file, written under
+        C, as a file manager runs it on a double-click, in a Serbian locale:
+        the file opens with a comma in its numbers and calculates as
+        lastovar-cli does in that locale."""
+        komanda = komanda_stavke(self.arg.stavka, self.arg.lastovar, self.pripremljeni)
+        self.pokreni("lastovar-datoteka", komanda, SRPSKI)
+        self.proveri_naslov(self.pripremljeni)
+        zarez = [t.replace(".", ",") for t in PRIPREMLJENI]
+        self.proveri_formular(zarez, zakljucano=False)
+        self.korisnik.klikni(self.app.dugme(), "the button Proracun")
+        self.proveri_natpise("Otkljucaj")
+        izvestaj = self.cli("izvestaj", self.pripremljeni, jezik=SRPSKI)
+        ocekuj(b"." not in izvestaj, "lastovar-cli's report in the Serbian locale has a point")
+        self.proveri_izvestaj(izvestaj)
+        self.zatvori()
 
     # A failure's record.
 
@@ -450,7 +493,7 @@ class Scenario:
                 print(f"the accessibility tree could not be read: {greska}")
         print(f"failed at step '{self.korak_u_toku}'; screenshot, accessibility tree and logs "
               f"in {izlaz}")
-        dnevnik = os.path.join(izlaz, "lastovar.log")
+        dnevnik = self.app.dnevnik if self.app else os.path.join(izlaz, "lastovar.log")
         if os.path.exists(dnevnik):
             with open(dnevnik, errors="replace") as f:
                 rep = f.readlines()[-40:]
@@ -462,9 +505,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--lastovar", required=True)
     parser.add_argument("--cli", required=True)
+    parser.add_argument("--stavka", required=True, help="the desktop entry")
     parser.add_argument("--izlaz", required=True, help="folder for logs and failure records")
     argumenti = parser.parse_args()
-    for ime in ("lastovar", "cli", "izlaz"):
+    for ime in ("lastovar", "cli", "stavka", "izlaz"):
         setattr(argumenti, ime, os.path.abspath(getattr(argumenti, ime)))
 
     # ctest ends a test that overruns with a signal: clean up on the way.

@@ -166,25 +166,27 @@ test('refused inputs: the checks\' messages and the fields at fault', () => {
 test('the data file: the desktop\'s bytes, its extra lines kept, a bad count refused', () => {
   const bajtovi = (s) => new Uint8Array(Buffer.from(s, 'latin1'));
   const tekst = (b) => Buffer.from(b).toString('latin1');
-  const podrazumevani = modul.PodrazumevaniUlaz();
+  const podrazumevani = modul.PodrazumevaniUlaz('.');
   assert.equal(tekst(modul.ZapisiDatoteku(podrazumevani, undefined)),
                '206.0\r\n208.0\r\n1.0\r\n1.0\r\n1.0\r\n1.0\r\n5.0\r\n1.0\r\n1.0\r\n1.0\r\n1.0\r\n9.0\r\n1.25\r\n2\r\n10\r\n');
 
-  // Texts as typed, 8-bit characters and all; counts held in their ranges.
+  // Texts as typed, 8-bit characters and all, but a number written with the
+  // other separator, which comes back with the reader's; counts held in
+  // their ranges.
   const datotekaSaVisom = '1,5e1\r\n208\r\n\r\n \u00e9\r\n1\r\n1\r\n5\r\n1\r\n1\r\n1\r\n1\r\n9\r\n1.250\r\n9\r\n150\r\n' +
                           '[proracunske vrednosti]\r\nq=5\r\n';
-  const s = modul.ProcitajDatoteku(bajtovi(datotekaSaVisom));
+  const s = modul.ProcitajDatoteku(bajtovi(datotekaSaVisom), '.');
   assert.equal(s.greska, undefined);
-  assert.deepEqual([...s.tekstovi.P], ['1,5e1', '208', '', ' \u00e9', '1', '1']);
+  assert.deepEqual([...s.tekstovi.P], ['1.5e1', '208', '', ' \u00e9', '1', '1']);
   assert.equal(s.tekstovi.ProizvoljnoX, '1.250');
   assert.deepEqual([s.brojSila, s.brojPreseka], [6, 99]);
   assert.equal(tekst(s.ostatak), '[proracunske vrednosti]\r\nq=5\r\n');
   const ponovo = { ...s.tekstovi, brojSila: s.brojSila, BrojPreseka: String(s.brojPreseka) };
   assert.equal(tekst(modul.ZapisiDatoteku(ponovo, s.ostatak)),
-               datotekaSaVisom.replace('\r\n9\r\n150\r\n', '\r\n6\r\n99\r\n'));
+               datotekaSaVisom.replace('1,5e1', '1.5e1').replace('\r\n9\r\n150\r\n', '\r\n6\r\n99\r\n'));
 
   // A file the desktop cannot convert changes nothing.
-  assert.equal(modul.ProcitajDatoteku(bajtovi('1\r\n2\r\n')).greska,
+  assert.equal(modul.ProcitajDatoteku(bajtovi('1\r\n2\r\n'), '.').greska,
                'Greska pri konverziji podataka iz datoteke u polja na formi!');
   // Characters beyond the desktop's 8-bit set are written as it writes them.
   const evro = { ...podrazumevani, P: ['2\u20ac', '1', '1', '1', '1', '1'] };
