@@ -62,9 +62,10 @@ std::optional<int> ProveriIzlaz(std::string_view komanda, const TIzlazCrteza& o)
 }
 
 int IspisiCrtez(std::string_view komanda, const TIzlazCrteza& o, const TFont& font,
-                const std::function<void(TPlatno&)>& crtaj) {
+                const std::function<void(TPlatno&)>& crtaj, bool saFontovima) {
     if (o.zapis) {
         TPlatnoZapis platno(font);
+        platno.SaFontovima = saFontovima;
         crtaj(platno);
         std::cout << platno.Zapis();
         std::cout.flush();

@@ -70,14 +70,24 @@ QFont TPlatnoQPainter::QtFont(const QPainter& p) const {
     return f;
 }
 
-void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
-    Isprazni();
-    QPainter& p = Slikar();
+const QFont& TPlatnoQPainter::PrimenjenFont(const QPainter& p) {
     if (fPrimenjenFont != Font()) {
         fQtFont = QtFont(p);
         fPrimenjenFont = Font();
     }
-    p.setFont(fQtFont);
+    return fQtFont;
+}
+
+TVelicinaTeksta TPlatnoQPainter::VelicinaTeksta(const std::string& tekst) {
+    const QPainter& p = Slikar();
+    const QFontMetrics m(PrimenjenFont(p), p.device());
+    return {m.horizontalAdvance(QString::fromStdString(tekst)), m.height()};
+}
+
+void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
+    Isprazni();
+    QPainter& p = Slikar();
+    p.setFont(PrimenjenFont(p));
     p.setPen(Boja(Font().Boja));
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);

@@ -29,6 +29,8 @@ public:
     void LinijaDo(int x, int y) override;
     void Tekst(int x, int y, const std::string& tekst) override;
     void PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) override;
+    /// Measured with the font Tekst draws in, on the painter's device.
+    TVelicinaTeksta VelicinaTeksta(const std::string& tekst) override;
 
     /// Draws the lines still kept in the run.
     void Isprazni();
@@ -41,6 +43,8 @@ protected:
 
 private:
     QFont QtFont(const QPainter& p) const;
+    /// The Qt font of the canvas font, resolved anew when that changed.
+    const QFont& PrimenjenFont(const QPainter& p);
 
     QPoint fTacka;
     /// The run's points, from its starting point on; empty without a run.
