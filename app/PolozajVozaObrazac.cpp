@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PolozajVozaObrazac.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Edit.h"
 #include "GlavniObrazac.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
@@ -57,10 +60,14 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     Klizac->installEventFilter(this);
     Kriticni = new QPushButton(QStringLiteral("Kriticni polozaji"));
     Kriticni->setObjectName(QStringLiteral("Kriticni"));
-    // The arrow keys move the train wherever the focus is in the window.
+    // The keys move the train wherever the focus is in the window; a click
+    // on the picture puts it on the slider.
     Povrsina->setFocusProxy(Klizac);
-    Pusti->setFocusPolicy(Qt::NoFocus);
-    Kriticni->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* w : {static_cast<QWidget*>(Pusti), static_cast<QWidget*>(Kriticni)}) {
+        w->setFocusPolicy(Qt::StrongFocus);
+        w->installEventFilter(this);
+    }
+    setFont(PodaciO->font());
 
     auto* komande = new QHBoxLayout;
     komande->addWidget(Pusti);
@@ -71,7 +78,8 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     raspored->addWidget(Povrsina, 1);
     raspored->addLayout(komande);
     setWidget(sadrzaj);
-    resize(1000, 760);
+    setTabOrder(Pusti, Klizac);
+    setTabOrder(Klizac, Kriticni);
 
     Tajmer = new QTimer(this);
     Tajmer->setObjectName(QStringLiteral("Tajmer"));
@@ -87,7 +95,8 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
         const TOpsegPrelaza o = Opseg();
         PostaviP1(o.Od + (o.Do - o.Od) * v / kKoraka);
     });
-    connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this, [this] { Osvezi(); });
+    connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this,
+            [this](bool zakljucano) { PratiZakljucavanje(zakljucano); });
 
     Osvezi();
 }
@@ -116,6 +125,20 @@ void TPolozajVozaO::Osvezi() {
         w->setEnabled(fZakljucano);
     PostaviKlizac();
     Povrsina->update();
+}
+
+void TPolozajVozaO::PratiZakljucavanje(bool zakljucano) {
+    const bool fokusOvde = isAncestorOf(QApplication::focusWidget());
+    if (zakljucano) {
+        fX = ZapisIzTekstova(PodaciO->TekstoviCrteza(), GlavniO->Usluge().Separator())
+                 .ProizvoljnoX();
+        fP1.reset();
+    }
+    Osvezi();
+    if (!zakljucano && fokusOvde) {
+        GlavniO->Klijent->setActiveSubWindow(PodaciO);
+        PodaciO->txtP[0]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TPolozajVozaO::PrikaziPresek(double x) {
@@ -197,22 +220,54 @@ void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
     slikar.drawImage(0, 0, fPlatno->Slika());
 }
 
+bool TPolozajVozaO::Tipka(int tipka) {
+    switch (tipka) {
+        case Qt::Key_Escape:
+            KriticniPolozaji();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            Klizac->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            Klizac->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        // Forward down the page, as the train reads left to right.
+        case Qt::Key_PageDown:
+            Klizac->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            return true;
+        case Qt::Key_PageUp:
+            Klizac->triggerAction(QAbstractSlider::SliderPageStepSub);
+            return true;
+        case Qt::Key_Home:
+            Klizac->triggerAction(QAbstractSlider::SliderToMinimum);
+            return true;
+        case Qt::Key_End:
+            Klizac->triggerAction(QAbstractSlider::SliderToMaximum);
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool TPolozajVozaO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
     if (objekat == Povrsina && dogadjaj->type() == QEvent::Paint) {
         QPainter slikar(Povrsina);
         Nacrtaj(slikar);
         return true;
     }
-    if (objekat == Klizac && dogadjaj->type() == QEvent::KeyPress) {
-        const int tipka = static_cast<QKeyEvent*>(dogadjaj)->key();
-        if (tipka == Qt::Key_Escape) {
-            KriticniPolozaji();
-            return true;
-        }
-        if (tipka == Qt::Key_Space) {
+    const bool kontrola = objekat == Klizac || objekat == Pusti || objekat == Kriticni;
+    if (kontrola && dogadjaj->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(dogadjaj);
+        // With a modifier the key is the frame's (Ctrl+Tab, Alt+F4).
+        if (k->modifiers() & ~Qt::KeypadModifier)
+            return QMdiSubWindow::eventFilter(objekat, dogadjaj);
+        if (objekat == Klizac && k->key() == Qt::Key_Space) {
             PustiIliZaustavi();
             return true;
         }
+        if (Klizac->isEnabled() && Tipka(k->key())) return true;
     }
     return QMdiSubWindow::eventFilter(objekat, dogadjaj);
 }

@@ -31,8 +31,8 @@ std::vector<int> RasporediURed(const std::vector<int>& sirine, const std::vector
             x += sirine[j] + razmak;
         }
         g.sirina = x - razmak;
-        g.levo = std::max<double>(levo, std::min(zbir / static_cast<double>(g.doKraja - g.od),
-                                                 desno - g.sirina));
+        g.levo = std::max<double>(
+            levo, std::min(zbir / static_cast<double>(g.doKraja - g.od), desno - g.sirina));
     };
     for (std::size_t i = 0; i < n; ++i) {
         grupe.push_back({i, i + 1, 0, 0});
@@ -139,8 +139,7 @@ bool TPlatnoNatpisa::Slobodno(const TOkvir& okvir, const TOkvir& granice, int vl
             if (c == fMreza.end()) continue;
             for (const std::size_t i : c->second) {
                 const TDuz& d = fDuzi[i];
-                if ((vlasnik != 0 && d.vlasnik == vlasnik) || !provereno.insert(i).second)
-                    continue;
+                if ((vlasnik != 0 && d.vlasnik == vlasnik) || !provereno.insert(i).second) continue;
                 if (DuzSeceOkvir(d.x1, d.y1, d.x2, d.y2, okvir.Prosiren(1 + d.debljina / 2)))
                     return false;
             }

@@ -154,18 +154,18 @@ void TPrelaz::Smicanje(const TOkvir& okvir) {
 
 }  // namespace
 
-bool NacrtajPrelaz(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz,
-                   const TUlazPolozaja& u, bool samoProveri) {
+bool NacrtajPrelaz(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz, const TUlazPolozaja& u,
+                   bool samoProveri) {
     const int sirina = okvir.Sirina();
     const TVozUPolozaju p = TVozUPolozaju::SaP1(voz, u.obrnut, *u.p1);
     const TStanjePreseka stanje = p.UPreseku(u.x);
     const std::vector<std::string> naslov{"Prelaz voza " + ImeVoza(voz, u.obrnut) + ":",
                                           "P1 na " + d.B(*u.p1) + " m,",
                                           "presek x = " + d.B(u.x) + " m"};
-    const std::vector<std::string> preseku{"u preseku:", "M(x) = " + d.B(stanje.M) + " kNm,",
-                                           "T(x) = " + d.B(stanje.TLevo) + " / " +
-                                               d.B(stanje.TDesno) + " kN",
-                                           "(levo / desno od preseka)"};
+    const std::vector<std::string> preseku{
+        "u preseku:", "M(x) = " + d.B(stanje.M) + " kNm,",
+        "T(x) = " + d.B(stanje.TLevo) + " / " + d.B(stanje.TDesno) + " kN",
+        "(levo / desno od preseka)"};
     const std::vector<std::string> momenti{"M [kNm]: voz u ovom polozaju,",
                                            "preko klasicne i tacne anvelope extM"};
     const std::vector<std::string> smicanje{"T [kN]: voz u ovom polozaju,",
@@ -201,8 +201,8 @@ bool NacrtajPrelaz(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz,
     o.x1 = r.X(voz.Raspon());
     o.L = voz.Raspon();
     o.s = o.Sirina() > 0 ? o.L / static_cast<double>(o.Sirina()) : 0;
-    TPrelaz prelaz{d, voz, u, p, r, o,
-                   o.s > 0 ? AnvelopaPoKolonama(o, voz, u.smer) : TAnvelopaPoKolonama{}};
+    TPrelaz prelaz{
+        d, voz, u, p, r, o, o.s > 0 ? AnvelopaPoKolonama(o, voz, u.smer) : TAnvelopaPoKolonama{}};
     y = d.Pasus(okvir.levo, y, sirina, momenti);
     prelaz.Moment({okvir.levo, y, okvir.desno, y + grafici});
     y += grafici + razmak;

@@ -12,5 +12,5 @@
 /// the exact envelopes, M(x) and T(x) at the section, and a legend. With
 /// `samoProveri` it draws nothing and tells whether the box holds it at
 /// the drawing's letter height.
-bool NacrtajPrelaz(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz,
-                   const TUlazPolozaja& u, bool samoProveri);
+bool NacrtajPrelaz(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz, const TUlazPolozaja& u,
+                   bool samoProveri);

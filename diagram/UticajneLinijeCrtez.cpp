@@ -151,7 +151,9 @@ void Znak(TCrtezPolozaja& d, const char* znak, TTacka a, TTacka b, TTacka c) {
                 unutra(x + r, y + r))
                 sredista.push_back({x, y});
         }
-    const auto daljina = [&](TTacka t) { return (t.x - tx) * (t.x - tx) + (t.y - ty) * (t.y - ty); };
+    const auto daljina = [&](TTacka t) {
+        return (t.x - tx) * (t.x - tx) + (t.y - ty) * (t.y - ty);
+    };
     std::stable_sort(sredista.begin(), sredista.end(),
                      [&](TTacka m, TTacka n) { return daljina(m) < daljina(n); });
     for (const TTacka s : sredista) {

@@ -84,7 +84,8 @@ Slucaj SlucajanSlucaj(std::mt19937_64& gen, int n) {
     std::uniform_real_distribution<double> sila(0.5, 1500), udeo(0, 1);
     const double bliske[] = {1e-9, 0.001, 0.01, 0.05};
     std::vector<std::string> linije;
-    for (int i = 0; i < 6; ++i) linije.push_back(i < n ? Broj(std::round(sila(gen) * 10) / 10) : "1");
+    for (int i = 0; i < 6; ++i)
+        linije.push_back(i < n ? Broj(std::round(sila(gen) * 10) / 10) : "1");
     double duzina = 0;
     for (int i = 0; i < 5; ++i) {
         double razmak = 1;
@@ -119,10 +120,14 @@ TEST(ZapisPolozaja, NoTextOverlapsATextALineOrThePicturesEdge) {
         const double L = slucaj.raspon;
         // The section, and P1 within the crossing, rounded inward as printed.
         const double x = redni % 5 == 0 ? 0.0 : std::floor(udeo(gen) * L * 1e4) / 1e4;
-        std::vector<std::string> argumenti{"polozaj",         Zapisi("slucaj.Lastovar", slucaj.bajtovi),
-                                           "--zapis",         "--sirina",
-                                           std::to_string(W), "--visina",
-                                           std::to_string(H), "--x",
+        std::vector<std::string> argumenti{"polozaj",
+                                           Zapisi("slucaj.Lastovar", slucaj.bajtovi),
+                                           "--zapis",
+                                           "--sirina",
+                                           std::to_string(W),
+                                           "--visina",
+                                           std::to_string(H),
+                                           "--x",
                                            Broj(x)};
         const bool obaSmera = redni % 3 == 1;
         if (obaSmera) argumenti.push_back("--oba-smera");
@@ -141,7 +146,8 @@ TEST(ZapisPolozaja, NoTextOverlapsATextALineOrThePicturesEdge) {
         const TOkvir slika{0, 0, W, H};
         for (std::size_t a = 0; a < z.tekstovi.size(); ++a) {
             const TekstZapisa& t = z.tekstovi[a];
-            EXPECT_TRUE(slika.Sadrzi(t.okvir)) << opis << "\n\"" << t.tekst << "\" leaves the picture";
+            EXPECT_TRUE(slika.Sadrzi(t.okvir))
+                << opis << "\n\"" << t.tekst << "\" leaves the picture";
             for (std::size_t b = a + 1; b < z.tekstovi.size(); ++b)
                 EXPECT_FALSE(t.okvir.Sece(z.tekstovi[b].okvir))
                     << opis << "\n\"" << t.tekst << "\" overlaps \"" << z.tekstovi[b].tekst << '"';
