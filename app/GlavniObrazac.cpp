@@ -45,14 +45,15 @@ TGlavniO::TGlavniO(TUsluge usluge) : fUsluge(std::move(usluge)) {
 }
 
 // A long warning is cut at the frame's edge rather than widen the frame past
-// the screen: every part may shrink to nothing.
+// the screen: the quantities may shrink to nothing, its start stays whole.
 void TGlavniO::NapraviUpozorenje() {
     statusBar()->setObjectName(QStringLiteral("StatusnaLinija"));
     const QString boja = QStringLiteral("color: #b00000;");
     Upozorenje = new QLabel;
     Upozorenje->setObjectName(QStringLiteral("Upozorenje"));
+    // A style sheet takes the application's font: the frame's is set again.
     Upozorenje->setStyleSheet(boja);
-    Upozorenje->setMinimumWidth(1);
+    Upozorenje->setFont(font());
     statusBar()->addWidget(Upozorenje);
     for (std::size_t i = 0; i < ManjkoviUpozorenja.size(); ++i) {
         auto* dugme = new QPushButton;
@@ -62,6 +63,7 @@ void TGlavniO::NapraviUpozorenje() {
                                             "padding: 0 2px; text-decoration: underline; } "
                                             "QPushButton:focus { background: #ffe0e0; }")
                                  .arg(boja));
+        dugme->setFont(font());
         dugme->setMinimumWidth(1);
         dugme->setFocusPolicy(Qt::StrongFocus);
         dugme->hide();
@@ -186,11 +188,17 @@ bool TGlavniO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
 
 void TGlavniO::paintEvent(QPaintEvent* dogadjaj) {
     // With no window manager (a bare X server) nothing maximises the frame;
-    // by its first paint one would have, so fill the screen ourselves.
+    // by its first paint one would have, so fill the screen ourselves. A
+    // window manager's maximised frame can miss the screen by a unit where
+    // a scale factor rounds its border: setting the geometry then would
+    // undo the maximising, so only a frame clearly smaller is filled.
     if (fPrviPrikaz) {
         fPrviPrikaz = false;
         const QRect ekran = screen()->availableGeometry();
-        if (isMaximized() && frameGeometry().size() != ekran.size())
+        const QSize okvir = frameGeometry().size();
+        constexpr int kZaokruzivanje = 4;
+        if (isMaximized() && (okvir.width() + kZaokruzivanje < ekran.width() ||
+                              okvir.height() + kZaokruzivanje < ekran.height()))
             windowHandle()->setGeometry(ekran);
     }
     QMainWindow::paintEvent(dogadjaj);

@@ -124,7 +124,7 @@ void TPolozajVozaO::Osvezi() {
                        static_cast<QWidget*>(Kriticni)})
         w->setEnabled(fZakljucano);
     PostaviKlizac();
-    Povrsina->update();
+    OsveziPovrsinu();
 }
 
 void TPolozajVozaO::PratiZakljucavanje(bool zakljucano) {
@@ -152,7 +152,7 @@ void TPolozajVozaO::KriticniPolozaji() {
     Zaustavi();
     fP1.reset();
     PostaviKlizac();
-    Povrsina->update();
+    OsveziPovrsinu();
 }
 
 void TPolozajVozaO::PostaviP1(double p) {
@@ -160,7 +160,7 @@ void TPolozajVozaO::PostaviP1(double p) {
     const TOpsegPrelaza o = Opseg();
     fP1 = std::clamp(p, o.Od, o.Do);
     PostaviKlizac();
-    Povrsina->update();
+    OsveziPovrsinu();
 }
 
 // The slider follows the train without telling itself it moved.
@@ -199,6 +199,27 @@ void TPolozajVozaO::Korak() {
     if (p >= o.Do) Zaustavi();
 }
 
+TUlazPolozaja TPolozajVozaO::Ulaz() const {
+    TUlazPolozaja ulaz;
+    ulaz.x = fX;
+    ulaz.smer = GlavniO->SmerVoza();
+    ulaz.p1 = fP1;
+    ulaz.obrnut = fObrnut;
+    ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
+    return ulaz;
+}
+
+// The picture's title is its name for those who cannot see it.
+void TPolozajVozaO::OsveziPovrsinu() {
+    QString naslov;
+    if (fZakljucano && fVoz.Vazi())
+        for (const std::string& deo : NaslovPolozajaVoza(fVoz, Ulaz()))
+            naslov +=
+                (naslov.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(deo);
+    Povrsina->setAccessibleName(naslov);
+    Povrsina->update();
+}
+
 void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
     const int W = Povrsina->width(), H = Povrsina->height();
     if (!fPlatno || fVelicinaPlatna != Povrsina->size()) {
@@ -207,13 +228,7 @@ void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
         fVelicinaPlatna = Povrsina->size();
     }
     if (fZakljucano) {
-        TUlazPolozaja ulaz;
-        ulaz.x = fX;
-        ulaz.smer = GlavniO->SmerVoza();
-        ulaz.p1 = fP1;
-        ulaz.obrnut = fObrnut;
-        ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
-        NacrtajPolozajVoza(*fPlatno, W, H, fVoz, ulaz);
+        NacrtajPolozajVoza(*fPlatno, W, H, fVoz, Ulaz());
     } else {
         fPlatno->PopuniPozadinu(0, 0, W, H);
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "PolozajVozaDijagram.h"
 #include "VozUPolozaju.h"
 
 class QPushButton;
@@ -75,6 +76,10 @@ protected:
 
 private:
     void Nacrtaj(QPainter& slikar);
+    /// What the picture shows now.
+    TUlazPolozaja Ulaz() const;
+    /// Redraws the picture and names it after its title.
+    void OsveziPovrsinu();
     /// A key of the window's own: true when it was handled.
     bool Tipka(int tipka);
     /// The form's lock changed: a new calculation starts at its case's

@@ -110,9 +110,7 @@ private:
 };
 
 void TKriticni::Tekstovi(const TApsolutniMaksimum& a) {
-    naslov = {"Polozaj voza za presek", "x = " + d.B(u.x) + " m,",
-              u.smer == TSmerVoza::Oba ? "voz prelazi u oba smera"
-                                       : "voz " + ImeVoza(voz, u.smer == TSmerVoza::Nazad)};
+    naslov = NaslovPolozajaVoza(voz, u);
     if (!saVrednostima) {
         sile = {"sile:"};
         for (std::int32_t i = 1; i <= voz.BrojSila(); ++i)
@@ -268,6 +266,17 @@ void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visin
             kriticni.Nacrtaj();
         return;
     }
+}
+
+std::vector<std::string> NaslovPolozajaVoza(const TVoz& voz, const TUlazPolozaja& u) {
+    const auto B = [&u](long double v) { return FormatFiksno(v, 3, u.decimalniSeparator); };
+    const double x = std::clamp(u.x, 0.0, voz.Raspon());
+    if (u.p1)
+        return {"Prelaz voza " + ImeVoza(voz, u.obrnut) + ":", "P1 na " + B(*u.p1) + " m,",
+                "presek x = " + B(x) + " m"};
+    return {"Polozaj voza za presek", "x = " + B(x) + " m,",
+            u.smer == TSmerVoza::Oba ? "voz prelazi u oba smera"
+                                     : "voz " + ImeVoza(voz, u.smer == TSmerVoza::Nazad)};
 }
 
 bool PrelazObrnut(const TVoz& voz, double x, TSmerVoza smer) {

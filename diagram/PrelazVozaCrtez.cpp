@@ -159,9 +159,7 @@ bool NacrtajPrelaz(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz, cons
     const int sirina = okvir.Sirina();
     const TVozUPolozaju p = TVozUPolozaju::SaP1(voz, u.obrnut, *u.p1);
     const TStanjePreseka stanje = p.UPreseku(u.x);
-    const std::vector<std::string> naslov{"Prelaz voza " + ImeVoza(voz, u.obrnut) + ":",
-                                          "P1 na " + d.B(*u.p1) + " m,",
-                                          "presek x = " + d.B(u.x) + " m"};
+    const std::vector<std::string> naslov = NaslovPolozajaVoza(voz, u);
     const std::vector<std::string> preseku{
         "u preseku:", "M(x) = " + d.B(stanje.M) + " kNm,",
         "T(x) = " + d.B(stanje.TLevo) + " / " + d.B(stanje.TDesno) + " kN",

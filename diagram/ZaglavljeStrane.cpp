@@ -12,7 +12,8 @@ void NacrtajZaglavljeStrane(TPlatno& platno, std::int32_t sirina, const TFont& f
                             const std::string& putanja, const std::string& datum) {
     const TOkvirDijagrama okvir(true, sirina, 0, 1.0);
     platno.Font() = font;
-    const std::string datoteka = "Datoteka: " + (putanja.empty() ? kBezDatoteke : ImeDatoteke(putanja));
+    const std::string datoteka =
+        "Datoteka: " + (putanja.empty() ? kBezDatoteke : ImeDatoteke(putanja));
     const std::string dan = "Datum: " + datum;
     const TVelicinaTeksta levo = platno.VelicinaTeksta(datoteka);
     const TVelicinaTeksta desno = platno.VelicinaTeksta(dan);

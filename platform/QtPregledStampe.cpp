@@ -32,6 +32,8 @@ void TQtPregledStampe::Prikazi(const std::function<void(QPainter&)>& strana,
     const auto dugme = [&](const char* ime, const char* natpis, QKeySequence precica,
                            std::function<void()> radnja) {
         QAction* a = traka->addAction(QString::fromLatin1(natpis));
+        // As written: a tool bar would drop the "..." of a command that asks.
+        a->setIconText(a->text());
         a->setObjectName(QString::fromLatin1(ime));
         a->setShortcut(precica);
         QObject::connect(a, &QAction::triggered, &dijalog, std::move(radnja));

@@ -323,6 +323,8 @@ TEST_F(PolozajVozaObrazacTest, ANewCalculationShowsItsCasesSection) {
     ASSERT_TRUE(PodaciO->Zakljucano());
     EXPECT_EQ(o->Presek(), 3.1667);
     EXPECT_FALSE(o->P1().has_value());
+    EXPECT_EQ(o->Povrsina->accessibleName(),
+              "Polozaj voza za presek x = 3.167 m, voz prelazi u oba smera");
     TUlazPolozaja ulaz;
     ulaz.x = 3.1667;
     ulaz.smer = TSmerVoza::Oba;
