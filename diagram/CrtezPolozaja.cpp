@@ -4,18 +4,6 @@
 #include "FormatBroja.h"
 #include "Pasus.h"
 
-std::string ImeVoza(const TVoz& voz, bool obrnut) {
-    const std::int32_t n = voz.BrojSila();
-    // Appended piece by piece: GCC 12 warns falsely of the inlined "P" + ...
-    std::string ime = "P";
-    ime += std::to_string(obrnut ? n : 1);
-    if (n > 1) {
-        ime += "..P";
-        ime += std::to_string(obrnut ? 1 : n);
-    }
-    return ime;
-}
-
 std::string TCrtezPolozaja::B(long double v) const { return FormatFiksno(v, 3, sep); }
 
 void TCrtezPolozaja::Font(TBoja boja, bool podebljan) {

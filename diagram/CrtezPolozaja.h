@@ -12,8 +12,8 @@
 #include "PlatnoNatpisa.h"
 #include "Voz.h"
 
-/// The train as it stands, "P1..Pn" or reversed "Pn..P1"; one force "P1".
-std::string ImeVoza(const TVoz& voz, bool obrnut);
+/// The train as it stands (ImeVoza of its force count).
+inline std::string ImeVoza(const TVoz& voz, bool obrnut) { return ImeVoza(voz.BrojSila(), obrnut); }
 
 struct TCrtezPolozaja {
     TPlatnoNatpisa& c;
