@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 namespace {
 
@@ -74,7 +73,19 @@ bool DuzSeceOkvir(int x1, int y1, int x2, int y2, const TOkvir& o) {
 }
 
 TPlatnoNatpisa::TPlatnoNatpisa(TPlatno& platno, TOkvir slika)
-    : TPlatno(platno.TacakaPoIncu(), platno.Font()), fPlatno(platno), fSlika(slika) {}
+    : TPlatno(platno.TacakaPoIncu(), platno.Font()),
+      fPlatno(platno),
+      fSlika(slika),
+      fKolona(std::max(1, Cel(slika.desno) - Cel(slika.levo) + 1)),
+      fRedova(std::max(1, Cel(slika.dole) - Cel(slika.gore) + 1)),
+      fMreza(static_cast<std::size_t>(fKolona) * static_cast<std::size_t>(fRedova)) {}
+
+std::size_t TPlatnoNatpisa::Celija(int cx, int cy) const {
+    const int k = std::clamp(cx - Cel(fSlika.levo), 0, fKolona - 1);
+    const int r = std::clamp(cy - Cel(fSlika.gore), 0, fRedova - 1);
+    return static_cast<std::size_t>(r) * static_cast<std::size_t>(fKolona) +
+           static_cast<std::size_t>(k);
+}
 
 void TPlatnoNatpisa::PopuniPozadinu(int levo, int gore, int desno, int dole) {
     fPlatno.PopuniPozadinu(levo, gore, desno, dole);
@@ -99,6 +110,7 @@ void TPlatnoNatpisa::LinijaDo(int x, int y) {
     const int r1 = Cel(std::min(std::max(fY, y) + d, fSlika.dole));
     for (int cx = c0; cx <= c1; ++cx)
         for (int cy = r0; cy <= r1; ++cy) fMreza[Celija(cx, cy)].push_back(i);
+    fProvera.push_back(0);
     fX = x;
     fY = y;
 }
@@ -131,19 +143,19 @@ bool TPlatnoNatpisa::Slobodno(const TOkvir& okvir, const TOkvir& granice, int vl
                     okvir.dole + kRazmak};
     for (const TOkvir& t : fTekstovi)
         if (sa.Sece(t)) return false;
-    std::unordered_set<std::size_t> provereno;
+    for (const TOkvir& z : fZauzeto)
+        if (sa.Sece(z)) return false;
+    const std::uint32_t provera = ++fBrojProvere;
     // Each line is kept in every cell its box and half its width touch.
     for (int cx = Cel(sa.levo); cx <= Cel(sa.desno); ++cx)
-        for (int cy = Cel(sa.gore); cy <= Cel(sa.dole); ++cy) {
-            const auto c = fMreza.find(Celija(cx, cy));
-            if (c == fMreza.end()) continue;
-            for (const std::size_t i : c->second) {
+        for (int cy = Cel(sa.gore); cy <= Cel(sa.dole); ++cy)
+            for (const std::size_t i : fMreza[Celija(cx, cy)]) {
                 const TDuz& d = fDuzi[i];
-                if ((vlasnik != 0 && d.vlasnik == vlasnik) || !provereno.insert(i).second) continue;
+                if ((vlasnik != 0 && d.vlasnik == vlasnik) || fProvera[i] == provera) continue;
+                fProvera[i] = provera;
                 if (DuzSeceOkvir(d.x1, d.y1, d.x2, d.y2, okvir.Prosiren(1 + d.debljina / 2)))
                     return false;
             }
-        }
     return true;
 }
 

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "Platno.h"
@@ -92,9 +91,8 @@ private:
         int debljina;
         int vlasnik;
     };
-    static std::int64_t Celija(int cx, int cy) {
-        return (static_cast<std::int64_t>(cx) << 32) ^ static_cast<std::uint32_t>(cy);
-    }
+    /// The grid's cell of (cx, cy), held within the picture's cells.
+    std::size_t Celija(int cx, int cy) const;
 
     TPlatno& fPlatno;
     TOkvir fSlika;
@@ -104,7 +102,13 @@ private:
     std::vector<TOkvir> fTekstovi;
     std::vector<TOkvir> fZauzeto;
     std::vector<TDuz> fDuzi;
-    // The lines by the cells of a grid they pass, so that a label's place
-    // is tested against the few near it: a curve is a line a column.
-    std::unordered_map<std::int64_t, std::vector<std::size_t>> fMreza;
+    // The lines by the cells of a grid over the picture they pass, so that
+    // a label's place is tested against the few near it: a curve is a line
+    // a column.
+    int fKolona = 1;
+    int fRedova = 1;
+    std::vector<std::vector<std::size_t>> fMreza;
+    // Which lines a test has met already: the test's number for each.
+    mutable std::vector<std::uint32_t> fProvera;
+    mutable std::uint32_t fBrojProvere = 0;
 };

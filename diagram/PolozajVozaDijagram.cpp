@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -247,23 +248,31 @@ void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visin
     u.x = std::clamp(u.x, 0.0, voz.Raspon());
     platno.Font() = TFont(FontProzoraDijagrama().Ime, kCrna, false, 8);
     TPlatnoNatpisa c(platno, {0, 0, sirina, visina});
-    const TKriticniPolozaji k = KriticniPolozaji(TTacnaAnvelopa(voz), u.x, u.smer);
-    const TApsolutniMaksimum a = ApsolutniMaksimum(voz, u.smer);
-    // Both views at the one height that holds the critical positions, so
-    // that the letters stay as they are while the train moves.
+    // The largest letters the view holds, from those of the picture's size
+    // down. Where the picture holds the critical positions at that size the
+    // crossing's frames have the same letters, and they stay as they are
+    // while the train moves; each frame lays out its own view alone.
     const int najvise = std::clamp(std::min(visina / 50, sirina / 64), kSlovaForme, kNajvecaSlova);
+    std::optional<TKriticniPolozaji> k;
+    std::optional<TApsolutniMaksimum> a;
+    if (!u.p1) {
+        k = KriticniPolozaji(TTacnaAnvelopa(voz), u.x, u.smer);
+        a = ApsolutniMaksimum(voz, u.smer);
+    }
     for (int slova = najvise;; --slova) {
         c.Font().PostaviVisinu(slova);
         TCrtezPolozaja d{c, slova, u.decimalniSeparator};
         const int rub = std::max(6, slova / 2);
         const TOkvir okvir{rub, rub, sirina - rub, visina - rub};
-        TKriticni kriticni(d, okvir, voz, u, k, a);
-        const bool stane = kriticni.Stane() && (!u.p1 || NacrtajPrelaz(d, okvir, voz, u, true));
-        if (!stane && slova > kNajmanjaSlova) continue;
-        if (u.p1)
+        if (u.p1) {
+            if (slova > kNajmanjaSlova && !NacrtajPrelaz(d, okvir, voz, u, true)) continue;
             NacrtajPrelaz(d, okvir, voz, u, false);
-        else
-            kriticni.Nacrtaj();
+            return;
+        }
+        TKriticni kriticni(d, okvir, voz, u, *k, *a);
+        // Stane lays the view out, also where it only fits as it can.
+        if (!kriticni.Stane() && slova > kNajmanjaSlova) continue;
+        kriticni.Nacrtaj();
         return;
     }
 }

@@ -49,7 +49,7 @@ void Anvelope(TPlatno& c, const TKolonaVelicine& k, int x0, Y y) {
         const std::vector<double>& vrednosti = tacno ? k.Tacno : k.Klasicno;
         std::vector<int> redovi(vrednosti.size());
         for (std::size_t i = 0; i < vrednosti.size(); ++i) redovi[i] = y(vrednosti[i]);
-        c.Olovka() = tacno ? TOlovka{kBojaTacneAnvelope, 2} : TOlovka{kPlava, 4};
+        c.Olovka() = tacno ? TOlovka{kBojaTacneAnvelope, 1} : TOlovka{kPlava, 3};
         Kriva(c, x0, redovi);
     }
 }

@@ -18,7 +18,10 @@ QColor Boja(TBoja b) { return QColor(b.R, b.G, b.B); }
 TPlatnoQPainter::TPlatnoQPainter(int tacakaPoIncu, TFont font)
     : TPlatno(tacakaPoIncu, std::move(font)) {}
 
-void TPlatnoQPainter::NoviSlikar() { fPrimenjenFont.reset(); }
+void TPlatnoQPainter::NoviSlikar() {
+    fPrimenjenFont.reset();
+    fMere.reset();
+}
 
 void TPlatnoQPainter::PopuniPozadinu(int levo, int gore, int desno, int dole) {
     Isprazni();
@@ -73,15 +76,15 @@ QFont TPlatnoQPainter::QtFont(const QPainter& p) const {
 const QFont& TPlatnoQPainter::PrimenjenFont(const QPainter& p) {
     if (fPrimenjenFont != Font()) {
         fQtFont = QtFont(p);
+        fMere.emplace(fQtFont, p.device());
         fPrimenjenFont = Font();
     }
     return fQtFont;
 }
 
 TVelicinaTeksta TPlatnoQPainter::VelicinaTeksta(const std::string& tekst) {
-    const QPainter& p = Slikar();
-    const QFontMetrics m(PrimenjenFont(p), p.device());
-    return {m.horizontalAdvance(QString::fromStdString(tekst)), m.height()};
+    PrimenjenFont(Slikar());
+    return {fMere->horizontalAdvance(QString::fromStdString(tekst)), fMere->height()};
 }
 
 void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
@@ -91,8 +94,7 @@ void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
     p.setPen(Boja(Font().Boja));
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);
-    const QFontMetrics m(fQtFont, p.device());
-    p.drawText(QPoint(x, y + m.ascent()), QString::fromStdString(tekst));
+    p.drawText(QPoint(x, y + fMere->ascent()), QString::fromStdString(tekst));
 }
 
 void TPlatnoQPainter::PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) {

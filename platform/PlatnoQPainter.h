@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPoint>
 #include <QPolygon>
@@ -52,4 +53,6 @@ private:
     TOlovka fOlovkaNiza;
     std::optional<TFont> fPrimenjenFont;
     QFont fQtFont;
+    // The metrics of fQtFont on the painter's device, made with it.
+    std::optional<QFontMetrics> fMere;
 };
