@@ -6,9 +6,12 @@
 
 namespace {
 
-constexpr int kCelija = 32;
-
-int Cel(int v) { return v >= 0 ? v / kCelija : -((-v + kCelija - 1) / kCelija); }
+// A cell of 32 units, larger on a picture so large that the grid would pass
+// 512 cells a side.
+int VelicinaCelije(const TOkvir& slika) {
+    const long najvise = std::max<long>(slika.Sirina(), slika.Visina());
+    return static_cast<int>(std::max<long>(32, (najvise + 511) / 512));
+}
 
 }  // namespace
 
@@ -76,9 +79,14 @@ TPlatnoNatpisa::TPlatnoNatpisa(TPlatno& platno, TOkvir slika)
     : TPlatno(platno.TacakaPoIncu(), platno.Font()),
       fPlatno(platno),
       fSlika(slika),
+      fCelija(VelicinaCelije(slika)),
       fKolona(std::max(1, Cel(slika.desno) - Cel(slika.levo) + 1)),
       fRedova(std::max(1, Cel(slika.dole) - Cel(slika.gore) + 1)),
       fMreza(static_cast<std::size_t>(fKolona) * static_cast<std::size_t>(fRedova)) {}
+
+int TPlatnoNatpisa::Cel(int v) const {
+    return v >= 0 ? v / fCelija : -((-v + fCelija - 1) / fCelija);
+}
 
 std::size_t TPlatnoNatpisa::Celija(int cx, int cy) const {
     const int k = std::clamp(cx - Cel(fSlika.levo), 0, fKolona - 1);

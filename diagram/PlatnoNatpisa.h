@@ -91,6 +91,8 @@ private:
         int debljina;
         int vlasnik;
     };
+    /// The grid's column or row of a coordinate.
+    int Cel(int v) const;
     /// The grid's cell of (cx, cy), held within the picture's cells.
     std::size_t Celija(int cx, int cy) const;
 
@@ -105,6 +107,7 @@ private:
     // The lines by the cells of a grid over the picture they pass, so that
     // a label's place is tested against the few near it: a curve is a line
     // a column.
+    int fCelija = 32;
     int fKolona = 1;
     int fRedova = 1;
     std::vector<std::vector<std::size_t>> fMreza;

@@ -142,7 +142,10 @@ void Znak(TCrtezPolozaja& d, const char* znak, TTacka a, TTacka b, TTacka c) {
         return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
     };
     const double tx = (a.x + b.x + c.x) / 3.0, ty = (a.y + b.y + c.y) / 3.0;
-    const int korak = std::max(2, d.slova / 3);
+    // A third of a letter apart, no more than 64 places a side.
+    const int sirina = std::max({a.x, b.x, c.x}) - std::min({a.x, b.x, c.x});
+    const int visina = std::max({a.y, b.y, c.y}) - std::min({a.y, b.y, c.y});
+    const int korak = std::max({2, d.slova / 3, sirina / 64, visina / 64});
     std::vector<TTacka> sredista;
     for (int y = std::min({a.y, b.y, c.y}); y <= std::max({a.y, b.y, c.y}); y += korak)
         for (int x = std::min({a.x, b.x, c.x}); x <= std::max({a.x, b.x, c.x}); x += korak) {
