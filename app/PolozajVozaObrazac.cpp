@@ -67,7 +67,8 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
         w->setFocusPolicy(Qt::StrongFocus);
         w->installEventFilter(this);
     }
-    setFont(PodaciO->font());
+    // The input form's letters, here as in the picture.
+    sadrzaj->setFont(PodaciO->Klijent->font());
 
     auto* komande = new QHBoxLayout;
     komande->addWidget(Pusti);

@@ -339,14 +339,16 @@ TEST_F(PolozajVozaObrazacTest, OpensFittingTheClientAreaInTheFormsLetters) {
     GlavniO->PolozajVoza->trigger();
     TPolozajVozaO* o = GlavniO->PolozajVozaO;
     EXPECT_EQ(o->geometry(), QRect(0, 0, 1000, 620));
-    EXPECT_EQ(o->Pusti->font(), PodaciO->font());
+    EXPECT_EQ(o->Pusti->font(), PodaciO->Klijent->font());
+    EXPECT_EQ(o->Pusti->font().pixelSize(), 13);
 
     QWidget* p = o->Povrsina;
     TPlatnoZapis platno(FontProzoraDijagrama(), p->logicalDpiY());
     TUlazPolozaja ulaz;
     ulaz.x = 1.25;
     NacrtajPolozajVoza(platno, p->width(), p->height(), podrazumevani, ulaz);
-    const int forma = QFontMetrics(PodaciO->font()).height();
+    const int forma = QFontMetrics(PodaciO->Klijent->font()).height();
+    EXPECT_EQ(forma, 15);
     for (const TOperacija& op : platno.Operacije()) {
         if (op.vrsta == TOperacija::Vrsta::Tekst) {
             ASSERT_GE(MereTeksta(*op.font, p->logicalDpiY(), op.tekst).visina, forma) << op.tekst;
