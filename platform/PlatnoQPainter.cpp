@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "PlatnoQPainterNiz.h"
@@ -21,6 +22,7 @@ TPlatnoQPainter::TPlatnoQPainter(int tacakaPoIncu, TFont font)
 void TPlatnoQPainter::NoviSlikar() {
     fPrimenjenFont.reset();
     fMere.reset();
+    fSirine.clear();
 }
 
 void TPlatnoQPainter::PopuniPozadinu(int levo, int gore, int desno, int dole) {
@@ -73,8 +75,12 @@ QFont TPlatnoQPainter::QtFont(const QPainter& p) const {
     return f;
 }
 
+// The colour is the pen's: a font of another colour is the same Qt font.
 const QFont& TPlatnoQPainter::PrimenjenFont(const QPainter& p) {
-    if (fPrimenjenFont != Font()) {
+    const auto oblik = [](const TFont& f) {
+        return std::tuple(f.Ime, f.Podebljan, f.VisinaUPikselima(), f.Mera());
+    };
+    if (!fPrimenjenFont || oblik(*fPrimenjenFont) != oblik(Font())) {
         fQtFont = QtFont(p);
         fMere.emplace(fQtFont, p.device());
         fPrimenjenFont = Font();
@@ -82,9 +88,23 @@ const QFont& TPlatnoQPainter::PrimenjenFont(const QPainter& p) {
     return fQtFont;
 }
 
+// A picture laid out anew measures the same texts again and again, in its
+// few fonts by turns: the widths are kept by font and text, as many as a
+// few pictures need.
 TVelicinaTeksta TPlatnoQPainter::VelicinaTeksta(const std::string& tekst) {
     PrimenjenFont(Slikar());
-    return {fMere->horizontalAdvance(QString::fromStdString(tekst)), fMere->height()};
+    constexpr std::size_t kNajviseSirina = 4096;
+    if (fSirine.size() > kNajviseSirina) fSirine.clear();
+    std::string kljuc = Font().Ime;
+    kljuc += '\0';
+    kljuc += Font().Podebljan ? 'b' : 'n';
+    kljuc += Font().VisinaUPikselima() ? 'p' : 't';
+    kljuc += std::to_string(Font().Mera());
+    kljuc += '\0';
+    kljuc += tekst;
+    auto [mesto, novo] = fSirine.try_emplace(std::move(kljuc), 0);
+    if (novo) mesto->second = fMere->horizontalAdvance(QString::fromStdString(tekst));
+    return {mesto->second, fMere->height()};
 }
 
 void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {

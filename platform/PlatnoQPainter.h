@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPolygon>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "Platno.h"
 
@@ -53,6 +55,8 @@ private:
     TOlovka fOlovkaNiza;
     std::optional<TFont> fPrimenjenFont;
     QFont fQtFont;
-    // The metrics of fQtFont on the painter's device, made with it.
+    // The metrics of fQtFont on the painter's device, made with it, and the
+    // widths measured, by font and text.
     std::optional<QFontMetrics> fMere;
+    std::unordered_map<std::string, int> fSirine;
 };
