@@ -225,7 +225,10 @@ std::string ZapisiModel(const TModelOpterecenja& m) {
     };
     const auto lista = [](const auto& brojevi, std::int32_t n) {
         std::string t;
-        for (std::int32_t i = 0; i < n; ++i) t += (i ? " " : "") + B(brojevi[static_cast<std::size_t>(i)]);
+        for (std::int32_t i = 0; i < n; ++i) {
+            if (i > 0) t += ' ';
+            t += B(brojevi[static_cast<std::size_t>(i)]);
+        }
         return t;
     };
     red(kNaziv, m.Naziv);
