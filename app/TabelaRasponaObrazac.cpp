@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "DijagramRaspona.h"
+#include "Font.h"
 #include "FormatBroja.h"
 #include "IzvestajRaspona.h"
-#include "Font.h"
 #include "PlatnoSlike.h"
 
 TTabelaRasponaO::TTabelaRasponaO(const std::string& naziv, std::vector<TRedRaspona> tabela,
@@ -35,13 +35,14 @@ TTabelaRasponaO::TTabelaRasponaO(const std::string& naziv, std::vector<TRedRaspo
     for (std::size_t i = 0; i < fTabela.size(); ++i) {
         const TRedRaspona& r = fTabela[i];
         const TMerodavneVrednosti &k = r.Merodavno.Karakteristicne, &d = r.Merodavno.Proracunske;
-        const QString celije[] = {B(r.L),
-                                  B(k.Mmax.Vrednost),
-                                  B(k.Mmax.x),
-                                  B(k.Amax.Vrednost),
-                                  B(d.Mmax.Vrednost),
-                                  B(d.Amax.Vrednost),
-                                  r.ManjakM ? B(*r.ManjakM) : QStringLiteral("voz duzi od raspona")};
+        const QString celije[] = {
+            B(r.L),
+            B(k.Mmax.Vrednost),
+            B(k.Mmax.x),
+            B(k.Amax.Vrednost),
+            B(d.Mmax.Vrednost),
+            B(d.Amax.Vrednost),
+            r.ManjakM ? B(*r.ManjakM) : QStringLiteral("voz duzi od raspona")};
         for (int j = 0; j < 7; ++j) {
             auto* c = new QTableWidgetItem(celije[j]);
             c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

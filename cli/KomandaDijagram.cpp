@@ -52,7 +52,8 @@ int KomandaDijagram(int argc, char** argv, std::string_view pomoc) {
     TUlazDijagrama ulaz;
     ulaz.decimalniSeparator = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, ulaz.decimalniSeparator, slucaj, &o.model))
+    if (const auto greska =
+            UcitajSlucaj(kKomanda, o.datoteka, ulaz.decimalniSeparator, slucaj, &o.model))
         return *greska;
     ulaz.tekstovi = slucaj.Tekstovi;
     ulaz.brojSila = slucaj.BrojSila;

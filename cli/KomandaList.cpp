@@ -13,8 +13,8 @@
 #include "ListPdf.h"
 #include "ListProracuna.h"
 #include "OpcijeDejstava.h"
-#include "OpcijeModela.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "PlatnoDatoteke.h"
 #include "RegionalniSeparator.h"
 #include "RezervaMemorije.h"
@@ -54,7 +54,8 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TProracunskaDejstva dejstva;
-    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, false, &model)) return *greska;
+    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, false, &model))
+        return *greska;
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);
     if (const auto greska =

@@ -74,7 +74,8 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc) {
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TUlazPolozaja ulaz;
-    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, sep, slucaj, ulaz.dejstva, false, &o.model))
+    if (const auto greska =
+            UcitajSlucaj(kKomanda, o.datoteka, sep, slucaj, ulaz.dejstva, false, &o.model))
         return *greska;
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);

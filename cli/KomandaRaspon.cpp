@@ -34,8 +34,8 @@ int KomandaRaspon(int argc, char** argv, std::string_view pomoc) {
     std::vector<OpcijaKomande> opcije;
     for (OpcijaKomande& d : OpcijeDejstava(opcijeDejstava))
         if (d.ime == "g" || d.ime == "gama-g") opcije.push_back(std::move(d));
-    opcije.push_back({"model", "--model trazi ime modela (lastovar-cli modeli daje spisak)",
-                      tekst(ime)});
+    opcije.push_back(
+        {"model", "--model trazi ime modela (lastovar-cli modeli daje spisak)", tekst(ime)});
     opcije.push_back({"od", "--od trazi pocetni raspon u m", tekst(od)});
     opcije.push_back({"do", "--do trazi krajnji raspon u m", tekst(doKraja)});
     opcije.push_back({"korak", "--korak trazi korak raspona u m", tekst(korak)});
@@ -43,8 +43,9 @@ int KomandaRaspon(int argc, char** argv, std::string_view pomoc) {
     opcije.push_back(Zastavica("csv", csv));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, nista)) return *kraj;
     if (nista) return PogresnaUpotreba(kKomanda, "komanda ne uzima datoteku");
-    for (const auto& [opcija, vrednost] : {std::pair{"--model", &ime}, std::pair{"--od", &od},
-                                           std::pair{"--do", &doKraja}, std::pair{"--korak", &korak}})
+    for (const auto& [opcija, vrednost] :
+         {std::pair{"--model", &ime}, std::pair{"--od", &od}, std::pair{"--do", &doKraja},
+          std::pair{"--korak", &korak}})
         if (!*vrednost) return PogresnaUpotreba(kKomanda, std::string(opcija) + " je obavezno");
 
     const char sep = RegionalniSeparator();
@@ -72,8 +73,8 @@ int KomandaRaspon(int argc, char** argv, std::string_view pomoc) {
         return kIzlazPodaci;
     }
     if (!zasto.empty()) return PogresnaUpotreba(kKomanda, zasto);
-    std::vector<TRedRaspona> tabela = TabelaRaspona(
-        model, opseg, osnova, obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
+    std::vector<TRedRaspona> tabela =
+        TabelaRaspona(model, opseg, osnova, obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
     return IspisiIzlaz(kKomanda, [&] {
         if (csv) return TabelaRasponaCsv(tabela);
         std::string izlaz = Vidljivo(model.Naziv) + "\n";

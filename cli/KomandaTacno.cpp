@@ -7,8 +7,8 @@
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
 #include "OpcijeDejstava.h"
-#include "OpcijeModela.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "RegionalniSeparator.h"
 #include "TabeleCsv.h"
 #include "UcitavanjeSlucaja.h"
@@ -28,7 +28,8 @@ int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TProracunskaDejstva dejstva;
-    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj, dejstva, false, &model)) return *greska;
+    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj, dejstva, false, &model))
+        return *greska;
     const TVoz voz(ZapisIzTekstova(slucaj.Tekstovi, sep), slucaj.BrojSila);
     if (const auto greska =
             PrimeniDejstva("tacno", opcijeDejstava, sep, voz.R(), voz.Raspon(), dejstva))

@@ -41,12 +41,12 @@ std::optional<int> NadjiModelKomande(std::string_view komanda, std::string_view 
     for (const TStavkaKataloga& s : katalog)
         if (s.Oznaka == ime) {
             std::cerr << "lastovar-cli " << komanda << ": model " << Vidljivo(ime)
-                      << " je ostecen: " << Vidljivo(s.Greska) << " (" << Vidljivo(s.Putanja.string())
-                      << ")\n";
+                      << " je ostecen: " << Vidljivo(s.Greska) << " ("
+                      << Vidljivo(s.Putanja.string()) << ")\n";
             return kIzlazDatoteka;
         }
-    return PogresnaUpotreba(komanda, "nepoznat model " + std::string(ime) +
-                                         " (lastovar-cli modeli daje spisak)");
+    return PogresnaUpotreba(
+        komanda, "nepoznat model " + std::string(ime) + " (lastovar-cli modeli daje spisak)");
 }
 
 std::optional<int> PrimeniModel(std::string_view komanda, const TOpcijeModela& o, char sep,

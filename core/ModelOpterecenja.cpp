@@ -17,9 +17,8 @@ constexpr std::size_t kNajduziNaziv = 80;
 constexpr std::size_t kNajduziTekst = 1000;
 
 constexpr std::string_view kNaziv = "naziv", kIzvor = "izvor", kNapomena = "napomena",
-                           kSile = "sile", kRazmaci = "razmaci", kQ = "q",
-                           kRaspored = "q-raspored", kRazmak = "razmak", kFi = "fi",
-                           kFiNaQ = "fi-q", kGamaQ = "gama-q";
+                           kSile = "sile", kRazmaci = "razmaci", kQ = "q", kRaspored = "q-raspored",
+                           kRazmak = "razmak", kFi = "fi", kFiNaQ = "fi-q", kGamaQ = "gama-q";
 constexpr std::string_view kBiloGde = "bilo-gde", kUzVoz = "uz-voz", kDa = "da", kNe = "ne",
                            kLinearno = "linearno", kKoren = "koren";
 
@@ -142,14 +141,15 @@ TModelOpterecenja ProcitajModel(std::string_view bajtovi) {
         std::string_view linija = bajtovi.substr(0, kraj);
         if (kraj != std::string_view::npos && linija.ends_with('\r')) linija.remove_suffix(1);
         bajtovi.remove_prefix(kraj == std::string_view::npos ? bajtovi.size() : kraj + 1);
-        if (std::any_of(linija.begin(), linija.end(), [](char c) { return KontrolniBajt(c) && c != '\t'; }))
+        if (std::any_of(linija.begin(), linija.end(),
+                        [](char c) { return KontrolniBajt(c) && c != '\t'; }))
             Greska(fmt::format("linija {}: nedozvoljen kontrolni znak", broj));
         if (linija.empty() || linija.front() == '#') continue;
         const std::size_t jednako = linija.find('=');
         if (jednako == std::string_view::npos)
             Greska(fmt::format("linija {}: nije kljuc=vrednost", broj));
         const std::string_view kljuc = linija.substr(0, jednako);
-        static constexpr std::array kPoznati{kNaziv, kIzvor,    kNapomena, kSile,  kRazmaci, kQ,
+        static constexpr std::array kPoznati{kNaziv,    kIzvor,  kNapomena, kSile,  kRazmaci, kQ,
                                              kRaspored, kRazmak, kFi,       kFiNaQ, kGamaQ};
         if (std::find(kPoznati.begin(), kPoznati.end(), kljuc) == kPoznati.end())
             Greska(fmt::format("linija {}: nepoznat kljuc {}", broj, kljuc.substr(0, 40)));
@@ -166,7 +166,8 @@ TModelOpterecenja ProcitajModel(std::string_view bajtovi) {
     if (!naziv || Reci(*naziv).empty()) Greska("nema naziva (naziv=...)");
     m.Naziv = Tekst(kNaziv, *naziv, kNajduziNaziv);
     if (const std::string* v = vrednost(kIzvor)) m.Izvor = Tekst(kIzvor, *v, kNajduziTekst);
-    if (const std::string* v = vrednost(kNapomena)) m.Napomena = Tekst(kNapomena, *v, kNajduziTekst);
+    if (const std::string* v = vrednost(kNapomena))
+        m.Napomena = Tekst(kNapomena, *v, kNajduziTekst);
 
     const std::string* sile = vrednost(kSile);
     if (!sile) Greska("nema sila (sile=...)");

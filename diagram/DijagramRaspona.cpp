@@ -20,14 +20,13 @@ struct TOkvir {
 std::string Broj(double v, char sep) { return FormatFiksno(v, 1, sep); }
 
 // A polyline of one quantity against the span on the frame.
-void Kriva(TPlatno& p, const TOkvir& o, const std::vector<TRedRaspona>& t, double Lmin,
-           double Lmax, double vmax, TOlovka olovka,
-           const std::function<double(const TRedRaspona&)>& vrednost) {
+void Kriva(TPlatno& p, const TOkvir& o, const std::vector<TRedRaspona>& t, double Lmin, double Lmax,
+           double vmax, TOlovka olovka, const std::function<double(const TRedRaspona&)>& vrednost) {
     p.Olovka() = olovka;
     const double sirina = Lmax > Lmin ? Lmax - Lmin : 1.0;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        const int x = o.levo + static_cast<int>(std::lround((t[i].L - Lmin) / sirina *
-                                                            (o.desno - o.levo)));
+        const int x =
+            o.levo + static_cast<int>(std::lround((t[i].L - Lmin) / sirina * (o.desno - o.levo)));
         const int y =
             o.dole - static_cast<int>(std::lround(vrednost(t[i]) / vmax * (o.dole - o.gore)));
         if (i == 0)
@@ -39,8 +38,7 @@ void Kriva(TPlatno& p, const TOkvir& o, const std::vector<TRedRaspona>& t, doubl
 
 }  // namespace
 
-void NacrtajDijagramRaspona(TPlatno& p, int W, int H, const std::vector<TRedRaspona>& t,
-                            char sep) {
+void NacrtajDijagramRaspona(TPlatno& p, int W, int H, const std::vector<TRedRaspona>& t, char sep) {
     p.PopuniPozadinu(0, 0, W, H);
     const int red = std::max(12, p.VelicinaFonta() * 2);
     const TOkvir o{90, 5 * red, W - 90, H - 2 * red};

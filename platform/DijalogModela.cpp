@@ -13,8 +13,7 @@ QString Tekst(const std::string& t) { return QString::fromStdString(t); }
 
 QString Natpis(const TStavkaKataloga& s) {
     if (!s.Model) return Tekst(s.Oznaka) + QStringLiteral(": ostecen model");
-    return Tekst(s.Model->Naziv) +
-           (s.Korisnicki ? QStringLiteral(" (sopstveni)") : QString());
+    return Tekst(s.Model->Naziv) + (s.Korisnicki ? QStringLiteral(" (sopstveni)") : QString());
 }
 
 }  // namespace

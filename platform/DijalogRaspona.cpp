@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-TDijalogRaspona::TDijalogRaspona(const std::vector<TStavkaKataloga>& katalog,
-                                 const TUnosRaspona& p, QWidget* roditelj)
+TDijalogRaspona::TDijalogRaspona(const std::vector<TStavkaKataloga>& katalog, const TUnosRaspona& p,
+                                 QWidget* roditelj)
     : QDialog(roditelj) {
     setObjectName(QStringLiteral("DijalogRaspona"));
     setWindowTitle(QStringLiteral("Tabela raspona"));
@@ -43,6 +43,5 @@ TDijalogRaspona::TDijalogRaspona(const std::vector<TStavkaKataloga>& katalog,
 
 TUnosRaspona TDijalogRaspona::Unos() const {
     const int i = Model->currentIndex();
-    return {i >= 0 ? fIndeksi[std::size_t(i)] : 0, txtOd->text(), txtDo->text(),
-            txtKorak->text()};
+    return {i >= 0 ? fIndeksi[std::size_t(i)] : 0, txtOd->text(), txtDo->text(), txtKorak->text()};
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "KatalogModela.h"
-
 #include "PodesavanjaDijaloga.h"
 #include "ProracunskaDejstva.h"
 

@@ -55,9 +55,10 @@ TEST_F(KomandaModeli, ListsTheBuiltInModelsThenTheUsersWithTheDamagedOnes) {
 // --model builds the same load case as a data file with the model's
 // figures and the options of its actions.
 TEST_F(KomandaModeli, AModelIsTheLoadCaseItsFiguresMake) {
-    const std::string datoteka = Zapisi(
-        "kamion.Lastovar", "35\r\n145\r\n145\r\n1\r\n1\r\n1\r\n4.3\r\n4.3\r\n1\r\n1\r\n1\r\n20\r\n"
-                           "7\r\n3\r\n8\r\n");
+    const std::string datoteka =
+        Zapisi("kamion.Lastovar",
+               "35\r\n145\r\n145\r\n1\r\n1\r\n1\r\n4.3\r\n4.3\r\n1\r\n1\r\n1\r\n20\r\n"
+               "7\r\n3\r\n8\r\n");
     const Ishod model = Pokreni(Reci("merodavno --model aashto-hl93-kamion --raspon 20 --g 10"));
     const Ishod rucno =
         Pokreni(Reci("merodavno " + datoteka + " --q 9.3 --fi 1.33 --gama-q 1.75 --g 10"));
@@ -65,7 +66,8 @@ TEST_F(KomandaModeli, AModelIsTheLoadCaseItsFiguresMake) {
     EXPECT_EQ(model.izlaz, rucno.izlaz);
 
     // The span, x and the section count stay the file's unless given.
-    const Ishod izvestaj = Pokreni({"izvestaj", "--model", "AASHTO HL-93 kamion + traka", datoteka});
+    const Ishod izvestaj =
+        Pokreni({"izvestaj", "--model", "AASHTO HL-93 kamion + traka", datoteka});
     const Ishod izvestajRucno = Pokreni({"izvestaj", datoteka});
     EXPECT_EQ(izvestaj.izlaz, izvestajRucno.izlaz);
     const Ishod preseci =
@@ -85,13 +87,15 @@ TEST_F(KomandaModeli, TheSpanTableHasExactlyItsHeaderAndOneRowASpan) {
               "5,500,2.5,400,675,540,0\r\n5.5,550,2.75,400,742.5,540,0\r\n"
               "6,600,3,400,810,540,0\r\n");
     // A train longer than the span leaves the classical shortfall empty.
-    const Ishod dug = Pokreni(Reci("raspon --model aashto-hl93-kamion --od 8 --do 9 --korak 1 --csv"));
+    const Ishod dug =
+        Pokreni(Reci("raspon --model aashto-hl93-kamion --od 8 --do 9 --korak 1 --csv"));
     ASSERT_EQ(dug.kod, 0) << dug.greske;
     const std::string red8 = dug.izlaz.substr(dug.izlaz.find("\r\n") + 2);
     EXPECT_EQ(red8.substr(0, red8.find("\r\n")).back(), ',');
     EXPECT_NE(dug.izlaz.substr(dug.izlaz.rfind(",", dug.izlaz.size() - 3)), ",\r\n");
 
-    const Ishod tekst = Pokreni(Reci("raspon --model en1991-2-lm2 --od 4 --do 4 --korak 1"), "de_DE.UTF-8");
+    const Ishod tekst =
+        Pokreni(Reci("raspon --model en1991-2-lm2 --od 4 --do 4 --korak 1"), "de_DE.UTF-8");
     if (LokalPostoji("de_DE.UTF-8")) {
         EXPECT_EQ(tekst.izlaz,
                   "EN 1991-2 LM2 (jedna osovina)\nL = 4 [m]: Mk = 400 [kNm] u x = 2 [m], Ak = Tk "
@@ -100,8 +104,7 @@ TEST_F(KomandaModeli, TheSpanTableHasExactlyItsHeaderAndOneRowASpan) {
     }
 }
 
-class PogresanPoziv : public KomandaModeli,
-                      public testing::WithParamInterface<PogresnaKomanda> {};
+class PogresanPoziv : public KomandaModeli, public testing::WithParamInterface<PogresnaKomanda> {};
 
 TEST_P(PogresanPoziv, IsRefusedWithItsMessage) {
     Upisi("los.model", "naziv=Los\nsile=-1\n");
@@ -127,8 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "korak mora biti veci od 0"},
         PogresnaKomanda{"raspon --model en1991-2-lm2 --od 1 --do 1000000 --korak 1", 64,
                         "previse raspona"},
-        PogresnaKomanda{"raspon --model en1991-2-lm2 --od 5 --do 6 --korak 1 --fi 2", 64,
-                        "--fi"},
+        PogresnaKomanda{"raspon --model en1991-2-lm2 --od 5 --do 6 --korak 1 --fi 2", 64, "--fi"},
         PogresnaKomanda{"raspon --model en1991-2-lm2 --od 5 --do 6 --korak 1 --g -1", 2,
                         "Proracunske vrednosti nisu korektno unete!!!"},
         PogresnaKomanda{"raspon --model los --od 5 --do 6 --korak 1", 1,

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KatalogModela.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include "KatalogModela.h"
 
 namespace fs = std::filesystem;
 
@@ -13,7 +13,8 @@ class Katalog_ : public testing::Test {
 protected:
     void SetUp() override {
         koren = fs::temp_directory_path() /
-                ("lastovar-katalog-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                ("lastovar-katalog-" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                  testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(koren);
         fs::create_directories(koren / "ugradjeni");
@@ -62,7 +63,8 @@ TEST_F(Katalog_, AMissingFolderIsEmptyAndTheBuildTreeIsFound) {
 
 TEST(FolderKorisnika, FollowsTheBaseDirectoryRules) {
     EXPECT_EQ(FolderKorisnika("/x", "/home/a"), fs::path("/x/lastovar/modeli"));
-    EXPECT_EQ(FolderKorisnika(nullptr, "/home/a"), fs::path("/home/a/.local/share/lastovar/modeli"));
+    EXPECT_EQ(FolderKorisnika(nullptr, "/home/a"),
+              fs::path("/home/a/.local/share/lastovar/modeli"));
     EXPECT_EQ(FolderKorisnika("relativno", "/home/a"),
               fs::path("/home/a/.local/share/lastovar/modeli"));
     EXPECT_EQ(FolderKorisnika(nullptr, nullptr), fs::path());

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ModelOpterecenja.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "KatalogModela.h"
+#include "ModelOpterecenja.h"
 
 namespace {
 
@@ -33,17 +32,41 @@ struct TIzvorniModel {
 const TIzvorniModel kUgradjeni[] = {
     // Oasys GSA "Eurocode Loading" (2 x 300 kN, 9 kN/m2 on a 3 m lane, no
     // exclusion); Dlubal RF-MOVE LM1-TS-1 (1.2 m); EN 1990 gr1a 1.35.
-    {"en1991-2-lm1", "EN 1991-2, 4.3.2", {300, 300}, {1.2}, 9.0 * 3.0, TRasporedQ::BiloGde, 0, 1,
-     false, 1.35},
+    {"en1991-2-lm1",
+     "EN 1991-2, 4.3.2",
+     {300, 300},
+     {1.2},
+     9.0 * 3.0,
+     TRasporedQ::BiloGde,
+     0,
+     1,
+     false,
+     1.35},
     // EN 1991-2 4.3.3 (1): 400 kN, dynamic amplification included.
     {"en1991-2-lm2", "EN 1991-2, 4.3.3", {400}, {}, 0, TRasporedQ::BiloGde, 0, 1, false, 1.35},
     // AASHTO LRFD Fig. 3.6.1.2.2-1 and 3.6.1.2.4 (9.3 N/mm, no IM), 3.6.2
     // (IM 33 %), Strength I 1.75.
-    {"aashto-hl93-kamion", "AASHTO LRFD 3.6.1.2.2", {35, 145, 145}, {4.3, 4.3}, 9.3,
-     TRasporedQ::BiloGde, 0, 1.33, false, 1.75},
+    {"aashto-hl93-kamion",
+     "AASHTO LRFD 3.6.1.2.2",
+     {35, 145, 145},
+     {4.3, 4.3},
+     9.3,
+     TRasporedQ::BiloGde,
+     0,
+     1.33,
+     false,
+     1.75},
     // AASHTO LRFD 3.6.1.2.3: 2 x 110 kN at 1200 mm.
-    {"aashto-hl93-tandem", "AASHTO LRFD 3.6.1.2.3", {110, 110}, {1.2}, 9.3, TRasporedQ::BiloGde,
-     0, 1.33, false, 1.75},
+    {"aashto-hl93-tandem",
+     "AASHTO LRFD 3.6.1.2.3",
+     {110, 110},
+     {1.2},
+     9.3,
+     TRasporedQ::BiloGde,
+     0,
+     1.33,
+     false,
+     1.75},
 };
 
 class UgradjeniModel : public testing::TestWithParam<TIzvorniModel> {};
@@ -66,21 +89,20 @@ TEST_P(UgradjeniModel, ReadsBackTheFiguresOfItsSource) {
     EXPECT_FALSE(m.Napomena.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Izvori, UgradjeniModel, testing::ValuesIn(kUgradjeni),
-                         [](const auto& p) {
-                             std::string ime = p.param.datoteka;
-                             std::erase(ime, '-');
-                             return ime;
-                         });
+INSTANTIATE_TEST_SUITE_P(Izvori, UgradjeniModel, testing::ValuesIn(kUgradjeni), [](const auto& p) {
+    std::string ime = p.param.datoteka;
+    std::erase(ime, '-');
+    return ime;
+});
 
 TEST(UgradjeniModeli, EveryFileIsOneTheTestChecks) {
     const std::vector<TStavkaKataloga> katalog = UcitajFolder(LASTOVAR_MODELI, false);
     ASSERT_EQ(katalog.size(), std::size(kUgradjeni));
     for (const TStavkaKataloga& s : katalog) {
         EXPECT_TRUE(s.Model) << s.Oznaka << ": " << s.Greska;
-        EXPECT_TRUE(std::any_of(std::begin(kUgradjeni), std::end(kUgradjeni),
-                                [&](const auto& o) { return s.Oznaka == o.datoteka; }))
-            << s.Oznaka;
+        EXPECT_TRUE(std::any_of(std::begin(kUgradjeni), std::end(kUgradjeni), [&](const auto& o) {
+            return s.Oznaka == o.datoteka;
+        })) << s.Oznaka;
     }
 }
 
@@ -107,8 +129,7 @@ TEST_P(LosModel, IsRefusedWithItsReason) {
 INSTANTIATE_TEST_SUITE_P(
     Razlozi, LosModel,
     testing::Values(
-        TLosModel{"Prazan", "", "nema naziva"},
-        TLosModel{"BezSila", "naziv=M\n", "nema sila"},
+        TLosModel{"Prazan", "", "nema naziva"}, TLosModel{"BezSila", "naziv=M\n", "nema sila"},
         TLosModel{"NepoznatKljuc", kIspravan + "g=5\n", "nepoznat kljuc g"},
         TLosModel{"KljucDvaput", kIspravan + "q=1\nq=2\n", "kljuc q se ponavlja"},
         TLosModel{"BezJednako", kIspravan + "q 1\n", "linija 4: nije kljuc=vrednost"},
@@ -134,8 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) { return std::string(p.param.ime); });
 
 TEST(Model, CommentsBlankLinesCarriageReturnsAndACommaAreRead) {
-    const TModelOpterecenja m = ProcitajModel(
-        "# izvor\r\n\r\nnaziv=M\r\nsile=100  100,5\r\nrazmaci=\t1,25\r\nfi-q=da\r\n");
+    const TModelOpterecenja m =
+        ProcitajModel("# izvor\r\n\r\nnaziv=M\r\nsile=100  100,5\r\nrazmaci=\t1,25\r\nfi-q=da\r\n");
     EXPECT_EQ(m.BrojSila, 2);
     EXPECT_EQ(m.P[1], 100.5);
     EXPECT_EQ(m.Ls[0], 1.25);
@@ -153,15 +174,16 @@ TEST(DinamickiFaktor, FormulasOfTheSpanStayWithinTheirBounds) {
 
     const TDinamickiFaktor koren = ProcitajModel(kIspravan + "fi=koren 1.44 0.2 0.82 1 1.67\n").Fi;
     EXPECT_DOUBLE_EQ(koren.Vrednost(16), 1.44 / 3.8 + 0.82);
-    EXPECT_EQ(koren.Vrednost(1.0), 1.67);      // 2.62 held at the upper bound
-    EXPECT_EQ(koren.Vrednost(0.04), 1.67);     // sqrt(L) = B: no value, the upper bound
-    EXPECT_EQ(koren.Vrednost(10000.0), 1.0);   // 0.8345 held at the lower bound
+    EXPECT_EQ(koren.Vrednost(1.0), 1.67);     // 2.62 held at the upper bound
+    EXPECT_EQ(koren.Vrednost(0.04), 1.67);    // sqrt(L) = B: no value, the upper bound
+    EXPECT_EQ(koren.Vrednost(10000.0), 1.0);  // 0.8345 held at the lower bound
 }
 
 TEST(Model, WrittenAndReadBackIsTheSame) {
-    TModelOpterecenja m = ProcitajModel(kIspravan + "izvor=x\nnapomena=y\nq=9.3\nq-raspored=uz-voz\n"
-                                                    "razmak=0.8\nfi=koren 2.16 0.2 0.73 1 2\n"
-                                                    "fi-q=da\ngama-q=1.45\n");
+    TModelOpterecenja m = ProcitajModel(kIspravan +
+                                        "izvor=x\nnapomena=y\nq=9.3\nq-raspored=uz-voz\n"
+                                        "razmak=0.8\nfi=koren 2.16 0.2 0.73 1 2\n"
+                                        "fi-q=da\ngama-q=1.45\n");
     EXPECT_EQ(ProcitajModel(ZapisiModel(m)), m);
     m.Fi = ProcitajModel(kIspravan + "fi=linearno 1 0.1 1 2\n").Fi;
     EXPECT_EQ(ProcitajModel(ZapisiModel(m)), m);

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TabelaRaspona.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
 #include "ApsolutniMaksimum.h"
+#include "TabelaRaspona.h"
 
 namespace {
 

@@ -65,13 +65,14 @@ std::optional<TOdlukaModela> TSkriptovaniDijalozi::ModeliOpterecenja(
     const std::vector<TStavkaKataloga>& katalog) {
     Prikazano.push_back({Vrsta::ModeliOpterecenja, {}});
     std::vector<std::string> imena;
-    for (const TStavkaKataloga& s : katalog) imena.push_back(s.Model ? s.Model->Naziv : "!" + s.Oznaka);
+    for (const TStavkaKataloga& s : katalog)
+        imena.push_back(s.Model ? s.Model->Naziv : "!" + s.Oznaka);
     PrikazaniModeli.push_back(std::move(imena));
     return Sledeci(OdlukeModela, "load models");
 }
 
-std::optional<TUnosRaspona> TSkriptovaniDijalozi::TabelaRaspona(
-    const std::vector<TStavkaKataloga>&, const TUnosRaspona&) {
+std::optional<TUnosRaspona> TSkriptovaniDijalozi::TabelaRaspona(const std::vector<TStavkaKataloga>&,
+                                                                const TUnosRaspona&) {
     Prikazano.push_back({Vrsta::TabelaRaspona, {}});
     return Sledeci(Rasponi, "span table");
 }
