@@ -51,9 +51,9 @@ TEST_F(ModeliOpterecenjaTest, AChosenModelFillsTheTrainAndActionsAndKeepsSpanXAn
     GlavniO->ModeliOpterecenja->trigger();
     ASSERT_EQ(dijalozi.PrikazaniModeli.size(), 1u);
     EXPECT_EQ(dijalozi.PrikazaniModeli[0],
-              (std::vector<std::string>{"AASHTO HL-93 kamion + traka", "AASHTO HL-93 tandem + traka",
-                                        "EN 1991-2 LM1, traka 1 (TS + UDL)",
-                                        "EN 1991-2 LM2 (jedna osovina)"}));
+              (std::vector<std::string>{
+                  "AASHTO HL-93 kamion + traka", "AASHTO HL-93 tandem + traka",
+                  "EN 1991-2 LM1, traka 1 (TS + UDL)", "EN 1991-2 LM2 (jedna osovina)"}));
     EXPECT_EQ(PodaciO->SpinEditBrojSila->value(), 3);
     EXPECT_EQ(P(0), "35");
     EXPECT_EQ(P(2), "145");
@@ -107,11 +107,11 @@ TEST_F(ModeliOpterecenjaTest, TheUsersModelIsSavedListedUsedAndDeleted) {
                              TOdlukaModela{TOdlukaModela::TRadnja::Obrisi, 4}, std::nullopt};
     GlavniO->ModeliOpterecenja->trigger();
     EXPECT_FALSE(fs::exists(Folder() / "moj-kamion.model"));
-    EXPECT_EQ(dijalozi.PrikazaniModeli.back(),
-              (std::vector<std::string>{"AASHTO HL-93 kamion + traka",
-                                        "AASHTO HL-93 tandem + traka",
-                                        "EN 1991-2 LM1, traka 1 (TS + UDL)",
-                                        "EN 1991-2 LM2 (jedna osovina)", "!pokvaren"}));
+    EXPECT_EQ(
+        dijalozi.PrikazaniModeli.back(),
+        (std::vector<std::string>{"AASHTO HL-93 kamion + traka", "AASHTO HL-93 tandem + traka",
+                                  "EN 1991-2 LM1, traka 1 (TS + UDL)",
+                                  "EN 1991-2 LM2 (jedna osovina)", "!pokvaren"}));
     // A built-in model is never deleted.
     dijalozi.OdlukeModela = {TOdlukaModela{TOdlukaModela::TRadnja::Obrisi, 0}, std::nullopt};
     GlavniO->ModeliOpterecenja->trigger();
