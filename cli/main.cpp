@@ -34,6 +34,8 @@ constexpr Komanda kKomande[] = {
      "      Sa --csv ispisuje tabele preseka kao CSV (RFC 4180, linije sa CR LF):\n"
      "      zaglavlje, pa za svaki presek x, extM, maxT i minT, brojevi sa tackom\n"
      "      i sa dovoljno cifara da se procitaju kao isti double.\n"
+     "      Model opterecenja: [--model IME] [--raspon L] [--x X] [--preseci N]\n"
+     "      kao kod komande modeli.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
     {"dijagram", &KomandaDijagram,
@@ -44,7 +46,7 @@ constexpr Komanda kKomande[] = {
      "      podrazumevane podatke forme. Slika od W x H tacaka (podrazumevano\n"
      "      800 x 600) stoji umesto prozora i crta se kao svako crtanje posle\n"
      "      prvog u prozoru. Sa --stampa crta u stilu stampe, sa pocetnim\n"
-     "      parametrima stampe (font 12 tacaka, podebljan; pomeranje texta 8).\n"
+     "      parametrima stampe (font 12 tacaka, podebljan; pomeranje teksta 8).\n"
      "      Sa --tacno crta i tacne anvelope extM, maxT i minT tankim\n"
      "      isprekidanim zelenim linijama, sa legendom, a ispod svega svetlom\n"
      "      toplom bojom pojas gde je klasicna vrednost manja od tacne.\n"
@@ -56,6 +58,8 @@ constexpr Komanda kKomande[] = {
      "        poligon #RRGGBB X1 Y1 X2 Y2 ...  mnogougao popunjen bojom\n"
      "      --izlaz crta sliku na belom i snima je kao PNG, PDF ili SVG, po\n"
      "      nastavku imena (W, H od 1 do 10000).\n"
+     "      Model opterecenja: [--model IME] [--raspon L] [--x X] [--preseci N]\n"
+     "      kao kod komande modeli.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
     {"tacno", &KomandaTacno,
@@ -80,6 +84,8 @@ constexpr Komanda kKomande[] = {
      "      svaki presek dobija i proracunske vrednosti (extM Ed, maxT Ed, minT Ed)\n"
      "      sa polozajem voza i deonicama q, a na kraju stoje merodavne\n"
      "      vrednosti; CSV dobija kolone Ed.\n"
+     "      Model opterecenja: [--model IME] [--raspon L] [--x X] [--preseci N]\n"
+     "      kao kod komande modeli.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
     {"polozaj", &KomandaPolozaj,
@@ -104,6 +110,8 @@ constexpr Komanda kKomande[] = {
      "      --gama-g, --gama-q) kao kod komande merodavno; kada nisu pocetne,\n"
      "      redovi pokazuju proracunske vrednosti i polozaje, a deonice q su\n"
      "      srafirana traka iznad grede.\n"
+     "      Model opterecenja: [--model IME] [--raspon L] [--preseci N] kao kod\n"
+     "      komande modeli.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni, 64 i kada X ili P nije broj u\n"
      "      dozvoljenom opsegu.\n"},
@@ -121,6 +129,8 @@ constexpr Komanda kKomande[] = {
      "      --gama-g, --gama-q) kao kod komande merodavno; kada nisu pocetne,\n"
      "      posle izvestaja slede merodavne vrednosti (a poredjenje dobija i\n"
      "      proracunske vrednosti u presecima).\n"
+     "      Model opterecenja: [--model IME] [--raspon L] [--x X] [--preseci N]\n"
+     "      kao kod komande modeli.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili PDF snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
     {"merodavno", &KomandaMerodavno,
@@ -141,6 +151,8 @@ constexpr Komanda kKomande[] = {
      "      Sa --csv ispisuje proracunsku i karakteristicnu anvelopu u presecima\n"
      "      izvestaja kao CSV (kao izvestaj --csv), sa zaglavljem\n"
      "      x,MEd_max,TEd_max,TEd_min,Mk_max,Tk_max,Tk_min.\n"
+     "      Model opterecenja: [--model IME] [--raspon L] [--x X] [--preseci N]\n"
+     "      kao kod komande modeli.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun ili proracunske vrednosti nisu ispravni.\n"},
     {"modeli", &KomandaModeli,
@@ -172,8 +184,8 @@ void Pomoc(std::ostream& izlaz) {
     izlaz << "lastovar-cli " << kVerzija
           << "\n\n"
              "Upotreba: lastovar-cli KOMANDA [ARGUMENTI]\n"
-             "          lastovar-cli KOMANDA --help\n"
-             "          lastovar-cli --help\n"
+             "          lastovar-cli KOMANDA --help|-h\n"
+             "          lastovar-cli --help|-h\n"
              "          lastovar-cli --version\n\n"
              "Opcija sa vrednoscu se zadaje kao --opcija VREDNOST ili --opcija=VREDNOST.\n"
              "DATOTEKA - cita slucaj opterecenja sa standardnog ulaza.\n\n"
