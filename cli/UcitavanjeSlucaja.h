@@ -28,10 +28,13 @@ inline constexpr std::string_view kStandardniUlaz = "-";
 /// failure the message is on standard error, for a file that cannot be
 /// read followed by the line naming it for the subcommand `komanda`;
 /// `slucaj` may be partly set, and the answer is the exit code. A block
-/// that cannot be read is refused with its message and exit 1.
+/// that cannot be read is refused with its message and exit 1. The
+/// block's title block of the sheet goes to `podaciZaList` where one is
+/// given.
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char decimalniSeparator, SadrzajDatoteke& slucaj,
-                                TProracunskaDejstva& dejstva, bool vozDuziOdRaspona = false);
+                                TProracunskaDejstva& dejstva, bool vozDuziOdRaspona = false,
+                                TPodaciZaList* podaciZaList = nullptr);
 
 /// The same for a command that uses none of the actions; a block that
 /// cannot be read is refused all the same.

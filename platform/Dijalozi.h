@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "PodaciZaList.h"
 #include "PodesavanjaDijaloga.h"
 #include "ProracunskaDejstva.h"
 
@@ -23,4 +24,7 @@ public:
     /// user confirmed them, unchecked.
     virtual std::optional<TTekstoviDejstava> ProracunskeVrednosti(
         const TTekstoviDejstava& pocetni) = 0;
+    /// The dialog "Podaci za list", opening on `pocetni`; the fields as the
+    /// user confirmed them.
+    virtual std::optional<TPodaciZaList> PodaciZaList(const TPodaciZaList& pocetni) = 0;
 };

@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "DijalogDejstava.h"
+#include "DijalogPodatakaZaList.h"
 #include "DijalogStrane.h"
 #include "FilterDijaloga.h"
 #include "GreskaStampe.h"
@@ -71,4 +72,10 @@ std::optional<TTekstoviDejstava> TQtDijalozi::ProracunskeVrednosti(
     TDijalogDejstava dijalog(pocetni, fRoditelj);
     if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
     return dijalog.Tekstovi();
+}
+
+std::optional<TPodaciZaList> TQtDijalozi::PodaciZaList(const TPodaciZaList& pocetni) {
+    TDijalogPodatakaZaList dijalog(pocetni, fRoditelj);
+    if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
+    return dijalog.Podaci();
 }

@@ -18,6 +18,7 @@ public:
     std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
     std::optional<TTekstoviDejstava> ProracunskeVrednosti(
         const TTekstoviDejstava& pocetni) override;
+    std::optional<TPodaciZaList> PodaciZaList(const TPodaciZaList& pocetni) override;
 
 private:
     std::optional<QString> Datoteka(const TDijalogDatoteke& dijalog, bool snimanje);

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IzvestajMerodavnih.h"
 
-#include <algorithm>
-#include <array>
-
 #include "FormatBroja.h"
-#include "IzvestajTacneAnvelope.h"
 #include "Linija.h"
 #include "OznakaVoza.h"
 
@@ -62,36 +58,4 @@ std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t
     if (smer == TSmerVoza::Oba) voz += " ili " + OznakaVoza(brojSila, true);
     if (duziOdRaspona) voz += ", duzi od raspona";
     return {dejstva, voz};
-}
-
-std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
-                                      std::optional<TSmerVoza> tacno,
-                                      const TProracunskaDejstva& dejstva) {
-    std::vector<std::string> izvor;
-    if (tacno) {
-        izvor = IzvestajTacneAnvelope(t, brojSila, sep, *tacno, dejstva);
-    } else if (!dejstva.Pocetna()) {
-        izvor = {"MERODAVNE VREDNOSTI"};
-        const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
-        for (std::string& l :
-             LinijeMerodavnih(Merodavno(voz, dejstva, TSmerVoza::Napred), brojSila, sep))
-            izvor.push_back(std::move(l));
-    }
-    // A governing value's position on a line of its own, as the sheet sets
-    // what follows a comparison line's semicolon, so that no line runs past
-    // the page.
-    std::vector<std::string> linije;
-    for (std::string& l : izvor) {
-        const std::size_t p1 = l.find(", P1 na ");
-        constexpr std::array kImena{"Mmax = ", "Amax = ", "Bmax = ", "Tmax = ", "Tmin = "};
-        const bool merodavna = std::any_of(kImena.begin(), kImena.end(),
-                                           [&l](const char* ime) { return l.starts_with(ime); });
-        if (!merodavna || p1 == std::string::npos) {
-            linije.push_back(std::move(l));
-            continue;
-        }
-        linije.push_back(l.substr(0, p1 + 1));
-        linije.push_back("    " + l.substr(p1 + 2));
-    }
-    return linije;
 }

@@ -7,7 +7,6 @@
 // in the report's format and the regional separator.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,17 +43,6 @@ std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
 /// duzi od raspona" for a train longer than the span.
 std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t brojSila,
                                       TSmerVoza smer, bool duziOdRaspona, char decimalniSeparator);
-
-/// What the calculation sheet sets after the report, for the texts `t` and a
-/// train of `brojSila` forces: with `tacno`, the comparison in that
-/// orientation (IzvestajTacneAnvelope, the design values in it while
-/// `dejstva` are off their start values); without it, while they are off,
-/// "MERODAVNE VREDNOSTI" and the governing values (the train as P1..Pn),
-/// each with its position on a line of its own, indented; nothing
-/// otherwise. The texts must have passed both checks.
-std::vector<std::string> DodatakListe(const TekstoviUnosa& t, std::int32_t brojSila,
-                                      char decimalniSeparator, std::optional<TSmerVoza> tacno,
-                                      const TProracunskaDejstva& dejstva);
 
 /// The one line the results window holds for a train longer than the span.
 inline constexpr std::string_view kPorukaDugogVoza =

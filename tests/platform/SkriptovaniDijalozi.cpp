@@ -60,3 +60,9 @@ std::optional<TTekstoviDejstava> TSkriptovaniDijalozi::ProracunskeVrednosti(
     PocetnaDejstva.push_back(pocetni);
     return Sledeci(Dejstva, "design actions");
 }
+
+std::optional<TPodaciZaList> TSkriptovaniDijalozi::PodaciZaList(const TPodaciZaList& pocetni) {
+    Prikazano.push_back({Vrsta::PodaciZaList, {}});
+    PocetniPodaciLista.push_back(pocetni);
+    return Sledeci(PodaciLista, "title block");
+}

@@ -11,7 +11,15 @@
 /// answers from the script; an unscripted dialog fails the test and cancels.
 class TSkriptovaniDijalozi final : public TDijalozi {
 public:
-    enum class Vrsta { Otvori, Snimi, SnimiSliku, Font, PodesiStranu, ProracunskeVrednosti };
+    enum class Vrsta {
+        Otvori,
+        Snimi,
+        SnimiSliku,
+        Font,
+        PodesiStranu,
+        ProracunskeVrednosti,
+        PodaciZaList
+    };
     struct TPrikaz {
         Vrsta vrsta;
         TDijalogDatoteke podesavanja;  // file dialogs only
@@ -24,6 +32,7 @@ public:
     std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
     std::optional<TTekstoviDejstava> ProracunskeVrednosti(
         const TTekstoviDejstava& pocetni) override;
+    std::optional<TPodaciZaList> PodaciZaList(const TPodaciZaList& pocetni) override;
 
     std::vector<TPrikaz> Prikazano;
     /// Paths for the open, save and save-picture dialogs; std::nullopt cancels.
@@ -33,6 +42,9 @@ public:
     /// Answers of the design actions' dialog, and what it opened with each time.
     std::deque<std::optional<TTekstoviDejstava>> Dejstva;
     std::vector<TTekstoviDejstava> PocetnaDejstva;
+    /// Answers of the sheet's title block dialog, and what it opened with.
+    std::deque<std::optional<TPodaciZaList>> PodaciLista;
+    std::vector<TPodaciZaList> PocetniPodaciLista;
     /// Set: the page set-up fails with this message (no printer installed).
     std::optional<std::string> GreskaStrane;
 
