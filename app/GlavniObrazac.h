@@ -19,6 +19,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <array>
+#include <functional>
 #include <span>
 
 #include "DodatakDatoteke.h"
@@ -27,11 +29,13 @@
 #include "Usluge.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPushButton;
 class TMerodavneVrednostiO;
+class TPlatno;
 class TPolozajVozaO;
 class TTacnaAnvelopaO;
 struct TStavkaMenija;
@@ -112,8 +116,13 @@ public:
     /// window redrawn.
     void Snimigrafik1Click();
     /// The page "Stampaj grafik..." would print, in a preview from which it
-    /// can be printed, then the diagram window redrawn.
+    /// can be printed as that command prints, then the diagram window
+    /// redrawn.
     void Pregledstampe1Click();
+    /// The print question naming the current printer, then the page that
+    /// `crtaj` draws on it. True when it printed; throws EGreskaStampe when
+    /// there is no printer or the job cannot start.
+    bool StampajGrafik(const std::function<void(TPlatno&)>& crtaj);
 
     // The menu "Proracun extM i extT" (KomandeProracuna.cpp).
     void ProracunClick();
@@ -140,8 +149,11 @@ public:
     /// of the exact value at the diagram's columns by more than 0.5 % of its
     /// peak while the form is locked, empty otherwise.
     void OsveziUpozorenje();
-    /// A click on the status line opens "Polozaj voza" at its section.
-    void UpozorenjeClick();
+    /// A quantity of the status line, clicked or pressed, opens "Polozaj
+    /// voza" at its own section.
+    void UpozorenjeClick(std::size_t indeks);
+    /// The status line's text as it reads, empty while it names nothing.
+    QString TekstUpozorenja() const;
     /// The dialog "Proracunske vrednosti", until its values are numbers
     /// that make design actions, then the actions set and every window that
     /// shows them redrawn; a refused value is shown as an error and the
@@ -196,8 +208,11 @@ public:
     TDodatak Dodatak;
     /// The sheet's title block, from the dialog or the last data file.
     TPodaciZaList PodaciZaList;
-    /// The status line, a flat button; its section is the largest shortfall's.
-    QPushButton* Upozorenje;
+    /// The status line: its start, then each quantity it names as a flat
+    /// button, in the keyboard's order, that opens its own section. F6 puts
+    /// the focus on the first.
+    QLabel* Upozorenje;
+    std::array<QPushButton*, 3> ManjkoviUpozorenja{};
 
     QMdiArea* Klijent;
     QMenu* Datoteka;
@@ -237,10 +252,11 @@ protected:
 
 private:
     void NapraviMeni();
+    void NapraviUpozorenje();
     bool PitajZaIzlaz();
 
     TUsluge fUsluge;
-    double fPresekUpozorenja = 0.0;
+    std::array<double, 3> fPreseciUpozorenja{};
     bool fIzlazOdobren = false;
     bool fPrviPrikaz = true;
     /// The frame's size at the client area's last resize.

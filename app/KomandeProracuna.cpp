@@ -3,6 +3,7 @@
 // anvelopa" and "Merodavne vrednosti" that two of them open, and the status
 // line that follows the calculation.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <algorithm>
@@ -59,16 +60,21 @@ void TGlavniO::PolozajVozaClick() {
         ZapisIzTekstova(PodaciO->TekstoviCrteza(), fUsluge.Separator()).ProizvoljnoX());
 }
 
+// It opens filling the client area, and comes back into it from wherever
+// a smaller frame left it.
 void TGlavniO::OtvoriPolozajVoza(double x) {
     // A train longer than the span has no classical position to set beside
     // the exact one; "Merodavne vrednosti" shows where it must stand.
     if (!VozCrteza(fUsluge.Separator()).StajeNaRaspon()) return;
+    const QRect klijent(QPoint(0, 0), KlijentskaVelicina());
     if (!PolozajVozaO) {
         PolozajVozaO = new TPolozajVozaO;
         DodajProzor(PolozajVozaO);
+        PolozajVozaO->setGeometry(klijent);
     }
     PolozajVozaO->PrikaziPresek(x);
     PolozajVozaO->showNormal();
+    if (!klijent.contains(PolozajVozaO->geometry())) PolozajVozaO->setGeometry(klijent);
     Klijent->setActiveSubWindow(PolozajVozaO);
 }
 
@@ -154,19 +160,29 @@ void TGlavniO::ProracunskaAnvelopaClick() {
 void TGlavniO::OsveziUpozorenje() {
     std::vector<TManjakKlasicnog> manjkovi;
     const TOkvirDijagrama& okvir = GrafikO->Okvir();
+    const char sep = fUsluge.Separator();
     if (PodaciO->Zakljucano() && okvir.sadrzaj == TSadrzajCrteza::Dijagrami) {
-        const TVoz voz = VozCrteza(fUsluge.Separator());
-        manjkovi = ManjakKlasicnog(okvir, AnvelopaPoKolonama(okvir, voz, SmerVoza()));
+        const TVoz voz = VozCrteza(sep);
+        manjkovi = ManjakKlasicnog(okvir, AnvelopaPoKolonama(okvir, voz, SmerVoza()),
+                                   ZapisIzTekstova(PodaciO->TekstoviCrteza(), sep).BrojPreseka());
     }
-    const auto najveci = std::max_element(manjkovi.begin(), manjkovi.end(),
-                                          [](const TManjakKlasicnog& a, const TManjakKlasicnog& b) {
-                                              return a.Procenat < b.Procenat;
-                                          });
-    fPresekUpozorenja = najveci != manjkovi.end() ? najveci->x : 0.0;
-    Upozorenje->setText(QString::fromStdString(TekstUpozorenja(manjkovi, fUsluge.Separator())));
-    Upozorenje->setEnabled(!manjkovi.empty());
+    Upozorenje->setText(manjkovi.empty() ? QString() : QString::fromLatin1(kPocetakUpozorenja));
+    for (std::size_t i = 0; i < ManjkoviUpozorenja.size(); ++i) {
+        QPushButton* dugme = ManjkoviUpozorenja[i];
+        if (i >= manjkovi.size()) {
+            dugme->hide();
+            continue;
+        }
+        fPreseciUpozorenja[i] = static_cast<double>(manjkovi[i].x);
+        dugme->setText(QString::fromStdString(TekstManjka(manjkovi[i], sep)) +
+                       (i + 1 < manjkovi.size() ? QStringLiteral(";") : QString()));
+        dugme->show();
+    }
+    Upozorenje->setToolTip(QString::fromStdString(::TekstUpozorenja(manjkovi, sep)));
 }
 
-void TGlavniO::UpozorenjeClick() {
-    if (PodaciO->Zakljucano() && Upozorenje->isEnabled()) OtvoriPolozajVoza(fPresekUpozorenja);
+void TGlavniO::UpozorenjeClick(std::size_t indeks) {
+    if (PodaciO->Zakljucano() && indeks < ManjkoviUpozorenja.size() &&
+        !ManjkoviUpozorenja[indeks]->isHidden())
+        OtvoriPolozajVoza(fPreseciUpozorenja[indeks]);
 }

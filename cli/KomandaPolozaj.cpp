@@ -92,6 +92,8 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc) {
     }
 
     const std::int32_t W = o.izlaz.sirina, H = o.izlaz.visina;
-    return IspisiCrtez(kKomanda, o.izlaz, FontProzoraDijagrama(),
-                       [&](TPlatno& p) { NacrtajPolozajVoza(p, W, H, voz, ulaz); });
+    // The trace names the fonts: what a text's box is follows from them.
+    return IspisiCrtez(
+        kKomanda, o.izlaz, FontProzoraDijagrama(),
+        [&](TPlatno& p) { NacrtajPolozajVoza(p, W, H, voz, ulaz); }, true);
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "PodaciZaProracun.h"
 
@@ -119,3 +120,7 @@ private:
     std::array<double, 5> fSkokoviMinT{};
     std::array<long double, 6> fOdmaci{};
 };
+
+/// The train of n forces as it stands: "P1..Pn", reversed "Pn..P1"; one
+/// force is "P1" either way.
+std::string ImeVoza(std::int32_t brojSila, bool obrnut);

@@ -2,6 +2,7 @@
 #include "ListProracuna.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "GrafikAnvelope.h"
@@ -9,6 +10,7 @@
 #include "SkiceListe.h"
 #include "SlagacListe.h"
 #include "TabelaListe.h"
+#include "ZaglavljeStrane.h"
 
 namespace {
 
@@ -25,12 +27,6 @@ constexpr double kNajmanjaVelicinaPriloga = 7;
 constexpr std::size_t kUvlaka = 4;
 
 constexpr const char* kPodnaslov = "Prosta greda opterecena sistemom vezanih koncentrisanih sila";
-constexpr const char* kBezDatoteke = "podaci nisu snimljeni u datoteku";
-
-std::string ImeDatoteke(const std::string& putanja) {
-    const std::size_t kosa = putanja.rfind('/');
-    return kosa == std::string::npos ? putanja : putanja.substr(kosa + 1);
-}
 
 class TSastav {
 public:
@@ -68,9 +64,8 @@ void TSastav::Zaglavlje() {
     l.y += 6;
     const TPodaciZaList& z = s.Zaglavlje;
     const std::pair<const char*, const std::string*> polja[] = {
-        {"Projekat", &z.Projekat}, {"Objekat / element", &z.Element},
-        {"Autor", &z.Autor},       {"Kontrolisao", &z.Kontrolisao},
-        {"Revizija", &z.Revizija}, {"Datum", &z.Datum}};
+        {"Projekat", &z.Projekat},       {"Objekat / element", &z.Element}, {"Autor", &z.Autor},
+        {"Kontrolisao", &z.Kontrolisao}, {"Revizija", &z.Revizija},         {"Datum", &z.Datum}};
     constexpr double kVisina = 30;
     const double sirina = l.SirinaTeksta() / 2;
     const double vrh = l.y;
@@ -78,7 +73,13 @@ void TSastav::Zaglavlje() {
         const double x = l.Levo() + static_cast<double>(i % 2) * sirina;
         const double y = vrh + static_cast<double>(i / 2) * kVisina;
         l.TekstNa(x + 4, y + 2.5, 7.5, TPismoListe::Obicno, polja[i].first, sirina - 8);
-        l.TekstNa(x + 4, y + 13, 10, TPismoListe::Podebljano, *polja[i].second, sirina - 8);
+        const std::string& vrednost = *polja[i].second;
+        if (vrednost.empty()) continue;
+        // A long name set smaller to fit its box, never below 6 points.
+        const double velicina = std::clamp(
+            10 * (sirina - 8) / SirinaTeksta(vrednost, TPismoListe::Podebljano, 10), 6.0, 10.0);
+        l.TekstNa(x + 4, y + 13 + (10 - velicina) / 2, velicina, TPismoListe::Podebljano, vrednost,
+                  sirina - 8);
     }
     const double dno = vrh + 3 * kVisina;
     for (int r = 0; r <= 3; ++r)
@@ -86,9 +87,9 @@ void TSastav::Zaglavlje() {
     for (const double x : {l.Levo(), l.Levo() + sirina, l.Desno()})
         l.Linija(x, vrh, x, dno, x == l.Levo() + sirina ? 0.4 : 0.8);
     l.y = dno + 5;
-    for (std::string& d : PrelomiPasus(
-             "Datoteka: " + (s.Datoteka.empty() ? std::string(kBezDatoteke) : s.Datoteka),
-             TPismoListe::Obicno, kVelicinaGlave, l.SirinaTeksta()))
+    for (std::string& d :
+         PrelomiPasus("Datoteka: " + (s.Datoteka.empty() ? std::string(kBezDatoteke) : s.Datoteka),
+                      TPismoListe::Obicno, kVelicinaGlave, l.SirinaTeksta()))
         l.Tekst(l.Levo(), kVelicinaGlave, TPismoListe::Obicno, std::move(d), l.SirinaTeksta());
     l.Tekst(l.Levo(), kVelicinaGlave, TPismoListe::Obicno, "Izradjeno: " + s.Izradjeno,
             l.SirinaTeksta());
@@ -104,8 +105,8 @@ void TSastav::Slika(TVrstaSlike vrsta, double visina, const std::string& opis) {
     const auto tacke = [](double pt) {
         return static_cast<std::int32_t>(std::lround(pt * kTacakaPoIncuSlike / 72.0));
     };
-    l.Strana().Slike.push_back({okvir, vrsta, tacke(okvir.sirina), tacke(okvir.visina),
-                                kTacakaPoIncuSlike, deljeno});
+    l.Strana().Slike.push_back(
+        {okvir, vrsta, tacke(okvir.sirina), tacke(okvir.visina), kTacakaPoIncuSlike, deljeno});
     l.y += visina + 4;
     for (const std::string& linija : linije)
         l.Tekst(l.Levo(), kVelicinaPasusa, TPismoListe::Obicno, linija, l.SirinaTeksta());
@@ -118,18 +119,44 @@ void TSastav::Opterecenje() {
     Slika(TVrstaSlike::Skica, 125,
           "Opterecenje: voz sa P1 na levom osloncu, sile u kN; crveno isprekidano proizvoljni "
           "presek x; ispod grede rastojanja izmedju sila i raspon u m.");
+    // Each column as wide as its longest line; all three set smaller where
+    // they would not fit side by side, and one under another where even
+    // the smallest size would not.
     const std::vector<std::string>* kolone[] = {&s.Sile, &s.Rastojanja, &s.Ostalo};
+    constexpr double kRazmakKolona = 12;
+    std::array<double, 3> sirine{};
     std::size_t redova = 0;
-    for (const auto* k : kolone) redova = std::max(redova, k->size());
-    l.Mesto(static_cast<double>(redova) * kVelicinaTeksta * kProredListe);
-    const double vrh = l.y, sirina = l.SirinaTeksta() / 3;
-    double dno = vrh;
+    for (std::size_t j = 0; j < std::size(kolone); ++j) {
+        redova = std::max(redova, kolone[j]->size());
+        for (const std::string& t : *kolone[j])
+            sirine[j] =
+                std::max(sirine[j], SirinaTeksta(t, TPismoListe::Nepromenljivo, kVelicinaTeksta));
+    }
+    const double ukupno = sirine[0] + sirine[1] + sirine[2];
+    const double mesto = l.SirinaTeksta() - 2 * kRazmakKolona;
+    const double velicina = ukupno <= mesto ? kVelicinaTeksta : kVelicinaTeksta * mesto / ukupno;
+    if (velicina < kNajmanjaVelicinaPriloga) {
+        for (const auto* k : kolone)
+            for (const std::string& t : *k)
+                for (std::string& deo : PrelomiLinijuIzvestaja(
+                         t,
+                         static_cast<std::size_t>(l.SirinaTeksta() /
+                                                  (kVelicinaTeksta * kSirinaZnaka)),
+                         kUvlaka))
+                    l.Tekst(l.Levo(), kVelicinaTeksta, TPismoListe::Nepromenljivo, std::move(deo),
+                            l.SirinaTeksta());
+        return;
+    }
+    l.Mesto(static_cast<double>(redova) * velicina * kProredListe);
+    const double vrh = l.y;
+    double dno = vrh, x = l.Levo();
     for (std::size_t j = 0; j < std::size(kolone); ++j) {
         l.y = vrh;
+        const double sirina = sirine[j] * velicina / kVelicinaTeksta;
         for (const std::string& t : *kolone[j])
-            l.Tekst(l.Levo() + static_cast<double>(j) * sirina, kVelicinaTeksta,
-                    TPismoListe::Nepromenljivo, t, sirina - 6);
+            l.Tekst(x, velicina, TPismoListe::Nepromenljivo, t, sirina);
         dno = std::max(dno, l.y);
+        x += sirina + kRazmakKolona;
     }
     l.y = dno;
 }
@@ -203,7 +230,10 @@ void TSastav::Prilog(const char* naslov, const std::vector<std::string>& linije)
             if (l.y > kVrhTeksta) l.y += velicina * kProredListe;
             continue;
         }
-        for (std::string& deo : PrelomiLinijuIzvestaja(linija, znakova, kUvlaka))
+        // A wrapped line is kept on one page, read as one.
+        std::vector<std::string> delovi = PrelomiLinijuIzvestaja(linija, znakova, kUvlaka);
+        l.Mesto(static_cast<double>(delovi.size()) * velicina * kProredListe);
+        for (std::string& deo : delovi)
             l.Tekst(l.Levo(), velicina, TPismoListe::Nepromenljivo, std::move(deo),
                     l.SirinaTeksta());
     }
@@ -224,8 +254,8 @@ void GlavaIPodnozje(std::vector<TStranaListe>& strane, const TSadrzajListe& s) {
         const double sirinaBroja = SirinaTeksta(broj, TPismoListe::Obicno, kVelicinaGlave);
         p.Tekstovi.push_back({levo, 24, kVelicinaGlave, TPismoListe::Obicno, kratko,
                               TPoravnanje::Levo, desno - levo - sirinaBroja - 20});
-        p.Tekstovi.push_back(
-            {desno, 24, kVelicinaGlave, TPismoListe::Obicno, broj, TPoravnanje::Desno, sirinaBroja});
+        p.Tekstovi.push_back({desno, 24, kVelicinaGlave, TPismoListe::Obicno, broj,
+                              TPoravnanje::Desno, sirinaBroja});
         p.Linije.push_back({levo, 36, desno, 36, 0.5, true});
         const double dno = p.Visina() - 30;
         p.Linije.push_back({levo, dno - 4, desno, dno - 4, 0.5, true});

@@ -6,15 +6,16 @@
 // the arrows of the forces.
 
 #include "Boja.h"
+#include "CrtezPolozaja.h"
 #include "OpterecenjeQ.h"
-#include "Platno.h"
 #include "SkicaVoza.h"
 
 /// The colour of everything the design actions add to a picture.
 inline constexpr TBoja kBojaProracunskog{190, 0, 140};
 
-/// The stretches `q` of the sketch at `mesto` as a band a quarter of the
-/// longest arrow high over the beam, outlined and hatched at 45 degrees in
-/// kBojaProracunskog, "q" written left of the first stretch. Leaves the pen
-/// and the font's colour changed.
-void NacrtajPojasQ(TPlatno& platno, const TMestoSkice& mesto, const TDeoniceQ& q);
+/// The stretches `q` as a band `visina` high whose bottom stands at `dole`,
+/// outlined and hatched at 45 degrees in kBojaProracunskog, "q" written
+/// beside the first stretch within `granice` where it finds room. Leaves
+/// the pen and the font changed.
+void NacrtajPojasQ(TCrtezPolozaja& d, const TRazmeraSkice& razmera, int dole, int visina,
+                   const TDeoniceQ& q, const TOkvir& granice);

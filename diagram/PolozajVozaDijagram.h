@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "Platno.h"
 #include "ProracunskaDejstva.h"
@@ -51,6 +53,11 @@ struct TUlazPolozaja {
 /// picture alone.
 void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visina, const TVoz& voz,
                         const TUlazPolozaja& ulaz);
+
+/// The picture's title as pieces a line may break between: the section and
+/// the train at the critical positions, or in a frame of the crossing the
+/// train, P1's place and the section. Read out for those who do not see it.
+std::vector<std::string> NaslovPolozajaVoza(const TVoz& voz, const TUlazPolozaja& ulaz);
 
 /// How the train stands in a frame of its crossing: as P1..Pn, unless it may
 /// cross both ways and extM at the section is reached with it reversed.

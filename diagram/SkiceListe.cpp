@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CrtezPolozaja.h"
 #include "Font.h"
 #include "FormatBroja.h"
 #include "PismaListe.h"
@@ -57,7 +58,8 @@ void Kota(TPlatno& c, const TMere& m, int x1, int x2, int y, const std::string& 
     Linija(c, x2, y - crtica, x2, y + crtica);
     const int sirina = m.Sirina(tekst);
     const int levo = (x1 + x2) / 2 - sirina / 2;
-    const std::size_t red = levo > krajLinije[0] + m.slova / 3 || krajLinije[0] <= krajLinije[1] ? 0 : 1;
+    const std::size_t red =
+        levo > krajLinije[0] + m.slova / 3 || krajLinije[0] <= krajLinije[1] ? 0 : 1;
     krajLinije[red] = levo + sirina;
     c.Font().Boja = kCrna;
     c.Tekst(levo, y - m.slova - 2 - static_cast<int>(red) * (m.slova + 1), tekst);
@@ -108,13 +110,15 @@ std::vector<TRedPolozaja> RedoviPolozaja(const TSadrzajListe& s) {
         const auto red = [&](std::string naslov, const TMerodavnaVrednost& v, TJedinica j,
                              const char* jedinica, std::optional<TDeoniceQ> q) {
             const std::string vrednost = Broj(v.Vrednost, j, sep);
-            naslov += " = " + vrednost + " " + jedinica + " u preseku x = " +
-                      Broj(v.x, TJedinica::m, sep) + " m" + Polozaj(voz, v.Polozaj, sep);
+            naslov += " = " + vrednost + " " + jedinica +
+                      " u preseku x = " + Broj(v.x, TJedinica::m, sep) + " m" +
+                      Polozaj(voz, v.Polozaj, sep);
             if (q) naslov += TekstQ(*q, sep);
             redovi.push_back({std::move(naslov), UPolozaju(voz, v.Polozaj, v.x), v.x, q});
         };
-        const auto q = [&](double x, const TProracunskiEkstrem TProracunskiPresek::*e)
-            -> std::optional<TDeoniceQ> {
+        const auto q =
+            [&](double x,
+                const TProracunskiEkstrem TProracunskiPresek::*e) -> std::optional<TDeoniceQ> {
             if (!anvelopa) return std::nullopt;
             return (anvelopa->UPreseku(x, s.Smer).*e).Q;
         };
@@ -134,55 +138,61 @@ std::vector<TRedPolozaja> RedoviPolozaja(const TSadrzajListe& s) {
 
 }  // namespace
 
-void NacrtajSkicuOpterecenja(TPlatno& c, std::int32_t W, std::int32_t H, const TSadrzajListe& s) {
-    c.PopuniPozadinu(0, 0, W, H);
+void NacrtajSkicuOpterecenja(TPlatno& platno, std::int32_t W, std::int32_t H,
+                             const TSadrzajListe& s) {
+    platno.PopuniPozadinu(0, 0, W, H);
     const TPodaci podaci = ZapisIzTekstova(s.Tekstovi, s.Separator);
     const TVoz voz(podaci, s.BrojSila);
     if (!voz.Vazi() || !(voz.Raspon() > 0)) return;
-    const TMere m(c);
-    PodesiFont(c, m);
+    const TMere m(platno);
+    PodesiFont(platno, m);
+    TPlatnoNatpisa c(platno, {0, 0, W, H});
+    TCrtezPolozaja d{c, m.slova, s.Separator};
     const TVozUPolozaju polozaj = TVozUPolozaju::SaP1(voz, false, 0.0);
     const TVozUPolozaju jedan[] = {polozaj};
-    TMestoSkice mesto;
-    mesto.razmera = RazmeraPolozaja(jedan, m.D(20), W - m.D(20));
-    mesto.slova = m.slova;
-    // Over the beam two lines of labels and the arrows; under it the
-    // supports and P1's dimension, then two rows of dimensions.
-    const int ostalo = H - 2 * (m.slova + 2) - m.slova - 3 - 2 * (2 * m.slova + m.D(6)) - m.D(6);
-    mesto.visina = std::max(m.slova, ZaokruziParno(ostalo / 1.75L));
-    mesto.yGrede = m.D(2) + 2 * (m.slova + 2) + mesto.visina;
-    NacrtajSkicuVoza(c, mesto, polozaj, podaci.ProizvoljnoX(), false, s.Separator);
+    // Under the sketch two rows of dimensions: the spacings, then the span.
+    const int kote = 2 * (2 * m.slova + m.D(6));
+    const int vrh = m.D(2);
+    const int strele = std::max(m.slova, H - vrh - VisinaSkice(d, 0) - kote - m.D(4));
+    const TMestoSkice mesto{RazmeraPolozaja(jedan, m.D(20), W - m.D(20)), vrh, strele, 0, W, true};
+    NacrtajSkicuVoza(d, mesto, polozaj, podaci.ProizvoljnoX(), nullptr);
 
-    // The spacings between the forces, then the span between the supports.
     const TRazmeraSkice& r = mesto.razmera;
-    int y = mesto.yGrede + mesto.visina * 3 / 4 + m.slova + 3 + 2 * m.slova + m.D(4);
+    int y = vrh + VisinaSkice(d, strele) + 2 * m.slova + m.D(2);
     std::array<int, 2> kraj{-1'000'000, -1'000'000};
     for (std::int32_t k = 1; k < voz.BrojSila(); ++k) {
-        const std::string tekst = "L" + std::to_string(k) + " = " +
-                                  FormatBroja(voz.Ls()[static_cast<std::size_t>(k - 1)], s.Separator) +
-                                  " m";
+        const std::string tekst =
+            "L" + std::to_string(k) + " = " +
+            FormatBroja(voz.Ls()[static_cast<std::size_t>(k - 1)], s.Separator) + " m";
         Kota(c, m, r.X(voz.Odmak(k)), r.X(voz.Odmak(k + 1)), y, tekst, kraj);
     }
     y += 2 * m.slova + m.D(6);
     kraj = {-1'000'000, -1'000'000};
-    Kota(c, m, r.X(0), r.X(voz.Raspon()), y,
-         "L = " + FormatBroja(voz.Raspon(), s.Separator) + " m", kraj);
+    Kota(c, m, r.X(0), r.X(voz.Raspon()), y, "L = " + FormatBroja(voz.Raspon(), s.Separator) + " m",
+         kraj);
 }
 
 int BrojRedovaPolozaja(const TSadrzajListe& s) { return s.SaDejstvima ? 6 : 3; }
 
-void NacrtajPolozajeMerodavnih(TPlatno& c, std::int32_t W, std::int32_t H,
+void NacrtajPolozajeMerodavnih(TPlatno& platno, std::int32_t W, std::int32_t H,
                                const TSadrzajListe& s) {
-    c.PopuniPozadinu(0, 0, W, H);
+    platno.PopuniPozadinu(0, 0, W, H);
     const TVoz voz(ZapisIzTekstova(s.Tekstovi, s.Separator), s.BrojSila);
     if (!voz.Vazi() || !(voz.Raspon() > 0)) return;
-    const TMere m(c);
-    PodesiFont(c, m);
+    const TMere m(platno);
+    PodesiFont(platno, m);
+    TPlatnoNatpisa c(platno, {0, 0, W, H});
+    TCrtezPolozaja d{c, m.slova, s.Separator};
     const std::vector<TRedPolozaja> redovi = RedoviPolozaja(s);
     std::vector<TVozUPolozaju> polozaji;
     for (const TRedPolozaja& r : redovi) polozaji.push_back(r.polozaj);
     const TRazmeraSkice razmera = RazmeraPolozaja(polozaji, m.D(20), W - m.D(20));
+    bool saVrednostima = true;
+    for (const TVozUPolozaju& p : polozaji)
+        saVrednostima = saVrednostima && VrednostiStaju(d, {razmera, 0, 0, 0, W, true}, p);
     const int visinaReda = H / static_cast<int>(redovi.size());
+    const int naslov = m.slova + m.D(6);
+    const int strele = std::max(m.slova, visinaReda - naslov - VisinaSkice(d, 0) - m.D(4));
     for (std::size_t i = 0; i < redovi.size(); ++i) {
         const TRedPolozaja& r = redovi[i];
         const int vrh = static_cast<int>(i) * visinaReda;
@@ -190,16 +200,9 @@ void NacrtajPolozajeMerodavnih(TPlatno& c, std::int32_t W, std::int32_t H,
             c.Olovka() = {kRazdelnik, 1};
             Linija(c, 0, vrh, W, vrh);
         }
-        c.Font().Boja = r.q ? kBojaProracunskog : kCrna;
-        c.Font().Podebljan = true;
+        d.Font(r.q ? kBojaProracunskog : kCrna, true);
         c.Tekst(m.D(4), vrh + m.D(3), r.naslov);
-        TMestoSkice mesto;
-        mesto.razmera = razmera;
-        mesto.slova = m.slova;
-        const int ostalo = visinaReda - (m.slova + m.D(6)) - 2 * (m.slova + 2) - m.slova - 3 - m.D(4);
-        mesto.visina = std::max(m.slova, ZaokruziParno(ostalo / 1.75L));
-        mesto.yGrede = vrh + m.slova + m.D(6) + 2 * (m.slova + 2) + mesto.visina;
-        if (r.q) NacrtajPojasQ(c, mesto, *r.q);
-        NacrtajSkicuVoza(c, mesto, r.polozaj, r.x, false, s.Separator);
+        const TMestoSkice mesto{razmera, vrh + naslov, strele, 0, W, saVrednostima};
+        NacrtajSkicuVoza(d, mesto, r.polozaj, r.x, nullptr, r.q ? &*r.q : nullptr);
     }
 }

@@ -3,7 +3,6 @@
 
 #include "FormatBroja.h"
 #include "Linija.h"
-#include "OznakaVoza.h"
 
 std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
                                                    std::int32_t brojSila, char sep) {
@@ -12,7 +11,7 @@ std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
         std::string s = Linija({ime, " = ", FormatBroja(v.Vrednost, sep), " [", jedinica, "]"});
         if (presek) s += Linija({" u preseku x = ", FormatBroja(v.x, sep), " [m]"});
         return s + Linija({", P1 na ", FormatBroja(v.Polozaj.PolozajP1, sep), " [m], voz ",
-                           OznakaVoza(brojSila, v.Polozaj.Obrnut)});
+                           ImeVoza(brojSila, v.Polozaj.Obrnut)});
     };
     return {linija("Mmax", "kNm", m.Mmax, true), linija("Amax", "kN", m.Amax, false),
             linija("Bmax", "kN", m.Bmax, false), linija("Tmax", "kN", m.Tmax, true),
@@ -37,7 +36,7 @@ std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
         {ime, " = ", B(e.Vrednost), " [", jedinica, "], P1 na ", B(e.Polozaj.PolozajP1), " [m], "});
     s += e.Polozaj.Sila > 0 ? Linija({"P", std::to_string(e.Polozaj.Sila), " na preseku"})
                             : std::string("nijedna sila na preseku");
-    if (smer == TSmerVoza::Oba) s += ", voz " + OznakaVoza(brojSila, e.Polozaj.Obrnut);
+    if (smer == TSmerVoza::Oba) s += ", voz " + ImeVoza(brojSila, e.Polozaj.Obrnut);
     for (std::int32_t i = 0; i < e.Q.Broj; ++i) {
         const TDeonica& d = e.Q.Deonice[static_cast<std::size_t>(i)];
         s += Linija({i == 0 ? "; q od " : " i od ", B(d.Od), " do ", B(d.Do), " [m]"});
@@ -54,8 +53,8 @@ std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t
                    : Linija({"ispred i iza voza, c = ", B(d.c), " [m]"});
     dejstva += Linija({", g = ", B(d.g), " [kN/m], fi = ", B(d.Fi), d.FiNaQ ? " (i na q)" : "",
                        ", gamaG = ", B(d.GamaG), ", gamaQ = ", B(d.GamaQ)});
-    std::string voz = "Voz " + OznakaVoza(brojSila, smer == TSmerVoza::Nazad);
-    if (smer == TSmerVoza::Oba) voz += " ili " + OznakaVoza(brojSila, true);
+    std::string voz = "Voz " + ImeVoza(brojSila, smer == TSmerVoza::Nazad);
+    if (smer == TSmerVoza::Oba) voz += " ili " + ImeVoza(brojSila, true);
     if (duziOdRaspona) voz += ", duzi od raspona";
     return {dejstva, voz};
 }

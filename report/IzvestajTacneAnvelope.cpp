@@ -8,12 +8,9 @@
 #include "IzvestajMerodavnih.h"
 #include "Linija.h"
 #include "Manjak.h"
-#include "OznakaVoza.h"
 #include "PoredjenjeAnvelopa.h"
 
 namespace {
-
-std::string Voz(std::int32_t brojSila, bool obrnut) { return OznakaVoza(brojSila, obrnut); }
 
 class TPisac {
 public:
@@ -30,7 +27,7 @@ public:
                     "], tacno = ", B(p.Tacno.Vrednost), " [", jedinica,
                     "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ", B(k.PolozajP1), " [m], P",
                     std::to_string(k.Sila), " na preseku"});
-        if (fSmer == TSmerVoza::Oba) linija += ", voz " + Voz(fBrojSila, k.Obrnut);
+        if (fSmer == TSmerVoza::Oba) linija += ", voz " + ImeVoza(fBrojSila, k.Obrnut);
         // What the section carries meanwhile: for the moment the shears on
         // both sides of the force on it, for a shear the moment.
         const TStanjePreseka& i = p.Tacno.Istovremeno;
@@ -74,9 +71,11 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
     linije.emplace_back("TACNA ANVELOPA");
     linije.emplace_back();
     linije.push_back(Linija({"Raspon grede: L = ", p.B(z.Raspon()), " [m]"}));
-    linije.push_back(smer == TSmerVoza::Oba
-                         ? Linija({"Voz: ", Voz(brojSila, false), " ili ", Voz(brojSila, true)})
-                         : Linija({"Voz: ", Voz(brojSila, smer == TSmerVoza::Nazad)}));
+    // One force crosses alike both ways.
+    linije.push_back(
+        smer == TSmerVoza::Oba && brojSila > 1
+            ? Linija({"Voz: ", ImeVoza(brojSila, false), " ili ", ImeVoza(brojSila, true)})
+            : Linija({"Voz: ", ImeVoza(brojSila, smer == TSmerVoza::Nazad)}));
     linije.emplace_back("Manjak: (tacno - klasicno)/tacno u procentima");
     for (const TRedPoredjenja& r : tabela.Redovi) {
         linije.emplace_back();
@@ -113,7 +112,7 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
     std::string linija = Linija({"Apsolutni maksimum: M = ", FormatBroja(a.M, sep),
                                  " [kNm] u preseku x = ", FormatBroja(a.x, sep), " [m], P1 na ",
                                  FormatBroja(a.Polozaj.PolozajP1, sep), " [m]"});
-    if (a.Polozaj.Obrnut) linija += ", voz " + Voz(brojSila, true);
+    if (a.Polozaj.Obrnut) linija += ", voz " + ImeVoza(brojSila, true);
     return linija;
 }
 

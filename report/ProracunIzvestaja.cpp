@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProracunIzvestaja.h"
 
+#include "PreseciIzvestaja.h"
+
 namespace {
 
 // Widens the end of the last zone so that a last section pushed past L by
@@ -36,10 +38,6 @@ TGranicaZone Granica(const TVoz& v, std::int32_t k, std::int32_t j) {
 
 }  // namespace
 
-double KorakPreseka(double L, std::int32_t n) {
-    return n >= 1 ? static_cast<double>(static_cast<long double>(L) / n) : 0.0;
-}
-
 TProracunIzvestaja TProracunIzvestaja::Izracunaj(const TPodaci& podaci, std::int32_t brojSila,
                                                  const std::function<void(int)>& napredak) {
     const auto javi = [&napredak](int polozaj) {
@@ -59,11 +57,13 @@ TProracunIzvestaja TProracunIzvestaja::Izracunaj(const TPodaci& podaci, std::int
     }
 
     const std::int32_t n = podaci.BrojPreseka();
-    p.KorakPreseka = ::KorakPreseka(L, n);
-    if (n >= 1) p.Preseci.resize(static_cast<std::size_t>(n) + 1);
+    if (n >= 1) {
+        p.KorakPreseka = ::KorakPreseka(L, n);
+        p.Preseci.resize(static_cast<std::size_t>(n) + 1);
+    }
     for (std::size_t i = 0; i < p.Preseci.size(); ++i) {
         TRedPreseka& red = p.Preseci[i];
-        red.x = ApscisaPreseka(i, p.KorakPreseka);
+        red.x = ApscisaPreseka(p.KorakPreseka, static_cast<std::int32_t>(i));
         for (std::int32_t k = 1; k <= F; ++k)
             if (UZoni(v, k, red.x, true)) red.ExtM.push_back({k, v.Moment(k, red.x)});
     }

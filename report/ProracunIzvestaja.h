@@ -64,15 +64,6 @@ struct TProizvoljniPresek {
     double MinT = 0;
 };
 
-/// The spacing L/n of the report's sections, rounded to double; 0 without
-/// sections.
-double KorakPreseka(double L, std::int32_t n);
-/// Section i of the report, i times the spacing in extended precision, as
-/// every table prints it; the last one can lie a little beyond L.
-inline long double ApscisaPreseka(std::size_t i, double korak) {
-    return static_cast<long double>(i) * korak;
-}
-
 /// One calculation run's numbers.
 struct TProracunIzvestaja {
     /// The train: the resultant and every force's equation quantities. Empty

@@ -131,10 +131,11 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
     TPlatnoSvg platno(sirina, visina, FontPosleCrtanja());
     fOkvir = NacrtajDijagrame(platno, sirina, visina, kZaProgram, {platno, sirina, visina},
                               ulazDijagrama);
+    const TPodaci zapis = ZapisIzTekstova(p.tekstovi, p.separator);
     std::vector<TManjakKlasicnog> manjkovi;
     if (fOkvir.sadrzaj == TSadrzajCrteza::Dijagrami) {
         if (!anvelopa) anvelopa = AnvelopaPoKolonama(fOkvir, Voz(p), p.smer);
-        manjkovi = ManjakKlasicnog(fOkvir, *anvelopa);
+        manjkovi = ManjakKlasicnog(fOkvir, *anvelopa, zapis.BrojPreseka());
     }
     double presek = 0;
     double najveci = -1;
@@ -144,7 +145,6 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
             presek = m.x;
         }
 
-    const TPodaci zapis = ZapisIzTekstova(p.tekstovi, p.separator);
     val o = Odbijeno("", {});
     o.set("x", zapis.ProizvoljnoX());
     o.set("raspon", zapis.Raspon());

@@ -185,6 +185,7 @@ TEST(KomandaMerodavno, PolozajDrawsTheDesignPositionsWithQsBand) {
     ulaz.dejstva.Raspored = TRasporedQ::IspredIIzaVoza;
     ulaz.dejstva.c = 1;
     TPlatnoZapis platno(FontProzoraDijagrama());
+    platno.SaFontovima = true;
     NacrtajPolozajVoza(platno, 1000, 800, TVoz(2, {206, 208}, {5}, 9), ulaz);
     EXPECT_EQ(i.izlaz, platno.Zapis());
     EXPECT_NE(i.izlaz.find("olovka #BE008C 1"), std::string::npos);
