@@ -69,7 +69,9 @@ void Csv(benchmark::State& state) {
     }
 }
 
-BENCHMARK(Vrednosti)->Name("Sheet/6 forces/99 sections/values and words")->Unit(benchmark::kMillisecond);
+BENCHMARK(Vrednosti)
+    ->Name("Sheet/6 forces/99 sections/values and words")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(Sastav)->Name("Sheet/6 forces/99 sections/composition")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Pdf)->Name("Sheet/6 forces/99 sections/PDF")->Unit(benchmark::kMillisecond);
 BENCHMARK(Csv)->Name("Tables/6 forces/99 sections/CSV both ways")->Unit(benchmark::kMillisecond);

@@ -158,3 +158,8 @@ std::string FormatInzenjerski(long double v, TJedinica jedinica, char decimalniS
     if (s.find_first_of("123456789") == std::string::npos && std::isfinite(v)) return "0";
     return s;
 }
+
+std::string FormatZa(TZapis zapis, long double v, TJedinica jedinica, char decimalniSeparator) {
+    return zapis == TZapis::Inzenjerski ? FormatInzenjerski(v, jedinica, decimalniSeparator)
+                                        : FormatBroja(v, decimalniSeparator);
+}

@@ -38,3 +38,10 @@ int DecimalaJedinice(TJedinica jedinica);
 /// a value that is zero up to that rounding (never "-0.000"). Programs that
 /// read numbers back take FormatBroja's full precision instead.
 std::string FormatInzenjerski(long double v, TJedinica jedinica, char decimalniSeparator);
+
+/// Whom a number is written for: programs read it back in full precision
+/// (FormatBroja), people read it in engineering rounding (FormatInzenjerski).
+enum class TZapis { Puni, Inzenjerski };
+
+/// The number as `zapis` says; the unit matters to engineering rounding only.
+std::string FormatZa(TZapis zapis, long double v, TJedinica jedinica, char decimalniSeparator);

@@ -53,7 +53,11 @@ std::string SaZnakom(double v, TJedinica j, char sep) {
 class TGrafik {
 public:
     TGrafik(TPlatno& c, std::int32_t W, std::int32_t H, const TSadrzajListe& s, bool momenti)
-        : c(c), W(W), H(H), s(s), momenti(momenti),
+        : c(c),
+          W(W),
+          H(H),
+          s(s),
+          momenti(momenti),
           voz(ZapisIzTekstova(s.Tekstovi, s.Separator), s.BrojSila),
           pt(c.TacakaPoIncu() / 72.0) {}
 
@@ -63,7 +67,8 @@ private:
     int D(double tacaka) const { return ZaokruziParno(tacaka * pt); }
     int Sirina(const std::string& t, bool podebljan = false) const {
         return ZaokruziParno(
-            SirinaTeksta(t, podebljan ? TPismoListe::Podebljano : TPismoListe::Obicno, kSlova) * pt);
+            SirinaTeksta(t, podebljan ? TPismoListe::Podebljano : TPismoListe::Obicno, kSlova) *
+            pt);
     }
     void Tekst(int x, int y, const std::string& t, TBoja boja, bool podebljan = false) {
         c.Font().Boja = boja;
@@ -123,8 +128,8 @@ void TGrafik::Uzorci() {
     const std::vector<TVelicina> velicine =
         momenti ? std::vector{TVelicina::ExtM} : std::vector{TVelicina::MaxT, TVelicina::MinT};
     for (const TVelicina v : velicine) {
-        TKrive kriva{v, s.Klasicne ? a[v].Klasicno : std::vector<double>{}, a[v].Tacno, {},
-                     a[v].Skala};
+        TKrive kriva{
+            v, s.Klasicne ? a[v].Klasicno : std::vector<double>{}, a[v].Tacno, {}, a[v].Skala};
         krive.push_back(std::move(kriva));
     }
     if (!s.SaDejstvima) return;
@@ -146,16 +151,16 @@ std::vector<TEkstremGrafika> TGrafik::Ekstremi(bool gornji) const {
     if (momenti) {
         if (gornji) return e;
         const TMerodavnaVrednost& m = s.Tacne.Mmax;
-        e.push_back({"max M = " + B(m.Vrednost, TJedinica::kNm) + " kNm, x = " + X(m.x) +
-                         " m (tacno)",
-                     m.x, m.Vrednost, kBojaTacneAnvelope});
+        e.push_back(
+            {"max M = " + B(m.Vrednost, TJedinica::kNm) + " kNm, x = " + X(m.x) + " m (tacno)", m.x,
+             m.Vrednost, kBojaTacneAnvelope});
         if (s.Klasicne)
-            e.push_back({"Mgov = " + B(s.Klasicne->Mgov, TJedinica::kNm) + " kNm, x = " +
-                             X(s.Klasicne->xMgov) + " m (klasicno)",
+            e.push_back({"Mgov = " + B(s.Klasicne->Mgov, TJedinica::kNm) +
+                             " kNm, x = " + X(s.Klasicne->xMgov) + " m (klasicno)",
                          s.Klasicne->xMgov, s.Klasicne->Mgov, kPlava});
         if (d)
-            e.push_back({"max MEd = " + B(d->Mmax.Vrednost, TJedinica::kNm) + " kNm, x = " +
-                             X(d->Mmax.x) + " m (proracunsko)",
+            e.push_back({"max MEd = " + B(d->Mmax.Vrednost, TJedinica::kNm) +
+                             " kNm, x = " + X(d->Mmax.x) + " m (proracunsko)",
                          d->Mmax.x, d->Mmax.Vrednost, kBojaProracunskog});
         return e;
     }
@@ -236,14 +241,14 @@ std::vector<Prosireno> TGrafik::PodeokSkale() const {
 void TGrafik::Mreza() {
     const int visinaSlova = D(kSlova * 1.15);
     for (const Prosireno v : PodeokSkale()) {
-            const int y = Y(static_cast<double>(v));
-            c.Olovka() = {kMreza, std::max(1, D(0.3))};
-            Linija(levo, y, desno, y);
-            c.Olovka() = {kOkvir, std::max(1, D(0.5))};
-            Linija(levo - D(3), y, levo, y);
-            const std::string t = FormatBroja(v, s.Separator);
-            Tekst(levo - D(5) - Sirina(t), y - visinaSlova / 2, t, kCrna);
-        }
+        const int y = Y(static_cast<double>(v));
+        c.Olovka() = {kMreza, std::max(1, D(0.3))};
+        Linija(levo, y, desno, y);
+        c.Olovka() = {kOkvir, std::max(1, D(0.5))};
+        Linija(levo - D(3), y, levo, y);
+        const std::string t = FormatBroja(v, s.Separator);
+        Tekst(levo - D(5) - Sirina(t), y - visinaSlova / 2, t, kCrna);
+    }
     // The span's scale, along the plot's foot.
     const double L = voz.Raspon();
     const long double korakX = KorakSkale(L, std::clamp((desno - levo) / D(55), 2, 20));
@@ -279,7 +284,8 @@ void TGrafik::Pojas(const TKrive& kr) {
             continue;
         }
         const std::size_t od = i;
-        while (i < kr.tacno.size() && KlasicnoManje(kr.velicina, kr.klasicno[i], kr.tacno[i], kr.skala))
+        while (i < kr.tacno.size() &&
+               KlasicnoManje(kr.velicina, kr.klasicno[i], kr.tacno[i], kr.skala))
             ++i;
         std::vector<TTacka> temena;
         for (std::size_t j = od; j < i; ++j)
@@ -389,8 +395,7 @@ void TGrafik::Nacrtaj() {
     for (std::size_t i = 0; i < donji.size(); ++i) {
         // For M the label stands beside its section on the side with room;
         // minT's at the right support, ending there.
-        const bool desnoPoravnat =
-            momenti ? Kolona(donji[i].x) > (levo + desno) / 2 : true;
+        const bool desnoPoravnat = momenti ? Kolona(donji[i].x) > (levo + desno) / 2 : true;
         Ekstrem(donji[i], dno + D(4) + static_cast<int>(i) * redNatpisa, desnoPoravnat);
     }
     Legenda();

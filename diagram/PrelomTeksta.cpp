@@ -20,7 +20,8 @@ bool UnutarBroja(std::string_view s, std::size_t i) {
     if (i == 0 || i >= s.size()) return false;
     const char pre = s[i - 1], posle = s[i];
     if (!DeoBroja(pre) || !DeoBroja(posle)) return false;
-    const bool eksponent = (pre == 'E' || pre == 'e') && i >= 2 && (Cifra(s[i - 2]) || s[i - 2] == '.');
+    const bool eksponent =
+        (pre == 'E' || pre == 'e') && i >= 2 && (Cifra(s[i - 2]) || s[i - 2] == '.');
     if (posle == '+' || posle == '-') return eksponent;
     if (pre == '+' || pre == '-') return Cifra(posle) || posle == '.';
     if (pre == 'E' || pre == 'e') return eksponent;
@@ -33,20 +34,20 @@ bool UnutarBroja(std::string_view s, std::size_t i) {
 // digit or a bracket is a sign.
 bool Operator(std::string_view s, std::size_t i) {
     const char c = s[i];
-    if (c == '=' || c == '+' || c == '*' || c == '/' || c == '^')
-        return !UnutarBroja(s, i);
+    if (c == '=' || c == '+' || c == '*' || c == '/' || c == '^') return !UnutarBroja(s, i);
     if (c != '-' || i == 0 || i + 1 >= s.size()) return false;
     return s[i + 1] == ' ' && !UnutarBroja(s, i);
 }
 
 struct TMestoPreloma {
-    std::size_t kraj;     // the piece ends here
+    std::size_t kraj;      // the piece ends here
     std::size_t nastavak;  // the next one starts here
 };
 
 // The last place to break the rest s[od..] so that its piece has at most
 // `sirina` characters.
-std::optional<TMestoPreloma> PoslednjeMesto(std::string_view s, std::size_t od, std::size_t sirina) {
+std::optional<TMestoPreloma> PoslednjeMesto(std::string_view s, std::size_t od,
+                                            std::size_t sirina) {
     std::optional<TMestoPreloma> mesto;
     const std::size_t granica = std::min(s.size(), od + sirina);
     for (std::size_t i = od + 1; i <= granica; ++i) {
@@ -86,7 +87,8 @@ std::vector<std::string> PrelomiLinijuIzvestaja(std::string_view linija, std::si
             delovi.push_back((prvi ? std::string() : uvuceno) + std::string(ostatak));
             break;
         }
-        const TMestoPreloma m = PoslednjeMesto(linija, od, sirina).value_or(Presek(linija, od, sirina));
+        const TMestoPreloma m =
+            PoslednjeMesto(linija, od, sirina).value_or(Presek(linija, od, sirina));
         std::string_view deo = linija.substr(od, m.kraj - od);
         while (!deo.empty() && deo.back() == ' ') deo.remove_suffix(1);
         delovi.push_back((prvi ? std::string() : uvuceno) + std::string(deo));
@@ -103,7 +105,8 @@ std::vector<std::string> PrelomiPasus(std::string_view tekst, TPismoListe pismo,
     std::vector<std::string> linije;
     std::string linija;
     const auto dodaj = [&](std::string_view rec) {
-        const std::string probna = linija.empty() ? std::string(rec) : linija + " " + std::string(rec);
+        const std::string probna =
+            linija.empty() ? std::string(rec) : linija + " " + std::string(rec);
         if (linija.empty() || SirinaTeksta(probna, pismo, velicina) <= sirina) {
             linija = probna;
         } else {
@@ -115,8 +118,10 @@ std::vector<std::string> PrelomiPasus(std::string_view tekst, TPismoListe pismo,
             std::size_t kraj = linija.size();
             do {
                 --kraj;
-                while (kraj > 0 && (static_cast<unsigned char>(linija[kraj]) & 0xC0) == 0x80) --kraj;
-            } while (kraj > 1 && SirinaTeksta(std::string_view(linija).substr(0, kraj), pismo, velicina) > sirina);
+                while (kraj > 0 && (static_cast<unsigned char>(linija[kraj]) & 0xC0) == 0x80)
+                    --kraj;
+            } while (kraj > 1 && SirinaTeksta(std::string_view(linija).substr(0, kraj), pismo,
+                                              velicina) > sirina);
             if (kraj == 0) break;
             linije.push_back(linija.substr(0, kraj));
             linija.erase(0, kraj);

@@ -26,18 +26,23 @@ std::vector<double> SirineKolona(const TTabelaTekstova& t) {
     std::vector<double> sirine(t.Kolone.size(), 0.0);
     for (std::size_t j = 0; j < t.Kolone.size(); ++j)
         for (const std::string& l : LinijeZaglavlja(t.Kolone[j]))
-            sirine[j] = std::max(sirine[j], SirinaTeksta(l, TPismoListe::Podebljano, kVelicinaTabele));
+            sirine[j] =
+                std::max(sirine[j], SirinaTeksta(l, TPismoListe::Podebljano, kVelicinaTabele));
     for (const auto& red : t.Redovi)
         for (std::size_t j = 0; j < red.size() && j < sirine.size(); ++j)
-            sirine[j] = std::max(sirine[j], SirinaTeksta(red[j], TPismoListe::Obicno, kVelicinaTabele));
+            sirine[j] =
+                std::max(sirine[j], SirinaTeksta(red[j], TPismoListe::Obicno, kVelicinaTabele));
     for (double& s : sirine) s += 2 * kRazmak;
     // A group's heading wider than its columns widens them alike.
     for (const TTabelaTekstova::TGrupa& g : t.Grupe) {
         if (g.Broj == 0) continue;
-        const double potrebno = SirinaTeksta(g.Naslov, TPismoListe::Podebljano, kVelicinaTabele) + 2 * kRazmak;
-        const double ima = std::accumulate(sirine.begin() + long(g.Od), sirine.begin() + long(g.Od + g.Broj), 0.0);
+        const double potrebno =
+            SirinaTeksta(g.Naslov, TPismoListe::Podebljano, kVelicinaTabele) + 2 * kRazmak;
+        const double ima =
+            std::accumulate(sirine.begin() + long(g.Od), sirine.begin() + long(g.Od + g.Broj), 0.0);
         if (potrebno > ima)
-            for (std::size_t j = g.Od; j < g.Od + g.Broj; ++j) sirine[j] += (potrebno - ima) / double(g.Broj);
+            for (std::size_t j = g.Od; j < g.Od + g.Broj; ++j)
+                sirine[j] += (potrebno - ima) / double(g.Broj);
     }
     return sirine;
 }

@@ -95,8 +95,7 @@ void ProveriList(const TIshodPuta& ishod, std::vector<std::string>& prekrsaji) {
                 t.poravnanje == TPoravnanje::Levo && t.pismo == TPismoListe::Nepromenljivo
                     ? t.x + static_cast<double>(t.tekst.size()) * kSirinaZnaka * t.velicina
                     : t.x;
-            if (t.x < 0 || t.y < 0 || t.y + t.velicina > strana.Visina() ||
-                desno > strana.Sirina())
+            if (t.x < 0 || t.y < 0 || t.y + t.velicina > strana.Visina() || desno > strana.Sirina())
                 prekrsaji.push_back("list: tekst van strane: " + t.tekst);
             if (t.pismo == TPismoListe::Podebljano && t.tekst.starts_with("Prilog "))
                 prilog = t.tekst.starts_with("Prilog A.");

@@ -44,9 +44,9 @@ TDijalogPodatakaZaList::TDijalogPodatakaZaList(const TPodaciZaList& p, QWidget* 
     forma->addRow(QStringLiteral("Kontrolisao: "), txtKontrolisao);
     forma->addRow(QStringLiteral("Revizija: "), txtRevizija);
     forma->addRow(QStringLiteral("Datum: "), txtDatum);
-    auto* napomena = new QLabel(
-        QStringLiteral("Prazno polje ostaje prazna linija na listu, za upis rukom.\n"
-                       "Podaci se cuvaju u datoteci uz slucaj opterecenja."));
+    auto* napomena =
+        new QLabel(QStringLiteral("Prazno polje ostaje prazna linija na listu, za upis rukom.\n"
+                                  "Podaci se cuvaju u datoteci uz slucaj opterecenja."));
     auto* dugmad = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(dugmad, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(dugmad, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -57,6 +57,6 @@ TDijalogPodatakaZaList::TDijalogPodatakaZaList(const TPodaciZaList& p, QWidget* 
 }
 
 TPodaciZaList TDijalogPodatakaZaList::Podaci() const {
-    return {Tekst(txtProjekat), Tekst(txtElement), Tekst(txtAutor),
+    return {Tekst(txtProjekat),    Tekst(txtElement),  Tekst(txtAutor),
             Tekst(txtKontrolisao), Tekst(txtRevizija), Tekst(txtDatum)};
 }

@@ -115,10 +115,10 @@ TTabelaTekstova TabelaTacnih(const TSadrzajListe& s, const TPisac& p) {
         t.Redovi.push_back(std::move(red));
     }
     if (s.Klasicne) {
-        t.Napomene.push_back(
-            "Klasicno: Mgov je najveci vrh parabola metode zona (u preseku x = " +
-            p.X(s.Klasicne->xMgov) + " m), Amax i Tmax su maxT(0), Bmax je -minT(L), Tmin je "
-            "minT(L).");
+        t.Napomene.push_back("Klasicno: Mgov je najveci vrh parabola metode zona (u preseku x = " +
+                             p.X(s.Klasicne->xMgov) +
+                             " m), Amax i Tmax su maxT(0), Bmax je -minT(L), Tmin je "
+                             "minT(L).");
         t.Napomene.emplace_back(
             "Manjak: (tacno - klasicno) / tacno u procentima; pozitivan je kada je klasicni "
             "proracun na strani nesigurnosti.");

@@ -211,8 +211,8 @@ val TStranaLastovar::List(const std::string& datoteka, const std::string& datum,
         // The opened file's title block; a block the desktop would refuse
         // leaves the title block empty.
         try {
-            sadrzaj.Zaglavlje = PodaciZaListIzDodatka(ProcitajDodatak(
-                std::string(kBrojLinijaDatoteke, '\n') + BajtoviIzJs(ostatak)));
+            sadrzaj.Zaglavlje = PodaciZaListIzDodatka(
+                ProcitajDodatak(std::string(kBrojLinijaDatoteke, '\n') + BajtoviIzJs(ostatak)));
         } catch (const EGreskaDodatka&) {
         }
     }

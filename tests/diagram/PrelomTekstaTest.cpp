@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrelomTeksta.h"
-
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <string>
 #include <vector>
+
+#include "PrelomTeksta.h"
 
 namespace {
 
@@ -39,7 +39,9 @@ TEST_P(PrelomLinije, BreaksAtABlankOrBeforeAnOperatorNeverInANumber) {
     std::string sastavljeno;
     for (std::size_t i = 0; i < delovi.size(); ++i) {
         EXPECT_LE(delovi[i].size(), l.znakova) << delovi[i];
-        if (i > 0) EXPECT_TRUE(delovi[i].starts_with("    ")) << delovi[i];
+        if (i > 0) {
+            EXPECT_TRUE(delovi[i].starts_with("    ")) << delovi[i];
+        }
         sastavljeno += delovi[i] + "\n";
     }
     std::vector<std::string> celi;
@@ -50,26 +52,26 @@ TEST_P(PrelomLinije, BreaksAtABlankOrBeforeAnOperatorNeverInANumber) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Redovi, PrelomLinije, testing::Values(
-    Linija{"fits", "P1 = 206 [kN]", 20, {"P1 = 206 [kN]"}},
-    Linija{"at the last blank that fits",
+    Linija{"Fits", "P1 = 206 [kN]", 20, {"P1 = 206 [kN]"}},
+    Linija{"AtTheLastBlankThatFits",
            "M4(lambda1+lambda2+lambda3) = M(12345.6789012345) = -1981.03212345678 [kNm]", 60,
            {"M4(lambda1+lambda2+lambda3) = M(12345.6789012345) =",
             "    -1981.03212345678 [kNm]"}},
-    Linija{"before an operator where no blank is",
+    Linija{"BeforeAnOperatorWhereNoBlankIs",
            "M2(x)=46.3333333333333*[123456.789 - (-2.48792270531401)]*x - 46.3333333333333*x^2", 40,
            {"M2(x)=46.3333333333333*[123456.789 -",
             "    (-2.48792270531401)]*x -",
             "    46.3333333333333*x^2"}},
-    Linija{"an exponent's sign is the number's",
+    Linija{"AnExponentsSignIsTheNumbers",
            "xR=1.23456789012345E-14+2.5E-5*0.000123", 24,
            {"xR=1.23456789012345E-14", "    +2.5E-5*0.000123"}},
-    Linija{"a run of blanks goes with the break",
+    Linija{"ARunOfBlanksGoesWithTheBreak",
            "nule: x11 = 0 [m]   x12 = 123456.789 [m]", 20,
            {"nule: x11 = 0 [m]", "    x12 = 123456.789", "    [m]"}},
-    Linija{"a decimal comma",
+    Linija{"ADecimalComma",
            "maxT(proizvoljno x) = maxT(1,250) = 240,944444444444 [kN]", 40,
            {"maxT(proizvoljno x) = maxT(1,250) =", "    240,944444444444 [kN]"}},
-    Linija{"a word longer than the width is cut, a number is not",
+    Linija{"AWordIsCutANumberIsNot",
            "abcdefghijklmnopqrstuvwxyz=123456789012345", 20,
            {"abcdefghijklmnopqrst", "    uvwxyz", "    =123456789012345"}}
 ), [](const auto& info) { return std::string(info.param.ime); });
