@@ -100,6 +100,13 @@ private:
     void Pojas(const TKrive& k);
     void Kriva(const std::vector<double>& v, TBoja boja, double debljina);
     void Ekstrem(const TEkstremGrafika& e, int y, bool desnoPoravnat);
+    struct TStavkaLegende {
+        std::string tekst;
+        TBoja boja;
+        double debljina;  // 0: the band
+    };
+    std::vector<TStavkaLegende> StavkeLegende() const;
+    std::vector<std::pair<int, int>> MestaLegende();
     void Legenda();
 
     TPlatno& c;
@@ -317,20 +324,39 @@ void TGrafik::Ekstrem(const TEkstremGrafika& e, int y, bool desnoPoravnat) {
     Tekst(x, y, e.tekst, e.boja);
 }
 
-void TGrafik::Legenda() {
-    struct TStavka {
-        std::string tekst;
-        TBoja boja;
-        double debljina;  // 0: the band
-    };
-    std::vector<TStavka> stavke;
+std::vector<TGrafik::TStavkaLegende> TGrafik::StavkeLegende() const {
+    std::vector<TStavkaLegende> stavke;
     if (s.Klasicne) stavke.push_back({"klasicni proracun (metoda zona)", kPlava, 0.6});
     stavke.push_back({"tacna anvelopa (voz)", kBojaTacneAnvelope, 1.6});
     if (s.SaDejstvima) stavke.push_back({"proracunska anvelopa Ed", kBojaProracunskog, 1.0});
     if (s.Klasicne) stavke.push_back({"manjak klasicnog proracuna", kBojaManjka, 0});
-    int x = levo;
-    const int y = D(2), sredina = y + D(kSlova * 0.6);
-    for (const TStavka& st : stavke) {
+    return stavke;
+}
+
+// Each item's left edge and row: side by side from the picture's left
+// edge, an item that would run past its right edge on the next row.
+std::vector<std::pair<int, int>> TGrafik::MestaLegende() {
+    std::vector<std::pair<int, int>> mesta;
+    int x = D(2), red = 0;
+    for (const TStavkaLegende& st : StavkeLegende()) {
+        const int sirina = D(19) + Sirina(st.tekst);
+        if (x > D(2) && x + sirina > W - D(2)) {
+            x = D(2);
+            ++red;
+        }
+        mesta.emplace_back(x, red);
+        x += sirina + D(12);
+    }
+    return mesta;
+}
+
+void TGrafik::Legenda() {
+    const std::vector<TStavkaLegende> stavke = StavkeLegende();
+    const std::vector<std::pair<int, int>> mesta = MestaLegende();
+    for (std::size_t i = 0; i < stavke.size(); ++i) {
+        const TStavkaLegende& st = stavke[i];
+        const int x = mesta[i].first;
+        const int y = D(2) + mesta[i].second * redNatpisa, sredina = y + D(kSlova * 0.6);
         if (st.debljina == 0) {
             c.PopuniPoligon({{x, sredina - D(3)},
                              {x + D(16), sredina - D(3)},
@@ -342,7 +368,6 @@ void TGrafik::Legenda() {
             Linija(x, sredina, x + D(16), sredina);
         }
         Tekst(x + D(19), y, st.tekst, kCrna);
-        x += D(19) + Sirina(st.tekst) + D(12);
     }
 }
 
@@ -353,7 +378,8 @@ void TGrafik::Nacrtaj() {
     redNatpisa = D(kRedNatpisa);
     // The plot's box: the legend and the value axis's name over it, the
     // value scale left of it, the span's scale and its name under it.
-    gore = D(30);
+    const std::vector<std::pair<int, int>> legenda = MestaLegende();
+    gore = D(30) + (legenda.empty() ? 0 : legenda.back().second) * redNatpisa;
     dole = H - D(4) - 2 * redNatpisa;
     levo = D(60);
     desno = W - D(12);

@@ -62,7 +62,8 @@ void Kota(TPlatno& c, const TMere& m, int x1, int x2, int y, const std::string& 
         levo > krajLinije[0] + m.slova / 3 || krajLinije[0] <= krajLinije[1] ? 0 : 1;
     krajLinije[red] = levo + sirina;
     c.Font().Boja = kCrna;
-    c.Tekst(levo, y - m.slova - 2 - static_cast<int>(red) * (m.slova + 1), tekst);
+    // Over the ticks' ends, so that a short dimension's text crosses none.
+    c.Tekst(levo, y - crtica - m.slova - 1 - static_cast<int>(red) * (m.slova + 1), tekst);
 }
 
 // The train as a governing value has it: its force on the section, or,
