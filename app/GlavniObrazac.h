@@ -99,11 +99,15 @@ public:
     /// The stored JPEG of the sketch for the current force count, byte for
     /// byte, in either lock state.
     void Snimiskicugrede1Click();
-    /// The calculation sheet as an A4 PDF: the inputs, the sketch, the
-    /// diagrams in the print style, the report as the results window holds
-    /// it and, while "Tacna anvelopa" is checked, the comparison. Refused
+    /// The calculation sheet as an A4 PDF (ListProracuna.h) of the
+    /// calculation that stands, with the title block, the design actions in
+    /// force, the train both ways while "Oba smera voza" is checked and,
+    /// while "Tacna anvelopa" is, the comparison in its appendix. Refused
     /// while no calculation stands.
     void SnimiproracunkaoPDF1Click();
+    /// The dialog "Podaci za list": the sheet's title block, kept with the
+    /// load case in the data file.
+    void PodacizaList1Click();
     /// The report's section tables as CSV, with "Tacna anvelopa" checked
     /// the comparison's. Refused while no calculation stands.
     void SnimitabelekaoCSV1Click();
@@ -225,6 +229,8 @@ public:
     /// The keys of the last data file's block that this version does not
     /// use, written back when it is saved.
     TDodatak Dodatak;
+    /// The sheet's title block, from the dialog or the last data file.
+    TPodaciZaList PodaciZaList;
     /// The status line: its start, then each quantity it names as a flat
     /// button, in the keyboard's order, that opens its own section. F6 puts
     /// the focus on the first.
@@ -251,6 +257,7 @@ public:
     QAction* Podesavanjeparametarastampe1;
     QAction* Snimigrafik1;
     QAction* Pregledstampe1;
+    QAction* PodacizaList1;
     QAction* Izlaz;
     QAction* Proracun;
     QAction* TacnaAnvelopa;

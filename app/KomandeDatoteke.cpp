@@ -96,7 +96,10 @@ void TGlavniO::UcitajPodatke(const QString& putanja) {
     TDodatak dodatak = ProcitajDodatak(b);
     const TProracunskaDejstva dejstva = DejstvaIzDodatka(dodatak);
     UpisiUFormu(*PodaciO, sadrzaj);
+    // The title block belongs to the file: one without it has none.
+    PodaciZaList = PodaciZaListIzDodatka(dodatak);
     UpisiDejstva(dodatak, {});
+    UpisiPodatkeZaList(dodatak, {});
     Dodatak = std::move(dodatak);
     // A file that holds actions turns the design envelope on with them; one
     // without them leaves both as they were.
@@ -111,9 +114,11 @@ void TGlavniO::UcitajPodatke(const QString& putanja) {
 
 bool TGlavniO::SnimiPodatke(const QString& putanja) {
     // After the fifteen lines the actions while the design envelope is on,
-    // and the keys of a later version the file came with.
+    // the sheet's title block, and the keys of a later version the file
+    // came with.
     TDodatak dodatak = Dodatak;
     UpisiDejstva(dodatak, AktivnaDejstva());
+    UpisiPodatkeZaList(dodatak, PodaciZaList);
     try {
         fUsluge.Datoteke->UpisiBajtove(
             putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO)) +

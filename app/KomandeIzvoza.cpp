@@ -6,11 +6,11 @@
 
 #include "GlavniObrazac.h"
 #include "GreskaFajla.h"
-#include "IzvestajMerodavnih.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
 #include "PodaciObrazac.h"
 #include "RezultatiObrazac.h"
+#include "SadrzajListeProracuna.h"
 #include "SkiceGrede.h"
 #include "SpinEdit.h"
 #include "TabeleCsv.h"
@@ -107,14 +107,20 @@ void TGlavniO::SnimiproracunkaoPDF1Click() {
     if (!putanja) return;
     TSadrzajListe sadrzaj;
     sadrzaj.Datoteka = ImeDatoteke.toStdString();
-    sadrzaj.Datum = DanasnjiDatum();
-    sadrzaj.Dijagram = PodaciO->UlazDijagrama();
-    for (const QString& linija : RezultatiO->Linije())
-        sadrzaj.Izvestaj.push_back(linija.toStdString());
-    sadrzaj.TacnaAnvelopa = DodatakListe(
-        sadrzaj.Dijagram.tekstovi, sadrzaj.Dijagram.brojSila, sadrzaj.Dijagram.decimalniSeparator,
-        TacnaAnvelopa->isChecked() ? std::optional(SmerVoza()) : std::nullopt, AktivnaDejstva());
+    sadrzaj.Izradjeno = DanasnjiDatum();
+    sadrzaj.Zaglavlje = PodaciZaList;
+    sadrzaj.Tekstovi = PodaciO->TekstoviCrteza();
+    sadrzaj.BrojSila = PodaciO->BrojSilaCrteza();
+    sadrzaj.Separator = fUsluge.Separator();
+    sadrzaj.Dejstva = AktivnaDejstva();
+    sadrzaj.Smer = SmerVoza();
+    PopuniSadrzajListe(sadrzaj, TacnaAnvelopa->isChecked());
     Upisi(fUsluge, *putanja, ListUPdf(SastaviList(sadrzaj), putanja->toStdString()));
+}
+
+void TGlavniO::PodacizaList1Click() {
+    if (const std::optional<TPodaciZaList> p = fUsluge.Dijalozi->PodaciZaList(PodaciZaList))
+        PodaciZaList = *p;
 }
 
 void TGlavniO::SnimitabelekaoCSV1Click() {

@@ -48,6 +48,7 @@ constexpr TStavkaMenija kTabela[] = {
     Stavka(   "Datoteka",                "Podesavanjeparametarastampe1", "Podesavanje parametara stampe...",       &G::Podesavanjeparametarastampe1,  &G::Podesavanjeparametarastampe1Click),
     Stavka(   "Datoteka",                "Snimigrafik1",                 "Stampaj grafik...",                      &G::Snimigrafik1,                  &G::Snimigrafik1Click,            "Ctrl+P"),
     Stavka(   "Datoteka",                "Pregledstampe1",               "Pregled stampe...",                      &G::Pregledstampe1,                &G::Pregledstampe1Click),
+    Stavka(   "Datoteka",                "PodacizaList1",                "Podaci za list...",                      &G::PodacizaList1,                 &G::PodacizaList1Click),
     Razdelnik("Datoteka",                "N2"),
     Stavka(   "Datoteka",                "Izlaz",                        "Izlaz",                                  &G::Izlaz,                         &G::IzlazClick,                   "Ctrl+Q"),
 

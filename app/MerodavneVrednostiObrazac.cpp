@@ -74,7 +74,8 @@ void TMerodavneVrednostiO::Osvezi() {
          OpisDejstava(dejstva, brojSila, smer, fStanje->proracun.DuziOdRaspona, sep))
         linije << QString::fromStdString(l);
     linije << QString();
-    for (const std::string& l : LinijeMerodavnih(fStanje->proracun.Merodavno, brojSila, sep))
+    for (const std::string& l :
+         LinijeMerodavnih(fStanje->proracun.Merodavno, brojSila, sep, TZapis::Inzenjerski))
         linije << QString::fromStdString(l);
     MemoText->setPlainText(linije.join(u'\n'));
     Povrsina->update();

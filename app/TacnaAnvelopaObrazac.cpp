@@ -20,9 +20,12 @@ void TTacnaAnvelopaO::Osvezi() {
     const int brojSila = PodaciO->BrojSilaCrteza();
     const char sep = GlavniO->Usluge().Separator();
     const TSmerVoza smer = GlavniO->SmerVoza();
-    std::vector<std::string> l = IzvestajTacneAnvelope(tekstovi, brojSila, sep, smer);
+    // People read the window: engineering rounding, as `tacno` does not.
+    std::vector<std::string> l =
+        IzvestajTacneAnvelope(tekstovi, brojSila, sep, smer, {}, TZapis::Inzenjerski);
     // Beside the absolute maximum, the value the diagram labels.
-    for (std::string& m : LinijeMgov(tekstovi, brojSila, sep, smer)) l.push_back(std::move(m));
+    for (std::string& m : LinijeMgov(tekstovi, brojSila, sep, smer, TZapis::Inzenjerski))
+        l.push_back(std::move(m));
     QStringList linije;
     for (const std::string& s : l) linije << QString::fromStdString(s);
     PrikaziIzvestaj(linije);

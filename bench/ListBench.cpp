@@ -1,36 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation sheet of the heaviest load case: six forces, 99 sections,
-// with the comparison both ways. Its composition alone, then the whole PDF
-// with its fonts, sketch and vector diagrams.
+// with the comparison both ways. Its values and words, its layout, then the
+// whole PDF with its fonts and vector figures.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 
-#include "IzvestajLastovar.h"
-#include "IzvestajTacneAnvelope.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
+#include "SadrzajListeProracuna.h"
 #include "TabeleCsv.h"
 
 namespace {
 
 TSadrzajListe SestSila() {
     TSadrzajListe s;
-    s.Datum = "10.12.2026.";
-    TUlazDijagrama& u = s.Dijagram;
-    u.brojSila = 6;
-    u.tekstovi.P = {"120", "180", "180", "150", "150", "90"};
-    u.tekstovi.Rastojanje = {"2.5", "1.5", "4.0", "1.5", "3.0"};
-    u.tekstovi.Raspon = "30";
-    u.tekstovi.BrojPreseka = "99";
-    u.tacnaAnvelopa = true;
-    s.Izvestaj = SastaviIzvestaj(u.tekstovi, "6", 6, '.').Linije;
-    s.TacnaAnvelopa = IzvestajTacneAnvelope(u.tekstovi, 6, '.', TSmerVoza::Oba);
+    s.Izradjeno = "10.12.2026.";
+    s.BrojSila = 6;
+    s.Tekstovi.P = {"120", "180", "180", "150", "150", "90"};
+    s.Tekstovi.Rastojanje = {"2.5", "1.5", "4.0", "1.5", "3.0"};
+    s.Tekstovi.Raspon = "30";
+    s.Tekstovi.BrojPreseka = "99";
+    s.Smer = TSmerVoza::Oba;
     return s;
 }
 
+TSadrzajListe PopunjenSestSila() {
+    TSadrzajListe s = SestSila();
+    PopuniSadrzajListe(s, true);
+    return s;
+}
+
+void Vrednosti(benchmark::State& state) {
+    for (auto _ : state) {
+        TSadrzajListe s = SestSila();
+        PopuniSadrzajListe(s, true);
+        benchmark::DoNotOptimize(s.Tabele.data());
+    }
+}
+
 void Sastav(benchmark::State& state) {
-    const TSadrzajListe s = SestSila();
+    const TSadrzajListe s = PopunjenSestSila();
     std::size_t strana = 0;
     for (auto _ : state) {
         const TListProracuna list = SastaviList(s);
@@ -41,7 +51,7 @@ void Sastav(benchmark::State& state) {
 }
 
 void Pdf(benchmark::State& state) {
-    const TListProracuna list = SastaviList(SestSila());
+    const TListProracuna list = SastaviList(PopunjenSestSila());
     std::size_t bajtova = 0;
     for (auto _ : state) {
         const QByteArray pdf = ListUPdf(list, "list.pdf");
@@ -54,11 +64,14 @@ void Pdf(benchmark::State& state) {
 void Csv(benchmark::State& state) {
     const TSadrzajListe s = SestSila();
     for (auto _ : state) {
-        const std::string csv = TabeleCsv(s.Dijagram.tekstovi, 6, '.', TSmerVoza::Oba);
+        const std::string csv = TabeleCsv(s.Tekstovi, 6, '.', TSmerVoza::Oba);
         benchmark::DoNotOptimize(csv.data());
     }
 }
 
+BENCHMARK(Vrednosti)
+    ->Name("Sheet/6 forces/99 sections/values and words")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(Sastav)->Name("Sheet/6 forces/99 sections/composition")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Pdf)->Name("Sheet/6 forces/99 sections/PDF")->Unit(benchmark::kMillisecond);
 BENCHMARK(Csv)->Name("Tables/6 forces/99 sections/CSV both ways")->Unit(benchmark::kMillisecond);

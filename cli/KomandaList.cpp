@@ -7,8 +7,6 @@
 
 #include "GreskaFajla.h"
 #include "Ispis.h"
-#include "IzvestajLastovar.h"
-#include "IzvestajMerodavnih.h"
 #include "Komande.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
@@ -18,6 +16,7 @@
 #include "PlatnoDatoteke.h"
 #include "RegionalniSeparator.h"
 #include "RezervaMemorije.h"
+#include "SadrzajListeProracuna.h"
 #include "SigurnoSnimanje.h"
 #include "UcitavanjeSlucaja.h"
 
@@ -26,16 +25,46 @@ namespace {
 constexpr std::string_view kKomanda = "list";
 constexpr std::string_view kPorukaSnimanja = "Greska pri pokusaju snimanja PDF datoteke!";
 
+// The title block's fields on the command line, over the data file's.
+struct TOpcijeLista {
+    std::optional<std::string> Projekat, Element, Autor, Kontrolisao, Revizija, Datum;
+
+    std::vector<OpcijaKomande> Opcije() {
+        const auto tekst = [](std::optional<std::string>& cilj) {
+            return [&cilj](std::string_view v) {
+                cilj = std::string(v);
+                return std::optional<int>();
+            };
+        };
+        return {{"projekat", "--projekat trazi naziv projekta", tekst(Projekat)},
+                {"element", "--element trazi objekat ili element", tekst(Element)},
+                {"autor", "--autor trazi ime autora", tekst(Autor)},
+                {"kontrolisao", "--kontrolisao trazi ime kontrolora", tekst(Kontrolisao)},
+                {"revizija", "--revizija trazi oznaku revizije", tekst(Revizija)},
+                {"datum", "--datum trazi datum", tekst(Datum)}};
+    }
+
+    void Primeni(TPodaciZaList& p) const {
+        for (const auto& [opcija, polje] :
+             {std::pair{&Projekat, &p.Projekat}, std::pair{&Element, &p.Element},
+              std::pair{&Autor, &p.Autor}, std::pair{&Kontrolisao, &p.Kontrolisao},
+              std::pair{&Revizija, &p.Revizija}, std::pair{&Datum, &p.Datum}})
+            if (*opcija) *polje = OcistiPolje(**opcija);
+    }
+};
+
 }  // namespace
 
 int KomandaList(int argc, char** argv, std::string_view pomoc) {
     bool tacno = false;
     bool obaSmera = false;
     TOpcijeDejstava opcijeDejstava;
+    TOpcijeLista opcijeLista;
     std::vector<std::string> reci;
     std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
     TOpcijeModela model;
     for (OpcijaKomande& m : OpcijeModela(model)) opcije.push_back(std::move(m));
+    for (OpcijaKomande& o : opcijeLista.Opcije()) opcije.push_back(std::move(o));
     opcije.push_back(Zastavica("tacno", tacno));
     opcije.push_back(Zastavica("oba-smera", obaSmera));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, reci, 2,
@@ -47,15 +76,17 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     // place of the sheet is never overwritten.
     if (FormatSlike(izlaz) != TFormatSlike::Pdf)
         return PogresnaUpotreba(kKomanda, "ime PDF datoteke mora imati nastavak .pdf: " + izlaz);
-    if (obaSmera && !tacno) return PogresnaUpotreba(kKomanda, "--oba-smera vazi samo uz --tacno");
     const std::optional<std::string> putanja =
         reci.size() == 2 ? std::optional(reci.front()) : std::nullopt;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TProracunskaDejstva dejstva;
-    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, false, &model))
+    TPodaciZaList podaciZaList;
+    if (const auto greska =
+            UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, false, &model, &podaciZaList))
         return *greska;
+    opcijeLista.Primeni(podaciZaList);
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);
     if (const auto greska =
@@ -68,15 +99,13 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     try {
         TSadrzajListe sadrzaj;
         if (putanja) sadrzaj.Datoteka = *putanja == kStandardniUlaz ? "standardni ulaz" : *putanja;
-        sadrzaj.Dijagram.tekstovi = slucaj.Tekstovi;
-        sadrzaj.Dijagram.brojSila = slucaj.BrojSila;
-        sadrzaj.Dijagram.decimalniSeparator = sep;
-        sadrzaj.Dijagram.tacnaAnvelopa = tacno;
-        sadrzaj.Izvestaj =
-            SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
-                .Linije;
-        sadrzaj.TacnaAnvelopa = DodatakListe(slucaj.Tekstovi, slucaj.BrojSila, sep,
-                                             tacno ? std::optional(smer) : std::nullopt, dejstva);
+        sadrzaj.Zaglavlje = podaciZaList;
+        sadrzaj.Tekstovi = slucaj.Tekstovi;
+        sadrzaj.BrojSila = slucaj.BrojSila;
+        sadrzaj.Separator = sep;
+        sadrzaj.Dejstva = dejstva;
+        sadrzaj.Smer = smer;
+        PopuniSadrzajListe(sadrzaj, tacno);
 
         // Starting Qt's platform and fonts is itself a part of the drawing
         // that does not survive memory running out.
@@ -86,7 +115,7 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
         char ime[] = "lastovar-cli", opcija[] = "-platform", platforma[] = "offscreen";
         char* argvQt[] = {ime, opcija, platforma, nullptr};
         const QGuiApplication aplikacija(argcQt, argvQt);
-        sadrzaj.Datum = DanasnjiDatum();
+        sadrzaj.Izradjeno = DanasnjiDatum();
         const QByteArray pdf = ListUPdf(SastaviList(sadrzaj), izlaz);
         SigurnoSnimi(izlaz,
                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));

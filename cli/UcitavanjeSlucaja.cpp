@@ -39,14 +39,18 @@ std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<st
 
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char sep, SadrzajDatoteke& slucaj, TProracunskaDejstva& dejstva,
-                                bool vozDuziOdRaspona, const TOpcijeModela* model) {
+                                bool vozDuziOdRaspona, const TOpcijeModela* model,
+                                TPodaciZaList* podaciZaList) {
     slucaj = PodrazumevaniSlucaj(sep);
     dejstva = {};
+    if (podaciZaList) *podaciZaList = {};
     if (putanja) {
         try {
             const std::string bajtovi = ProcitajBajtove(*putanja);
             slucaj = ProcitajDatoteku(bajtovi, sep);
-            dejstva = DejstvaIzDodatka(ProcitajDodatak(bajtovi));
+            const TDodatak dodatak = ProcitajDodatak(bajtovi);
+            dejstva = DejstvaIzDodatka(dodatak);
+            if (podaciZaList) *podaciZaList = PodaciZaListIzDodatka(dodatak);
         } catch (const EGreskaFajla& e) {
             PrijaviGreskuFajla(komanda, kPorukaOtvaranja, e);
             return kIzlazDatoteka;

@@ -10,6 +10,7 @@
 
 #include "DatotekaLastovar.h"
 #include "DodatakDatoteke.h"
+#include "PodaciZaList.h"
 
 struct TOpcijeModela;
 
@@ -31,11 +32,14 @@ inline constexpr std::string_view kStandardniUlaz = "-";
 /// read followed by the line naming it for the subcommand `komanda`;
 /// `slucaj` may be partly set, and the answer is the exit code. A block
 /// that cannot be read is refused with its message and exit 1. The
-/// options of a load model, where given, apply before the checks.
+/// options of a load model, where given, apply before the checks; the
+/// block's title block of the sheet goes to `podaciZaList` where one is
+/// given.
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char decimalniSeparator, SadrzajDatoteke& slucaj,
                                 TProracunskaDejstva& dejstva, bool vozDuziOdRaspona = false,
-                                const TOpcijeModela* model = nullptr);
+                                const TOpcijeModela* model = nullptr,
+                                TPodaciZaList* podaciZaList = nullptr);
 
 /// The same for a command that uses none of the actions; a block that
 /// cannot be read is refused all the same.

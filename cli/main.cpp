@@ -131,6 +131,9 @@ constexpr Komanda kKomande[] = {
      "      proracunske vrednosti u presecima).\n"
      "      Model opterecenja: [--model IME] [--raspon L] [--x X] [--preseci N]\n"
      "      kao kod komande modeli.\n"
+     "      Zaglavlje lista: [--projekat T] [--element T] [--autor T]\n"
+     "      [--kontrolisao T] [--revizija T] [--datum T] stoje umesto podataka\n"
+     "      za list iz datoteke.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili PDF snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
     {"merodavno", &KomandaMerodavno,

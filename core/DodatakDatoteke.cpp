@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "Konverzija.h"
 
@@ -16,6 +17,16 @@ constexpr std::string_view kKrajLinije = "\r\n";
 constexpr std::string_view kQ = "q", kRaspored = "q-raspored", kRazmak = "razmak", kG = "g",
                            kFi = "fi", kFiNaQ = "fi-q", kGamaG = "gama-g", kGamaQ = "gama-q";
 constexpr std::array kKljuceviDejstava{kQ, kRaspored, kRazmak, kG, kFi, kFiNaQ, kGamaG, kGamaQ};
+
+// The keys of the sheet's title block, in the order they are written.
+constexpr std::array<std::pair<std::string_view, std::string TPodaciZaList::*>, 6> kPoljaLista{{
+    {"projekat", &TPodaciZaList::Projekat},
+    {"element", &TPodaciZaList::Element},
+    {"autor", &TPodaciZaList::Autor},
+    {"kontrolisao", &TPodaciZaList::Kontrolisao},
+    {"revizija", &TPodaciZaList::Revizija},
+    {"datum", &TPodaciZaList::Datum},
+}};
 
 constexpr std::string_view kBiloGde = "bilo-gde", kUzVoz = "uz-voz", kDa = "da", kNe = "ne";
 
@@ -143,4 +154,21 @@ void UpisiDejstva(TDodatak& dodatak, const TProracunskaDejstva& d) {
     dodatak.Postavi(kFiNaQ, std::string(d.FiNaQ ? kDa : kNe));
     dodatak.Postavi(kGamaG, Broj(d.GamaG));
     dodatak.Postavi(kGamaQ, Broj(d.GamaQ));
+}
+
+TPodaciZaList PodaciZaListIzDodatka(const TDodatak& dodatak) {
+    TPodaciZaList p;
+    for (const auto& [kljuc, polje] : kPoljaLista)
+        if (const std::string* v = dodatak.Vrednost(kljuc)) p.*polje = OcistiPolje(*v);
+    return p;
+}
+
+void UpisiPodatkeZaList(TDodatak& dodatak, const TPodaciZaList& p) {
+    for (const auto& [kljuc, polje] : kPoljaLista) {
+        std::string v = OcistiPolje(p.*polje);
+        if (v.empty())
+            dodatak.Ukloni(kljuc);
+        else
+            dodatak.Postavi(kljuc, std::move(v));
+    }
 }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "DatotekaLastovar.h"
+#include "PodaciZaList.h"
 #include "ProracunskaDejstva.h"
 
 inline constexpr std::string_view kOznakaDodatka = "[Lastovar dodatak]";
@@ -63,3 +64,12 @@ TProracunskaDejstva DejstvaIzDodatka(const TDodatak& dodatak);
 /// The block with the design actions: all their keys while any action is
 /// off its start value, none of them otherwise; other keys stay.
 void UpisiDejstva(TDodatak& dodatak, const TProracunskaDejstva& dejstva);
+
+/// The title block of the sheet that the block holds under the keys
+/// projekat, element, autor, kontrolisao, revizija and datum; empty fields
+/// for keys it lacks. Any text is a value.
+TPodaciZaList PodaciZaListIzDodatka(const TDodatak& dodatak);
+
+/// The block with the title block: a key for each field that is not empty
+/// (cleaned by OcistiPolje), none for an empty one; other keys stay.
+void UpisiPodatkeZaList(TDodatak& dodatak, const TPodaciZaList& podaci);

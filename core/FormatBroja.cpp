@@ -149,3 +149,17 @@ std::string FormatFiksno(long double v, int decimala, char decimalniSeparator) {
     if (decimala > 0) izlaz += decimalniSeparator + cifre.substr(celih);
     return izlaz;
 }
+
+int DecimalaJedinice(TJedinica jedinica) { return jedinica == TJedinica::Procenat ? 2 : 3; }
+
+std::string FormatInzenjerski(long double v, TJedinica jedinica, char decimalniSeparator) {
+    std::string s = FormatFiksno(v, DecimalaJedinice(jedinica), decimalniSeparator);
+    // FormatFiksno writes a value that rounds to zero without a sign.
+    if (s.find_first_of("123456789") == std::string::npos && std::isfinite(v)) return "0";
+    return s;
+}
+
+std::string FormatZa(TZapis zapis, long double v, TJedinica jedinica, char decimalniSeparator) {
+    return zapis == TZapis::Inzenjerski ? FormatInzenjerski(v, jedinica, decimalniSeparator)
+                                        : FormatBroja(v, decimalniSeparator);
+}

@@ -19,3 +19,29 @@ std::string FormatDecimala(bool negativan, std::string_view cifre, int eksponent
 /// Fixed point with the given number of decimals, rounded half away from
 /// zero; a value that rounds to zero carries no sign.
 std::string FormatFiksno(long double v, int decimala, char decimalniSeparator);
+
+/// The units an engineer reads a number in, each with its decimals.
+enum class TJedinica {
+    kN,
+    kNm,
+    m,
+    kNpoM,     ///< a distributed load [kN/m]
+    Procenat,  ///< a share [%]
+};
+
+/// The decimals engineering rounding keeps in a unit: three for forces,
+/// moments and lengths, two for percentages.
+int DecimalaJedinice(TJedinica jedinica);
+
+/// Engineering rounding, for what people read: the value rounded half away
+/// from zero to the unit's decimals ("446.763", "-0.100", "4.00"), "0" for
+/// a value that is zero up to that rounding (never "-0.000"). Programs that
+/// read numbers back take FormatBroja's full precision instead.
+std::string FormatInzenjerski(long double v, TJedinica jedinica, char decimalniSeparator);
+
+/// Whom a number is written for: programs read it back in full precision
+/// (FormatBroja), people read it in engineering rounding (FormatInzenjerski).
+enum class TZapis { Puni, Inzenjerski };
+
+/// The number as `zapis` says; the unit matters to engineering rounding only.
+std::string FormatZa(TZapis zapis, long double v, TJedinica jedinica, char decimalniSeparator);

@@ -4,7 +4,10 @@
 #include "FormatBroja.h"
 #include "Pasus.h"
 
-std::string TCrtezPolozaja::B(long double v) const { return FormatFiksno(v, 3, sep); }
+// kN, kNm and m alike keep three decimals.
+std::string TCrtezPolozaja::B(long double v) const {
+    return FormatInzenjerski(v, TJedinica::m, sep);
+}
 
 void TCrtezPolozaja::Font(TBoja boja, bool podebljan) {
     c.Font().Boja = boja;

@@ -56,8 +56,8 @@ std::vector<TManjakKlasicnog> ManjakKlasicnog(const TOkvirDijagrama& okvir,
 
 std::string TekstManjka(const TManjakKlasicnog& m, char sep) {
     std::string tekst(ImeVelicine(m.Velicina));
-    tekst += " manji za " + FormatFiksno(m.Procenat, 1, sep) +
-             " % tacnog vrha u preseku x = " + FormatBroja(m.x, sep) + " [m]";
+    tekst += " manji za " + FormatInzenjerski(m.Procenat, TJedinica::Procenat, sep) +
+             " % tacnog vrha u preseku x = " + FormatInzenjerski(m.x, TJedinica::m, sep) + " [m]";
     return tekst;
 }
 

@@ -38,7 +38,9 @@ constexpr int kSlovaForme = 15;
 constexpr int kNajvecaSlova = 36;
 constexpr int kNajmanjaSlova = 8;
 
-std::string Procenat(double v, char sep) { return FormatFiksno(v, 2, sep) + " %"; }
+std::string Procenat(double v, char sep) {
+    return FormatInzenjerski(v, TJedinica::Procenat, sep) + " %";
+}
 
 // Which of the train's forces: "P1", "P1..P4" or the whole train.
 std::string Racuna(const TKlasicniPolozaj& k, std::int32_t n) {
@@ -334,7 +336,9 @@ void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visin
 }
 
 std::vector<std::string> NaslovPolozajaVoza(const TVoz& voz, const TUlazPolozaja& u) {
-    const auto B = [&u](long double v) { return FormatFiksno(v, 3, u.decimalniSeparator); };
+    const auto B = [&u](long double v) {
+        return FormatInzenjerski(v, TJedinica::m, u.decimalniSeparator);
+    };
     const double x = std::clamp(u.x, 0.0, voz.Raspon());
     if (u.p1)
         return {"Prelaz voza " + ImeVoza(voz, u.obrnut) + ":", "P1 na " + B(*u.p1) + " m,",

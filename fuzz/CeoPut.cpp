@@ -13,6 +13,7 @@
 #include "PlatnoZapis.h"
 #include "PolozajVozaDijagram.h"
 #include "ProvereUnosa.h"
+#include "SadrzajListeProracuna.h"
 #include "VozUPolozaju.h"
 
 namespace {
@@ -74,27 +75,36 @@ void ProveriZapis(const char* ime, std::string_view zapis, std::vector<std::stri
     }
 }
 
+std::string BezBlanka(std::string_view s) {
+    std::string b;
+    for (const char c : s)
+        if (c != ' ') b += c;
+    return b;
+}
+
 // Every text within its page, lines of the fixed width typeface no wider
-// than the page; and the report's lines, as the pages after the diagrams
-// hold them, are the report with nothing left out.
+// than the page; and the report's lines, as the appendix holds them, are
+// the report with nothing left out (its breaks take blanks away and
+// indent the continuations).
 void ProveriList(const TIshodPuta& ishod, std::vector<std::string>& prekrsaji) {
     std::string naListu;
-    bool posleDijagrama = false;
+    bool prilog = false;
     for (const TStranaListe& strana : ishod.list.Strane) {
         for (const TTekstListe& t : strana.Tekstovi) {
             const double desno =
                 t.poravnanje == TPoravnanje::Levo && t.pismo == TPismoListe::Nepromenljivo
                     ? t.x + static_cast<double>(t.tekst.size()) * kSirinaZnaka * t.velicina
                     : t.x;
-            if (t.x < 0 || t.y < 0 || t.y + t.velicina > TListProracuna::kVisinaStrane ||
-                desno > TListProracuna::kSirinaStrane)
+            if (t.x < 0 || t.y < 0 || t.y + t.velicina > strana.Visina() || desno > strana.Sirina())
                 prekrsaji.push_back("list: tekst van strane: " + t.tekst);
-            if (posleDijagrama && t.pismo == TPismoListe::Nepromenljivo) naListu += t.tekst;
+            if (t.pismo == TPismoListe::Podebljano && t.tekst.starts_with("Prilog "))
+                prilog = t.tekst.starts_with("Prilog A.");
+            else if (prilog && t.pismo == TPismoListe::Nepromenljivo)
+                naListu += BezBlanka(t.tekst);
         }
-        if (strana.Dijagram) posleDijagrama = true;
     }
     std::string izvestaj;
-    for (const std::string& linija : ishod.izvestaj) izvestaj += linija;
+    for (const std::string& linija : ishod.izvestaj) izvestaj += BezBlanka(linija);
     if (naListu != izvestaj) prekrsaji.push_back("list: izvestaj nije ceo");
 }
 
@@ -166,10 +176,24 @@ TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika) {
     NacrtajPolozajVoza(slikaPolozaja, 1000, 800, voz, polozaj);
     ishod.polozaj = slikaPolozaja.Zapis();
     TSadrzajListe sadrzaj;
-    sadrzaj.Datum = "10.12.2026.";
-    sadrzaj.Dijagram = ulaz;
-    sadrzaj.Izvestaj = ishod.izvestaj;
+    sadrzaj.Izradjeno = "10.12.2026.";
+    sadrzaj.Tekstovi = slucaj.Tekstovi;
+    sadrzaj.BrojSila = slucaj.BrojSila;
+    sadrzaj.Separator = slika.separator;
+    sadrzaj.Smer = TSmerVoza::Oba;
+    PopuniSadrzajListe(sadrzaj, true);
     ishod.list = SastaviList(sadrzaj);
+    // The figures at the recording canvas's resolution, a screen's, so
+    // that one input stays fast.
+    TPlatnoZapis slike(FontProzoraDijagrama());
+    const double tacakaPoPoenu = slike.TacakaPoIncu() / 72.0;
+    for (const TStranaListe& strana : ishod.list.Strane)
+        for (TSlikaListe s : strana.Slike) {
+            s.sirina = static_cast<std::int32_t>(s.okvir.sirina * tacakaPoPoenu);
+            s.visina = static_cast<std::int32_t>(s.okvir.visina * tacakaPoPoenu);
+            NacrtajSlikuListe(slike, s);
+        }
+    ishod.slike = slike.Zapis();
     return ishod;
 }
 
@@ -182,6 +206,7 @@ std::vector<std::string> Prekrsaji(const TIshodPuta& ishod) {
     ProveriZapis("ekran", ishod.ekran, prekrsaji);
     ProveriZapis("stampa", ishod.stampa, prekrsaji);
     ProveriZapis("polozaj", ishod.polozaj, prekrsaji);
+    ProveriZapis("slike", ishod.slike, prekrsaji);
     ProveriList(ishod, prekrsaji);
     return prekrsaji;
 }

@@ -46,8 +46,10 @@ struct TIshodPuta {
     /// "Polozaj voza" at the arbitrary section, then a frame of the crossing
     /// with the train half way across.
     std::string polozaj;
-    /// The calculation sheet of the inputs and the report.
+    /// The calculation sheet, both ways with the comparison, and the trace
+    /// of its figures.
     TListProracuna list;
+    std::string slike;
 };
 
 /// Reads `datoteka` as a data file and runs the calculation as the form does.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "KatalogModela.h"
+#include "PodaciZaList.h"
 #include "PodesavanjaDijaloga.h"
 #include "ProracunskaDejstva.h"
 
@@ -33,4 +34,7 @@ public:
     /// opening on `pocetni`; the texts unchecked.
     virtual std::optional<TUnosRaspona> TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
                                                       const TUnosRaspona& pocetni) = 0;
+    /// The dialog "Podaci za list", opening on `pocetni`; the fields as the
+    /// user confirmed them.
+    virtual std::optional<TPodaciZaList> PodaciZaList(const TPodaciZaList& pocetni) = 0;
 };

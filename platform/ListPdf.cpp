@@ -9,22 +9,21 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <new>
 
 #include "GreskaFajla.h"
-#include "JpegSlika.h"
 #include "PlatnoStampaca.h"
-#include "SkiceGrede.h"
 #include "SlikanjeNaUredjaju.h"
 #include "Verzija.h"
 
 namespace {
 
-// Points to device units at the diagrams' resolution, which the page has.
-constexpr double kTacakaPoPoenu = kTacakaPoIncuDijagrama / 72.0;
+// Points to device units at the figures' resolution, which the page has.
+constexpr double kTacakaPoPoenu = kTacakaPoIncuSlike / 72.0;
 // The widest gap of blanks a line is drawn with, in blanks.
 constexpr double kNajsiriRazmak = 1.6;
 
@@ -54,8 +53,10 @@ void Tekst(QPainter& p, const TTekstListe& t) {
     const double dozvoljeno = t.sirina * kTacakaPoPoenu;
     // A font wider than the layout assumed narrows the line: never cut.
     const double sazimanje = dozvoljeno > 0 && sirina > dozvoljeno ? dozvoljeno / sirina : 1.0;
-    const double x =
-        t.x * kTacakaPoPoenu - (t.poravnanje == TPoravnanje::Desno ? sirina * sazimanje : 0.0);
+    const double pomak = t.poravnanje == TPoravnanje::Desno     ? sirina * sazimanje
+                         : t.poravnanje == TPoravnanje::Sredina ? sirina * sazimanje / 2
+                                                                : 0.0;
+    const double x = t.x * kTacakaPoPoenu - pomak;
     p.save();
     p.translate(x, t.y * kTacakaPoPoenu + mere.ascent());
     p.scale(sazimanje, 1.0);
@@ -77,31 +78,30 @@ void Tekst(QPainter& p, const TTekstListe& t) {
     p.restore();
 }
 
-QRectF Pravougaonik(const TOkvirListe& o) {
-    return QRectF(o.x * kTacakaPoPoenu, o.y * kTacakaPoPoenu, o.sirina * kTacakaPoPoenu,
-                  o.visina * kTacakaPoPoenu);
+void Linija(QPainter& p, const TLinijaListe& l) {
+    QPen olovka(l.siva ? QColor(150, 150, 150) : QColor(Qt::black));
+    olovka.setWidthF(l.debljina * kTacakaPoPoenu);
+    olovka.setCapStyle(Qt::FlatCap);
+    p.setPen(olovka);
+    p.drawLine(QPointF(l.x1 * kTacakaPoPoenu, l.y1 * kTacakaPoPoenu),
+               QPointF(l.x2 * kTacakaPoPoenu, l.y2 * kTacakaPoPoenu));
 }
 
-// The stored JPEG, decoded no larger than the page's resolution needs,
-// fitted into its box with its proportions kept.
-void Skica(QPainter& p, const TSkicaListe& s) {
-    const QRectF okvir = Pravougaonik(s.okvir);
-    const QImage slika =
-        DekodirajJpeg(SkicaGrede(s.brojSila), static_cast<int>(std::ceil(okvir.width())));
-    if (slika.isNull()) return;
-    const double razmera = std::min(okvir.width() / slika.width(), okvir.height() / slika.height());
-    QSizeF velicina(slika.width() * razmera, slika.height() * razmera);
-    const QPointF mesto(okvir.x() + (okvir.width() - velicina.width()) / 2,
-                        okvir.y() + (okvir.height() - velicina.height()) / 2);
-    p.drawImage(QRectF(mesto, velicina), slika);
-}
-
-void Dijagram(QPainter& p, const TDijagramListe& d) {
+void Slika(QPainter& p, const TSlikaListe& s) {
     p.save();
-    p.translate(d.okvir.x * kTacakaPoPoenu, d.okvir.y * kTacakaPoPoenu);
-    TPlatnoStampaca platno(p, FontProzoraDijagrama());
-    NacrtajDijagramListe(platno, d);
+    p.translate(s.okvir.x * kTacakaPoPoenu, s.okvir.y * kTacakaPoPoenu);
+    p.setClipRect(QRect(0, 0, s.sirina, s.visina));
+    {
+        TPlatnoStampaca platno(p, FontProzoraDijagrama());
+        NacrtajSlikuListe(platno, s);
+    }
     p.restore();
+}
+
+QPageLayout Raspored(bool polozena) {
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       polozena ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
 }
 
 [[noreturn]] void NeMozeDaSeNapravi(const std::string& putanja,
@@ -117,16 +117,19 @@ QByteArray NapraviPdf(const TListProracuna& list, const std::string& putanja) {
     pdf->setTitle(QString::fromUtf8(list.Naslov.data(), qsizetype(list.Naslov.size())));
     pdf->setCreator(QStringLiteral("Lastovar ") +
                     QString::fromLatin1(kVerzija.data(), qsizetype(kVerzija.size())));
-    pdf->setResolution(kTacakaPoIncuDijagrama);
-    pdf->setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    pdf->setResolution(kTacakaPoIncuSlike);
+    pdf->setPageLayout(Raspored(!list.Strane.empty() && list.Strane.front().Polozena));
     QPdfWriter& stranice = *pdf;
     if (!NaslikajNaUredjaj(std::move(pdf), [&](QPainter& p) {
             for (std::size_t i = 0; i < list.Strane.size(); ++i) {
-                if (i > 0 && !stranice.newPage()) NeMozeDaSeNapravi(putanja);
                 const TStranaListe& strana = list.Strane[i];
-                if (strana.Skica) Skica(p, *strana.Skica);
-                if (strana.Dijagram) Dijagram(p, *strana.Dijagram);
+                if (i > 0) {
+                    // The layout of the page that newPage begins.
+                    stranice.setPageLayout(Raspored(strana.Polozena));
+                    if (!stranice.newPage()) NeMozeDaSeNapravi(putanja);
+                }
+                for (const TSlikaListe& s : strana.Slike) Slika(p, s);
+                for (const TLinijaListe& l : strana.Linije) Linija(p, l);
                 p.setPen(Qt::black);
                 for (const TTekstListe& t : strana.Tekstovi) Tekst(p, t);
             }

@@ -6,10 +6,10 @@
 
 #include "ListProracuna.h"
 
-/// Renders the sheet as a PDF of portrait A4 pages: the texts as text, in
-/// their fonts embedded, the diagrams as vector drawings through our
-/// canvas at the diagrams' resolution, the beam sketch as its JPEG
-/// picture. The document's title is the sheet's, its creator this program
+/// Renders the sheet as a PDF of A4 pages, each portrait or landscape as
+/// the layout says: the texts as text, in their fonts embedded, the rules
+/// and the figures as vector drawings, the figures through our canvas at
+/// their resolution. The document's title is the sheet's, its creator this program
 /// with its version, its creation date now. Throws EGreskaFajla naming
 /// `putanja` (the file it is made for) when it cannot be made, memory
 /// running out among the reasons.

@@ -7,6 +7,7 @@
 
 #include "DijalogDejstava.h"
 #include "DijalogModela.h"
+#include "DijalogPodatakaZaList.h"
 #include "DijalogRaspona.h"
 #include "DijalogStrane.h"
 #include "FilterDijaloga.h"
@@ -87,4 +88,10 @@ std::optional<TUnosRaspona> TQtDijalozi::TabelaRaspona(const std::vector<TStavka
     TDijalogRaspona dijalog(katalog, pocetni, fRoditelj);
     if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
     return dijalog.Unos();
+}
+
+std::optional<TPodaciZaList> TQtDijalozi::PodaciZaList(const TPodaciZaList& pocetni) {
+    TDijalogPodatakaZaList dijalog(pocetni, fRoditelj);
+    if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
+    return dijalog.Podaci();
 }

@@ -22,6 +22,7 @@ public:
         const std::vector<TStavkaKataloga>& katalog) override;
     std::optional<TUnosRaspona> TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
                                               const TUnosRaspona& pocetni) override;
+    std::optional<TPodaciZaList> PodaciZaList(const TPodaciZaList& pocetni) override;
 
 private:
     std::optional<QString> Datoteka(const TDijalogDatoteke& dijalog, bool snimanje);

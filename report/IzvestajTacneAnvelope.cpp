@@ -14,34 +14,40 @@ namespace {
 
 class TPisac {
 public:
-    TPisac(std::int32_t brojSila, char sep, TSmerVoza smer)
-        : fBrojSila(brojSila), fSep(sep), fSmer(smer) {}
+    TPisac(std::int32_t brojSila, char sep, TSmerVoza smer, TZapis zapis)
+        : fBrojSila(brojSila), fSep(sep), fSmer(smer), fZapis(zapis) {}
 
-    std::string B(long double v) const { return FormatBroja(v, fSep); }
+    std::string B(long double v, TJedinica j = TJedinica::m) const {
+        return FormatZa(fZapis, v, j, fSep);
+    }
+    std::string Jedinica(long double v, std::string_view jedinica) const {
+        return B(v, jedinica == "kNm" ? TJedinica::kNm : TJedinica::kN);
+    }
 
     std::string Velicina(std::string_view ime, std::string_view jedinica,
                          const TPoredjenje& p) const {
         const TKriticniPolozaj& k = p.Tacno.Polozaj;
         std::string linija =
-            Linija({ime, ": klasicno = ", B(p.Klasicno), " [", jedinica,
-                    "], tacno = ", B(p.Tacno.Vrednost), " [", jedinica,
-                    "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ", B(k.PolozajP1), " [m], P",
-                    std::to_string(k.Sila), " na preseku"});
+            Linija({ime, ": klasicno = ", Jedinica(p.Klasicno, jedinica), " [", jedinica,
+                    "], tacno = ", Jedinica(p.Tacno.Vrednost, jedinica), " [", jedinica,
+                    "], manjak = ", B(p.ManjakProcenat, TJedinica::Procenat), " [%], P1 na ",
+                    B(k.PolozajP1), " [m], P", std::to_string(k.Sila), " na preseku"});
         if (fSmer == TSmerVoza::Oba) linija += ", voz " + ImeVoza(fBrojSila, k.Obrnut);
         // What the section carries meanwhile: for the moment the shears on
         // both sides of the force on it, for a shear the moment.
         const TStanjePreseka& i = p.Tacno.Istovremeno;
         if (ime == "extM")
-            linija += Linija({"; istovremeno T = ", B(i.TLevo), " / ", B(i.TDesno), " [kN]"});
+            linija += Linija({"; istovremeno T = ", B(i.TLevo, TJedinica::kN), " / ",
+                              B(i.TDesno, TJedinica::kN), " [kN]"});
         else
-            linija += Linija({"; istovremeno M = ", B(i.M), " [kNm]"});
+            linija += Linija({"; istovremeno M = ", B(i.M, TJedinica::kNm), " [kNm]"});
         return linija;
     }
 
     std::string Najveci(std::string_view ime, const std::optional<TNajveciManjak>& n,
                         const TTabelaPoredjenja& t) const {
         if (!n) return Linija({ime, ": nema manjka"});
-        return Linija({ime, ": ", B(n->Procenat), " [%] u preseku x = ",
+        return Linija({ime, ": ", B(n->Procenat, TJedinica::Procenat), " [%] u preseku x = ",
                        B(t.Redovi[static_cast<std::size_t>(n->Presek)].x), " [m]"});
     }
 
@@ -49,19 +55,20 @@ private:
     std::int32_t fBrojSila;
     char fSep;
     TSmerVoza fSmer;
+    TZapis fZapis;
 };
 
 }  // namespace
 
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
                                                char sep, TSmerVoza smer,
-                                               const TProracunskaDejstva& dejstva) {
+                                               const TProracunskaDejstva& dejstva, TZapis zapis) {
     const TPodaci z = ZapisIzTekstova(t, sep);
     // Nothing classical to compare for a train longer than the span.
     if (!TVoz(z, brojSila).StajeNaRaspon()) return {std::string(kPorukaDugogVoza)};
     const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(z, brojSila);
     const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, smer);
-    const TPisac p(brojSila, sep, smer);
+    const TPisac p(brojSila, sep, smer, zapis);
     const std::optional<TProracunskiProracun> proracunski =
         dejstva.Pocetna()
             ? std::nullopt
@@ -87,9 +94,11 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
             const TProracunskiPresek& d =
                 proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())]
                     .Proracunski;
-            linije.push_back(LinijaProracunske("extM Ed", "kNm", d.M, brojSila, smer, sep));
-            linije.push_back(LinijaProracunske("maxT Ed", "kN", d.MaxT, brojSila, smer, sep));
-            linije.push_back(LinijaProracunske("minT Ed", "kN", d.MinT, brojSila, smer, sep));
+            linije.push_back(LinijaProracunske("extM Ed", "kNm", d.M, brojSila, smer, sep, zapis));
+            linije.push_back(
+                LinijaProracunske("maxT Ed", "kN", d.MaxT, brojSila, smer, sep, zapis));
+            linije.push_back(
+                LinijaProracunske("minT Ed", "kN", d.MinT, brojSila, smer, sep, zapis));
         }
     }
     linije.emplace_back();
@@ -98,26 +107,28 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
     linije.push_back(p.Najveci("maxT", tabela.MaxT, tabela));
     linije.push_back(p.Najveci("minT", tabela.MinT, tabela));
     linije.push_back(
-        LinijaApsolutnogMaksimuma(ApsolutniMaksimum(proracun.Voz, smer), brojSila, sep));
+        LinijaApsolutnogMaksimuma(ApsolutniMaksimum(proracun.Voz, smer), brojSila, sep, zapis));
     if (proracunski) {
         linije.emplace_back();
-        for (std::string& l : LinijeMerodavnih(proracunski->Merodavno, brojSila, sep))
+        for (std::string& l : LinijeMerodavnih(proracunski->Merodavno, brojSila, sep, zapis))
             linije.push_back(std::move(l));
     }
     return linije;
 }
 
-std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t brojSila,
-                                      char sep) {
-    std::string linija = Linija({"Apsolutni maksimum: M = ", FormatBroja(a.M, sep),
-                                 " [kNm] u preseku x = ", FormatBroja(a.x, sep), " [m], P1 na ",
-                                 FormatBroja(a.Polozaj.PolozajP1, sep), " [m]"});
+std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t brojSila, char sep,
+                                      TZapis zapis) {
+    const auto B = [&](long double v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
+    std::string linija = Linija({"Apsolutni maksimum: M = ", B(a.M, TJedinica::kNm),
+                                 " [kNm] u preseku x = ", B(a.x, TJedinica::m), " [m], P1 na ",
+                                 B(a.Polozaj.PolozajP1, TJedinica::m), " [m]"});
     if (a.Polozaj.Obrnut) linija += ", voz " + ImeVoza(brojSila, true);
     return linija;
 }
 
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
-                                    TSmerVoza smer) {
+                                    TSmerVoza smer, TZapis zapis) {
+    const auto B = [&](long double v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
     const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
     if (!voz.Vazi() || !voz.StajeNaRaspon()) return {};
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
@@ -126,8 +137,8 @@ std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSil
     const double manjak =
         ManjakProcenat(gov.MaxM, a.M, static_cast<long double>(voz.R()) * voz.Raspon());
     const long double razlika = manjak == 0 ? 0.0L : static_cast<long double>(a.M) - gov.MaxM;
-    return {Linija({"Mgov na dijagramu: M = ", FormatBroja(gov.MaxM, sep),
-                    " [kNm] u preseku x = ", FormatBroja(gov.Teme, sep), " [m]"}),
-            Linija({"Apsolutni maksimum - Mgov = ", FormatBroja(razlika, sep),
-                    " [kNm], Mgov manji za ", FormatBroja(manjak, sep), " [%]"})};
+    return {Linija({"Mgov na dijagramu: M = ", B(gov.MaxM, TJedinica::kNm),
+                    " [kNm] u preseku x = ", B(gov.Teme, TJedinica::m), " [m]"}),
+            Linija({"Apsolutni maksimum - Mgov = ", B(razlika, TJedinica::kNm),
+                    " [kNm], Mgov manji za ", B(manjak, TJedinica::Procenat), " [%]"})};
 }

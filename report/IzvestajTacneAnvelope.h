@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ApsolutniMaksimum.h"
+#include "FormatBroja.h"
 #include "ProracunskaDejstva.h"
 #include "ProvereUnosa.h"
 #include "TacnaAnvelopa.h"
@@ -23,7 +24,8 @@
 /// each quantity with its section, and last the absolute maximum moment
 /// (LinijaApsolutnogMaksimuma). Every line without its line end. The section
 /// labels and the classical values are the report's, written as the report
-/// writes them.
+/// writes them under TZapis::Puni; TZapis::Inzenjerski rounds every number
+/// for people (FormatInzenjerski).
 ///
 /// A train longer than the span gets the one line kPorukaDugogVoza.
 ///
@@ -36,13 +38,14 @@
 /// does not convert still raises EGreskaKonverzije.
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
                                                char decimalniSeparator, TSmerVoza smer,
-                                               const TProracunskaDejstva& dejstva = {});
+                                               const TProracunskaDejstva& dejstva = {},
+                                               TZapis zapis = TZapis::Puni);
 
 /// "Apsolutni maksimum: M = ... [kNm] u preseku x = ... [m], P1 na ... [m]",
-/// with ", voz Pn..P1" when the train crossing reversed gives it; numbers in
-/// the report's format.
+/// with ", voz Pn..P1" when the train crossing reversed gives it; numbers as
+/// `zapis` says.
 std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t brojSila,
-                                      char decimalniSeparator);
+                                      char decimalniSeparator, TZapis zapis = TZapis::Puni);
 
 /// The diagram's governing vertex value Mgov (the largest maximum of the
 /// classical equations, where the diagram labels it) beside the absolute
@@ -50,4 +53,5 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
 /// section and by how much it falls short of the absolute maximum; none for
 /// a train longer than the span.
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila,
-                                    char decimalniSeparator, TSmerVoza smer);
+                                    char decimalniSeparator, TSmerVoza smer,
+                                    TZapis zapis = TZapis::Puni);

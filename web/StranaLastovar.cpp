@@ -7,6 +7,7 @@
 
 #include "AnvelopaPoKolonama.h"
 #include "DatotekaLastovar.h"
+#include "DodatakDatoteke.h"
 #include "IzvestajLastovar.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Konverzija.h"
@@ -15,6 +16,7 @@
 #include "NacrtajDijagrame.h"
 #include "PlatnoSvg.h"
 #include "PolozajVozaDijagram.h"
+#include "SadrzajListeProracuna.h"
 #include "TabeleCsv.h"
 #include "VozUPolozaju.h"
 
@@ -24,6 +26,7 @@ namespace {
 
 inline constexpr std::string_view kNazivDijagrama = "Dijagram extM i extT";
 inline constexpr std::string_view kNazivPolozaja = "Polozaj voza";
+inline constexpr std::string_view kNazivSlike = "Slika lista proracuna";
 
 // The controls of the thirteen texts, in the order the parse check reads them.
 struct TPoljeTeksta {
@@ -197,19 +200,31 @@ std::string TStranaLastovar::Polozaj(double x, const val& p1, int sirina, int vi
     return Utf8IzLatin1(platno.Svg(kNazivPolozaja));
 }
 
-val TStranaLastovar::List(const std::string& datoteka, const std::string& datum) const {
+val TStranaLastovar::List(const std::string& datoteka, const std::string& datum,
+                          const val& ostatak) const {
     const TUlazStrane& u = Prihvaceno();
     TSadrzajListe sadrzaj;
-    sadrzaj.Datoteka = Latin1IzUtf8(datoteka);
-    sadrzaj.Datum = Latin1IzUtf8(datum);
-    sadrzaj.Dijagram = UlazDijagrama(u);
-    sadrzaj.Izvestaj =
-        SastaviIzvestaj(u.tekstovi, std::to_string(u.brojSila), u.brojSila, u.separator).Linije;
-    if (u.tacnaAnvelopa)
-        sadrzaj.TacnaAnvelopa = IzvestajTacneAnvelope(u.tekstovi, u.brojSila, u.separator, u.smer);
+    // The sheet's texts are UTF-8, as JavaScript's strings cross.
+    sadrzaj.Datoteka = datoteka;
+    sadrzaj.Izradjeno = datum;
+    if (!ostatak.isUndefined()) {
+        // The opened file's title block; a block the desktop would refuse
+        // leaves the title block empty.
+        try {
+            sadrzaj.Zaglavlje = PodaciZaListIzDodatka(
+                ProcitajDodatak(std::string(kBrojLinijaDatoteke, '\n') + BajtoviIzJs(ostatak)));
+        } catch (const EGreskaDodatka&) {
+        }
+    }
+    sadrzaj.Tekstovi = u.tekstovi;
+    sadrzaj.BrojSila = u.brojSila;
+    sadrzaj.Separator = u.separator;
+    sadrzaj.Smer = u.smer;
+    PopuniSadrzajListe(sadrzaj, u.tacnaAnvelopa);
     const TListProracuna list = SastaviList(sadrzaj);
 
     static constexpr const char* kPisma[] = {"naslov", "obicno", "podebljano", "nepromenljivo"};
+    static constexpr const char* kPoravnanja[] = {"levo", "desno", "sredina"};
     val strane = val::array();
     for (const TStranaListe& s : list.Strane) {
         val tekstovi = val::array();
@@ -219,29 +234,45 @@ val TStranaLastovar::List(const std::string& datoteka, const std::string& datum)
             o.set("y", t.y);
             o.set("velicina", t.velicina);
             o.set("pismo", std::string(kPisma[static_cast<int>(t.pismo)]));
-            o.set("tekst", Utf8IzLatin1(t.tekst));
-            o.set("desno", t.poravnanje == TPoravnanje::Desno);
+            o.set("tekst", t.tekst);
+            o.set("poravnanje", std::string(kPoravnanja[static_cast<int>(t.poravnanje)]));
             o.set("sirina", t.sirina);
             tekstovi.call<void>("push", o);
         }
-        val strana = val::object();
-        strana.set("tekstovi", tekstovi);
-        if (s.Dijagram) {
-            const TDijagramListe& d = *s.Dijagram;
-            TPlatnoSvg platno(d.sirina, d.visina, FontPosleCrtanja(), d.tacakaPoIncu);
-            NacrtajDijagramListe(platno, d);
-            val dijagram = val::object();
-            dijagram.set("x", d.okvir.x);
-            dijagram.set("y", d.okvir.y);
-            dijagram.set("sirina", d.okvir.sirina);
-            dijagram.set("visina", d.okvir.visina);
-            dijagram.set("svg", Utf8IzLatin1(platno.Svg(kNazivDijagrama)));
-            strana.set("dijagram", dijagram);
+        val linije = val::array();
+        for (const TLinijaListe& l : s.Linije) {
+            val o = val::object();
+            o.set("x1", l.x1);
+            o.set("y1", l.y1);
+            o.set("x2", l.x2);
+            o.set("y2", l.y2);
+            o.set("debljina", l.debljina);
+            o.set("siva", l.siva);
+            linije.call<void>("push", o);
         }
+        val slike = val::array();
+        for (const TSlikaListe& sl : s.Slike) {
+            TPlatnoSvg platno(sl.sirina, sl.visina, FontProzoraDijagrama(), sl.tacakaPoIncu);
+            NacrtajSlikuListe(platno, sl);
+            val o = val::object();
+            o.set("x", sl.okvir.x);
+            o.set("y", sl.okvir.y);
+            o.set("sirina", sl.okvir.sirina);
+            o.set("visina", sl.okvir.visina);
+            o.set("svg", Utf8IzLatin1(platno.Svg(kNazivSlike)));
+            slike.call<void>("push", o);
+        }
+        val strana = val::object();
+        strana.set("polozena", s.Polozena);
+        strana.set("sirina", s.Sirina());
+        strana.set("visina", s.Visina());
+        strana.set("tekstovi", tekstovi);
+        strana.set("linije", linije);
+        strana.set("slike", slike);
         strane.call<void>("push", strana);
     }
     val o = val::object();
-    o.set("naslov", Utf8IzLatin1(list.Naslov));
+    o.set("naslov", list.Naslov);
     o.set("strane", strane);
     return o;
 }

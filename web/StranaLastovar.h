@@ -48,11 +48,16 @@ public:
     std::string Polozaj(double x, const emscripten::val& p1, int sirina, int visina) const;
 
     /// The calculation sheet of the accepted load case, as the desktop's
-    /// PDF lays it out: { naslov, strane: [{ tekstovi: [{ x, y, velicina,
-    /// pismo, tekst, desno, sirina }], dijagram: { x, y, sirina, visina,
-    /// svg } }] }, positions and sizes in points of an A4 page, `pismo`
-    /// one of "naslov", "obicno", "podebljano", "nepromenljivo".
-    emscripten::val List(const std::string& datoteka, const std::string& datum) const;
+    /// PDF lays it out, with the title block of `ostatak` (the bytes after
+    /// an opened file's fifteen lines, a Uint8Array, or undefined): {
+    /// naslov, strane: [{ polozena, sirina, visina, tekstovi: [{ x, y,
+    /// velicina, pismo, tekst, poravnanje, sirina }], linije: [{ x1, y1,
+    /// x2, y2, debljina, siva }], slike: [{ x, y, sirina, visina, svg }] }]
+    /// }, positions and sizes in points of an A4 page (landscape where
+    /// `polozena`), `pismo` one of "naslov", "obicno", "podebljano",
+    /// "nepromenljivo", `poravnanje` one of "levo", "desno", "sredina".
+    emscripten::val List(const std::string& datoteka, const std::string& datum,
+                         const emscripten::val& ostatak) const;
 
     /// The tables as CSV: the report's, or with the exact envelope on the
     /// comparison in the page's orientation.

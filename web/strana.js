@@ -281,33 +281,51 @@
     return dva(d.getDate()) + '.' + dva(d.getMonth() + 1) + '.' + d.getFullYear() + '.';
   }
 
+  const SVG = 'http://www.w3.org/2000/svg';
+
   function sastaviList() {
     const list = $('ListProracuna');
     list.replaceChildren();
     if (!prihvaceno) return;
-    const l = strana.List(imeDatoteke, danas());
+    const l = strana.List(imeDatoteke, danas(), ostatak);
     for (const s of l.strane) {
       const stranica = document.createElement('div');
-      stranica.className = 'strana-lista';
+      stranica.className = 'strana-lista' + (s.polozena ? ' polozena' : '');
+      for (const sl of s.slike) {
+        const d = document.createElement('div');
+        d.className = 'slika-lista';
+        d.style.left = sl.x + 'pt';
+        d.style.top = sl.y + 'pt';
+        d.style.width = sl.sirina + 'pt';
+        d.style.height = sl.visina + 'pt';
+        d.innerHTML = sl.svg;
+        stranica.append(d);
+      }
+      // The rules on one picture the size of the page, in its points.
+      const linije = document.createElementNS(SVG, 'svg');
+      linije.setAttribute('class', 'linije-lista');
+      linije.setAttribute('width', s.sirina + 'pt');
+      linije.setAttribute('height', s.visina + 'pt');
+      linije.setAttribute('viewBox', `0 0 ${s.sirina} ${s.visina}`);
+      for (const r of s.linije) {
+        const e = document.createElementNS(SVG, 'line');
+        for (const k of ['x1', 'y1', 'x2', 'y2']) e.setAttribute(k, r[k]);
+        e.setAttribute('stroke', r.siva ? '#969696' : '#000');
+        e.setAttribute('stroke-width', r.debljina);
+        linije.append(e);
+      }
+      stranica.append(linije);
       for (const t of s.tekstovi) {
         const e = document.createElement('div');
         e.className = 'tekst-lista ' + PISMA[t.pismo];
+        if (t.poravnanje === 'sredina') e.classList.add('sredina-lista');
         e.textContent = t.tekst;
         e.style.top = t.y + 'pt';
         e.style.fontSize = t.velicina + 'pt';
-        if (t.desno) e.style.right = (595 - t.x) + 'pt'; else e.style.left = t.x + 'pt';
+        if (t.poravnanje === 'desno') e.style.right = (s.sirina - t.x) + 'pt';
+        else e.style.left = t.x + 'pt';
         if (t.sirina > 0) e.style.maxWidth = t.sirina + 'pt';
         stranica.append(e);
-      }
-      if (s.dijagram) {
-        const d = document.createElement('div');
-        d.className = 'dijagram-lista';
-        d.style.left = s.dijagram.x + 'pt';
-        d.style.top = s.dijagram.y + 'pt';
-        d.style.width = s.dijagram.sirina + 'pt';
-        d.style.height = s.dijagram.visina + 'pt';
-        d.innerHTML = s.dijagram.svg;
-        stranica.append(d);
       }
       list.append(stranica);
     }

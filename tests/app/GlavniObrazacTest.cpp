@@ -88,7 +88,7 @@ TEST_F(GlavniObrazacTest, TheMenuTreeHasItsCaptionsAndNames) {
             {"Snimiskicugrede1", "Snimi skicu grede..."},
             {"Podesavanjeparametarastampe1", "Podesavanje parametara stampe..."},
             {"Snimigrafik1", "Stampaj grafik..."}, {"Pregledstampe1", "Pregled stampe..."},
-            {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
+            {"PodacizaList1", "Podaci za list..."}, {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
         {"Proracunlastovar", "Proracun extM i extT", {
             {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"},
             {"PolozajVoza", "Polozaj voza..."}, {"ObaSmeraVoza", "Oba smera voza"},

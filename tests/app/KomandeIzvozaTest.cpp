@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cctype>
 #include <cstdio>
 #include <set>
 #include <sstream>
@@ -263,7 +264,8 @@ TEST_F(KomandeIzvozaTest, TheTablesAreThoseOfTheLockedCalculation) {
 
 // The sheet's text, as poppler's pdftotext gives it back, each line with
 // its runs of white space as one blank.
-std::set<std::string> TekstPdf(const QByteArray& pdf) {
+// The PDF's text as pdftotext gives it.
+std::string SirovTekstPdf(const QByteArray& pdf) {
     QTemporaryDir folder;
     const QString putanja = folder.filePath(QStringLiteral("list.pdf"));
     QFile f(putanja);
@@ -278,8 +280,13 @@ std::set<std::string> TekstPdf(const QByteArray& pdf) {
         for (std::size_t n; (n = fread(b, 1, sizeof b, izlaz)) > 0;) tekst.append(b, n);
         pclose(izlaz);
     }
+    return tekst;
+}
+
+// Its lines, each with its runs of blanks as one.
+std::set<std::string> TekstPdf(const QByteArray& pdf) {
     std::set<std::string> linije;
-    std::istringstream ulaz(tekst);
+    std::istringstream ulaz(SirovTekstPdf(pdf));
     for (std::string l; std::getline(ulaz, l);) {
         std::istringstream reci(l);
         std::string normalno;
@@ -316,22 +323,18 @@ TEST_F(KomandeIzvozaTest, TheSheetHoldsTheResultsWindowsReport) {
 
     GlavniO->TacnaAnvelopa->setChecked(true);
     GlavniO->SnimiproracunkaoPDF1->trigger();
-    const std::set<std::string> tacno = TekstPdf(datoteke.Sadrzaj[QStringLiteral("/tacno.pdf")]);
-    // What a section carries at the same time is set on a line of its own.
+    // The comparison is the second appendix in full precision, each line
+    // whole wherever the sheet wrapped it.
+    const auto bezBeline = [](std::string t) {
+        std::erase_if(t, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+        return t;
+    };
+    const std::string tacno =
+        bezBeline(SirovTekstPdf(datoteke.Sadrzaj[QStringLiteral("/tacno.pdf")]));
+    EXPECT_NE(tacno.find("PrilogB."), std::string::npos);
     for (const std::string& linija :
-         IzvestajTacneAnvelope(PodaciO->Tekstovi(), 2, '.', TSmerVoza::Napred)) {
-        const std::size_t kraj = linija.find("; ");
-        const std::vector<std::string> delovi =
-            kraj == std::string::npos
-                ? std::vector<std::string>{linija}
-                : std::vector<std::string>{linija.substr(0, kraj + 1), linija.substr(kraj + 2)};
-        for (const std::string& d : delovi) {
-            if (!d.empty()) {
-                EXPECT_TRUE(tacno.count(Normalno(QString::fromStdString(d)))) << linija;
-            }
-        }
-    }
-    EXPECT_TRUE(tacno.count("tacna anvelopa"));
+         IzvestajTacneAnvelope(PodaciO->Tekstovi(), 2, '.', TSmerVoza::Napred))
+        EXPECT_NE(tacno.find(bezBeline(linija)), std::string::npos) << linija;
 }
 
 // The sheet's diagrams are drawn with the print parameters of the moment.

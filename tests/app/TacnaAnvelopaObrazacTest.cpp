@@ -50,10 +50,12 @@ QStringList Podrazumevano(const std::vector<std::string>& linije) {
 }
 
 // The window's lines for the defaults: the comparison, then Mgov beside the
-// absolute maximum.
+// absolute maximum, in engineering rounding.
 QStringList LinijeProzora(TSmerVoza smer) {
-    std::vector<std::string> l = IzvestajTacneAnvelope(PodrazumevaniTekstovi('.'), 2, '.', smer);
-    for (const std::string& m : LinijeMgov(PodrazumevaniTekstovi('.'), 2, '.', smer))
+    std::vector<std::string> l =
+        IzvestajTacneAnvelope(PodrazumevaniTekstovi('.'), 2, '.', smer, {}, TZapis::Inzenjerski);
+    for (const std::string& m :
+         LinijeMgov(PodrazumevaniTekstovi('.'), 2, '.', smer, TZapis::Inzenjerski))
         l.push_back(m);
     return Podrazumevano(l);
 }
@@ -99,8 +101,7 @@ TEST_F(TacnaAnvelopaObrazacTest, FilledWhileOnAndLockedClearedOnUnlock) {
     EXPECT_EQ(GlavniO->TacnaAnvelopaO->Linije(), linije);
     EXPECT_EQ(linije.back(),
               QStringLiteral("Apsolutni maksimum - Mgov = 0 [kNm], Mgov manji za 0 [%]"));
-    EXPECT_TRUE(
-        linije.contains(QStringLiteral("extM: 11.0042735042735 [%] u preseku x = 4.5 [m]")));
+    EXPECT_TRUE(linije.contains(QStringLiteral("extM: 11.00 [%] u preseku x = 4.500 [m]")));
     EXPECT_EQ(Platno(), OcekivaniCrtez(0, true));
     EXPECT_NE(Platno(), OcekivaniCrtez(0, false));
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstdio>
 #include <regex>
 #include <set>
@@ -63,13 +64,26 @@ std::set<std::string> LinijeTeksta(const std::string& tekst) {
     return linije;
 }
 
-// Every non-empty line of `linije` that the PDF's text lacks.
+// Every non-empty line of `linije` that the PDF's text lacks as a whole,
+// wherever the sheet wrapped it: the texts compared without white space or
+// the pages' heads and feet.
 std::vector<std::string> Nedostaje(const std::string& linije, const std::string& pdfTekst) {
-    const std::set<std::string> imaju = LinijeTeksta(pdfTekst);
+    const auto bezBeline = [](std::string t) {
+        std::erase_if(t, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+        return t;
+    };
+    // A line wrapped at a page's foot goes on under the next page's head.
+    const std::string telo = std::regex_replace(
+        pdfTekst,
+        std::regex(
+            "(^|\n)\f?(Proracun extM i extT|strana [0-9]+ od [0-9]+|Lastovar, izradjeno [0-9.]+)"
+            "(?=\n|$)"),
+        "$1");
+    const std::string ceo = bezBeline(telo);
     std::vector<std::string> nema;
     std::istringstream ulaz(linije);
     for (std::string l; std::getline(ulaz, l);)
-        if (!Normalno(l).empty() && !imaju.count(Normalno(l))) nema.push_back(l);
+        if (!bezBeline(l).empty() && ceo.find(bezBeline(l)) == std::string::npos) nema.push_back(l);
     return nema;
 }
 
@@ -93,7 +107,7 @@ TEST(KomandaList, TheDefaultsMakeAnA4SheetHoldingEveryReportLine) {
     EXPECT_NE(info.find("Creator:         Lastovar " LASTOVAR_VERZIJA "\n"), std::string::npos);
     EXPECT_TRUE(std::regex_search(info, std::regex("CreationDate: +[A-Z][a-z]{2} ")));
     const int strana = BrojStrana(info);
-    EXPECT_EQ(strana, 3);
+    EXPECT_GE(strana, 4);
 
     // Every font is embedded.
     std::istringstream fontovi(Alat(LASTOVAR_PDFFONTS, pdf));
@@ -112,20 +126,19 @@ TEST(KomandaList, TheDefaultsMakeAnA4SheetHoldingEveryReportLine) {
             << s;
     }
 
-    // Page 1: the inputs as typed, the diagrams' captions and labels, and
-    // the sketch as a JPEG picture.
+    // Page 1: the title block to fill by hand, the inputs as typed, the
+    // sketch's values and the governing values; every figure a vector
+    // drawing, no picture.
     const std::set<std::string> prva = LinijeTeksta(Tekst(pdf, 1, 1));
     for (const char* l :
-         {"Proracun extM i extT", "Datoteka: podaci nisu snimljeni u datoteku", "P1 = 206.0 [kN]",
-          "L1 = 5.0 [m]", "Broj preseka: n = 10", "extM[kNm]", "minT[kN]", "487.682", "299.556"})
+         {"Proracun extM i extT", "Projekat", "Kontrolisao", "Revizija",
+          "Datoteka: podaci nisu snimljeni u datoteku", "P1 = 206.0 [kN]", "L1 = 5.0 [m]",
+          "Broj preseka: n = 10", "P1=206 kN", "Mmax [kNm]", "487.682", "-299.556"})
         EXPECT_TRUE(prva.count(l)) << l;
     EXPECT_TRUE(std::regex_search(Tekst(pdf, 1, 1),
-                                  std::regex("Datum: [0-9]{2}\\.[0-9]{2}\\.[0-9]{4}\\.")));
+                                  std::regex("Izradjeno: [0-9]{2}\\.[0-9]{2}\\.[0-9]{4}\\.")));
     const std::string slike = Alat(std::string(LASTOVAR_PDFIMAGES) + " -list", pdf);
-    EXPECT_TRUE(
-        std::regex_search(slike, std::regex("\n +1 +0 image +[0-9]+ +[0-9]+ +rgb +3 +8 +jpeg")))
-        << slike;
-    EXPECT_EQ(std::count(slike.begin(), slike.end(), '\n'), 3) << slike;
+    EXPECT_EQ(std::count(slike.begin(), slike.end(), '\n'), 2) << slike;
 }
 
 const char* const kSestSila =
@@ -142,18 +155,25 @@ TEST(KomandaList, TacnoAddsTheComparisonAndTheExactEnvelopes) {
               std::string::npos);
     const std::string tekst = Tekst(pdf);
     EXPECT_EQ(Nedostaje(Pokreni({"izvestaj", podaci}).izlaz, tekst), std::vector<std::string>{});
-    // What a section carries at the same time is set on a line of its own.
-    const std::string tacno = std::regex_replace(Pokreni({"tacno", "--oba-smera", podaci}).izlaz,
-                                                 std::regex("; "), ";\n");
-    EXPECT_EQ(Nedostaje(tacno, tekst), std::vector<std::string>{});
+    EXPECT_EQ(Nedostaje(Pokreni({"tacno", "--oba-smera", podaci}).izlaz, tekst),
+              std::vector<std::string>{});
     const std::set<std::string> prva = LinijeTeksta(Tekst(pdf, 1, 1));
-    EXPECT_TRUE(prva.count("tacna anvelopa"));
     EXPECT_TRUE(prva.count("Datoteka: " + podaci));
     EXPECT_TRUE(prva.count("L5 = 0.5 [m]"));
+    EXPECT_TRUE(LinijeTeksta(tekst).count("tacna anvelopa (voz)"));
 }
 
-// With design actions the governing values follow the report, each line
-// whole, its position on a line of its own.
+// A value as an engineer writes it, worked out here apart from the program:
+// three decimals, and a value that rounds to zero is 0.
+std::string Zaokruzeno(double v) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.3f", v);
+    const std::string s = b;
+    return s.find_first_of("123456789") == std::string::npos ? "0" : s;
+}
+
+// With design actions the governing table holds every characteristic and
+// design value that `merodavno` computes, rounded.
 TEST(KomandaList, DesignActionsAddTheGoverningValues) {
     const PrivremeniFolder folder;
     const std::string podaci = folder.Zapisi("sest.Lastovar", kSestSila);
@@ -166,11 +186,16 @@ TEST(KomandaList, DesignActionsAddTheGoverningValues) {
     ASSERT_EQ(i.kod, 0) << i.greske;
     std::vector<std::string> merodavno = {"merodavno", podaci};
     merodavno.insert(merodavno.end(), dejstva.begin(), dejstva.end());
-    const std::string linije =
-        std::regex_replace(Pokreni(merodavno).izlaz, std::regex(", P1 na "), ",\nP1 na ");
-    const std::string tekst = Tekst(pdf);
-    EXPECT_NE(tekst.find("MERODAVNE VREDNOSTI"), std::string::npos);
-    EXPECT_EQ(Nedostaje(linije, tekst), std::vector<std::string>{});
+    const std::string izlaz = Pokreni(merodavno).izlaz;
+    const std::set<std::string> tekst = LinijeTeksta(Tekst(pdf, 1, 2));
+    const std::regex vrednost("(Mmax|Amax|Bmax|Tmax|Tmin) = ([-0-9.eE+]+) \\[");
+    int vrednosti = 0;
+    for (std::sregex_iterator m(izlaz.begin(), izlaz.end(), vrednost), kraj; m != kraj; ++m) {
+        ++vrednosti;
+        const std::string broj = Zaokruzeno(std::stod((*m)[2]));
+        EXPECT_TRUE(tekst.count(broj)) << (*m)[0] << " -> " << broj;
+    }
+    EXPECT_EQ(vrednosti, 10) << izlaz;
 }
 
 TEST(KomandaList, StandardInputIsNamedSo) {
@@ -220,8 +245,6 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, PogresanList, testing::Values(
                   "lastovar-cli list: ime PDF datoteke mora imati nastavak .pdf: primer.Lastovar\n"},
     PogresanPoziv{"ThreeWords", {"a.Lastovar", "b.Lastovar", "@"}, 64,
                   "lastovar-cli list: zadaje se najvise datoteka podataka i ime PDF datoteke\n"},
-    PogresanPoziv{"BothWaysAlone", {"@", "--oba-smera"}, 64,
-                  "lastovar-cli list: --oba-smera vazi samo uz --tacno\n"},
     PogresanPoziv{"UnknownOption", {"@", "--csv"}, 64, "lastovar-cli list: nepoznata opcija --csv\n"},
     PogresanPoziv{"MissingDataFile", {"nema", "@"}, 1,
                   "Greska pri pokusaju otvaranju fajla!\nlastovar-cli list: NEMA: No such file or directory\n"}

@@ -109,4 +109,43 @@ TEST(DodatakDatoteke, SixtyFourKeysAreRead) {
     EXPECT_EQ(d.Kljucevi.size(), kNajviseKljuceva);
 }
 
+// The sheet's title block goes after the fifteen lines beside the actions
+// and a later version's keys, and comes back field for field: any text,
+// '=' and letters beyond ASCII among it, a line end made a blank, an
+// empty field no key at all.
+TEST(DodatakDatoteke, TheSheetsTitleBlockReadsBack) {
+    TPodaciZaList p;
+    p.Projekat = "Most na Savi, km 1+250 (a=b)";
+    p.Element = "  Glavni nosa\xc4\x8d\r\nPOS 3  ";
+    p.Autor = "P. Petrovi\xc4\x87";
+    p.Kontrolisao = "";
+    p.Revizija = "B";
+    p.Datum = "10.12.2026.";
+    TDodatak dodatak;
+    dodatak.Postavi("buduci", "x=1");
+    UpisiDejstva(dodatak, Dejstva());
+    UpisiPodatkeZaList(dodatak, p);
+    const std::string bajtovi = kPodrazumevana + ZapisiDodatak(dodatak);
+    EXPECT_NE(bajtovi.find("\r\nelement=Glavni nosa\xc4\x8d  POS 3\r\n"), std::string::npos);
+    EXPECT_EQ(bajtovi.find("kontrolisao"), std::string::npos);
+    EXPECT_EQ(ZapisiDatoteku(ProcitajDatoteku(bajtovi, '.')), kPodrazumevana);
+
+    const TDodatak procitan = ProcitajDodatak(bajtovi);
+    TPodaciZaList ocekivano = p;
+    ocekivano.Element = "Glavni nosa\xc4\x8d  POS 3";
+    EXPECT_EQ(PodaciZaListIzDodatka(procitan), ocekivano);
+    EXPECT_EQ(DejstvaIzDodatka(procitan), Dejstva());
+    EXPECT_EQ(*procitan.Vrednost("buduci"), "x=1");
+
+    // Emptied, the fields leave the block; with nothing else in it, the
+    // file is its fifteen lines again.
+    TDodatak bez = procitan;
+    UpisiPodatkeZaList(bez, {});
+    EXPECT_EQ(PodaciZaListIzDodatka(bez), TPodaciZaList{});
+    EXPECT_EQ(*bez.Vrednost("buduci"), "x=1");
+    TDodatak prazan;
+    UpisiPodatkeZaList(prazan, {" ", "\t", "", "", "", ""});
+    EXPECT_EQ(ZapisiDodatak(prazan), "");
+}
+
 }  // namespace

@@ -64,4 +64,36 @@ TEST(FormatFiksno, ThreeDecimalsHalfAwayFromZero) {
     EXPECT_EQ(FormatFiksno(1e20L, 3, '.'), "100000000000000000000.000");
 }
 
+struct Inzenjerski {
+    long double v;
+    TJedinica jedinica;
+    char sep;
+    const char* tekst;
+};
+
+class FormatInzenjerskiTest : public testing::TestWithParam<Inzenjerski> {};
+
+TEST_P(FormatInzenjerskiTest, RoundsToTheUnitsDecimalsAndWritesZeroAsZero) {
+    const Inzenjerski& r = GetParam();
+    EXPECT_EQ(FormatInzenjerski(r.v, r.jedinica, r.sep), r.tekst);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Redovi, FormatInzenjerskiTest, testing::Values(
+    Inzenjerski{446.76349L, TJedinica::kNm, '.', "446.763"},
+    Inzenjerski{227.65L, TJedinica::kN, ',', "227,650"},
+    Inzenjerski{-0.0999999999999996L, TJedinica::m, '.', "-0.100"},
+    Inzenjerski{4.00000000000002L, TJedinica::Procenat, '.', "4.00"},
+    Inzenjerski{0.5155L, TJedinica::Procenat, '.', "0.52"},
+    // rounding residues and a negative zero are 0, never "-0.000"
+    Inzenjerski{-8.88178419700125E-14L, TJedinica::kNm, '.', "0"},
+    Inzenjerski{-0.0004L, TJedinica::kN, '.', "0"},
+    Inzenjerski{-0.0L, TJedinica::m, '.', "0"},
+    Inzenjerski{0.004L, TJedinica::Procenat, ',', "0"},
+    Inzenjerski{0.00075L, TJedinica::m, '.', "0.001"},
+    Inzenjerski{123456.789L, TJedinica::m, ',', "123456,789"},
+    Inzenjerski{1e20L, TJedinica::kNm, '.', "100000000000000000000.000"}
+));
+// clang-format on
+
 }  // namespace

@@ -2,29 +2,35 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ListProracuna.h"
-#include "NacrtajDijagrame.h"
 #include "PlatnoZapis.h"
+#include "SadrzajListeProracuna.h"
+#include "SlagacListe.h"
 
 namespace {
 
-// A report of `n` lines of the widths a report has, an empty one among them.
-std::vector<std::string> Izvestaj(std::size_t n) {
-    std::vector<std::string> l = {"REZULTATI PRORACUNA", ""};
-    for (std::size_t i = 2; i < n; ++i)
-        l.push_back(i % 10 == 0 ? std::string()
-                                : "maxT(" + std::to_string(i) + ".123456789012) = " +
-                                      std::to_string(i * 7) + ".44444444444 [kN]");
-    return l;
-}
-
-TSadrzajListe Podrazumevani() {
+// The sheet of the form's defaults, or of `sile` forces and `rastojanja`
+// on `raspon`, with the design actions `dejstva`.
+TSadrzajListe Sadrzaj(std::vector<std::string> sile = {}, std::vector<std::string> rastojanja = {},
+                      std::string raspon = "", TProracunskaDejstva dejstva = {},
+                      TSmerVoza smer = TSmerVoza::Napred) {
     TSadrzajListe s;
-    s.Datum = "10.12.2026.";
-    s.Izvestaj = Izvestaj(200);
+    s.Izradjeno = "10.12.2026.";
+    if (!sile.empty()) {
+        s.BrojSila = static_cast<std::int32_t>(sile.size());
+        std::copy(sile.begin(), sile.end(), s.Tekstovi.P.begin());
+        std::copy(rastojanja.begin(), rastojanja.end(), s.Tekstovi.Rastojanje.begin());
+        s.Tekstovi.Raspon = raspon;
+        s.Tekstovi.ProizvoljnoX = "0";
+    }
+    s.Dejstva = dejstva;
+    s.Smer = smer;
+    PopuniSadrzajListe(s, false);
     return s;
 }
 
@@ -38,257 +44,263 @@ bool Ima(const std::vector<std::string>& t, const std::string& tekst) {
     return std::find(t.begin(), t.end(), tekst) != t.end();
 }
 
-// The lines of the fixed width typeface from page `od` on, in order.
-std::vector<const TTekstListe*> Linije(const TListProracuna& l, std::size_t od) {
-    std::vector<const TTekstListe*> linije;
-    for (std::size_t i = od; i < l.Strane.size(); ++i)
-        for (const TTekstListe& t : l.Strane[i].Tekstovi)
-            if (t.pismo == TPismoListe::Nepromenljivo) linije.push_back(&t);
-    return linije;
+// Every text of a page within it, every fixed width line within the text
+// area.
+void UStrani(const TStranaListe& p) {
+    for (const TTekstListe& t : p.Tekstovi) {
+        const double sirina = SirinaTeksta(t.tekst, t.pismo, t.velicina);
+        const double levo = t.poravnanje == TPoravnanje::Levo    ? t.x
+                            : t.poravnanje == TPoravnanje::Desno ? t.x - sirina
+                                                                 : t.x - sirina / 2;
+        EXPECT_GE(levo, kMarginaListe - 1e-9) << t.tekst;
+        EXPECT_LE(levo + sirina, p.Sirina() - kMarginaListe + 1e-9) << t.tekst;
+        EXPECT_GE(t.y, 0);
+        EXPECT_LE(t.y + t.velicina, p.Visina());
+    }
 }
 
-TEST(ListProracuna, PageOneHoldsTitleFileDateInputsSketchAndDiagrams) {
-    TSadrzajListe s = Podrazumevani();
+TEST(ListProracuna, PageOneHoldsTheTitleBlockTheLoadCaseAndItsSketch) {
+    TSadrzajListe s = Sadrzaj();
     s.Datoteka = "/home/inz/most/Prelaz.Lastovar";
+    s.Zaglavlje = {"Most preko Save", "Glavni nosac POS 3", "P. Petrovic", "", "B", "10.12.2026."};
     const TListProracuna l = SastaviList(s);
     EXPECT_EQ(l.Naslov, "Proracun extM i extT - Prelaz.Lastovar");
-    ASSERT_GE(l.Strane.size(), 2u);
     const TStranaListe& prva = l.Strane[0];
     const std::vector<std::string> t = Tekstovi(prva);
-    EXPECT_EQ(t[0], "Proracun extM i extT");
-    EXPECT_EQ(prva.Tekstovi[0].pismo, TPismoListe::Naslov);
-    for (const char* ocekivano :
-         {"Datoteka: /home/inz/most/Prelaz.Lastovar", "Datum: 10.12.2026.", "Ulazni podaci",
-          "Broj sila: 2", "P1 = 206.0 [kN]", "P2 = 208.0 [kN]", "L1 = 5.0 [m]",
-          "Raspon grede: L = 9.0 [m]", "Proizvoljno rastojanje: x = 1.25 [m]",
-          "Broj preseka: n = 10", "Dijagrami extM i extT"})
+    for (const char* ocekivano : {"Proracun extM i extT",
+                                  "Projekat",
+                                  "Most preko Save",
+                                  "Objekat / element",
+                                  "Glavni nosac POS 3",
+                                  "Autor",
+                                  "P. Petrovic",
+                                  "Kontrolisao",
+                                  "Revizija",
+                                  "B",
+                                  "Datum",
+                                  "10.12.2026.",
+                                  "Datoteka: /home/inz/most/Prelaz.Lastovar",
+                                  "Izradjeno: 10.12.2026.",
+                                  "P1 = 206.0 [kN]",
+                                  "L1 = 5.0 [m]",
+                                  "Raspon grede: L = 9.0 [m]",
+                                  "Broj preseka: n = 10",
+                                  "3. Merodavne vrednosti",
+                                  "Mmax [kNm]",
+                                  "487.682",
+                                  "4. Metoda i pretpostavke"})
         EXPECT_TRUE(Ima(t, ocekivano)) << ocekivano;
-    // The forces and spacings beyond the train are not inputs of this one.
+    // An empty field is space to write in, not a text.
+    EXPECT_FALSE(Ima(t, ""));
+    // The forces beyond the train are not inputs of this one.
     EXPECT_FALSE(Ima(t, "P3 = 1.0 [kN]"));
-    EXPECT_FALSE(Ima(t, "L2 = 1.0 [m]"));
+    ASSERT_FALSE(prva.Slike.empty());
+    EXPECT_EQ(prva.Slike[0].vrsta, TVrstaSlike::Skica);
+    EXPECT_EQ(prva.Slike[0].tacakaPoIncu, 300);
+    EXPECT_NEAR(prva.Slike[0].sirina, prva.Slike[0].okvir.sirina * 300 / 72, 0.5);
+    for (const TStranaListe& p : l.Strane) UStrani(p);
+}
 
-    ASSERT_TRUE(prva.Skica.has_value());
-    EXPECT_EQ(prva.Skica->brojSila, 2);
-    ASSERT_TRUE(prva.Dijagram.has_value());
-    const TDijagramListe& d = *prva.Dijagram;
-    // Across the text's width, down to the foot, at the printer's resolution.
-    EXPECT_DOUBLE_EQ(d.okvir.x, 45);
-    EXPECT_DOUBLE_EQ(d.okvir.sirina, 505);
-    EXPECT_DOUBLE_EQ(d.okvir.y + d.okvir.visina, 792);
-    EXPECT_GE(d.okvir.visina, 300);
-    EXPECT_EQ(d.tacakaPoIncu, 300);
-    EXPECT_EQ(d.sirina, 2104);
-    EXPECT_NEAR(d.visina, d.okvir.visina * 300 / 72, 0.5);
-    // Below the inputs and the sketch.
-    EXPECT_GT(d.okvir.y, prva.Skica->okvir.y + prva.Skica->okvir.visina);
-    for (const TTekstListe& x : prva.Tekstovi) {
-        if (x.tekst != "strana 1 od " + std::to_string(l.Strane.size())) {
-            EXPECT_LT(x.y, d.okvir.y) << x.tekst;
+// Every page: the title block's short form and "strana N od M" in its
+// head; without a project or an element, the calculation's name.
+TEST(ListProracuna, EveryPageHeadNamesTheProjectTheElementAndThePage) {
+    for (const bool zaglavlje : {true, false}) {
+        TSadrzajListe s = Sadrzaj();
+        if (zaglavlje) s.Zaglavlje = {"Most", "Nosac", "", "", "", ""};
+        const TListProracuna l = SastaviList(s);
+        ASSERT_GE(l.Strane.size(), 4u);
+        const std::string od = " od " + std::to_string(l.Strane.size());
+        for (std::size_t i = 0; i < l.Strane.size(); ++i) {
+            std::vector<std::string> glava;
+            for (const TTekstListe& t : l.Strane[i].Tekstovi)
+                if (t.y < kVrhTeksta) glava.push_back(t.tekst);
+            EXPECT_EQ(glava,
+                      (std::vector<std::string>{zaglavlje ? "Most - Nosac" : "Proracun extM i extT",
+                                                "strana " + std::to_string(i + 1) + od}));
         }
     }
 }
 
-TEST(ListProracuna, DataInNoFileSayItAndTheTitleIsPlain) {
-    const TListProracuna l = SastaviList(Podrazumevani());
-    EXPECT_EQ(l.Naslov, "Proracun extM i extT");
-    EXPECT_TRUE(Ima(Tekstovi(l.Strane[0]), "Datoteka: podaci nisu snimljeni u datoteku"));
-}
-
-TEST(ListProracuna, SixForcesListEverySpacing) {
-    TSadrzajListe s = Podrazumevani();
-    s.Dijagram.brojSila = 6;
-    const std::vector<std::string> t = Tekstovi(SastaviList(s).Strane[0]);
-    EXPECT_TRUE(Ima(t, "P6 = 1.0 [kN]"));
-    EXPECT_TRUE(Ima(t, "L5 = 1.0 [m]"));
-    EXPECT_FALSE(Ima(t, "L6 = 1.0 [m]"));
-}
-
-// The report follows from page 2, line for line, in one size, each line
-// below the one before on its page and within the page's text area.
-TEST(ListProracuna, TheReportFollowsLineForLineAndFits) {
-    const TSadrzajListe s = Podrazumevani();
+// The report is the appendix, line for line in the fixed width typeface,
+// no smaller than 7 points, within the text area, a page starting with a
+// line, not with space.
+TEST(ListProracuna, TheReportIsTheAppendixLineForLine) {
+    const TSadrzajListe s = Sadrzaj({"1.5", "200.25", "0.000123", "123456.789", "3", "4"},
+                                    {"0.5", "1.25", "2", "0.001", "10"}, "123456.789");
     const TListProracuna l = SastaviList(s);
-    ASSERT_GE(l.Strane.size(), 4u);  // 200 lines of 9 points: three pages
-    const std::vector<const TTekstListe*> linije = Linije(l, 1);
-    std::vector<std::string> neprazne;
-    std::copy_if(s.Izvestaj.begin(), s.Izvestaj.end(), std::back_inserter(neprazne),
-                 [](const std::string& x) { return !x.empty(); });
-    ASSERT_EQ(linije.size(), neprazne.size());
-    for (std::size_t i = 0; i < linije.size(); ++i) {
-        const TTekstListe& t = *linije[i];
-        EXPECT_EQ(t.tekst, neprazne[i]);
-        EXPECT_DOUBLE_EQ(t.velicina, 9);
-        EXPECT_GE(t.x, 45);
-        EXPECT_LE(t.x + t.tekst.size() * kSirinaZnaka * t.velicina, 550 + 1e-9) << t.tekst;
-        EXPECT_GE(t.y, 45);
-        EXPECT_LE(t.y + t.velicina * 1.2, 792 + 1e-9) << t.tekst;
-    }
-    for (const TStranaListe& strana : l.Strane) {
-        for (std::size_t i = 1; i < strana.Tekstovi.size(); ++i) {
-            if (strana.Tekstovi[i].poravnanje == TPoravnanje::Levo) {
-                EXPECT_GT(strana.Tekstovi[i].y, strana.Tekstovi[i - 1].y);
+    std::vector<std::string> prilog;
+    bool uPrilogu = false;
+    for (const TStranaListe& p : l.Strane) {
+        UStrani(p);
+        bool prvaNaStrani = true;
+        for (const TTekstListe& t : p.Tekstovi) {
+            if (t.pismo == TPismoListe::Podebljano && t.tekst.starts_with("Prilog A."))
+                uPrilogu = true;
+            if (!uPrilogu || t.pismo != TPismoListe::Nepromenljivo) continue;
+            EXPECT_GE(t.velicina, 7);
+            EXPECT_LE(t.velicina, 8.5);
+            if (prvaNaStrani && p.Tekstovi.front().pismo == TPismoListe::Nepromenljivo) {
+                EXPECT_DOUBLE_EQ(t.y, kVrhTeksta);
             }
+            prvaNaStrani = false;
+            // A continuation is indented and goes on the line before.
+            if (t.tekst.starts_with("    ") && !prilog.empty())
+                prilog.back() += " " + t.tekst.substr(4);
+            else
+                prilog.push_back(t.tekst);
         }
+    }
+    std::vector<std::string> izvestaj;
+    for (const std::string& linija : s.Izvestaj)
+        if (!linija.empty()) izvestaj.push_back(linija);
+    ASSERT_EQ(prilog.size(), izvestaj.size());
+    for (std::size_t i = 0; i < izvestaj.size(); ++i) {
+        // A break takes the run of blanks it stands at.
+        const std::string linija = std::regex_replace(izvestaj[i], std::regex(" +"), " ");
+        EXPECT_EQ(std::regex_replace(prilog[i], std::regex(" +"), " "), linija);
     }
 }
 
-// 69 lines of 9 points fill a page; the empty line after them would open
-// the next one with space.
-TEST(ListProracuna, APageStartsWithItsFirstLineNotWithSpace) {
-    TSadrzajListe s = Podrazumevani();
-    s.Izvestaj.assign(69, "M1(0.9) = 231.34 [kNm]");
-    s.Izvestaj.insert(s.Izvestaj.end(), {"", "minT(9) = -299.555555555556 [kN]"});
-    const TListProracuna l = SastaviList(s);
-    ASSERT_EQ(l.Strane.size(), 3u);
-    EXPECT_EQ(l.Strane[1].Tekstovi.size(), 69u + 1);
-    EXPECT_EQ(l.Strane[2].Tekstovi.front().tekst, "minT(9) = -299.555555555556 [kN]");
-    EXPECT_DOUBLE_EQ(l.Strane[2].Tekstovi.front().y, 45);
-}
-
-TEST(ListProracuna, EveryPageIsNumberedOfAll) {
-    const TListProracuna l = SastaviList(Podrazumevani());
-    for (std::size_t i = 0; i < l.Strane.size(); ++i) {
-        const TTekstListe& p = l.Strane[i].Tekstovi.back();
-        EXPECT_EQ(p.tekst,
-                  "strana " + std::to_string(i + 1) + " od " + std::to_string(l.Strane.size()));
-        EXPECT_EQ(p.poravnanje, TPoravnanje::Desno);
-        EXPECT_DOUBLE_EQ(p.x, 550);
-        EXPECT_GT(p.y, 792);
-        EXPECT_LT(p.y + p.velicina, 842);
-    }
-}
-
-struct DugaLinija {
-    const char* ime;
-    std::size_t znakova;
-    double velicina;     // the block's size
-    std::size_t delova;  // the pieces the longest line is set in
-};
-
-class DugeLinije : public testing::TestWithParam<DugaLinija> {};
-
-// A longer line sets the whole block smaller, down to 5 points; beyond
-// that it goes on over more lines, and nothing of it is lost.
-TEST_P(DugeLinije, AreSetSmallerThenGoOnNeverCut) {
-    TSadrzajListe s = Podrazumevani();
-    const std::string duga(GetParam().znakova, 'x');
-    s.Izvestaj.insert(s.Izvestaj.begin() + 5, duga);
-    const TListProracuna l = SastaviList(s);
-    const std::vector<const TTekstListe*> linije = Linije(l, 1);
-    std::string sastavljeno;
-    std::size_t delova = 0;
-    for (const TTekstListe* t : linije) {
-        EXPECT_DOUBLE_EQ(t->velicina, GetParam().velicina);
-        EXPECT_LE(t->tekst.size() * kSirinaZnaka * t->velicina, 505 + 1e-9);
-        if (t->tekst.find_first_not_of('x') == std::string::npos) {
-            sastavljeno += t->tekst;
-            ++delova;
+// A table of 13 columns of long numbers and 150 rows: on landscape pages,
+// its caption and headings on each, no text below 8 points, and the flow
+// back on portrait pages after it.
+TEST(ListProracuna, AWideTableGoesLandscapeWithItsHeadingsOnEveryPage) {
+    TSadrzajListe s = Sadrzaj();
+    TTabelaTekstova t;
+    t.Naslov = "Siroka tabela";
+    t.Kolone = {"x [m]"};
+    t.Desno = {true};
+    for (const char* g : {"extM [kNm]", "maxT [kN]", "minT [kN]"}) {
+        t.Grupe.push_back({g, t.Kolone.size(), 4});
+        for (const char* k : {"klasicno", "tacno", "manjak [%]", "P1 na [m]"}) {
+            t.Kolone.emplace_back(k);
+            t.Desno.push_back(true);
         }
     }
-    EXPECT_EQ(sastavljeno, duga);
-    EXPECT_EQ(delova, GetParam().delova);
+    for (int i = 0; i < 150; ++i) t.Redovi.emplace_back(13, "-12345.678");
+    s.Tabele = {t};
+    const TListProracuna l = SastaviList(s);
+    std::vector<std::size_t> strane;
+    for (std::size_t i = 0; i < l.Strane.size(); ++i)
+        for (const TTekstListe& x : l.Strane[i].Tekstovi)
+            if (x.tekst.starts_with("Tabela ") &&
+                x.tekst.find("Siroka tabela") != std::string::npos)
+                strane.push_back(i);
+    ASSERT_GE(strane.size(), 3u);
+    for (std::size_t k = 0; k < strane.size(); ++k) {
+        const TStranaListe& p = l.Strane[strane[k]];
+        EXPECT_TRUE(p.Polozena);
+        UStrani(p);
+        const std::vector<std::string> x = Tekstovi(p);
+        EXPECT_EQ(Ima(x, "Tabela 2. Siroka tabela (nastavak)"), k > 0);
+        for (const char* naslov : {"x [m]", "extM [kNm]", "minT [kN]", "P1 na [m]"})
+            EXPECT_TRUE(Ima(x, naslov)) << naslov << " " << k;
+        for (const TTekstListe& y : p.Tekstovi) EXPECT_GE(y.velicina, 8) << y.tekst;
+    }
+    EXPECT_FALSE(l.Strane[strane.back() + 1].Polozena);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Slucajevi, DugeLinije, testing::Values(
-    // 505 / (0.6 * 9) = 93.5 characters fit at 9 points
-    DugaLinija{"FitsAtNine", 93, 9, 1},
-    DugaLinija{"SmallerToFit", 120, 505 / (120 * 0.6), 1},
-    DugaLinija{"AtTheSmallest", 168, 505 / (168 * 0.6), 1},
-    DugaLinija{"GoesOn", 169, 5, 2},
-    DugaLinija{"Long", 1000, 5, 6}
-), [](const auto& info) { return std::string(info.param.ime); });
-// clang-format on
-
-TEST(ListProracuna, ALongFileNameGoesOnWithoutSplittingACharacter) {
-    TSadrzajListe s = Podrazumevani();
-    std::string ime;
-    for (int i = 0; i < 200; ++i) ime += "\xc5\xa1";  // "s" with a caron, two bytes
-    s.Datoteka = "/" + ime;
-    const TListProracuna l = SastaviList(s);
-    std::string datoteka;
-    int delova = 0;
-    for (const TTekstListe& t : l.Strane[0].Tekstovi)
-        if (t.pismo == TPismoListe::Nepromenljivo && t.tekst.find("Datum") == std::string::npos &&
-            t.y < l.Strane[0].Skica->okvir.y) {
-            datoteka += t.tekst;
-            ++delova;
-            EXPECT_NE(static_cast<unsigned char>(t.tekst.front()) & 0xC0, 0x80) << t.tekst;
+// Too wide even for a landscape page, a table is set a group of columns at
+// a time, each with its key column again.
+TEST(ListProracuna, ATableTooWideForLandscapeIsSetAGroupAtATime) {
+    TSadrzajListe s = Sadrzaj();
+    TTabelaTekstova t;
+    t.Naslov = "Ogromni brojevi";
+    t.Kolone = {"x [m]"};
+    t.Desno = {true};
+    for (const char* g : {"extM [kNm]", "maxT [kN]", "minT [kN]"}) {
+        t.Grupe.push_back({g, t.Kolone.size(), 4});
+        for (int k = 0; k < 4; ++k) {
+            t.Kolone.emplace_back("vrednost");
+            t.Desno.push_back(true);
         }
-    EXPECT_EQ(datoteka, "Datoteka: /" + ime);
-    EXPECT_EQ(delova, 2);
-    EXPECT_EQ(l.Naslov, "Proracun extM i extT - " + ime);
+    }
+    t.Redovi.emplace_back(13, "-123456789012345.678");
+    s.Tabele = {t};
+    std::vector<std::string> delovi;
+    for (const TStranaListe& p : SastaviList(s).Strane) {
+        UStrani(p);
+        for (const TTekstListe& x : p.Tekstovi)
+            if (x.tekst.starts_with("Tabela 2. Ogromni brojevi")) delovi.push_back(x.tekst);
+    }
+    EXPECT_EQ(delovi, (std::vector<std::string>{"Tabela 2. Ogromni brojevi: extM [kNm]",
+                                                "Tabela 2. Ogromni brojevi: maxT [kN]",
+                                                "Tabela 2. Ogromni brojevi: minT [kN]"}));
 }
 
-// Inputs that fill page 1 leave no room for the diagrams there: they go to
-// a page of their own rather than shrink.
-TEST(ListProracuna, InputsThatFillThePageSendTheDiagramsOn) {
-    TSadrzajListe s = Podrazumevani();
-    s.Dijagram.tekstovi.P[0] = std::string(12000, '1');
+// The texts a figure's trace writes, and none outside the picture.
+std::vector<std::string> NatpisiSlike(const TSlikaListe& slika) {
+    TPlatnoZapis platno(FontProzoraDijagrama(), slika.tacakaPoIncu);
+    NacrtajSlikuListe(platno, slika);
+    std::vector<std::string> natpisi;
+    std::istringstream zapis(platno.Zapis());
+    static const std::regex tekst("tekst (-?[0-9]+) (-?[0-9]+) #[0-9A-F]{6} \"(.*)\"");
+    for (std::string l; std::getline(zapis, l);) {
+        std::smatch m;
+        if (!std::regex_match(l, m, tekst)) continue;
+        EXPECT_GE(std::stoi(m[1]), 0) << l;
+        EXPECT_LT(std::stoi(m[1]), slika.sirina) << l;
+        EXPECT_GE(std::stoi(m[2]), 0) << l;
+        EXPECT_LT(std::stoi(m[2]), slika.visina) << l;
+        natpisi.push_back(m[3]);
+    }
+    return natpisi;
+}
+
+std::vector<TSlikaListe> Slike(const TListProracuna& l) {
+    std::vector<TSlikaListe> slike;
+    for (const TStranaListe& p : l.Strane)
+        slike.insert(slike.end(), p.Slike.begin(), p.Slike.end());
+    return slike;
+}
+
+// Three axles of 10 m: the figures label the exact extremes with sign,
+// unit and section beside the classical ones, with scales and legends;
+// the positions are drawn for Mmax, Amax and Bmax.
+TEST(ListProracuna, TheFiguresLabelTheExtremesWithSignUnitAndSection) {
+    const TSadrzajListe s = Sadrzaj({"120", "200", "90"}, {"1.6", "2.4"}, "10");
+    const std::vector<TSlikaListe> slike = Slike(SastaviList(s));
+    ASSERT_EQ(slike.size(), 4u);
+    const std::vector<std::string> m = NatpisiSlike(slike[1]);
+    for (const char* n : {"max M = +821.035 kNm, x = 4.971 m (tacno)",
+                          "Mgov = +821.035 kNm, x = 4.971 m (klasicno)", "x [m]", "0", "10",
+                          "M [kNm], pozitivan nadole", "klasicni proracun (metoda zona)",
+                          "tacna anvelopa (voz)", "manjak klasicnog proracuna"})
+        EXPECT_TRUE(Ima(m, n)) << n;
+    const std::vector<std::string> t = NatpisiSlike(slike[2]);
+    for (const char* n :
+         {"max T = +342.000 kN, x = 0 m (tacno)", "maxT(0) = +342.000 kN, x = 0 m (klasicno)",
+          "min T = -314.000 kN, x = 10.000 m (tacno)",
+          "minT(L) = -314.000 kN, x = 10.000 m (klasicno)"})
+        EXPECT_TRUE(Ima(t, n)) << n;
+    const std::vector<std::string> p = NatpisiSlike(slike[3]);
+    EXPECT_TRUE(Ima(p,
+                    "Mmax = 821.035 kNm u preseku x = 4.971 m: P1 na 3.371 m, P2 na preseku, "
+                    "voz P1..P3"));
+    EXPECT_EQ(std::count_if(p.begin(), p.end(),
+                            [](const std::string& x) { return x.starts_with("P2="); }),
+              3);
+}
+
+// A train longer than the span with the design actions: no classical
+// values anywhere, the design ones beside the exact.
+TEST(ListProracuna, ATrainLongerThanTheSpanHasNoClassicalValues) {
+    TProracunskaDejstva d;
+    d.q = 10;
+    d.GamaQ = 1.5;
+    const TSadrzajListe s = Sadrzaj({"100", "100"}, {"12"}, "10", d);
+    EXPECT_FALSE(s.Klasicne.has_value());
+    ASSERT_TRUE(s.SaDejstvima.has_value());
     const TListProracuna l = SastaviList(s);
-    ASSERT_GE(l.Strane.size(), 3u);
-    EXPECT_FALSE(l.Strane[0].Dijagram.has_value());
-    ASSERT_TRUE(l.Strane[1].Dijagram.has_value());
-    EXPECT_GE(l.Strane[1].Dijagram->okvir.visina, 300);
-    std::string p1;
-    for (std::size_t i = 0; i < 2; ++i)
-        for (const TTekstListe& t : l.Strane[i].Tekstovi)
-            if (t.tekst.starts_with("P1 = ") || t.tekst.starts_with("1")) p1 += t.tekst;
-    EXPECT_EQ(p1, "P1 = " + s.Dijagram.tekstovi.P[0] + " [kN]");
-}
-
-TEST(ListProracuna, TheComparisonAndTheAbsoluteMaximumFollowTheReport) {
-    TSadrzajListe s = Podrazumevani();
-    s.Dijagram.tacnaAnvelopa = true;
-    s.TacnaAnvelopa = {"TACNA ANVELOPA",
-                       "",
-                       "x = 0 [m]",
-                       "extM: klasicno = 0 [kNm], tacno = 0 [kNm], manjak = 0 [%], P1 na 0 [m], "
-                       "P1 na preseku; istovremeno T = 0 / 0 [kN]",
-                       "",
-                       "Apsolutni maksimum: M = 470 [kNm]"};
-    const TListProracuna l = SastaviList(s);
-    EXPECT_TRUE(l.Strane[0].Dijagram->ulaz.tacnaAnvelopa);
-    // The comparison starts a page of its own after the report's.
-    std::size_t strana = 0;
-    for (std::size_t i = 1; i < l.Strane.size(); ++i)
-        if (Tekstovi(l.Strane[i]).front() == "TACNA ANVELOPA") strana = i;
-    ASSERT_GT(strana, 1u);
-    const std::vector<std::string> t = Tekstovi(l.Strane[strana]);
-    // What the section carries goes on under its quantity.
-    EXPECT_EQ(t[2],
-              "extM: klasicno = 0 [kNm], tacno = 0 [kNm], manjak = 0 [%], P1 na 0 [m], "
-              "P1 na preseku;");
-    EXPECT_EQ(t[3], "    istovremeno T = 0 / 0 [kN]");
-    EXPECT_EQ(t[4], "Apsolutni maksimum: M = 470 [kNm]");
-    EXPECT_EQ(strana + 1, l.Strane.size());
-}
-
-TEST(ListProracuna, WithoutTheExactEnvelopeThereIsNoComparison) {
-    const TListProracuna l = SastaviList(Podrazumevani());
-    EXPECT_FALSE(l.Strane[0].Dijagram->ulaz.tacnaAnvelopa);
-    for (const TStranaListe& s : l.Strane) EXPECT_FALSE(Ima(Tekstovi(s), "TACNA ANVELOPA"));
-}
-
-// The sheet's diagrams are the printed page's drawing, in the print style,
-// at the picture's size.
-TEST(ListProracuna, TheDiagramsAreThePrintStyleDrawing) {
-    TSadrzajListe s = Podrazumevani();
-    s.Dijagram.faktorPomeranjaTexta = 5;
-    s.Dijagram.tacnaAnvelopa = true;
-    const TDijagramListe d = *SastaviList(s).Strane[0].Dijagram;
-    TPlatnoZapis list(FontProzoraDijagrama(), d.tacakaPoIncu);
-    const TOkvirDijagrama okvir = NacrtajDijagramListe(list, d);
-    EXPECT_TRUE(okvir.stampa);
-    EXPECT_EQ(okvir.sadrzaj, TSadrzajCrteza::Dijagrami);
-    EXPECT_EQ(okvir.x1, d.sirina - 200);
-    EXPECT_DOUBLE_EQ(okvir.toff, 5 * 12);
-
-    TPlatnoZapis stampa(FontProzoraDijagrama(), 300);
-    NacrtajDijagrame(stampa, d.sirina, d.visina, kZaStampac, {stampa, d.sirina, d.visina},
-                     s.Dijagram);
-    EXPECT_EQ(list.Zapis(), stampa.Zapis());
-    EXPECT_NE(list.Zapis().find("tacna anvelopa"), std::string::npos);
+    const std::vector<TSlikaListe> slike = Slike(l);
+    const std::vector<std::string> m = NatpisiSlike(slike[1]);
+    EXPECT_FALSE(Ima(m, "klasicni proracun (metoda zona)"));
+    EXPECT_TRUE(Ima(m, "proracunska anvelopa Ed"));
+    bool napomena = false;
+    for (const TStranaListe& p : l.Strane)
+        for (const TTekstListe& t : p.Tekstovi)
+            napomena |= t.tekst.find("voz je duzi od raspona") != std::string::npos;
+    EXPECT_TRUE(napomena);
 }
 
 }  // namespace

@@ -110,13 +110,14 @@ TEST(TekstUpozorenja, NamesEachQuantityItsShortfallAndSection) {
     EXPECT_EQ(TekstUpozorenja({}, '.'), "");
     EXPECT_EQ(
         TekstUpozorenja({{TVelicina::ExtM, 10.5555, 4.5}}, '.'),
-        "Klasicni proracun je na strani nesigurnosti: extM manji za 10.6 % tacnog vrha u preseku "
-        "x = 4.5 [m]");
-    // The section in the report's format, as its tables print it.
-    EXPECT_EQ(TekstUpozorenja({{TVelicina::MaxT, 0.96, 1.25}, {TVelicina::MinT, 2, 7.0 / 3}}, ','),
-              "Klasicni proracun je na strani nesigurnosti: maxT manji za 1,0 % tacnog vrha u "
-              "preseku x = 1,25 [m]; minT manji za 2,0 % tacnog vrha u preseku x = "
-              "2,33333333333333 [m]");
+        "Klasicni proracun je na strani nesigurnosti: extM manji za 10.56 % tacnog vrha u preseku "
+        "x = 4.500 [m]");
+    // Engineering rounding: a shortfall just over the threshold reads as
+    // over it, the section in metres to the millimetre.
+    EXPECT_EQ(TekstUpozorenja({{TVelicina::MaxT, 0.52, 1.25}, {TVelicina::MinT, 2, 7.0 / 3}}, ','),
+              "Klasicni proracun je na strani nesigurnosti: maxT manji za 0,52 % tacnog vrha u "
+              "preseku x = 1,250 [m]; minT manji za 2,00 % tacnog vrha u preseku x = "
+              "2,333 [m]");
 }
 
 }  // namespace

@@ -76,3 +76,9 @@ std::optional<TUnosRaspona> TSkriptovaniDijalozi::TabelaRaspona(const std::vecto
     Prikazano.push_back({Vrsta::TabelaRaspona, {}});
     return Sledeci(Rasponi, "span table");
 }
+
+std::optional<TPodaciZaList> TSkriptovaniDijalozi::PodaciZaList(const TPodaciZaList& pocetni) {
+    Prikazano.push_back({Vrsta::PodaciZaList, {}});
+    PocetniPodaciLista.push_back(pocetni);
+    return Sledeci(PodaciLista, "title block");
+}

@@ -19,7 +19,8 @@ public:
         PodesiStranu,
         ProracunskeVrednosti,
         ModeliOpterecenja,
-        TabelaRaspona
+        TabelaRaspona,
+        PodaciZaList
     };
     struct TPrikaz {
         Vrsta vrsta;
@@ -37,6 +38,7 @@ public:
         const std::vector<TStavkaKataloga>& katalog) override;
     std::optional<TUnosRaspona> TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
                                               const TUnosRaspona& pocetni) override;
+    std::optional<TPodaciZaList> PodaciZaList(const TPodaciZaList& pocetni) override;
 
     std::vector<TPrikaz> Prikazano;
     /// Paths for the open, save and save-picture dialogs; std::nullopt cancels.
@@ -52,6 +54,9 @@ public:
     std::vector<std::vector<std::string>> PrikazaniModeli;
     /// Answers of "Tabela raspona".
     std::deque<std::optional<TUnosRaspona>> Rasponi;
+    /// Answers of the sheet's title block dialog, and what it opened with.
+    std::deque<std::optional<TPodaciZaList>> PodaciLista;
+    std::vector<TPodaciZaList> PocetniPodaciLista;
     /// Set: the page set-up fails with this message (no printer installed).
     std::optional<std::string> GreskaStrane;
 

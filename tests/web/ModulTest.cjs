@@ -200,11 +200,17 @@ test('the data file: the desktop\'s bytes, its extra lines kept, a bad count ref
 test('the calculation sheet is laid out as the desktop\'s PDF', () => {
   const m = new modul.StranaLastovar();
   m.Racunaj(ulazStrane(SEST_SILA, { tacnaAnvelopa: true, BrojPreseka: '99' }), 800, 600);
-  const list = m.List('primer.Lastovar', '11.12.2025.');
+  // The title block comes from the bytes after the opened file's 15 lines.
+  const ostatak = new TextEncoder().encode(
+    '[Lastovar dodatak]\r\nprojekat=Most preko Save\r\nelement=POS 3\r\n');
+  const list = m.List('primer.Lastovar', '11.12.2025.', ostatak);
   assert.ok(list.strane.length >= 3);
   const tekstovi = list.strane.flatMap((s) => s.tekstovi.map((t) => t.tekst));
   const n = list.strane.length;
   for (let i = 1; i <= n; ++i) assert.ok(tekstovi.includes(`strana ${i} od ${n}`));
-  assert.ok(tekstovi.includes('REZULTATI PRORACUNA'));
-  assert.match(list.strane[0].dijagram.svg, /aria-label="Dijagram extM i extT"/);
+  for (const t of ['Most preko Save', 'POS 3', 'Most preko Save - POS 3',
+    'Prilog A. Izvestaj proracuna', 'REZULTATI PRORACUNA']) assert.ok(tekstovi.includes(t), t);
+  assert.match(list.strane[0].slike[0].svg, /<svg/);
+  const bez = m.List('primer.Lastovar', '11.12.2025.', undefined);
+  assert.ok(bez.strane[0].tekstovi.some((t) => t.tekst === 'Proracun extM i extT'));
 });
