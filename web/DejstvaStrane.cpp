@@ -38,15 +38,15 @@ void DejstvaIzJs(const val& objekat, TTekstoviDejstava& t) {
         if (const val v = objekat[p.ime]; v.isString())
             t.*p.tekst = Latin1IzUtf8(v.as<std::string>());
     if (const val r = objekat["RasporedQ"]; r.isString())
-        t.Raspored = r.as<std::string>() == kUzVoz ? TRasporedQ::IspredIIzaVoza : TRasporedQ::BiloGde;
+        t.Raspored =
+            r.as<std::string>() == kUzVoz ? TRasporedQ::IspredIIzaVoza : TRasporedQ::BiloGde;
     if (const val f = objekat["FiNaQ"]; !f.isUndefined()) t.FiNaQ = f.isTrue();
 }
 
 val DejstvaUJs(const TTekstoviDejstava& t) {
     val o = val::object();
     for (const TPoljeDejstva& p : kPolja) o.set(p.ime, Utf8IzLatin1(t.*p.tekst));
-    o.set("RasporedQ",
-          std::string(t.Raspored == TRasporedQ::IspredIIzaVoza ? kUzVoz : kBiloGde));
+    o.set("RasporedQ", std::string(t.Raspored == TRasporedQ::IspredIIzaVoza ? kUzVoz : kBiloGde));
     o.set("FiNaQ", t.FiNaQ);
     return o;
 }
