@@ -13,6 +13,7 @@ EMSCRIPTEN_BINDINGS(lastovar) {
         .function("Prelaz", &TStranaLastovar::Prelaz)
         .function("Polozaj", &TStranaLastovar::Polozaj)
         .function("List", &TStranaLastovar::List)
+        .function("Merodavne", &TStranaLastovar::Merodavne)
         .function("Csv", &TStranaLastovar::Csv);
     emscripten::function("PodrazumevaniUlaz", &PodrazumevaniUlaz);
     emscripten::function("ZapisiDatoteku", &ZapisiDatotekuStrane);

@@ -7,9 +7,10 @@
 
 #include "AnvelopaPoKolonama.h"
 #include "DatotekaLastovar.h"
+#include "DejstvaStrane.h"
 #include "DodatakDatoteke.h"
 #include "IzvestajLastovar.h"
-#include "IzvestajTacneAnvelope.h"
+#include "IzvestajMerodavnih.h"
 #include "Konverzija.h"
 #include "ListProracuna.h"
 #include "ManjakKlasicnog.h"
@@ -17,6 +18,9 @@
 #include "PlatnoSvg.h"
 #include "PolozajVozaDijagram.h"
 #include "SadrzajListeProracuna.h"
+#include "ProracunskaAnvelopa.h"
+#include "ProracunskaAnvelopaDijagram.h"
+#include "ProracunskiProracun.h"
 #include "TabeleCsv.h"
 #include "VozUPolozaju.h"
 
@@ -27,6 +31,7 @@ namespace {
 inline constexpr std::string_view kNazivDijagrama = "Dijagram extM i extT";
 inline constexpr std::string_view kNazivPolozaja = "Polozaj voza";
 inline constexpr std::string_view kNazivSlike = "Slika lista proracuna";
+inline constexpr std::string_view kNazivProracunske = "Proracunska anvelopa";
 
 // The controls of the thirteen texts, in the order the parse check reads them.
 struct TPoljeTeksta {
@@ -113,9 +118,14 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
             u.tekstovi, u.separator, [](std::string_view) {}, nista))
         return Odbijeno(kPorukaTipa,
                         pogresni.empty() ? std::vector{"SpinEditBrojPreseka"} : pogresni);
-    if (const auto polje = OdbijenoPolje(u.tekstovi, u.brojSila, u.separator))
+    if (const auto polje =
+            OdbijenoPolje(u.tekstovi, u.brojSila, u.separator, u.proracunskaAnvelopa))
         return Odbijeno(kPorukaVrednosti, {Kontrola(*polje)});
+    const TVoz voz = Voz(u);
+    const TProveraDejstava dejstva = ProveriDejstva(u.dejstva, u.separator, voz.R(), voz.Raspon());
+    if (!dejstva.dejstva) return Odbijeno(kPorukaDejstava, dejstva.polja);
 
+    fDejstva = u.proracunskaAnvelopa ? *dejstva.dejstva : TProracunskaDejstva{};
     fUlaz = std::move(u);
     const TUlazStrane& p = *fUlaz;
     const IzvestajLastovar izvestaj =
@@ -134,7 +144,7 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
     const TPodaci zapis = ZapisIzTekstova(p.tekstovi, p.separator);
     std::vector<TManjakKlasicnog> manjkovi;
     if (fOkvir.sadrzaj == TSadrzajCrteza::Dijagrami) {
-        if (!anvelopa) anvelopa = AnvelopaPoKolonama(fOkvir, Voz(p), p.smer);
+        if (!anvelopa) anvelopa = AnvelopaPoKolonama(fOkvir, voz, p.smer);
         manjkovi = ManjakKlasicnog(fOkvir, *anvelopa, zapis.BrojPreseka());
     }
     double presek = 0;
@@ -152,6 +162,7 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
     o.set("svg", Utf8IzLatin1(platno.Svg(kNazivDijagrama)));
     o.set("upozorenje", Utf8IzLatin1(TekstUpozorenja(manjkovi, p.separator)));
     o.set("presekUpozorenja", manjkovi.empty() ? val::null() : val(presek));
+    o.set("staje", voz.StajeNaRaspon());
     return o;
 }
 
@@ -191,6 +202,7 @@ std::string TStranaLastovar::Polozaj(double x, const val& p1, int sirina, int vi
     ulaz.x = x;
     ulaz.smer = u.smer;
     ulaz.decimalniSeparator = u.separator;
+    ulaz.dejstva = fDejstva;
     if (p1.isNumber()) {
         ulaz.p1 = p1.as<double>();
         ulaz.obrnut = PrelazObrnut(voz, x, u.smer);
@@ -220,6 +232,7 @@ val TStranaLastovar::List(const std::string& datoteka, const std::string& datum,
     sadrzaj.BrojSila = u.brojSila;
     sadrzaj.Separator = u.separator;
     sadrzaj.Smer = u.smer;
+    sadrzaj.Dejstva = fDejstva;
     PopuniSadrzajListe(sadrzaj, u.tacnaAnvelopa);
     const TListProracuna list = SastaviList(sadrzaj);
 
@@ -277,10 +290,34 @@ val TStranaLastovar::List(const std::string& datoteka, const std::string& datum,
     return o;
 }
 
+val TStranaLastovar::Merodavne(int sirina, int visina) const {
+    const TUlazStrane& u = Prihvaceno();
+    if (!u.proracunskaAnvelopa) return val::null();
+    const TPodaci podaci = ZapisIzTekstova(u.tekstovi, u.separator);
+    const TProracunskiProracun p =
+        TProracunskiProracun::Izracunaj(podaci, u.brojSila, fDejstva, u.smer);
+    std::string tekst;
+    for (const std::string& l :
+         OpisDejstava(fDejstva, u.brojSila, u.smer, p.DuziOdRaspona, u.separator))
+        tekst += l + '\n';
+    tekst += '\n';
+    for (const std::string& l : LinijeMerodavnih(p.Merodavno, u.brojSila, u.separator))
+        tekst += l + '\n';
+    const TProracunskaAnvelopa anvelopa(TVoz(podaci, u.brojSila), fDejstva);
+    TPlatnoSvg platno(sirina, visina, FontProzoraDijagrama());
+    NacrtajProracunskuAnvelopu(platno, sirina, visina,
+                               {anvelopa, p.Merodavno.Proracunske, u.smer, u.separator});
+    val o = val::object();
+    o.set("tekst", Utf8IzLatin1(tekst));
+    o.set("svg", Utf8IzLatin1(platno.Svg(kNazivProracunske)));
+    return o;
+}
+
 std::string TStranaLastovar::Csv() const {
     const TUlazStrane& u = Prihvaceno();
     return Utf8IzLatin1(TabeleCsv(u.tekstovi, u.brojSila, u.separator,
-                                  u.tacnaAnvelopa ? std::optional(u.smer) : std::nullopt));
+                                  u.tacnaAnvelopa ? std::optional(u.smer) : std::nullopt,
+                                  fDejstva));
 }
 
 namespace {
@@ -295,27 +332,58 @@ val PodrazumevaniUlaz(const std::string& separator) {
     u.tekstovi = PodrazumevaniTekstovi(Separator(separator));
     val o = TekstoviUJs(u.tekstovi);
     o.set("brojSila", u.brojSila);
+    o.set("Dejstva", DejstvaUJs(TekstoviDejstava({}, Separator(separator))));
     return o;
 }
 
 val ZapisiDatotekuStrane(const val& ulaz, const val& ostatak) {
     const TUlazStrane u = UlazIzJs(ulaz);
+    TProracunskaDejstva dejstva;
+    if (u.proracunskaAnvelopa) {
+        // As the desktop's dialog: the train and span the form holds, where
+        // they are numbers, bound what the actions may be.
+        double R = 0, L = 0;
+        try {
+            const TVoz voz(ZapisZaBrojSila(u.tekstovi, u.brojSila, u.separator), u.brojSila);
+            R = voz.R();
+            L = voz.Raspon();
+        } catch (const EGreskaKonverzije&) {
+        }
+        const TProveraDejstava p = ProveriDejstva(u.dejstva, u.separator, R, L);
+        if (!p.dejstva) return val(std::string(kPorukaDejstava));
+        dejstva = *p.dejstva;
+    }
     const std::int32_t preseka = TekstUCeoBroj(u.tekstovi.BrojPreseka);
-    return BajtoviUJs(ZapisiDatoteku(SadrzajDatoteke{u.tekstovi, u.brojSila, preseka}) +
-                      (ostatak.isUndefined() ? std::string() : BajtoviIzJs(ostatak)));
+    const std::string linije = ZapisiDatoteku(SadrzajDatoteke{u.tekstovi, u.brojSila, preseka});
+    const std::string ostali = ostatak.isUndefined() ? std::string() : BajtoviIzJs(ostatak);
+    // Lines after the fifteen that hold no block are kept as they came
+    // while no action asks for one.
+    const std::string_view prva = std::string_view(ostali).substr(0, ostali.find('\n'));
+    const bool blok = prva == kOznakaDodatka || prva == std::string(kOznakaDodatka) + '\r';
+    if (!blok && dejstva.Pocetna()) return BajtoviUJs(linije + ostali);
+    TDodatak dodatak = blok ? ProcitajDodatak(linije + ostali) : TDodatak{};
+    UpisiDejstva(dodatak, dejstva);
+    return BajtoviUJs(linije + ZapisiDodatak(dodatak));
 }
 
 val ProcitajDatotekuStrane(const val& niz, const std::string& separator) {
     const std::string bajtovi = BajtoviIzJs(niz);
     val o = val::object();
+    const char sep = Separator(separator);
     try {
-        const SadrzajDatoteke s = ProcitajDatoteku(bajtovi, Separator(separator));
+        // All of it is read before anything is given back: a file refused in
+        // any part opens nothing.
+        const SadrzajDatoteke s = ProcitajDatoteku(bajtovi, sep);
+        const TProracunskaDejstva dejstva = DejstvaIzDodatka(ProcitajDodatak(bajtovi));
+        if (!dejstva.Pocetna()) o.set("dejstva", DejstvaUJs(TekstoviDejstava(dejstva, sep)));
         o.set("tekstovi", TekstoviUJs(s.Tekstovi));
         o.set("brojSila", s.BrojSila);
         o.set("brojPreseka", s.BrojPreseka);
         o.set("ostatak", BajtoviUJs(OstatakDatoteke(bajtovi)));
     } catch (const EGreskaDatoteke& e) {
         o.set("greska", std::string(e.what()));
+    } catch (const EGreskaDodatka& e) {
+        o.set("greska", Utf8IzLatin1(e.what()));
     }
     return o;
 }

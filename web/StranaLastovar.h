@@ -28,7 +28,12 @@ public:
     /// the arbitrary section and the span as converted, the report's lines
     /// each ended by LF, the diagrams in the screen style on a
     /// sirina x visina picture, the status line of the classical method's
-    /// shortfall and the section of the largest one.
+    /// shortfall and the section of the largest one, and `staje`: whether
+    /// the train stands whole on the span ("Polozaj voza" has positions).
+    /// The panel's actions are checked as the desktop's dialog checks them
+    /// (refused: kPorukaDejstava and the action's control); with
+    /// "Proracunska anvelopa" they are in force and a train longer than the
+    /// span passes, as the design envelope takes it.
     emscripten::val Racunaj(const emscripten::val& ulaz, int sirina, int visina);
 
     /// The diagrams of the accepted load case again, in the screen style
@@ -59,27 +64,46 @@ public:
     emscripten::val List(const std::string& datoteka, const std::string& datum,
                          const emscripten::val& ostatak) const;
 
+    /// "Merodavne vrednosti" of the accepted load case while "Proracunska
+    /// anvelopa" is on, as the desktop's window shows it: { tekst, svg },
+    /// the actions, the train and the governing values each on a line ended
+    /// by LF, and the design envelope drawn on a sirina x visina picture.
+    /// Null while it is off.
+    emscripten::val Merodavne(int sirina, int visina) const;
+
     /// The tables as CSV: the report's, or with the exact envelope on the
-    /// comparison in the page's orientation.
+    /// comparison in the page's orientation, with the design values while
+    /// actions are in force.
     std::string Csv() const;
 
 private:
     const TUlazStrane& Prihvaceno() const;
 
     std::optional<TUlazStrane> fUlaz;
+    /// The actions in force: the panel's while "Proracunska anvelopa" is
+    /// on, the start values otherwise.
+    TProracunskaDejstva fDejstva;
     TOkvirDijagrama fOkvir;
 };
 
-/// The form's default texts and counts, the page's object.
+/// The form's default texts and counts, and the panel's start values, the
+/// page's object.
 emscripten::val PodrazumevaniUlaz(const std::string& separator);
 
-/// The page's inputs as a data file's bytes (a Uint8Array), then the bytes
-/// of `ostatak` (a Uint8Array, or undefined) unchanged.
+/// The page's inputs as a data file's bytes (a Uint8Array), as the desktop
+/// saves them: the fifteen lines, then `ostatak` (a Uint8Array, or
+/// undefined, the bytes an opened file had after them). Where those hold
+/// the extension block, or actions are in force, the block follows as the
+/// desktop writes it (its other keys kept, the actions in force in place of
+/// the file's); otherwise `ostatak` unchanged. Actions the panel's checks
+/// refuse give kPorukaDejstava, a string, in place of the bytes.
 emscripten::val ZapisiDatotekuStrane(const emscripten::val& ulaz, const emscripten::val& ostatak);
 
 /// A data file's bytes (a Uint8Array) read as "Otvori..." reads them:
-/// { tekstovi, brojSila, brojPreseka, ostatak } with the bytes after the
-/// fifteenth line in `ostatak`, or { greska } with the message of a count
-/// that is not an integer.
+/// { tekstovi, brojSila, brojPreseka, ostatak, dejstva } with the bytes
+/// after the fifteenth line in `ostatak` and the extension block's actions
+/// as the panel's texts (undefined for a file without them), or { greska }
+/// with the message of a count that is not an integer or of a block that
+/// cannot be read.
 emscripten::val ProcitajDatotekuStrane(const emscripten::val& bajtovi,
                                        const std::string& separator);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "DejstvaStrane.h"
+
 using emscripten::val;
 
 namespace {
@@ -100,6 +102,9 @@ TUlazStrane UlazIzJs(const val& ulaz) {
     }
     u.tacnaAnvelopa = ulaz["tacnaAnvelopa"].isTrue();
     u.smer = ulaz["obaSmera"].isTrue() ? TSmerVoza::Oba : TSmerVoza::Napred;
+    u.dejstva = TekstoviDejstava({}, u.separator);
+    DejstvaIzJs(ulaz["Dejstva"], u.dejstva);
+    u.proracunskaAnvelopa = ulaz["proracunskaAnvelopa"].isTrue();
     return u;
 }
 

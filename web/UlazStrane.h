@@ -5,7 +5,8 @@
 // typed, its two counts and its switches, as a JavaScript object
 //
 //   { P: [6 texts], Rastojanje: [5 texts], Raspon, ProizvoljnoX,
-//     BrojPreseka: text, brojSila, separator, tacnaAnvelopa, obaSmera }
+//     BrojPreseka: text, brojSila, separator, tacnaAnvelopa, obaSmera,
+//     Dejstva: the panel's object (DejstvaStrane.h), proracunskaAnvelopa }
 //
 // and the same texts back for the page to show. The desktop keeps the
 // fields' texts in an 8-bit character set (Latin-1, a character beyond it
@@ -18,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "ProracunskaDejstva.h"
 #include "ProvereUnosa.h"
 #include "TacnaAnvelopa.h"
 
@@ -27,6 +29,10 @@ struct TUlazStrane {
     char separator = '.';
     bool tacnaAnvelopa = false;
     TSmerVoza smer = TSmerVoza::Napred;
+    /// The panel's texts, start values in the separator where none came.
+    TTekstoviDejstava dejstva = TekstoviDejstava({}, '.');
+    /// "Proracunska anvelopa": the actions are in force.
+    bool proracunskaAnvelopa = false;
 };
 
 /// Reads the page's object; a missing member keeps the form's default.

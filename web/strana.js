@@ -11,6 +11,8 @@
   const SILE = ['txtP1', 'txtP2', 'txtP3', 'txtP4', 'txtP5', 'txtP6'];
   const RAZMACI = ['txtRastojanje1', 'txtRastojanje2', 'txtRastojanje3', 'txtRastojanje4',
                    'txtRastojanje5'];
+  const DEJSTVA = { q: 'txtQ', c: 'txtRazmak', g: 'txtG', Fi: 'txtFi', GamaG: 'txtGamaG',
+                    GamaQ: 'txtGamaQ' };
   const KORAKA = 1000;           // steps of the slider over the crossing
   const TRAJANJE_PRELAZA = 8;    // seconds of one crossing at play
   const IME_PODATAKA = 'Podaci za proracun.Lastovar';
@@ -18,6 +20,7 @@
   let modul = null;
   let strana = null;             // the module's TStranaLastovar
   let prihvaceno = false;        // a load case passed the checks and is on show
+  let staje = false;             // its train stands whole on the span
   let imeDatoteke = '';          // the data file last opened or saved
   let ostatak = undefined;       // the bytes after an opened file's fifteen lines
   let presekUpozorenja = null;
@@ -46,8 +49,28 @@
       separator: $('DecimalniZnak').value,
       tacnaAnvelopa: $('TacnaAnvelopa').checked,
       obaSmera: $('ObaSmeraVoza').checked,
+      Dejstva: dejstva(),
+      proracunskaAnvelopa: $('ProracunskaAnvelopa').checked,
     };
   }
+
+  // The panel "Proracunske vrednosti" as the module reads it.
+  function dejstva() {
+    const d = { RasporedQ: $('RasporedQ').value, FiNaQ: $('FiNaQ').checked };
+    for (const [ime, id] of Object.entries(DEJSTVA)) d[ime] = $(id).value;
+    return d;
+  }
+
+  function postaviDejstva(d) {
+    for (const [ime, id] of Object.entries(DEJSTVA)) $(id).value = d[ime];
+    $('RasporedQ').value = d.RasporedQ;
+    $('FiNaQ').checked = d.FiNaQ;
+    podesiRazmak();
+  }
+
+  // As in the desktop's dialog, the clearance matters only for q in front
+  // of and behind the train.
+  function podesiRazmak() { $('txtRazmak').disabled = $('RasporedQ').value !== 'uz-voz'; }
 
   function postaviTekstove(t, brojSila, brojPreseka) {
     SILE.forEach((id, i) => { $(id).value = t.P[i]; });
@@ -103,22 +126,26 @@
     if (r.poruka) {
       // As after a refused calculation on the desktop: no results stand.
       prihvaceno = false;
+      staje = false;
       zaustavi();
       prikaziGresku(r.poruka, r.polja.length ? r.polja : ['txtP1']);
       $('MemoText').textContent = '';
       $('Dijagram').replaceChildren();
       $('SlikaPolozaja').replaceChildren();
       prikaziUpozorenje('', null);
+      prikaziMerodavne(null);
       omoguciRezultate(false);
     } else {
       prihvaceno = true;
+      staje = r.staje;
       prikaziGresku('', []);
       $('MemoText').textContent = r.izvestaj.replace(/\n$/, '');
       $('Dijagram').innerHTML = r.svg;
       prikaziUpozorenje(r.upozorenje, r.presekUpozorenja);
       omoguciRezultate(true);
+      prikaziMerodavne($('ProracunskaAnvelopa').checked);
       polozaj.x = Math.min(Math.max(polozaj.x, 0), r.raspon);
-      osveziPolozaj();
+      if (staje) osveziPolozaj(); else { zaustavi(); $('SlikaPolozaja').replaceChildren(); }
     }
     performance.measure('lastovar:unos-racun', 'lastovar:unos');
     // From the change to the painted results: the frame after this one's paint.
@@ -138,8 +165,26 @@
   }
 
   function omoguciRezultate(da) {
-    for (const id of ['SnimiRezultate', 'SnimiCsv', 'Stampaj', 'Pusti', 'Klizac', 'Kriticni'])
-      $(id).disabled = !da;
+    for (const id of ['SnimiRezultate', 'SnimiCsv', 'Stampaj']) $(id).disabled = !da;
+    // A train longer than the span has no position to show.
+    for (const id of ['Pusti', 'Klizac', 'Kriticni']) $(id).disabled = !da || !staje;
+  }
+
+  // "Merodavne vrednosti" while "Proracunska anvelopa" is on: the
+  // governing values and the design envelope, the module's.
+  function prikaziMerodavne(da) {
+    const o = $('MerodavneVrednostiO');
+    o.hidden = !da;
+    if (!da) {
+      $('MemoMerodavnih').textContent = '';
+      $('DijagramMerodavnih').replaceChildren();
+      return;
+    }
+    const e = $('DijagramMerodavnih');
+    const m = strana.Merodavne(Math.max(0, Math.floor(e.clientWidth)),
+                               Math.max(0, Math.floor(e.clientHeight)));
+    $('MemoMerodavnih').textContent = m.tekst.replace(/\n$/, '');
+    e.innerHTML = m.svg;
   }
 
   // --- Polozaj voza ---------------------------------------------------------
@@ -150,7 +195,7 @@
   }
 
   function osveziPolozaj() {
-    if (!prihvaceno) return;
+    if (!prihvaceno || !staje) return;
     polozaj.opseg = strana.Prelaz(polozaj.x);
     if (polozaj.p1 !== null)
       polozaj.p1 = Math.min(Math.max(polozaj.p1, polozaj.opseg.Od), polozaj.opseg.Do);
@@ -198,7 +243,7 @@
 
   function pustiIliZaustavi() {
     if (polozaj.pusten) { zaustavi(); return; }
-    if (!prihvaceno) return;
+    if (!prihvaceno || !staje) return;
     const o = polozaj.opseg;
     polozaj.pocetakP1 = polozaj.p1 === null || polozaj.p1 >= o.Do ? o.Od : polozaj.p1;
     polozaj.pocetakSata = performance.now();
@@ -237,6 +282,8 @@
 
   function snimi() {
     const bajtovi = modul.ZapisiDatoteku(ulaz(), ostatak);
+    // Actions the panel's checks refuse are not saved.
+    if (typeof bajtovi === 'string') { javi(bajtovi); return; }
     const ime = imeDatoteke || IME_PODATAKA;
     preuzmi(ime, bajtovi, 'application/x-lastovar');
     imeDatoteke = ime;
@@ -256,6 +303,12 @@
     zaustavi();
     postaviTekstove(s.tekstovi, s.brojSila, s.brojPreseka);
     ostatak = s.ostatak.length ? s.ostatak : undefined;
+    // A file that holds actions sets them and turns the design envelope on;
+    // one without them leaves both as they were.
+    if (s.dejstva) {
+      postaviDejstva(s.dejstva);
+      $('ProracunskaAnvelopa').checked = true;
+    }
     imeDatoteke = datoteka.name;
     document.title = 'Lastovar - ' + datoteka.name;
     javi('Otvoreno: ' + datoteka.name);
@@ -337,6 +390,7 @@
     const obrazac = $('Obrazac');
     obrazac.addEventListener('input', (e) => {
       if (e.target.id === 'SpinEditBrojSila') podesiPolja();
+      if (e.target.id === 'RasporedQ') podesiRazmak();
       racunaj();
     });
     obrazac.addEventListener('submit', (e) => e.preventDefault());
@@ -422,6 +476,7 @@
     $('DecimalniZnak').value = deo && deo.value === ',' ? ',' : '.';
     const p = modul.PodrazumevaniUlaz($('DecimalniZnak').value);
     postaviTekstove(p, p.brojSila, Number(p.BrojPreseka));
+    postaviDejstva(p.Dejstva);
     const r = racunaj();
     polozaj.x = r.x === undefined ? 0 : r.x;
     osveziPolozaj();

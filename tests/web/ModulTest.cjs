@@ -214,3 +214,159 @@ test('the calculation sheet is laid out as the desktop\'s PDF', () => {
   const bez = m.List('primer.Lastovar', '11.12.2025.', undefined);
   assert.ok(bez.strane[0].tekstovi.some((t) => t.tekst === 'Proracun extM i extT'));
 });
+
+// The design actions as the page's panel holds them, and the same as
+// lastovar-cli's options.
+function dejstva(d, separator = '.') {
+  const broj = (v, p) => (v === undefined ? p : v.replace('.', separator));
+  return {
+    q: broj(d.q, '0'), c: broj(d.c, '0'), g: broj(d.g, '0'), Fi: broj(d.fi, '1'),
+    GamaG: broj(d.gamaG, '1'), GamaQ: broj(d.gamaQ, '1'),
+    RasporedQ: d.uzVoz ? 'uz-voz' : 'bilo-gde', FiNaQ: !!d.fiNaQ,
+  };
+}
+function opcijeDejstava(d, separator = '.') {
+  const o = [];
+  for (const [kljuc, opcija] of [['q', '--q'], ['c', '--razmak'], ['g', '--g'], ['fi', '--fi'],
+                                 ['gamaG', '--gama-g'], ['gamaQ', '--gama-q']])
+    if (d[kljuc] !== undefined) o.push(opcija, d[kljuc].replace('.', separator));
+  if (d.uzVoz) o.push('--q-raspored', 'uz-voz');
+  if (d.fiNaQ) o.push('--fi-q');
+  return o;
+}
+
+// Road and rail trains with q anywhere and beside the train, every factor,
+// both orientations, a train longer than the span and the regional comma.
+const SLUCAJEVI_DEJSTAVA = [
+  { ime: 'q_bilo_gde', s: SEST_SILA, d: { q: '9' } },
+  { ime: 'sve', s: { P: ['120', '180', '180', '150', '150', '90'], L: ['2.5', '1.5', '4', '1.5', '3'], raspon: '20', x: '7', preseka: 99 },
+    d: { q: '9', uzVoz: true, c: '1.5', g: '5', fi: '1.2', fiNaQ: true, gamaG: '1.35', gamaQ: '1.5' } },
+  { ime: 'oba_smera', s: { P: ['60', '60', '145', '145'], L: ['3.5', '1.2', '4.3'], raspon: '15', preseka: 37 },
+    d: { q: '4.5', uzVoz: true, c: '0.75', fi: '1.1' }, oba: true },
+  { ime: 'dug_voz', s: { P: ['35', '145', '145'], L: ['4.3', '4.3'], raspon: '5', x: '2', preseka: 20 },
+    d: { q: '10', g: '2.5', gamaQ: '1.5' } },
+  { ime: 'zarez', s: { P: ['206,5', '208'], L: ['5,25'], raspon: '9,75', x: '1,5', separator: ',' },
+    d: { q: '3.5', g: '1.25', gamaG: '1.35' }, lokal: 'de_DE.UTF-8' },
+];
+
+test('the governing values, the CSV and "Polozaj voza" with actions are the desktop\'s', (t) => {
+  for (const { ime, s, d, oba, lokal } of SLUCAJEVI_DEJSTAVA) {
+    const sep = s.separator || '.';
+    const opcije = [...opcijeDejstava(d, sep), ...(oba ? ['--oba-smera'] : [])];
+    const fajl = datoteka(ime, s);
+    const m = new modul.StranaLastovar();
+    const r = m.Racunaj(ulazStrane(s, { Dejstva: dejstva(d, sep), proracunskaAnvelopa: true, obaSmera: !!oba }), 800, 600);
+    assert.equal(r.poruka, '', ime);
+    const merodavne = m.Merodavne(800, 400);
+    // The actions' lines, a blank one, then what `merodavno` prints.
+    const [opis, vrednosti] = merodavne.tekst.split('\n\n');
+    assert.match(opis, /^Proracunske vrednosti: q = /, ime);
+    kaoDesktop(t, vrednosti, desktop(['merodavno', fajl, ...opcije], lokal), ime, sep);
+    assert.match(merodavne.svg, /aria-label="Proracunska anvelopa"/);
+    if (r.staje) {
+      kaoDesktop(t, m.Csv(), desktop(['izvestaj', '--csv', fajl], lokal), ime + ' csv');
+      const tacna = new modul.StranaLastovar();
+      tacna.Racunaj(ulazStrane(s, { Dejstva: dejstva(d, sep), proracunskaAnvelopa: true, tacnaAnvelopa: true, obaSmera: !!oba }), 800, 600);
+      kaoDesktop(t, tacna.Csv(), desktop(['tacno', '--csv', fajl, ...opcije], lokal), ime + ' tacno');
+      const x = Number(s.x ? s.x.replace(',', '.') : 1.25);
+      assert.equal(zapisIzSvg(m.Polozaj(x, undefined, 1200, 900)),
+                   bezFontova(desktop(['polozaj', fajl, '--sirina', '1200', '--visina', '900', '--zapis', ...opcije], lokal)), ime);
+    } else {
+      // The classical method needs the whole train on the span.
+      assert.equal(r.izvestaj, 'Voz je duzi od raspona: klasicni proracun trazi ceo voz na rasponu.\n');
+      kaoDesktop(t, m.Csv(), desktop(['merodavno', '--csv', fajl, ...opcije], lokal), ime + ' csv');
+    }
+  }
+});
+
+test('with the design envelope off the actions change nothing, and a long train is refused', () => {
+  const d = dejstva({ q: '9', g: '5', gamaQ: '1.5' });
+  const m = new modul.StranaLastovar();
+  const r = m.Racunaj(ulazStrane(SEST_SILA, { Dejstva: d, tacnaAnvelopa: true }), 800, 600);
+  const bez = new modul.StranaLastovar();
+  const r0 = bez.Racunaj(ulazStrane(SEST_SILA, { tacnaAnvelopa: true }), 800, 600);
+  assert.equal(r.izvestaj, r0.izvestaj);
+  assert.equal(r.svg, r0.svg);
+  assert.equal(m.Csv(), bez.Csv());
+  assert.equal(m.Polozaj(1.25, undefined, 900, 700), bez.Polozaj(1.25, undefined, 900, 700));
+  assert.equal(m.Merodavne(800, 400), null);
+  const dug = { P: ['35', '145', '145'], L: ['4.3', '4.3'], raspon: '5' };
+  assert.deepEqual([...m.Racunaj(ulazStrane(dug), 800, 600).polja], ['txtRaspon']);
+});
+
+test('refused actions: the dialog\'s message and the fields at fault', () => {
+  const poruka = 'Proracunske vrednosti nisu korektno unete!!!';
+  const slucajevi = [
+    [{ q: 'x' }, ['txtQ']],
+    [{ q: 'x', g: '', gamaQ: '1.5.0' }, ['txtQ', 'txtG', 'txtGamaQ']],
+    [{ q: '-1' }, ['txtQ']],
+    [{ c: '-0.5' }, ['txtRazmak']],
+    [{ fi: '0' }, ['txtFi']],
+    [{ gamaG: '-1.35' }, ['txtGamaG']],
+    [{ gamaQ: 'inf' }, ['txtGamaQ']],
+    // Only together do they overflow: the last one set is named.
+    [{ fi: '1e200', gamaQ: '1e200' }, ['txtGamaQ']],
+  ];
+  for (const [d, polja] of slucajevi) {
+    for (const proracunska of [true, false]) {
+      const m = new modul.StranaLastovar();
+      assert.equal(m.Racunaj(ulazStrane(PODRAZUMEVANI), 800, 600).poruka, '');
+      const r = m.Racunaj(ulazStrane(PODRAZUMEVANI, { Dejstva: dejstva(d), proracunskaAnvelopa: proracunska }), 800, 600);
+      assert.equal(r.poruka, poruka, JSON.stringify(d));
+      assert.deepEqual([...r.polja], polja, JSON.stringify(d));
+    }
+  }
+  // Nor are they saved.
+  assert.equal(modul.ZapisiDatoteku(ulazStrane(PODRAZUMEVANI, { Dejstva: dejstva({ q: '-1' }), proracunskaAnvelopa: true }), undefined),
+               poruka);
+});
+
+test('the data file\'s extension block: read and written as the desktop does', () => {
+  const bajtovi = (s) => new Uint8Array(Buffer.from(s, 'latin1'));
+  const tekst = (b) => Buffer.from(b).toString('latin1');
+  const linije = '120\r\n180\r\n180\r\n150\r\n150\r\n90\r\n2.5\r\n1.5\r\n4\r\n1.5\r\n3\r\n20\r\n7\r\n6\r\n10\r\n';
+  // As the desktop writes it: the keys it does not know, then the actions.
+  const blok = '[Lastovar dodatak]\r\nbuduci.kljuc=ostaje\r\nq=9\r\nq-raspored=uz-voz\r\nrazmak=1.5\r\ng=5\r\n' +
+               'fi=1.2\r\nfi-q=da\r\ngama-g=1.35\r\ngama-q=1.5\r\n';
+  const otvori = (b, sep = '.') => {
+    const s = modul.ProcitajDatoteku(bajtovi(b), sep);
+    assert.equal(s.greska, undefined);
+    return [s, { ...s.tekstovi, brojSila: s.brojSila, BrojPreseka: String(s.brojPreseka), separator: sep,
+                 Dejstva: s.dejstva, proracunskaAnvelopa: !!s.dejstva }];
+  };
+
+  // Opened and saved: byte for byte, a key of a later version kept.
+  const [s, ulaz] = otvori(linije + blok);
+  assert.deepEqual({ ...s.dejstva }, { q: '9', c: '1.5', g: '5', Fi: '1.2', GamaG: '1.35', GamaQ: '1.5', RasporedQ: 'uz-voz', FiNaQ: true });
+  assert.equal(tekst(modul.ZapisiDatoteku(ulaz, s.ostatak)), linije + blok);
+  // The actions read with the page's separator; the file keeps its point.
+  const linijeZarez = linije.replace(/\./g, ',');
+  const [sz, ulazZarez] = otvori(linijeZarez, ',');
+  assert.equal(sz.dejstva, undefined);
+  const [, saZarezom] = otvori(linije + blok, ',');
+  assert.equal(saZarezom.Dejstva.GamaG, '1,35');
+  assert.equal(tekst(modul.ZapisiDatoteku({ ...ulazZarez, Dejstva: saZarezom.Dejstva, proracunskaAnvelopa: true }, undefined)),
+               linijeZarez + blok.replace('buduci.kljuc=ostaje\r\n', ''));
+  // Lines after the fifteen that are no block give way to one for actions.
+  assert.equal(tekst(modul.ZapisiDatoteku(ulaz, bajtovi('stara linija\r\n'))),
+               linije + blok.replace('buduci.kljuc=ostaje\r\n', ''));
+  // With the design envelope off the actions go, the other keys stay; a
+  // file without actions is the fifteen lines.
+  assert.equal(tekst(modul.ZapisiDatoteku({ ...ulaz, proracunskaAnvelopa: false }, s.ostatak)),
+               linije + '[Lastovar dodatak]\r\nbuduci.kljuc=ostaje\r\n');
+  assert.equal(tekst(modul.ZapisiDatoteku({ ...ulaz, proracunskaAnvelopa: false }, undefined)), linije);
+  // Actions at their start values are no actions.
+  assert.equal(tekst(modul.ZapisiDatoteku({ ...ulaz, Dejstva: dejstva({}) }, undefined)), linije);
+  // What the desktop writes, the desktop reads: the actions it takes from
+  // the page's file give its governing values.
+  const putanja = path.join(path.dirname(datoteka('blok', SEST_SILA)), 'blok_strane.Lastovar');
+  fs.writeFileSync(putanja, modul.ZapisiDatoteku(ulaz, s.ostatak));
+  const m = new modul.StranaLastovar();
+  m.Racunaj(ulaz, 800, 600);
+  assert.equal(m.Merodavne(800, 400).tekst.split('\n\n')[1], desktop(['merodavno', putanja]));
+
+  // A block that cannot be read opens nothing, with the desktop's message.
+  const los = modul.ProcitajDatoteku(bajtovi(linije + '[Lastovar dodatak]\r\nq=minus\r\n'), '.');
+  assert.match(los.greska, /^Greska u dodatku datoteke/);
+  assert.equal(los.tekstovi, undefined);
+});

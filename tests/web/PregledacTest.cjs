@@ -160,6 +160,50 @@ test('a data file opened and saved: the desktop\'s bytes both ways', async (t) =
   });
 });
 
+test('the design actions typed in the panel give lastovar-cli merodavno\'s governing values; a file keeps them', async (t) => {
+  await korak(t, 'dejstva', async () => {
+    const merodavne = () => pregledac.executeScript(
+        'return document.querySelector(\'[role="region"][aria-label="Merodavne vrednosti"] pre\').textContent');
+    const s = { ...SLUCAJ, preseka: 40 };
+    const blok = '[Lastovar dodatak]\r\nq=9\r\nq-raspored=uz-voz\r\nrazmak=1.5\r\ng=5\r\nfi=1.2\r\nfi-q=da\r\n' +
+                 'gama-g=1.35\r\ngama-q=1.5\r\n';
+    const ulazna = datoteka('sa_dejstvima', s);
+    fs.appendFileSync(ulazna, blok);
+    await (await pregledac.findElement(By.id('IzborDatoteke'))).sendKeys(ulazna);
+    await pregledac.wait(async () => (await (await polje('q [kN/m] = ')).getAttribute('value')) === '9', 5000);
+    // A file with actions turns the design envelope on.
+    assert.equal(await pregledac.findElement(By.id('ProracunskaAnvelopa')).isSelected(), true);
+    assert.equal(await pregledac.findElement(By.id('MerodavneVrednostiO')).isDisplayed(), true);
+
+    await upisi('q [kN/m] = ', '12.5');
+    await upisi('gamaQ = ', '1.35');
+    const opcije = ['--q', '12.5', '--q-raspored', 'uz-voz', '--razmak', '1.5', '--g', '5', '--fi', '1.2', '--fi-q',
+                    '--gama-g', '1.35', '--gama-q', '1.35'];
+    const tekst = await merodavne();
+    assert.match(tekst, /^Proracunske vrednosti: q = 12\.5 \[kN\/m\] ispred i iza voza, c = 1\.5 \[m\]/);
+    const r = razlikeBrojeva(tekst.split('\n\n')[1], desktop(['merodavno', ulazna, ...opcije]).replace(/\n$/, ''));
+    assert.deepEqual(r.greske, []);
+
+    // A refused action: the dialog's message beside its field, no values.
+    await upisi('fi = ', '0');
+    assert.equal(await alarm(), 'Proracunske vrednosti nisu korektno unete!!!');
+    assert.equal(await (await polje('fi = ')).getAttribute('aria-invalid'), 'true');
+    assert.equal(await pregledac.findElement(By.id('MerodavneVrednostiO')).isDisplayed(), false);
+    await upisi('fi = ', '1.2');
+    assert.equal(await alarm(), '');
+
+    await pregledac.findElement(By.id('Snimi')).click();
+    const snimljena = path.join(preuzimanja, 'sa_dejstvima.Lastovar');
+    await pregledac.wait(() => fs.existsSync(snimljena), 10000);
+    assert.equal(fs.readFileSync(snimljena, 'latin1'),
+                 fs.readFileSync(ulazna, 'latin1').replace('q=9', 'q=12.5').replace('gama-q=1.5', 'gama-q=1.35'));
+
+    // Off, the governing values go.
+    await pregledac.findElement(By.id('ProracunskaAnvelopa')).click();
+    assert.equal(await pregledac.findElement(By.id('MerodavneVrednostiO')).isDisplayed(), false);
+  });
+});
+
 test('the page\'s performance marks', async (t) => {
   const mere = await pregledac.executeScript(`
     const m = (ime) => performance.getEntriesByName(ime).map((e) => e.duration);
