@@ -19,8 +19,6 @@
 /// and integers are exact, the one to double rounds as the desktop's does.
 /// NaN results are NaN; their payloads are not the desktop's.
 class TProsireno80 {
-    __extension__ typedef unsigned __int128 u128;
-
 public:
     constexpr TProsireno80() = default;
     constexpr TProsireno80(double d) : TProsireno80(IzDouble(d)) {}
@@ -108,9 +106,10 @@ public:
         if (a.JeNula() && b.JeNula()) return std::partial_ordering::equivalent;
         if (a.Negativan() != b.Negativan())
             return a.Negativan() ? std::partial_ordering::less : std::partial_ordering::greater;
-        // Same sign: the encodings order the magnitudes, subnormals below normals.
-        const auto poredak = a.Velicina() <=> b.Velicina();
-        return a.Negativan() ? 0 <=> poredak : poredak;
+        if (Manji(a, b) || Manji(b, a))
+            return Manji(a, b) != a.Negativan() ? std::partial_ordering::less
+                                                : std::partial_ordering::greater;
+        return std::partial_ordering::equivalent;
     }
     friend constexpr bool operator==(TProsireno80 a, TProsireno80 b) { return (a <=> b) == 0; }
 
@@ -133,7 +132,10 @@ private:
 
     static constexpr std::uint16_t Znak(bool negativan) { return negativan ? 0x8000 : 0; }
     constexpr std::uint16_t Polje() const { return fZnakIEksponent & kNajvecePolje; }
-    constexpr u128 Velicina() const { return u128{Polje()} << 64 | fZnacajni; }
+    // |a| < |b|: the encodings order the magnitudes, subnormals below normals.
+    static constexpr bool Manji(TProsireno80 a, TProsireno80 b) {
+        return a.Polje() != b.Polje() ? a.Polje() < b.Polje() : a.fZnacajni < b.fZnacajni;
+    }
 
     constexpr TRaspakovano Raspakuj() const {
         // A subnormal has the least normal exponent without the integer bit.
@@ -149,40 +151,67 @@ private:
         return a;
     }
 
-    static constexpr int VodeceNule(u128 m) {
-        const auto gornji = static_cast<std::uint64_t>(m >> 64);
-        return gornji ? std::countl_zero(gornji)
-                      : 64 + std::countl_zero(static_cast<std::uint64_t>(m));
-    }
-
-    // The value m 2^e (m != 0) to the nearest 80-bit value, ties to even,
-    // through the subnormals down to zero and past the largest to infinity.
-    static constexpr TProsireno80 Zaokruzi(bool negativan, std::int32_t e, u128 m) {
-        const int nule = VodeceNule(m);
-        m <<= nule;
-        std::int32_t polje = e + 127 - nule + kPomak;  // of the leading bit
-        int odbaceno = 64;
+    // The value (hi + lo 2^-64) 2^(e - 63), hi's top bit set and lo's last
+    // bit set for any bits below it, to the nearest 80-bit value, ties to
+    // even, through the subnormals down to zero and past the largest value
+    // to infinity.
+    static constexpr TProsireno80 Zaokruzi(bool negativan, std::int32_t e, std::uint64_t hi,
+                                           std::uint64_t lo) {
+        constexpr std::uint64_t kPola = kCeoBit;
+        std::int32_t polje = e + kPomak;
         if (polje < 1) {
-            odbaceno += 1 - polje;
-            polje = 0;
+            // A subnormal keeps fewer bits: the dropped ones left-aligned.
+            const std::int32_t s = 1 - polje;
+            std::uint64_t zadrzano = 0, ostatak = s == 64 ? hi | (lo != 0) : 1;
+            if (s < 64) {
+                zadrzano = hi >> s;
+                ostatak = hi << (64 - s) | lo >> s | ((lo << (64 - s)) != 0);
+            }
+            if (ostatak > kPola || (ostatak == kPola && (zadrzano & 1))) ++zadrzano;
+            // Rounded up to the least normal, the integer bit is the exponent's 1.
+            return IzBitova(Znak(negativan) | static_cast<std::uint16_t>(zadrzano >> 63), zadrzano);
         }
-        std::uint64_t zadrzano = 0;
-        u128 ostatak = odbaceno > 128 ? 1 : m;  // the dropped bits, left-aligned
-        if (odbaceno < 128) {
-            zadrzano = static_cast<std::uint64_t>(m >> odbaceno);
-            ostatak = m << (128 - odbaceno);
-        }
-        constexpr u128 kPola = u128{1} << 127;
-        if (ostatak > kPola || (ostatak == kPola && (zadrzano & 1))) {
-            if (++zadrzano == 0) {
-                zadrzano = kCeoBit;
+        if (lo > kPola || (lo == kPola && (hi & 1))) {
+            if (++hi == 0) {
+                hi = kCeoBit;
                 ++polje;
-            } else if (zadrzano == kCeoBit) {
-                polje = 1;  // a subnormal rounded up to the least normal
             }
         }
         if (polje >= kNajvecePolje) return Beskonacno(negativan);
-        return IzBitova(Znak(negativan) | static_cast<std::uint16_t>(polje), zadrzano);
+        return IzBitova(Znak(negativan) | static_cast<std::uint16_t>(polje), hi);
+    }
+
+    // The 128-bit product as hi and lo, from 32-bit halves: WebAssembly
+    // multiplies 64-bit words only.
+    static constexpr void Pomnozi(std::uint64_t a, std::uint64_t b, std::uint64_t& hi,
+                                  std::uint64_t& lo) {
+        constexpr std::uint64_t k32 = 0xFFFFFFFF;
+        const std::uint64_t p00 = (a & k32) * (b & k32), p01 = (a & k32) * (b >> 32),
+                            p10 = (a >> 32) * (b & k32), p11 = (a >> 32) * (b >> 32);
+        const std::uint64_t sredina = (p00 >> 32) + (p01 & k32) + (p10 & k32);
+        lo = sredina << 32 | (p00 & k32);
+        hi = p11 + (p01 >> 32) + (p10 >> 32) + (sredina >> 32);
+    }
+
+    // (hi 2^64 + lo) / d for hi < d and d's top bit set, in two 32-bit
+    // digits of 64-bit division (Knuth's algorithm D); the remainder too.
+    static constexpr std::uint64_t Podeli(std::uint64_t hi, std::uint64_t lo, std::uint64_t d,
+                                          std::uint64_t& ostatak) {
+        constexpr std::uint64_t k32 = 0xFFFFFFFF;
+        std::uint64_t kolicnik = 0, r = hi;
+        for (const std::uint64_t cifra : {lo >> 32, lo & k32}) {
+            // The digit estimated from d's top half is at most two too large.
+            std::uint64_t q = r / (d >> 32), r1 = r % (d >> 32);
+            while (q > k32 || q * (d & k32) > (r1 << 32 | cifra)) {
+                --q;
+                r1 += d >> 32;
+                if (r1 > k32) break;
+            }
+            r = (r << 32 | cifra) - q * d;  // below d: the words' overflow cancels
+            kolicnik = kolicnik << 32 | q;
+        }
+        ostatak = r;
+        return kolicnik;
     }
 
     static constexpr TProsireno80 IzCelog(bool negativan, std::uint64_t v) {
@@ -220,22 +249,45 @@ private:
         if (b.JeBeskonacno()) return b;
         if (b.JeNula()) return a.JeNula() ? Nula(a.Negativan() && b.Negativan()) : a;
         if (a.JeNula()) return b;
-        if (a.Velicina() < b.Velicina()) std::swap(a, b);
+        if (Manji(a, b)) std::swap(a, b);
         const TRaspakovano x = a.Raspakuj(), y = b.Raspakuj();
-        // 63 bits of room below the larger significand keep the sum exact
-        // down to where a sticky bit stands for the rest of the smaller one.
-        const u128 A = u128{x.m} << 63;
-        u128 B = u128{y.m} << 63;
-        const std::int32_t razlika = x.e - y.e;
-        if (razlika >= 127) {
-            B = 1;
-        } else if (razlika > 0) {
-            const bool lepljiv = (B << (128 - razlika)) != 0;
-            B = B >> razlika | lepljiv;
+        // The smaller significand aligned to the larger one as hi and lo;
+        // what falls below lo is lo's last bit.
+        const std::int32_t d = x.e - y.e;
+        std::uint64_t hi = 0, lo = 0;
+        if (d == 0) {
+            hi = y.m;
+        } else if (d < 64) {
+            hi = y.m >> d;
+            lo = y.m << (64 - d);
+        } else if (d == 64) {
+            lo = y.m;
+        } else {
+            lo = d < 128 ? y.m >> (d - 64) | ((y.m << (128 - d)) != 0) : 1;
         }
-        const u128 S = x.negativan == y.negativan ? A + B : A - B;
-        if (S == 0) return Nula(false);
-        return Zaokruzi(x.negativan, x.e - 126, S);
+        std::int32_t e = x.e;
+        if (x.negativan == y.negativan) {
+            hi += x.m;
+            if (hi < x.m) {  // carried into a 65th bit
+                lo = lo >> 1 | hi << 63 | (lo & 1);
+                hi = hi >> 1 | kCeoBit;
+                ++e;
+            }
+        } else {
+            hi = x.m - hi - (lo != 0);
+            lo = 0 - lo;
+            if (hi == 0 && lo == 0) return Nula(false);
+            const int nule = hi ? std::countl_zero(hi) : 64 + std::countl_zero(lo);
+            if (nule >= 64) {
+                hi = lo << (nule - 64);
+                lo = 0;
+            } else if (nule > 0) {
+                hi = hi << nule | lo >> (64 - nule);
+                lo <<= nule;
+            }
+            e -= nule;
+        }
+        return Zaokruzi(x.negativan, e, hi, lo);
     }
 
     std::uint64_t fZnacajni = 0;
@@ -280,7 +332,10 @@ constexpr TProsireno80 TProsireno80::Proizvod(TProsireno80 a, TProsireno80 b) {
         return a.JeNula() || b.JeNula() ? NaN() : Beskonacno(negativan);
     if (a.JeNula() || b.JeNula()) return Nula(negativan);
     const auto x = a.Raspakuj(), y = b.Raspakuj();
-    return Zaokruzi(negativan, x.e + y.e - 126, u128{x.m} * y.m);
+    std::uint64_t hi = 0, lo = 0;
+    Pomnozi(x.m, y.m, hi, lo);
+    if (hi >> 63) return Zaokruzi(negativan, x.e + y.e + 1, hi, lo);
+    return Zaokruzi(negativan, x.e + y.e, hi << 1 | lo >> 63, lo << 1);
 }
 
 constexpr TProsireno80 TProsireno80::Kolicnik(TProsireno80 a, TProsireno80 b) {
@@ -292,22 +347,15 @@ constexpr TProsireno80 TProsireno80::Kolicnik(TProsireno80 a, TProsireno80 b) {
     if (b.JeNula()) return a.JeNula() ? NaN() : Beskonacno(negativan);
     if (a.JeNula()) return Nula(negativan);
     const auto x = a.Raspakuj(), y = b.Raspakuj();
-    // q = floor(x.m 2^66 / y.m), at least 66 bits, and a sticky bit below.
-    const std::uint64_t celi = x.m >= y.m;
-    const std::uint64_t r = x.m - (celi ? y.m : 0);
-    const u128 deljenik = u128{r} << 64;
-    const auto q = static_cast<std::uint64_t>(deljenik / y.m);
-    std::uint64_t ostatak = 0 - q * y.m;  // below y.m, so its low 64 bits are all of it
-    u128 kolicnik = u128{celi} << 64 | q;
-    for (int i = 0; i < 2; ++i) {
-        const bool prenos = ostatak >> 63;
-        ostatak <<= 1;
-        const bool bit = prenos || ostatak >= y.m;
-        if (bit) ostatak -= y.m;
-        kolicnik = kolicnik << 1 | bit;
-    }
-    kolicnik = kolicnik << 1 | (ostatak != 0);
-    return Zaokruzi(negativan, x.e - y.e - 67, kolicnik);
+    // x.m / y.m in [1/2, 2): its integer bit, 64 bits below it, and the
+    // rest f = ostatak / y.m: at least a half or not, and whether exactly.
+    const bool celi = x.m >= y.m;
+    std::uint64_t ostatak = 0;
+    const std::uint64_t q = Podeli(celi ? x.m - y.m : x.m, 0, y.m, ostatak);
+    const std::uint64_t f =
+        (ostatak >= y.m - ostatak ? kCeoBit : 0) | (ostatak != 0 && ostatak != y.m - ostatak);
+    if (celi) return Zaokruzi(negativan, x.e - y.e, kCeoBit | q >> 1, q << 63 | (f != 0));
+    return Zaokruzi(negativan, x.e - y.e - 1, q, f);
 }
 
 consteval TProsireno80 TProsireno80::IzDecimalnog(const char* s) {
@@ -346,6 +394,7 @@ inline TProsireno80 TProsireno80::Koren(TProsireno80 a) {
     if (a.JeBeskonacno()) return a;
     const auto x = a.Raspakuj();
     // sqrt(m 2^s) = sqrt(N) 2^(t/2), N = m 2^(s - t) < 2^128 with t even.
+    __extension__ typedef unsigned __int128 u128;
     const std::int32_t s = x.e - 63;
     const int pomak = (s & 1) ? 63 : 64;
     const u128 N = u128{x.m} << pomak;
@@ -359,24 +408,26 @@ inline TProsireno80 TProsireno80::Koren(TProsireno80 a) {
     while (r * r > N) --r;
     const u128 ostatak = N - r * r;
     // sqrt(N) - r >= 1/2 exactly when N - r^2 > r; it is never exactly 1/2.
-    const u128 W = r << 2 | (ostatak > r ? 2 : 0) | (ostatak != 0);
-    return Zaokruzi(false, t / 2 - 2, W);
+    return Zaokruzi(false, 63 + t / 2, static_cast<std::uint64_t>(r),
+                    (ostatak > r ? kCeoBit : 0) | (ostatak != 0));
 }
 
 constexpr TProsireno80 TProsireno80::Ostatak(TProsireno80 a, TProsireno80 b) {
     if (a.JeNaN()) return Tihi(a);
     if (b.JeNaN()) return Tihi(b);
     if (a.JeBeskonacno() || b.JeNula()) return NaN();
-    if (a.JeNula() || b.JeBeskonacno() || a.Velicina() < b.Velicina()) return a;
+    if (a.JeNula() || b.JeBeskonacno() || Manji(a, b)) return a;
     const auto x = a.Raspakuj(), y = b.Raspakuj();
+    // (x.m 2^d) mod y.m, up to 63 of the d doublings at a time.
     std::uint64_t r = x.m % y.m;
     for (std::int32_t d = x.e - y.e; d > 0 && r != 0;) {
         const int korak = d < 63 ? d : 63;
-        r = static_cast<std::uint64_t>((u128{r} << korak) % y.m);
+        Podeli(r >> (64 - korak), r << korak, y.m, r);
         d -= korak;
     }
     if (r == 0) return Nula(x.negativan);
-    return Zaokruzi(x.negativan, y.e - 63, r);
+    const int nule = std::countl_zero(r);
+    return Zaokruzi(x.negativan, y.e - nule, r << nule, 0);
 }
 
 constexpr TProsireno80 TProsireno80::NaDole(TProsireno80 a) {
@@ -387,8 +438,10 @@ constexpr TProsireno80 TProsireno80::NaDole(TProsireno80 a) {
     if (x.e < 0) return x.negativan ? TProsireno80(-1) : Nula(false);
     const std::uint64_t razlomak = (std::uint64_t{1} << (63 - x.e)) - 1;
     if ((x.m & razlomak) == 0) return a;
-    const u128 ceo = u128{x.m & ~razlomak} + (x.negativan ? razlomak + 1 : 0);
-    return Zaokruzi(x.negativan, x.e - 63, ceo);
+    const std::uint64_t ceo = (x.m & ~razlomak) + (x.negativan ? razlomak + 1 : 0);
+    // Rounding a negative value down may carry into the next power of two.
+    if (ceo == 0) return IzBitova(static_cast<std::uint16_t>(a.fZnakIEksponent + 1), kCeoBit);
+    return IzBitova(a.fZnakIEksponent, ceo);
 }
 
 template <>
