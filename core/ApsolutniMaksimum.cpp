@@ -5,11 +5,10 @@
 #include <limits>
 
 #include "Manjak.h"
+#include "Prosireno.h"
 #include "VozUPolozaju.h"
 
 namespace {
-
-using Prosireno = long double;
 
 struct TNajveci {
     Prosireno M = -std::numeric_limits<Prosireno>::infinity();

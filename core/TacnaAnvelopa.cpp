@@ -6,8 +6,6 @@
 
 namespace {
 
-using Prosireno = long double;
-
 // A ranking in double errs by far less than this share of the quantity's
 // scale (R L for moments, R for shears); candidates that close to the best
 // are told apart in extended precision.

@@ -5,6 +5,7 @@
 
 #include "FormatBroja.h"
 #include "Manjak.h"
+#include "Prosireno.h"
 
 std::vector<TManjakKlasicnog> ManjakKlasicnog(const TOkvirDijagrama& okvir,
                                               const TAnvelopaPoKolonama& a) {
@@ -18,7 +19,7 @@ std::vector<TManjakKlasicnog> ManjakKlasicnog(const TOkvirDijagrama& okvir,
         if (!(vrh > 0)) continue;
         // Shortfalls equal but for rounding are equal: a plateau of them is
         // found at its first column.
-        const long double zaokruzivanje = kZaokruzivanje * k.Skala;
+        const Prosireno zaokruzivanje = kZaokruzivanje * k.Skala;
         double najveci = 0;
         std::size_t kolona = 0;
         for (std::size_t i = 0; i < k.Tacno.size(); ++i) {

@@ -13,14 +13,13 @@
 #include "KriticniPolozaji.h"
 #include "Manjak.h"
 #include "ManjakKlasicnog.h"
+#include "Prosireno.h"
 #include "SkicaVoza.h"
 #include "TacnaAnvelopaDijagram.h"
 #include "UticajneLinije.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 constexpr TBoja kBojaMaxT{0, 0, 255};
 constexpr TBoja kBojaMinT{170, 0, 170};
@@ -58,7 +57,7 @@ void Kriva(TPlatno& c, int x0, const std::vector<int>& y) {
 
 // A row held within its panel: values that rounding carried far past the
 // panel's scale (a load case at the ends of the double range) are clipped.
-int URedu(long double y, int gore, int dole) {
+int URedu(Prosireno y, int gore, int dole) {
     if (!(y > gore)) return gore;
     if (y > dole) return dole;
     return ZaokruziParno(y);
@@ -73,10 +72,10 @@ class TCrtez {
 public:
     TCrtez(TPlatno& c, std::int32_t W, std::int32_t H, const TVoz& voz, const TUlazPolozaja& u)
         : c(c), W(W), voz(voz), u(u), jedinica(H / 100.0) {
-        slova = std::clamp(ZaokruziParno(H / 60.0L), 9, 40);
+        slova = std::clamp(ZaokruziParno(H / 60.0_pr), 9, 40);
         c.Font() = TFont(FontProzoraDijagrama().Ime, kCrna, false, 8);
         c.Font().PostaviVisinu(slova);
-        levo = std::max(10, ZaokruziParno(W * 0.02L));
+        levo = std::max(10, ZaokruziParno(W * 0.02_pr));
         desno = W - levo;
     }
 
@@ -223,7 +222,7 @@ void TCrtez::ApsolutniMaksimumIMgov(int y) {
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
     const double manjak =
         ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
-    const Prosireno razlika = manjak == 0 ? 0.0L : static_cast<Prosireno>(a.M) - gov.MaxM;
+    const Prosireno razlika = manjak == 0 ? 0.0_pr : static_cast<Prosireno>(a.M) - gov.MaxM;
     Tekst(levo, y,
           "Apsolutni maksimum: M = " + B(a.M) + " kNm u preseku x = " + B(a.x) + " m, P1 na " +
               B(a.Polozaj.PolozajP1) + " m" +
@@ -246,7 +245,7 @@ void TCrtez::KriticniPolozaji() {
         kCrna, true);
 
     // Each side to the scale that holds every force it draws.
-    const int sredina = ZaokruziParno(W * 0.60L);
+    const int sredina = ZaokruziParno(W * 0.60_pr);
     const TKriticnaVelicina* velicine[] = {&k.ExtM, &k.MaxT, &k.MinT};
     std::vector<TVozUPolozaju> tacni, klasicni;
     for (const TKriticnaVelicina* v : velicine) {

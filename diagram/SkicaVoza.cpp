@@ -52,39 +52,39 @@ void Strela(TPlatno& c, int x, int vrh, int vrhGrede, int glava) {
 
 }  // namespace
 
-std::int32_t TRazmeraSkice::X(long double ksi) const {
-    constexpr long double kDaleko = 1 << 20;
-    const long double x = levo + (ksi - od) * pxPoMetru;
-    if (!(x > -kDaleko)) return -kDaleko;
+std::int32_t TRazmeraSkice::X(Prosireno ksi) const {
+    constexpr Prosireno kDaleko = 1 << 20;
+    const Prosireno x = levo + (ksi - od) * pxPoMetru;
+    if (!(x > -kDaleko)) return static_cast<std::int32_t>(-kDaleko);
     return ZaokruziParno(std::min(x, kDaleko));
 }
 
-TRazmeraSkice RazmeraSkice(long double od, long double doKraja, int levo, int desno) {
+TRazmeraSkice RazmeraSkice(Prosireno od, Prosireno doKraja, int levo, int desno) {
     TRazmeraSkice r;
     r.levo = levo;
     r.od = static_cast<double>(od);
-    r.pxPoMetru = doKraja > od ? (desno - levo) / (doKraja - od) : 1.0L;
+    r.pxPoMetru = doKraja > od ? (desno - levo) / (doKraja - od) : 1.0_pr;
     return r;
 }
 
 TRazmeraSkice RazmeraPrelaza(const TVoz& voz, int levo, int desno) {
-    const long double duzina = voz.Vazi() ? voz.Odmak(voz.BrojSila()) : 0.0L;
+    const Prosireno duzina = voz.Vazi() ? voz.Odmak(voz.BrojSila()) : 0.0_pr;
     return RazmeraSkice(-duzina, voz.Raspon() + duzina, levo, desno);
 }
 
 TRazmeraSkice RazmeraPolozaja(std::span<const TVozUPolozaju> polozaji, int levo, int desno) {
-    long double od = 0, doKraja = polozaji.empty() ? 1.0L : polozaji.front().Raspon();
+    Prosireno od = 0, doKraja = polozaji.empty() ? 1.0_pr : polozaji.front().Raspon();
     for (const TVozUPolozaju& p : polozaji)
         for (const TSilaUPolozaju& s : p.Sile()) {
             od = std::min(od, s.x);
             doKraja = std::max(doKraja, s.x);
         }
     // Room for the supports and the labels of the outermost forces.
-    const long double rub = (doKraja - od) * 0.04L;
+    const Prosireno rub = (doKraja - od) * 0.04_pr;
     return RazmeraSkice(od - rub, doKraja + rub, levo, desno);
 }
 
-std::string Broj3(long double v, char sep) { return FormatFiksno(v, 3, sep); }
+std::string Broj3(Prosireno v, char sep) { return FormatFiksno(v, 3, sep); }
 
 void IsprekidanaLinija(TPlatno& c, int x1, int y1, int x2, int y2, int crtica) {
     const double dx = x2 - x1, dy = y2 - y1;
@@ -149,7 +149,7 @@ void NacrtajSkicuVoza(TPlatno& c, const TMestoSkice& m, const TVozUPolozaju& pol
     c.Tekst(xx + 3, m.yGrede + m.visina / 2 - m.slova, "x");
 
     // P1's abscissa from the left support.
-    const long double p1 = polozaj.PolozajP1();
+    const Prosireno p1 = polozaj.PolozajP1();
     const int xp = r.X(p1);
     const int yKote = m.yGrede + m.visina * 3 / 4;
     const int crtica = std::max(3, m.slova / 2);

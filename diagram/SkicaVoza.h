@@ -11,6 +11,7 @@
 
 #include "Boja.h"
 #include "Platno.h"
+#include "Prosireno.h"
 #include "VozUPolozaju.h"
 
 /// A force beyond a support carries nothing: it is drawn, but grey.
@@ -21,18 +22,18 @@ inline constexpr TBoja kBojaKlasicnoVan{215, 110, 0};
 /// Metres to device columns, the same for every part of a picture that is
 /// drawn to one scale.
 struct TRazmeraSkice {
-    double levo = 0;            ///< the device column of the abscissa `od`
-    double od = 0;              ///< [m]
-    long double pxPoMetru = 1;  ///< device units per metre; a tiny span needs the range
+    double levo = 0;          ///< the device column of the abscissa `od`
+    double od = 0;            ///< [m]
+    Prosireno pxPoMetru = 1;  ///< device units per metre; a tiny span needs the range
 
     /// The column of the abscissa, held within 2^20 of the picture's
     /// columns so that what is added to it stays in range.
-    std::int32_t X(long double ksi) const;
+    std::int32_t X(Prosireno ksi) const;
 };
 
 /// The scale that fits the abscissae od..doKraja [m] between the device
 /// columns levo and desno.
-TRazmeraSkice RazmeraSkice(long double od, long double doKraja, int levo, int desno);
+TRazmeraSkice RazmeraSkice(Prosireno od, Prosireno doKraja, int levo, int desno);
 
 /// The scale that fits every position the train takes while it crosses the
 /// span: from its length beyond the left support to its length beyond the
@@ -63,4 +64,4 @@ void NacrtajSkicuVoza(TPlatno& platno, const TMestoSkice& mesto, const TVozUPolo
 void IsprekidanaLinija(TPlatno& platno, int x1, int y1, int x2, int y2, int crtica);
 
 /// A number with three decimals, as the diagrams label values.
-std::string Broj3(long double v, char decimalniSeparator);
+std::string Broj3(Prosireno v, char decimalniSeparator);

@@ -8,6 +8,7 @@
 #include "Linija.h"
 #include "Manjak.h"
 #include "PoredjenjeAnvelopa.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ public:
     TPisac(std::int32_t brojSila, char sep, TSmerVoza smer)
         : fBrojSila(brojSila), fSep(sep), fSmer(smer) {}
 
-    std::string B(long double v) const { return FormatBroja(v, fSep); }
+    std::string B(Prosireno v) const { return FormatBroja(v, fSep); }
 
     std::string Velicina(std::string_view ime, std::string_view jedinica,
                          const TPoredjenje& p) const {
@@ -106,8 +107,8 @@ std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSil
     const TApsolutniMaksimum a = ApsolutniMaksimum(voz, smer);
     // Equal but for rounding of two formulas is equal.
     const double manjak =
-        ManjakProcenat(gov.MaxM, a.M, static_cast<long double>(voz.R()) * voz.Raspon());
-    const long double razlika = manjak == 0 ? 0.0L : static_cast<long double>(a.M) - gov.MaxM;
+        ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
+    const Prosireno razlika = manjak == 0 ? 0.0_pr : static_cast<Prosireno>(a.M) - gov.MaxM;
     return {Linija({"Mgov na dijagramu: M = ", FormatBroja(gov.MaxM, sep),
                     " [kNm] u preseku x = ", FormatBroja(gov.Teme, sep), " [m]"}),
             Linija({"Apsolutni maksimum - Mgov = ", FormatBroja(razlika, sep),
