@@ -77,6 +77,8 @@ public:
     constexpr bool JeNula() const { return Polje() == 0 && fZnacajni == 0; }
     constexpr bool JeNaN() const { return Polje() == kNajvecePolje && fZnacajni << 1 != 0; }
     constexpr bool JeBeskonacno() const { return Polje() == kNajvecePolje && fZnacajni << 1 == 0; }
+    /// NaN, an infinity or a zero: what the operations take apart first.
+    constexpr bool Poseban() const { return Polje() == kNajvecePolje || JeNula(); }
 
     static constexpr TProsireno80 Beskonacno(bool negativan) {
         return IzBitova(Znak(negativan) | kNajvecePolje, kCeoBit);
@@ -155,22 +157,13 @@ private:
     // bit set for any bits below it, to the nearest 80-bit value, ties to
     // even, through the subnormals down to zero and past the largest value
     // to infinity.
-    static constexpr TProsireno80 Zaokruzi(bool negativan, std::int32_t e, std::uint64_t hi,
-                                           std::uint64_t lo) {
+    // Inlined into each operation, the rare subnormal result called out.
+    [[gnu::always_inline]] static constexpr TProsireno80 Zaokruzi(bool negativan, std::int32_t e,
+                                                                  std::uint64_t hi,
+                                                                  std::uint64_t lo) {
         constexpr std::uint64_t kPola = kCeoBit;
         std::int32_t polje = e + kPomak;
-        if (polje < 1) {
-            // A subnormal keeps fewer bits: the dropped ones left-aligned.
-            const std::int32_t s = 1 - polje;
-            std::uint64_t zadrzano = 0, ostatak = s == 64 ? hi | (lo != 0) : 1;
-            if (s < 64) {
-                zadrzano = hi >> s;
-                ostatak = hi << (64 - s) | lo >> s | ((lo << (64 - s)) != 0);
-            }
-            if (ostatak > kPola || (ostatak == kPola && (zadrzano & 1))) ++zadrzano;
-            // Rounded up to the least normal, the integer bit is the exponent's 1.
-            return IzBitova(Znak(negativan) | static_cast<std::uint16_t>(zadrzano >> 63), zadrzano);
-        }
+        if (polje < 1) return Podnormalan(negativan, 1 - polje, hi, lo);
         if (lo > kPola || (lo == kPola && (hi & 1))) {
             if (++hi == 0) {
                 hi = kCeoBit;
@@ -181,10 +174,25 @@ private:
         return IzBitova(Znak(negativan) | static_cast<std::uint16_t>(polje), hi);
     }
 
+    // Zaokruzi's subnormal result: s more bits dropped, left-aligned below
+    // the kept ones.
+    static constexpr TProsireno80 Podnormalan(bool negativan, std::int32_t s, std::uint64_t hi,
+                                              std::uint64_t lo) {
+        constexpr std::uint64_t kPola = kCeoBit;
+        std::uint64_t zadrzano = 0, ostatak = s == 64 ? hi | (lo != 0) : 1;
+        if (s < 64) {
+            zadrzano = hi >> s;
+            ostatak = hi << (64 - s) | lo >> s | ((lo << (64 - s)) != 0);
+        }
+        if (ostatak > kPola || (ostatak == kPola && (zadrzano & 1))) ++zadrzano;
+        // Rounded up to the least normal, the integer bit is the exponent's 1.
+        return IzBitova(Znak(negativan) | static_cast<std::uint16_t>(zadrzano >> 63), zadrzano);
+    }
+
     // The 128-bit product as hi and lo, from 32-bit halves: WebAssembly
     // multiplies 64-bit words only.
-    static constexpr void Pomnozi(std::uint64_t a, std::uint64_t b, std::uint64_t& hi,
-                                  std::uint64_t& lo) {
+    [[gnu::always_inline]] static constexpr void Pomnozi(std::uint64_t a, std::uint64_t b,
+                                                         std::uint64_t& hi, std::uint64_t& lo) {
         constexpr std::uint64_t k32 = 0xFFFFFFFF;
         const std::uint64_t p00 = (a & k32) * (b & k32), p01 = (a & k32) * (b >> 32),
                             p10 = (a >> 32) * (b & k32), p11 = (a >> 32) * (b >> 32);
@@ -195,8 +203,9 @@ private:
 
     // (hi 2^64 + lo) / d for hi < d and d's top bit set, in two 32-bit
     // digits of 64-bit division (Knuth's algorithm D); the remainder too.
-    static constexpr std::uint64_t Podeli(std::uint64_t hi, std::uint64_t lo, std::uint64_t d,
-                                          std::uint64_t& ostatak) {
+    [[gnu::always_inline]] static constexpr std::uint64_t Podeli(std::uint64_t hi, std::uint64_t lo,
+                                                                 std::uint64_t d,
+                                                                 std::uint64_t& ostatak) {
         constexpr std::uint64_t k32 = 0xFFFFFFFF;
         std::uint64_t kolicnik = 0, r = hi;
         for (const std::uint64_t cifra : {lo >> 32, lo & k32}) {
@@ -243,12 +252,15 @@ private:
     static constexpr TProsireno80 Proizvod(TProsireno80 a, TProsireno80 b);
     static constexpr TProsireno80 Kolicnik(TProsireno80 a, TProsireno80 b);
     static constexpr TProsireno80 Zbir(TProsireno80 a, TProsireno80 b) {
-        if (a.JeNaN()) return Tihi(a);
-        if (b.JeNaN()) return Tihi(b);
-        if (a.JeBeskonacno()) return b.JeBeskonacno() && a.Negativan() != b.Negativan() ? NaN() : a;
-        if (b.JeBeskonacno()) return b;
-        if (b.JeNula()) return a.JeNula() ? Nula(a.Negativan() && b.Negativan()) : a;
-        if (a.JeNula()) return b;
+        if (a.Poseban() || b.Poseban()) {
+            if (a.JeNaN()) return Tihi(a);
+            if (b.JeNaN()) return Tihi(b);
+            if (a.JeBeskonacno())
+                return b.JeBeskonacno() && a.Negativan() != b.Negativan() ? NaN() : a;
+            if (b.JeBeskonacno()) return b;
+            if (b.JeNula()) return a.JeNula() ? Nula(a.Negativan() && b.Negativan()) : a;
+            return b;  // a is zero
+        }
         if (Manji(a, b)) std::swap(a, b);
         const TRaspakovano x = a.Raspakuj(), y = b.Raspakuj();
         // The smaller significand aligned to the larger one as hi and lo;
@@ -326,26 +338,30 @@ constexpr TProsireno80::operator double() const {
 
 constexpr TProsireno80 TProsireno80::Proizvod(TProsireno80 a, TProsireno80 b) {
     const bool negativan = a.Negativan() != b.Negativan();
-    if (a.JeNaN()) return Tihi(a);
-    if (b.JeNaN()) return Tihi(b);
-    if (a.JeBeskonacno() || b.JeBeskonacno())
-        return a.JeNula() || b.JeNula() ? NaN() : Beskonacno(negativan);
-    if (a.JeNula() || b.JeNula()) return Nula(negativan);
+    if (a.Poseban() || b.Poseban()) {
+        if (a.JeNaN()) return Tihi(a);
+        if (b.JeNaN()) return Tihi(b);
+        if (a.JeBeskonacno() || b.JeBeskonacno())
+            return a.JeNula() || b.JeNula() ? NaN() : Beskonacno(negativan);
+        return Nula(negativan);
+    }
     const auto x = a.Raspakuj(), y = b.Raspakuj();
     std::uint64_t hi = 0, lo = 0;
     Pomnozi(x.m, y.m, hi, lo);
-    if (hi >> 63) return Zaokruzi(negativan, x.e + y.e + 1, hi, lo);
-    return Zaokruzi(negativan, x.e + y.e, hi << 1 | lo >> 63, lo << 1);
+    const bool manje = !(hi >> 63);  // below 2: one bit more to keep
+    return Zaokruzi(negativan, x.e + y.e + !manje, hi << manje | lo >> 63 >> !manje, lo << manje);
 }
 
 constexpr TProsireno80 TProsireno80::Kolicnik(TProsireno80 a, TProsireno80 b) {
     const bool negativan = a.Negativan() != b.Negativan();
-    if (a.JeNaN()) return Tihi(a);
-    if (b.JeNaN()) return Tihi(b);
-    if (a.JeBeskonacno()) return b.JeBeskonacno() ? NaN() : Beskonacno(negativan);
-    if (b.JeBeskonacno()) return Nula(negativan);
-    if (b.JeNula()) return a.JeNula() ? NaN() : Beskonacno(negativan);
-    if (a.JeNula()) return Nula(negativan);
+    if (a.Poseban() || b.Poseban()) {
+        if (a.JeNaN()) return Tihi(a);
+        if (b.JeNaN()) return Tihi(b);
+        if (a.JeBeskonacno()) return b.JeBeskonacno() ? NaN() : Beskonacno(negativan);
+        if (b.JeBeskonacno()) return Nula(negativan);
+        if (b.JeNula()) return a.JeNula() ? NaN() : Beskonacno(negativan);
+        return Nula(negativan);  // a is zero
+    }
     const auto x = a.Raspakuj(), y = b.Raspakuj();
     // x.m / y.m in [1/2, 2): its integer bit, 64 bits below it, and the
     // rest f = ostatak / y.m: at least a half or not, and whether exactly.
@@ -354,8 +370,8 @@ constexpr TProsireno80 TProsireno80::Kolicnik(TProsireno80 a, TProsireno80 b) {
     const std::uint64_t q = Podeli(celi ? x.m - y.m : x.m, 0, y.m, ostatak);
     const std::uint64_t f =
         (ostatak >= y.m - ostatak ? kCeoBit : 0) | (ostatak != 0 && ostatak != y.m - ostatak);
-    if (celi) return Zaokruzi(negativan, x.e - y.e, kCeoBit | q >> 1, q << 63 | (f != 0));
-    return Zaokruzi(negativan, x.e - y.e - 1, q, f);
+    return celi ? Zaokruzi(negativan, x.e - y.e, kCeoBit | q >> 1, q << 63 | (f != 0))
+                : Zaokruzi(negativan, x.e - y.e - 1, q, f);
 }
 
 consteval TProsireno80 TProsireno80::IzDecimalnog(const char* s) {
