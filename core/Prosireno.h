@@ -261,8 +261,8 @@ private:
             if (b.JeNula()) return a.JeNula() ? Nula(a.Negativan() && b.Negativan()) : a;
             return b;  // a is zero
         }
-        if (Manji(a, b)) std::swap(a, b);
-        const TRaspakovano x = a.Raspakuj(), y = b.Raspakuj();
+        TRaspakovano x = a.Raspakuj(), y = b.Raspakuj();
+        if (x.e < y.e || (x.e == y.e && x.m < y.m)) std::swap(x, y);
         // The smaller significand aligned to the larger one as hi and lo;
         // what falls below lo is lo's last bit.
         const std::int32_t d = x.e - y.e;
