@@ -27,8 +27,8 @@ struct Cifre {
 // long double holds every extended value exactly.
 Cifre PrveCifre(Prosireno v, int cifara) {
     char bafer[kTacnihCifara + 32];
-    const auto r = fmt::format_to_n(bafer, sizeof bafer, "{:.{}e}",
-                                    static_cast<long double>(std::fabs(v)), cifara - 1);
+    const auto r =
+        fmt::format_to_n(bafer, sizeof bafer, "{:.{}e}", KaoLongDouble(std::fabs(v)), cifara - 1);
     const std::string_view t(bafer, static_cast<std::size_t>(r.out - bafer));
     const std::size_t e = t.find('e');
     Cifre c;

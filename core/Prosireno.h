@@ -509,3 +509,6 @@ constexpr long double operator""_pr(long double v) { return v; }
 using Prosireno = TProsireno80;
 consteval TProsireno80 operator""_pr(const char* s) { return TProsireno80::IzDecimalnog(s); }
 #endif
+
+/// The value as the target's own long double, exactly: what {fmt} formats.
+inline long double KaoLongDouble(Prosireno v) { return static_cast<long double>(v); }

@@ -167,8 +167,7 @@ std::string BrojCsv(Prosireno broj) {
     // double's midpoint, where the shortest extended form alone would read
     // back as the neighbouring double.
     for (int cifara = 17; cifara <= kNajviseCifara; ++cifara) {
-        const auto r =
-            fmt::format_to_n(b.data(), b.size(), "{:.{}g}", static_cast<long double>(broj), cifara);
+        const auto r = fmt::format_to_n(b.data(), b.size(), "{:.{}g}", KaoLongDouble(broj), cifara);
         const std::string_view tekst(b.data(), static_cast<std::size_t>(r.out - b.data()));
         if (prihvatljiv(tekst)) return std::string(tekst);
     }
