@@ -7,6 +7,7 @@
 #include <compare>
 #include <concepts>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <type_traits>
 #include <utility>
@@ -156,8 +157,8 @@ private:
     // The value (hi + lo 2^-64) 2^(e - 63), hi's top bit set and lo's last
     // bit set for any bits below it, to the nearest 80-bit value, ties to
     // even, through the subnormals down to zero and past the largest value
-    // to infinity.
-    // Inlined into each operation, the rare subnormal result called out.
+    // to infinity. Inlined into each operation; the rare subnormal result
+    // is called out.
     [[gnu::always_inline]] static constexpr TProsireno80 Zaokruzi(bool negativan, std::int32_t e,
                                                                   std::uint64_t hi,
                                                                   std::uint64_t lo) {
@@ -221,6 +222,11 @@ private:
         }
         ostatak = r;
         return kolicnik;
+    }
+
+    // std::bit_cast, which the browser build's C++ library lacks.
+    static constexpr double KaoDouble(std::uint64_t bitovi) {
+        return __builtin_bit_cast(double, bitovi);
     }
 
     static constexpr TProsireno80 IzCelog(bool negativan, std::uint64_t v) {
@@ -305,9 +311,6 @@ private:
     std::uint64_t fZnacajni = 0;
     std::uint16_t fZnakIEksponent = 0;
 };
-
-// std::bit_cast, which the browser build's C++ library lacks.
-constexpr double KaoDouble(std::uint64_t bitovi) { return __builtin_bit_cast(double, bitovi); }
 
 constexpr TProsireno80::operator double() const {
     const std::uint64_t znak = std::uint64_t{Negativan()} << 63;
