@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QWindow>
 #include <algorithm>
@@ -38,17 +40,52 @@ TGlavniO::TGlavniO(TUsluge usluge) : fUsluge(std::move(usluge)) {
     NapraviMeni();
     // Nothing stands to show where the train must stand before a calculation.
     PolozajVoza->setEnabled(false);
-    Upozorenje = new QPushButton;
-    Upozorenje->setObjectName(QStringLiteral("Upozorenje"));
-    Upozorenje->setFlat(true);
-    Upozorenje->setFocusPolicy(Qt::NoFocus);
-    Upozorenje->setStyleSheet(QStringLiteral("QPushButton { text-align: left; color: #b00000; }"));
-    Upozorenje->setEnabled(false);
-    connect(Upozorenje, &QPushButton::clicked, this,
-            [this] { IzvrsiKomandu(*fUsluge.Poruke, [this] { UpozorenjeClick(); }); });
-    statusBar()->setObjectName(QStringLiteral("StatusnaLinija"));
-    statusBar()->addWidget(Upozorenje, 1);
+    NapraviUpozorenje();
     FormCreate();
+}
+
+// A long warning is cut at the frame's edge rather than widen the frame past
+// the screen: the quantities may shrink to nothing, its start stays whole.
+void TGlavniO::NapraviUpozorenje() {
+    statusBar()->setObjectName(QStringLiteral("StatusnaLinija"));
+    const QString boja = QStringLiteral("color: #b00000;");
+    Upozorenje = new QLabel;
+    Upozorenje->setObjectName(QStringLiteral("Upozorenje"));
+    // A style sheet takes the application's font: the frame's is set again.
+    Upozorenje->setStyleSheet(boja);
+    Upozorenje->setFont(font());
+    statusBar()->addWidget(Upozorenje);
+    for (std::size_t i = 0; i < ManjkoviUpozorenja.size(); ++i) {
+        auto* dugme = new QPushButton;
+        dugme->setObjectName(QStringLiteral("ManjakUpozorenja%1").arg(i + 1));
+        dugme->setFlat(true);
+        dugme->setStyleSheet(QStringLiteral("QPushButton { %1 text-align: left; border: none; "
+                                            "padding: 0 2px; text-decoration: underline; } "
+                                            "QPushButton:focus { background: #ffe0e0; }")
+                                 .arg(boja));
+        dugme->setFont(font());
+        dugme->setMinimumWidth(1);
+        dugme->setFocusPolicy(Qt::StrongFocus);
+        dugme->hide();
+        connect(dugme, &QPushButton::clicked, this,
+                [this, i] { IzvrsiKomandu(*fUsluge.Poruke, [this, i] { UpozorenjeClick(i); }); });
+        statusBar()->addWidget(dugme);
+        ManjkoviUpozorenja[i] = dugme;
+    }
+    // What is left of the line stays empty after the warning.
+    statusBar()->addWidget(new QWidget, 1);
+    auto* precica = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(precica, &QShortcut::activated, this, [this] {
+        if (!ManjkoviUpozorenja[0]->isHidden())
+            ManjkoviUpozorenja[0]->setFocus(Qt::ShortcutFocusReason);
+    });
+}
+
+QString TGlavniO::TekstUpozorenja() const {
+    QString tekst = Upozorenje->text();
+    for (const QPushButton* d : ManjkoviUpozorenja)
+        if (!d->isHidden()) tekst += QLatin1Char(' ') + d->text();
+    return tekst;
 }
 
 void TGlavniO::NapraviMeni() {
@@ -151,11 +188,17 @@ bool TGlavniO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
 
 void TGlavniO::paintEvent(QPaintEvent* dogadjaj) {
     // With no window manager (a bare X server) nothing maximises the frame;
-    // by its first paint one would have, so fill the screen ourselves.
+    // by its first paint one would have, so fill the screen ourselves. A
+    // window manager's maximised frame can miss the screen by a unit where
+    // a scale factor rounds its border: setting the geometry then would
+    // undo the maximising, so only a frame clearly smaller is filled.
     if (fPrviPrikaz) {
         fPrviPrikaz = false;
         const QRect ekran = screen()->availableGeometry();
-        if (isMaximized() && frameGeometry().size() != ekran.size())
+        const QSize okvir = frameGeometry().size();
+        constexpr int kZaokruzivanje = 4;
+        if (isMaximized() && (okvir.width() + kZaokruzivanje < ekran.width() ||
+                              okvir.height() + kZaokruzivanje < ekran.height()))
             windowHandle()->setGeometry(ekran);
     }
     QMainWindow::paintEvent(dogadjaj);

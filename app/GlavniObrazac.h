@@ -19,17 +19,23 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <array>
+#include <functional>
 #include <span>
 
+#include "DodatakDatoteke.h"
 #include "PodesavanjaDijaloga.h"
 #include "TacnaAnvelopa.h"
 #include "Usluge.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPushButton;
+class TMerodavneVrednostiO;
+class TPlatno;
 class TPolozajVozaO;
 class TTacnaAnvelopaO;
 struct TStavkaMenija;
@@ -56,13 +62,24 @@ public:
     void OtvoriClick();
     void SnimiClick();
     void SnimikaoClick();
-    /// Reads the data file into the input form. Throws EGreskaFajla when it
-    /// cannot be read and EGreskaDatoteke when its counts are not integers;
-    /// either way the form is left as it was.
+    /// What "Otvori..." does with the path its dialog gives, also for the
+    /// file named on the command line: the file read into the input form,
+    /// then the caption and ImeDatoteke set to the path; a failure shown
+    /// with its message, changing neither. The next open dialog starts at
+    /// the path. True when read.
+    bool OtvoriPodatke(const QString& putanja);
+    /// Reads the data file into the input form, and the design actions of
+    /// its block, which turn the design envelope on. Throws EGreskaFajla
+    /// when it cannot be read, EGreskaDatoteke when its counts are not
+    /// integers and EGreskaDodatka when its block cannot be read; either way
+    /// the form and the actions are left as they were.
     void UcitajPodatke(const QString& putanja);
-    /// Writes the data file from the input form; a failure is shown with the
-    /// file layer's message and leaves the file that was there. True when
-    /// written; the caption and ImeDatoteke are left alone.
+    /// Writes the data file from the input form, with a block after its
+    /// fifteen lines for the design actions while the design envelope is on
+    /// and for the keys of a later version the last file came with; a
+    /// failure is shown with the file layer's message and leaves the file
+    /// that was there. True when written; the caption and ImeDatoteke are
+    /// left alone.
     bool SnimiPodatke(const QString& putanja);
     /// The save dialog, then the writing; the caption and ImeDatoteke follow
     /// a successful write only.
@@ -95,8 +112,13 @@ public:
     /// window redrawn.
     void Snimigrafik1Click();
     /// The page "Stampaj grafik..." would print, in a preview from which it
-    /// can be printed, then the diagram window redrawn.
+    /// can be printed as that command prints, then the diagram window
+    /// redrawn.
     void Pregledstampe1Click();
+    /// The print question naming the current printer, then the page that
+    /// `crtaj` draws on it. True when it printed; throws EGreskaStampe when
+    /// there is no printer or the job cannot start.
+    bool StampajGrafik(const std::function<void(TPlatno&)>& crtaj);
 
     // The menu "Proracun extM i extT" (KomandeProracuna.cpp).
     void ProracunClick();
@@ -123,8 +145,30 @@ public:
     /// of the exact value at the diagram's columns by more than 0.5 % of its
     /// peak while the form is locked, empty otherwise.
     void OsveziUpozorenje();
-    /// A click on the status line opens "Polozaj voza" at its section.
-    void UpozorenjeClick();
+    /// A quantity of the status line, clicked or pressed, opens "Polozaj
+    /// voza" at its own section.
+    void UpozorenjeClick(std::size_t indeks);
+    /// The status line's text as it reads, empty while it names nothing.
+    QString TekstUpozorenja() const;
+    /// The dialog "Proracunske vrednosti", until its values are numbers
+    /// that make design actions, then the actions set and every window that
+    /// shows them redrawn; a refused value is shown as an error and the
+    /// dialog opens again with the texts as they were left.
+    void ProracunskeVrednostiClick();
+    /// The design envelope on or off, as the item's check mark says: while
+    /// it is on a train longer than the span passes the value check, a
+    /// calculation opens "Merodavne vrednosti", the data file keeps the
+    /// actions and the windows that show exact values show design ones.
+    /// Turned off while a train longer than the span stands locked, the
+    /// form unlocks with the value check's message.
+    void ProracunskaAnvelopaClick();
+    /// The design actions in force: the set ones while "Proracunska
+    /// anvelopa" is checked, the start values otherwise.
+    TProracunskaDejstva AktivnaDejstva() const;
+    /// Opens "Merodavne vrednosti", or brings it forward, filled.
+    void OtvoriMerodavneVrednosti();
+    /// The window "Merodavne vrednosti" while it is open, null otherwise.
+    QMdiSubWindow* ProzorMerodavnih() const;
 
     // The menu "Prozori" and the frame's resize (KomandeProzora.cpp).
     void PodesistandardnirasporedClick();
@@ -150,8 +194,19 @@ public:
     QMdiSubWindow* ProzorTacneAnvelope() const;
     /// The window "Polozaj voza" while it is open, null otherwise.
     QPointer<TPolozajVozaO> PolozajVozaO;
-    /// The status line, a flat button; its section is the largest shortfall's.
-    QPushButton* Upozorenje;
+    /// The window "Merodavne vrednosti" while it is open, null otherwise.
+    QPointer<TMerodavneVrednostiO> MerodavneVrednostiO;
+    /// The design actions the dialog set or the last data file held; in
+    /// force only while "Proracunska anvelopa" is checked.
+    TProracunskaDejstva Dejstva;
+    /// The keys of the last data file's block that this version does not
+    /// use, written back when it is saved.
+    TDodatak Dodatak;
+    /// The status line: its start, then each quantity it names as a flat
+    /// button, in the keyboard's order, that opens its own section. F6 puts
+    /// the focus on the first.
+    QLabel* Upozorenje;
+    std::array<QPushButton*, 3> ManjkoviUpozorenja{};
 
     QMdiArea* Klijent;
     QMenu* Datoteka;
@@ -176,6 +231,8 @@ public:
     QAction* TacnaAnvelopa;
     QAction* PolozajVoza;
     QAction* ObaSmeraVoza;
+    QAction* ProracunskeVrednosti;
+    QAction* ProracunskaAnvelopa;
     QAction* Podesistandardniraspored;
     QAction* MiximizujRezultatiProracuna;
     QAction* MiximizujDijagramLastovar;
@@ -188,10 +245,11 @@ protected:
 
 private:
     void NapraviMeni();
+    void NapraviUpozorenje();
     bool PitajZaIzlaz();
 
     TUsluge fUsluge;
-    double fPresekUpozorenja = 0.0;
+    std::array<double, 3> fPreseciUpozorenja{};
     bool fIzlazOdobren = false;
     bool fPrviPrikaz = true;
     /// The frame's size at the client area's last resize.

@@ -52,23 +52,30 @@ void TGlavniO::OtvoriClick() {
     OpenDialog1.Naslov = QString::fromLatin1(kNaslovOtvaranja);
     OpenDialog1.PodrazumevanaEkstenzija.clear();
     OpenDialog1.Filter = QString::fromLatin1(kFilterPodataka);
-    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1)) {
-        OpenDialog1.PocetnoIme = *putanja;
-        try {
-            UcitajPodatke(*putanja);
-        } catch (const EGreskaFajla& e) {
-            fUsluge.Poruke->Greska(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
-                                       ? PorukaOtvaranja(e)
-                                       : QString::fromStdString(e.what()));
-            return;
-        } catch (const EGreskaDatoteke& e) {
-            fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
-            return;
-        }
-        setWindowTitle(*putanja);
-        ImeDatoteke = *putanja;
-    }
+    if (const std::optional<QString> putanja = fUsluge.Dijalozi->Otvori(OpenDialog1))
+        if (!OtvoriPodatke(*putanja)) return;
     if (PodaciO->Zakljucano()) PodaciO->PritisakPosleOtvaranja();
+}
+
+bool TGlavniO::OtvoriPodatke(const QString& putanja) {
+    OpenDialog1.PocetnoIme = putanja;
+    try {
+        UcitajPodatke(putanja);
+    } catch (const EGreskaFajla& e) {
+        fUsluge.Poruke->Greska(e.vrsta() == EGreskaFajla::Vrsta::Otvaranje
+                                   ? PorukaOtvaranja(e)
+                                   : QString::fromStdString(e.what()));
+        return false;
+    } catch (const EGreskaDatoteke& e) {
+        fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
+        return false;
+    } catch (const EGreskaDodatka& e) {
+        fUsluge.Poruke->Greska(QString::fromLatin1(e.what()));
+        return false;
+    }
+    setWindowTitle(putanja);
+    ImeDatoteke = putanja;
+    return true;
 }
 
 void TGlavniO::SnimiClick() {
@@ -82,13 +89,35 @@ void TGlavniO::SnimikaoClick() { SnimiPodatkeKao(); }
 
 void TGlavniO::UcitajPodatke(const QString& putanja) {
     const QByteArray bajtovi = fUsluge.Datoteke->CitajBajtove(putanja);
-    UpisiUFormu(*PodaciO, ProcitajDatoteku(std::string_view(bajtovi.constData(), bajtovi.size())));
+    const std::string_view b(bajtovi.constData(), std::size_t(bajtovi.size()));
+    // All of it is read before anything is set: a file refused in any part
+    // changes nothing.
+    const SadrzajDatoteke sadrzaj = ProcitajDatoteku(b, fUsluge.Separator());
+    TDodatak dodatak = ProcitajDodatak(b);
+    const TProracunskaDejstva dejstva = DejstvaIzDodatka(dodatak);
+    UpisiUFormu(*PodaciO, sadrzaj);
+    UpisiDejstva(dodatak, {});
+    Dodatak = std::move(dodatak);
+    // A file that holds actions turns the design envelope on with them; one
+    // without them leaves both as they were.
+    if (!dejstva.Pocetna()) {
+        Dejstva = dejstva;
+        if (ProracunskaAnvelopa->isChecked())
+            ProracunskaAnvelopaClick();
+        else
+            ProracunskaAnvelopa->setChecked(true);
+    }
 }
 
 bool TGlavniO::SnimiPodatke(const QString& putanja) {
+    // After the fifteen lines the actions while the design envelope is on,
+    // and the keys of a later version the file came with.
+    TDodatak dodatak = Dodatak;
+    UpisiDejstva(dodatak, AktivnaDejstva());
     try {
         fUsluge.Datoteke->UpisiBajtove(
-            putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO))));
+            putanja, QByteArray::fromStdString(ZapisiDatoteku(SadrzajForme(*PodaciO)) +
+                                               ZapisiDodatak(dodatak)));
         return true;
     } catch (const EGreskaFajla& e) {
         fUsluge.Poruke->Greska(QString::fromStdString(e.what()));

@@ -6,7 +6,7 @@
 
 #include "GlavniObrazac.h"
 #include "GreskaFajla.h"
-#include "IzvestajTacneAnvelope.h"
+#include "IzvestajMerodavnih.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
 #include "PodaciObrazac.h"
@@ -111,10 +111,9 @@ void TGlavniO::SnimiproracunkaoPDF1Click() {
     sadrzaj.Dijagram = PodaciO->UlazDijagrama();
     for (const QString& linija : RezultatiO->Linije())
         sadrzaj.Izvestaj.push_back(linija.toStdString());
-    if (TacnaAnvelopa->isChecked())
-        sadrzaj.TacnaAnvelopa =
-            IzvestajTacneAnvelope(sadrzaj.Dijagram.tekstovi, sadrzaj.Dijagram.brojSila,
-                                  sadrzaj.Dijagram.decimalniSeparator, SmerVoza());
+    sadrzaj.TacnaAnvelopa = DodatakListe(
+        sadrzaj.Dijagram.tekstovi, sadrzaj.Dijagram.brojSila, sadrzaj.Dijagram.decimalniSeparator,
+        TacnaAnvelopa->isChecked() ? std::optional(SmerVoza()) : std::nullopt, AktivnaDejstva());
     Upisi(fUsluge, *putanja, ListUPdf(SastaviList(sadrzaj), putanja->toStdString()));
 }
 
@@ -125,7 +124,7 @@ void TGlavniO::SnimitabelekaoCSV1Click() {
     if (!putanja) return;
     const std::optional<TSmerVoza> tacno =
         TacnaAnvelopa->isChecked() ? std::optional(SmerVoza()) : std::nullopt;
-    const std::string csv =
-        TabeleCsv(PodaciO->TekstoviCrteza(), PodaciO->BrojSilaCrteza(), fUsluge.Separator(), tacno);
+    const std::string csv = TabeleCsv(PodaciO->TekstoviCrteza(), PodaciO->BrojSilaCrteza(),
+                                      fUsluge.Separator(), tacno, AktivnaDejstva());
     Upisi(fUsluge, *putanja, QByteArray::fromStdString(csv));
 }

@@ -8,10 +8,12 @@
 #include "GrafikObrazac.h"
 #include "GreskaStampe.h"
 #include "Konverzija.h"
+#include "ListPdf.h"
 #include "NacrtajDijagrame.h"
 #include "PlatnoStampaca.h"
 #include "PodaciObrazac.h"
 #include "PrijavaGreske.h"
+#include "ZaglavljeStrane.h"
 
 namespace {
 
@@ -31,21 +33,22 @@ bool UnesiFaktor(const TUsluge& usluge, const char* naslov, const char* upit, do
     }
 }
 
-// The page "Stampaj grafik..." prints: the diagrams in the print style on
-// a picture the paper and the scaling factor size. A factor whose drawing
-// would have no frame is refused.
+}  // namespace
+
 std::function<void(TPlatno&)> CrtezStampe(const TGlavniO& g, const TUsluge& usluge) {
     const auto ishod = VelicinaCrteza(g.PageSetupDialog1.SirinaPapira,
                                       g.PageSetupDialog1.VisinaPapira, g.FaktorSkaliranja);
     if (const auto* razlog = std::get_if<TNeupotrebljivFaktor>(&ishod))
         throw EGreskaStampe(
             PorukaFaktora(*razlog, g.FaktorSkaliranja, usluge.Separator()).toStdString());
-    return [velicina = std::get<TVelicinaCrteza>(ishod)](TPlatno& platno) {
+    // Named and dated when the command runs, as the sheet is.
+    return [velicina = std::get<TVelicinaCrteza>(ishod), datoteka = g.ImeDatoteke.toStdString(),
+            datum = DanasnjiDatum()](TPlatno& platno) {
         PodaciO->IscrtajDijagrame(platno, velicina.Sirina, velicina.Visina, kZaStampac);
+        NacrtajZaglavljeStrane(platno, velicina.Sirina, PodaciO->UlazDijagrama().fontStampe,
+                               datoteka, datum);
     };
 }
-
-}  // namespace
 
 void NacrtajStranu(QPainter& slikar, const std::function<void(TPlatno&)>& crtaj) {
     TPlatnoStampaca platno(slikar, FontProzoraDijagrama());
@@ -106,6 +109,13 @@ void TGlavniO::Podesavanjeparametarastampe1Click() {
     UnesiFaktor(fUsluge, kNaslovPomeranja, kUpitPomeranja, FaktorPomeranjaTexta);
 }
 
+bool TGlavniO::StampajGrafik(const std::function<void(TPlatno&)>& crtaj) {
+    const QString stampac = fUsluge.Stampanje->TrenutniStampac();
+    if (!fUsluge.Poruke->Potvrda(PitanjeStampe(stampac))) return false;
+    StampajStranu(*fUsluge.Stampanje, crtaj);
+    return true;
+}
+
 // A factor that gives no drawing starts no job; a job whose drawing fails is
 // cancelled.
 void TGlavniO::Snimigrafik1Click() {
@@ -115,10 +125,7 @@ void TGlavniO::Snimigrafik1Click() {
         return;
     }
     try {
-        const std::function<void(TPlatno&)> crtaj = CrtezStampe(*this, fUsluge);
-        const QString stampac = fUsluge.Stampanje->TrenutniStampac();
-        if (fUsluge.Poruke->Potvrda(PitanjeStampe(stampac)))
-            StampajStranu(*fUsluge.Stampanje, crtaj);
+        StampajGrafik(CrtezStampe(*this, fUsluge));
     } catch (const std::exception& e) {
         // The drawing for the printer cleared the window; it is redrawn
         // before the message is shown over it.
@@ -131,7 +138,8 @@ void TGlavniO::Snimigrafik1Click() {
 
 // The preview draws the page as the print command does, which clears the
 // diagram window as every drawing does: the window, in view beside the
-// preview, is drawn again after each page.
+// preview, is drawn again after each page. Its print button prints as
+// "Stampaj grafik..." does, to the same printer with the same messages.
 void TGlavniO::Pregledstampe1Click() {
     if (!PodaciO->Zakljucano()) {
         fUsluge.Poruke->Informacija(QString::fromLatin1(kPorukaPregledaBezProracuna));
@@ -139,10 +147,23 @@ void TGlavniO::Pregledstampe1Click() {
     }
     try {
         const std::function<void(TPlatno&)> crtaj = CrtezStampe(*this, fUsluge);
-        fUsluge.PregledStampe->Prikazi([&crtaj](QPainter& slikar) {
-            NacrtajStranu(slikar, crtaj);
-            GrafikO->FormPaint();
-        });
+        fUsluge.PregledStampe->Prikazi(
+            [&crtaj](QPainter& slikar) {
+                NacrtajStranu(slikar, crtaj);
+                GrafikO->FormPaint();
+            },
+            [this, &crtaj] {
+                bool odstampano = false;
+                try {
+                    odstampano = StampajGrafik(crtaj);
+                } catch (const std::exception& e) {
+                    GrafikO->FormPaint();
+                    fUsluge.Poruke->Greska(TekstGreske(e));
+                    return false;
+                }
+                GrafikO->FormPaint();
+                return odstampano;
+            });
     } catch (const std::exception& e) {
         GrafikO->FormPaint();
         fUsluge.Poruke->Greska(TekstGreske(e));

@@ -10,8 +10,16 @@
 #include "VelicinaCrteza.h"
 
 class QPainter;
+class TGlavniO;
 class TPlatno;
 class TStampanje;
+struct TUsluge;
+
+/// The page "Stampaj grafik..." and its preview print: the diagrams in the
+/// print style on a picture the paper and the scaling factor size, headed
+/// by the data file's name and the date. A factor whose drawing would have
+/// no frame is refused with EGreskaStampe.
+std::function<void(TPlatno&)> CrtezStampe(const TGlavniO& glavni, const TUsluge& usluge);
 
 /// Draws the page on a printer page's painter, through our canvas: what a
 /// print job and the print preview both put on the page.

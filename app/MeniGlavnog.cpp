@@ -56,6 +56,8 @@ constexpr TStavkaMenija kTabela[] = {
     Proveriva("Proracunlastovar",        "TacnaAnvelopa",                "Tacna anvelopa",                         &G::TacnaAnvelopa,                 &G::TacnaAnvelopaClick),
     Stavka(   "Proracunlastovar",        "PolozajVoza",                  "Polozaj voza...",                        &G::PolozajVoza,                   &G::PolozajVozaClick),
     Proveriva("Proracunlastovar",        "ObaSmeraVoza",                 "Oba smera voza",                         &G::ObaSmeraVoza,                  &G::ObaSmeraVozaClick),
+    Stavka(   "Proracunlastovar",        "ProracunskeVrednosti",         "Proracunske vrednosti...",               &G::ProracunskeVrednosti,          &G::ProracunskeVrednostiClick),
+    Proveriva("Proracunlastovar",        "ProracunskaAnvelopa",          "Proracunska anvelopa",                   &G::ProracunskaAnvelopa,           &G::ProracunskaAnvelopaClick),
 
     Meni(     nullptr,                   "Prozori",                      "Prozori",                                &G::Prozori),
     Stavka(   "Prozori",                 "Podesistandardniraspored",     "Podesi standardni raspored",             &G::Podesistandardniraspored,      &G::PodesistandardnirasporedClick),

@@ -134,7 +134,7 @@ void TPodaciO::NapraviKontrole() {
     GroupBoxProizvoljnoX = Grupa(Klijent, "GroupBoxProizvoljnoX", QStringLiteral("Proizvoljno x"),
                                  QRect(300, 190, 131, 51));
 
-    const TekstoviUnosa t = PodrazumevaniTekstovi();
+    const TekstoviUnosa t = PodrazumevaniTekstovi(Separator());
     for (int i = 0; i < 6; ++i) {
         const int vrh = 20 + 30 * i;
         txtP[i] = Polje(GroupBoxSile, QStringLiteral("txtP%1").arg(i + 1),
@@ -318,8 +318,17 @@ bool TPodaciO::ProveraTipa() {
 }
 
 bool TPodaciO::ProveraVrednosti() {
-    return ::ProveraVrednosti(Tekstovi(), SpinEditBrojSila->Vrednost(), Separator(),
-                              [] { RezultatiO->ObrisiIzvestaj(); });
+    // The design envelope takes a train longer than the span.
+    return ::ProveraVrednosti(
+        Tekstovi(), SpinEditBrojSila->Vrednost(), Separator(), [] { RezultatiO->ObrisiIzvestaj(); },
+        GlavniO->ProracunskaAnvelopa->isChecked());
+}
+
+bool TPodaciO::ProveraDejstava() {
+    if (!GlavniO->ProracunskaAnvelopa->isChecked()) return true;
+    const TVoz voz(ZapisZaBrojSila(Tekstovi(), SpinEditBrojSila->Vrednost(), Separator()),
+                   SpinEditBrojSila->Vrednost());
+    return DejstvaVaze(GlavniO->Dejstva, voz.R(), voz.Raspon());
 }
 
 // A progress bar repaints itself at once on every visible move, and a
@@ -380,6 +389,11 @@ void TPodaciO::btnProracunClick() {
             QString::fromLatin1(kPorukaVrednosti.data(), qsizetype(kPorukaVrednosti.size())));
         return;
     }
+    if (!ProveraDejstava()) {
+        fUsluge.Poruke->Greska(
+            QString::fromLatin1(kPorukaDejstava.data(), qsizetype(kPorukaDejstava.size())));
+        return;
+    }
     Proracunaj();
 }
 
@@ -426,7 +440,9 @@ void TPodaciO::Proracunaj() {
 void StandardniRaspored() {
     if (!GlavniO || !PodaciO || !RezultatiO || !GrafikO) return;
     QMdiSubWindow* tacna = GlavniO->ProzorTacneAnvelope();
-    const TRaspored r = StandardniRasporedZa(GlavniO->KlijentskaVelicina(), tacna != nullptr);
+    QMdiSubWindow* merodavne = GlavniO->ProzorMerodavnih();
+    const TRaspored r =
+        StandardniRasporedZa(GlavniO->KlijentskaVelicina(), tacna != nullptr, merodavne != nullptr);
     // A window restored while another is maximised would take over the
     // maximised state on activation; all of them end up normal.
     QMdiArea* klijent = GlavniO->Klijent;
@@ -434,7 +450,7 @@ void StandardniRaspored() {
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     for (QMdiSubWindow* prozor :
          {static_cast<QMdiSubWindow*>(PodaciO), static_cast<QMdiSubWindow*>(RezultatiO),
-          static_cast<QMdiSubWindow*>(GrafikO), tacna})
+          static_cast<QMdiSubWindow*>(GrafikO), tacna, merodavne})
         if (prozor) prozor->showNormal();
     klijent->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !predaje);
     PodaciO->setFixedSize(r.Podaci.size());
@@ -442,4 +458,5 @@ void StandardniRaspored() {
     RezultatiO->setGeometry(r.Rezultati);
     GrafikO->setGeometry(r.Grafik);
     if (tacna) tacna->setGeometry(r.TacnaAnvelopa);
+    if (merodavne) merodavne->setGeometry(r.Merodavne);
 }

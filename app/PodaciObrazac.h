@@ -62,6 +62,9 @@ public:
 
     bool ProveraTipa();
     bool ProveraVrednosti();
+    /// While the design envelope is on: the design actions with this train
+    /// on this span overflow no design value. True while it is off.
+    bool ProveraDejstava();
     /// The calculation run: writes the report into RezultatiO's memo and
     /// keeps the result fields; moves the progress bar to 50, 60 and 70.
     void IzracunajIzvestaj();
@@ -155,6 +158,6 @@ private:
 extern TPodaciO* PodaciO;
 
 /// Applies the standard arrangement to PodaciO, RezultatiO and GrafikO
-/// inside GlavniO's client area, and to the window "Tacna anvelopa" while it
-/// is open.
+/// inside GlavniO's client area, and to the windows "Tacna anvelopa" and
+/// "Merodavne vrednosti" while they are open.
 void StandardniRaspored();

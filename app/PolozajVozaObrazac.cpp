@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PolozajVozaObrazac.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Edit.h"
 #include "GlavniObrazac.h"
 #include "PlatnoSlike.h"
 #include "PodaciObrazac.h"
@@ -57,10 +60,15 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     Klizac->installEventFilter(this);
     Kriticni = new QPushButton(QStringLiteral("Kriticni polozaji"));
     Kriticni->setObjectName(QStringLiteral("Kriticni"));
-    // The arrow keys move the train wherever the focus is in the window.
+    // The keys move the train wherever the focus is in the window; a click
+    // on the picture puts it on the slider.
     Povrsina->setFocusProxy(Klizac);
-    Pusti->setFocusPolicy(Qt::NoFocus);
-    Kriticni->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* w : {static_cast<QWidget*>(Pusti), static_cast<QWidget*>(Kriticni)}) {
+        w->setFocusPolicy(Qt::StrongFocus);
+        w->installEventFilter(this);
+    }
+    // The input form's letters, here as in the picture.
+    sadrzaj->setFont(PodaciO->Klijent->font());
 
     auto* komande = new QHBoxLayout;
     komande->addWidget(Pusti);
@@ -71,7 +79,8 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     raspored->addWidget(Povrsina, 1);
     raspored->addLayout(komande);
     setWidget(sadrzaj);
-    resize(1000, 760);
+    setTabOrder(Pusti, Klizac);
+    setTabOrder(Klizac, Kriticni);
 
     Tajmer = new QTimer(this);
     Tajmer->setObjectName(QStringLiteral("Tajmer"));
@@ -84,10 +93,10 @@ TPolozajVozaO::TPolozajVozaO(QWidget* roditelj) : QMdiSubWindow(roditelj), Sat(S
     connect(Klizac, &QSlider::valueChanged, this, [this](int v) {
         if (fPostavljam) return;
         Zaustavi();
-        const TOpsegPrelaza o = Opseg();
-        PostaviP1(o.Od + (o.Do - o.Od) * v / kKoraka);
+        PostaviP1(Opseg().Tacka(static_cast<double>(v) / kKoraka));
     });
-    connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this, [this] { Osvezi(); });
+    connect(PodaciO, &TPodaciO::ZakljucavanjePromenjeno, this,
+            [this](bool zakljucano) { PratiZakljucavanje(zakljucano); });
 
     Osvezi();
 }
@@ -115,7 +124,21 @@ void TPolozajVozaO::Osvezi() {
                        static_cast<QWidget*>(Kriticni)})
         w->setEnabled(fZakljucano);
     PostaviKlizac();
-    Povrsina->update();
+    OsveziPovrsinu();
+}
+
+void TPolozajVozaO::PratiZakljucavanje(bool zakljucano) {
+    const bool fokusOvde = isAncestorOf(QApplication::focusWidget());
+    if (zakljucano) {
+        fX = ZapisIzTekstova(PodaciO->TekstoviCrteza(), GlavniO->Usluge().Separator())
+                 .ProizvoljnoX();
+        fP1.reset();
+    }
+    Osvezi();
+    if (!zakljucano && fokusOvde) {
+        GlavniO->Klijent->setActiveSubWindow(PodaciO);
+        PodaciO->txtP[0]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TPolozajVozaO::PrikaziPresek(double x) {
@@ -129,7 +152,7 @@ void TPolozajVozaO::KriticniPolozaji() {
     Zaustavi();
     fP1.reset();
     PostaviKlizac();
-    Povrsina->update();
+    OsveziPovrsinu();
 }
 
 void TPolozajVozaO::PostaviP1(double p) {
@@ -137,13 +160,13 @@ void TPolozajVozaO::PostaviP1(double p) {
     const TOpsegPrelaza o = Opseg();
     fP1 = std::clamp(p, o.Od, o.Do);
     PostaviKlizac();
-    Povrsina->update();
+    OsveziPovrsinu();
 }
 
 // The slider follows the train without telling itself it moved.
 void TPolozajVozaO::PostaviKlizac() {
     const TOpsegPrelaza o = Opseg();
-    const double udeo = fP1 && o.Do > o.Od ? (*fP1 - o.Od) / (o.Do - o.Od) : 0.0;
+    const double udeo = fP1 ? o.Udeo(*fP1) : 0.0;
     fPostavljam = true;
     Klizac->setValue(static_cast<int>(std::lround(udeo * kKoraka)));
     fPostavljam = false;
@@ -171,9 +194,31 @@ void TPolozajVozaO::PustiIliZaustavi() {
 void TPolozajVozaO::Korak() {
     if (!Pusten()) return;
     const TOpsegPrelaza o = Opseg();
-    const double p = fPocetakP1 + (o.Do - o.Od) / kTrajanjePrelaza * (Sat() - fPocetakSata);
+    const double p = o.Tacka(o.Udeo(fPocetakP1) + (Sat() - fPocetakSata) / kTrajanjePrelaza);
     PostaviP1(p);
     if (p >= o.Do) Zaustavi();
+}
+
+TUlazPolozaja TPolozajVozaO::Ulaz() const {
+    TUlazPolozaja ulaz;
+    ulaz.x = fX;
+    ulaz.smer = GlavniO->SmerVoza();
+    ulaz.p1 = fP1;
+    ulaz.obrnut = fObrnut;
+    ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
+    ulaz.dejstva = GlavniO->AktivnaDejstva();
+    return ulaz;
+}
+
+// The picture's title is its name for those who cannot see it.
+void TPolozajVozaO::OsveziPovrsinu() {
+    QString naslov;
+    if (fZakljucano && fVoz.Vazi())
+        for (const std::string& deo : NaslovPolozajaVoza(fVoz, Ulaz()))
+            naslov +=
+                (naslov.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(deo);
+    Povrsina->setAccessibleName(naslov);
+    Povrsina->update();
 }
 
 void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
@@ -184,17 +229,42 @@ void TPolozajVozaO::Nacrtaj(QPainter& slikar) {
         fVelicinaPlatna = Povrsina->size();
     }
     if (fZakljucano) {
-        TUlazPolozaja ulaz;
-        ulaz.x = fX;
-        ulaz.smer = GlavniO->SmerVoza();
-        ulaz.p1 = fP1;
-        ulaz.obrnut = fObrnut;
-        ulaz.decimalniSeparator = GlavniO->Usluge().Separator();
-        NacrtajPolozajVoza(*fPlatno, W, H, fVoz, ulaz);
+        NacrtajPolozajVoza(*fPlatno, W, H, fVoz, Ulaz());
     } else {
         fPlatno->PopuniPozadinu(0, 0, W, H);
     }
     slikar.drawImage(0, 0, fPlatno->Slika());
+}
+
+bool TPolozajVozaO::Tipka(int tipka) {
+    switch (tipka) {
+        case Qt::Key_Escape:
+            KriticniPolozaji();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            Klizac->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            Klizac->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        // Forward down the page, as the train reads left to right.
+        case Qt::Key_PageDown:
+            Klizac->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            return true;
+        case Qt::Key_PageUp:
+            Klizac->triggerAction(QAbstractSlider::SliderPageStepSub);
+            return true;
+        case Qt::Key_Home:
+            Klizac->triggerAction(QAbstractSlider::SliderToMinimum);
+            return true;
+        case Qt::Key_End:
+            Klizac->triggerAction(QAbstractSlider::SliderToMaximum);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool TPolozajVozaO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
@@ -203,16 +273,17 @@ bool TPolozajVozaO::eventFilter(QObject* objekat, QEvent* dogadjaj) {
         Nacrtaj(slikar);
         return true;
     }
-    if (objekat == Klizac && dogadjaj->type() == QEvent::KeyPress) {
-        const int tipka = static_cast<QKeyEvent*>(dogadjaj)->key();
-        if (tipka == Qt::Key_Escape) {
-            KriticniPolozaji();
-            return true;
-        }
-        if (tipka == Qt::Key_Space) {
+    const bool kontrola = objekat == Klizac || objekat == Pusti || objekat == Kriticni;
+    if (kontrola && dogadjaj->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(dogadjaj);
+        // With a modifier the key is the frame's (Ctrl+Tab, Alt+F4).
+        if (k->modifiers() & ~Qt::KeypadModifier)
+            return QMdiSubWindow::eventFilter(objekat, dogadjaj);
+        if (objekat == Klizac && k->key() == Qt::Key_Space) {
             PustiIliZaustavi();
             return true;
         }
+        if (Klizac->isEnabled() && Tipka(k->key())) return true;
     }
     return QMdiSubWindow::eventFilter(objekat, dogadjaj);
 }

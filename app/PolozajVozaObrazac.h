@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "PolozajVozaDijagram.h"
 #include "VozUPolozaju.h"
 
 class QPushButton;
@@ -20,7 +21,13 @@ class TPlatnoSlike;
 /// arrow keys and the play button move the train across the span and show
 /// each position as a frame of the crossing; "Kriticni polozaji" or Escape
 /// goes back. It follows the form's lock by itself: unlocked, it is white
-/// and its controls are off.
+/// and its controls are off; each new calculation shows the case's own
+/// arbitrary section. Its letters are the input form's.
+///
+/// The keyboard: Tab goes "Pusti", the slider, "Kriticni polozaji"; the
+/// arrows, Home, End, Page Up and Page Down move the train wherever the
+/// focus is in the window (Page Down and the right arrow forward), Space on
+/// the slider plays and stops, Escape goes back.
 class TPolozajVozaO : public QMdiSubWindow {
 public:
     explicit TPolozajVozaO(QWidget* roditelj = nullptr);
@@ -69,6 +76,16 @@ protected:
 
 private:
     void Nacrtaj(QPainter& slikar);
+    /// What the picture shows now.
+    TUlazPolozaja Ulaz() const;
+    /// Redraws the picture and names it after its title.
+    void OsveziPovrsinu();
+    /// A key of the window's own: true when it was handled.
+    bool Tipka(int tipka);
+    /// The form's lock changed: a new calculation starts at its case's
+    /// section; an unlock from inside the window sends the focus back to
+    /// the form's first field.
+    void PratiZakljucavanje(bool zakljucano);
     void PostaviKlizac();
     void Zaustavi();
 

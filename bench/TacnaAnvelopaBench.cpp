@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ApsolutniMaksimum.h"
+#include "MerodavneVrednosti.h"
 #include "PoredjenjeAnvelopa.h"
 #include "ProracunIzvestaja.h"
 #include "TacnaAnvelopa.h"
@@ -16,6 +17,24 @@ double Zbir(const TTacnaAnvelopaUPreseku& a) {
     return a.ExtM.Vrednost + a.MaxT.Vrednost + a.MinT.Vrednost;
 }
 double Zbir(const TVrednostiAnvelope& a) { return a.ExtM + a.MaxT + a.MinT; }
+double Zbir(const TProracunskiPresek& a) {
+    return a.M.Vrednost + a.MaxT.Vrednost + a.MinT.Vrednost;
+}
+
+// Design actions with every part at work: q in front of and behind the
+// train, which asks the most of the design envelope, g and the factors.
+TProracunskaDejstva Dejstva() {
+    TProracunskaDejstva d;
+    d.q = 10;
+    d.Raspored = TRasporedQ::IspredIIzaVoza;
+    d.c = 1;
+    d.g = 25;
+    d.Fi = 1.25;
+    d.FiNaQ = true;
+    d.GamaG = 1.3;
+    d.GamaQ = 1.4;
+    return d;
+}
 
 // The 1701 sections, `presek(p, x)` at each, p what `pripremi()` gives once
 // a sweep.
@@ -54,6 +73,27 @@ void VrednostiJednogVoza(benchmark::State& state, TSmerVoza smer) {
         [smer](const TTacnaAnvelopa& t, double x) { return t.Vrednosti(x, smer); });
 }
 
+// The design envelope, its values alone in double, as a drawing samples
+// its columns.
+void ProracunskeVrednosti(benchmark::State& state, TSmerVoza smer) {
+    Prolaz(
+        state, [] { return TProracunskaAnvelopa(TVoz(kPodaci, 6), Dejstva()); },
+        [smer](const TProracunskaAnvelopa& a, double x) { return a.Vrednosti(x, smer); });
+}
+
+// With the critical positions and q's stretches in extended precision.
+void ProracunskiPreseci(benchmark::State& state, TSmerVoza smer) {
+    Prolaz(
+        state, [] { return TProracunskaAnvelopa(TVoz(kPodaci, 6), Dejstva()); },
+        [smer](const TProracunskaAnvelopa& a, double x) { return a.UPreseku(x, smer); });
+}
+
+// Both blocks of the governing values.
+void Merodavne(benchmark::State& state) {
+    const TVoz voz(kPodaci, 6);
+    for (auto _ : state) benchmark::DoNotOptimize(Merodavno(voz, Dejstva(), TSmerVoza::Oba));
+}
+
 void Maksimum(benchmark::State& state) {
     const TVoz voz(kPodaci, 6);
     for (auto _ : state) benchmark::DoNotOptimize(ApsolutniMaksimum(voz, TSmerVoza::Oba));
@@ -86,6 +126,18 @@ BENCHMARK_CAPTURE(VrednostiJednogVoza, napred, TSmerVoza::Napred)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(VrednostiJednogVoza, oba, TSmerVoza::Oba)
     ->Name("TacnaAnvelopa/6 forces/1701 sections/both ways/one train/values")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ProracunskeVrednosti, napred, TSmerVoza::Napred)
+    ->Name("ProracunskaAnvelopa/6 forces/1701 sections/one way/q in front and behind/values")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ProracunskeVrednosti, oba, TSmerVoza::Oba)
+    ->Name("ProracunskaAnvelopa/6 forces/1701 sections/both ways/q in front and behind/values")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ProracunskiPreseci, napred, TSmerVoza::Napred)
+    ->Name("ProracunskaAnvelopa/6 forces/1701 sections/one way/q in front and behind")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(Merodavne)
+    ->Name("MerodavneVrednosti/6 forces/both ways/q in front and behind")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(Maksimum)->Name("ApsolutniMaksimum/6 forces/both ways")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Tabela)

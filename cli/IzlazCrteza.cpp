@@ -67,10 +67,11 @@ std::optional<int> ProveriIzlaz(std::string_view komanda, const TIzlazCrteza& o)
 }
 
 int IspisiCrtez(std::string_view komanda, const TIzlazCrteza& o, const TFont& font,
-                const std::function<void(TPlatno&)>& crtaj) {
+                const std::function<void(TPlatno&)>& crtaj, bool saFontovima) {
     if (o.zapis)
         return IspisiIzlaz(komanda, [&] {
             TPlatnoZapis platno(font);
+            platno.SaFontovima = saFontovima;
             crtaj(platno);
             return platno.Zapis();
         });

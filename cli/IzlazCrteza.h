@@ -34,6 +34,7 @@ std::vector<OpcijaKomande> OpcijeIzlaza(std::string_view komanda, TIzlazCrteza& 
 std::optional<int> ProveriIzlaz(std::string_view komanda, const TIzlazCrteza& o);
 
 /// Draws with `crtaj` on a canvas starting with `font`: the trace on
-/// standard output, or the picture saved all or nothing. The exit code.
+/// standard output, naming the texts' fonts where `saFontovima`, or the
+/// picture saved all or nothing. The exit code.
 int IspisiCrtez(std::string_view komanda, const TIzlazCrteza& o, const TFont& font,
-                const std::function<void(TPlatno&)>& crtaj);
+                const std::function<void(TPlatno&)>& crtaj, bool saFontovima = false);

@@ -8,10 +8,11 @@
 #include "GreskaFajla.h"
 #include "Ispis.h"
 #include "IzvestajLastovar.h"
-#include "IzvestajTacneAnvelope.h"
+#include "IzvestajMerodavnih.h"
 #include "Komande.h"
 #include "ListPdf.h"
 #include "ListProracuna.h"
+#include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
 #include "PlatnoDatoteke.h"
 #include "RegionalniSeparator.h"
@@ -29,8 +30,11 @@ constexpr std::string_view kPorukaSnimanja = "Greska pri pokusaju snimanja PDF d
 int KomandaList(int argc, char** argv, std::string_view pomoc) {
     bool tacno = false;
     bool obaSmera = false;
+    TOpcijeDejstava opcijeDejstava;
     std::vector<std::string> reci;
-    const OpcijaKomande opcije[] = {Zastavica("tacno", tacno), Zastavica("oba-smera", obaSmera)};
+    std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
+    opcije.push_back(Zastavica("tacno", tacno));
+    opcije.push_back(Zastavica("oba-smera", obaSmera));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, reci, 2,
                                          "zadaje se najvise datoteka podataka i ime PDF datoteke"))
         return *kraj;
@@ -46,7 +50,14 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj)) return *greska;
+    TProracunskaDejstva dejstva;
+    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva)) return *greska;
+    const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
+    const TVoz voz(podaci, slucaj.BrojSila);
+    if (const auto greska =
+            PrimeniDejstva(kKomanda, opcijeDejstava, sep, voz.R(), voz.Raspon(), dejstva))
+        return *greska;
+    const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
 
     // Memory may run out anywhere from the composing to the save; the file
     // that was there is kept either way.
@@ -60,10 +71,8 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
         sadrzaj.Izvestaj =
             SastaviIzvestaj(slucaj.Tekstovi, std::to_string(slucaj.BrojSila), slucaj.BrojSila, sep)
                 .Linije;
-        if (tacno)
-            sadrzaj.TacnaAnvelopa =
-                IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep,
-                                      obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred);
+        sadrzaj.TacnaAnvelopa = DodatakListe(slucaj.Tekstovi, slucaj.BrojSila, sep,
+                                             tacno ? std::optional(smer) : std::nullopt, dejstva);
 
         // Starting Qt's platform and fonts is itself a part of the drawing
         // that does not survive memory running out.

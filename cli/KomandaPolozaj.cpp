@@ -7,6 +7,7 @@
 #include "IzlazCrteza.h"
 #include "Komande.h"
 #include "Konverzija.h"
+#include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
 #include "PolozajVozaDijagram.h"
 #include "RegionalniSeparator.h"
@@ -23,6 +24,7 @@ struct Opcije {
     std::optional<std::string> x;
     std::optional<std::string> p1;
     bool obaSmera = false;
+    TOpcijeDejstava dejstva;
 };
 
 // Reads the options; answers the exit code when the command is to stop.
@@ -39,6 +41,7 @@ std::optional<int> ProcitajOpcijePolozaja(int argc, char** argv, std::string_vie
     opcije.push_back({"x", "--x trazi apscisu preseka", tekst(o.x)});
     opcije.push_back({"p1", "--p1 trazi polozaj prve sile", tekst(o.p1)});
     opcije.push_back(Zastavica("oba-smera", o.obaSmera));
+    for (OpcijaKomande& d : OpcijeDejstava(o.dejstva)) opcije.push_back(std::move(d));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, o.datoteka)) return kraj;
     return ProveriIzlaz(kKomanda, o.izlaz);
 }
@@ -66,11 +69,15 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc) {
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, sep, slucaj)) return *greska;
+    TUlazPolozaja ulaz;
+    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, sep, slucaj, ulaz.dejstva))
+        return *greska;
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);
+    if (const auto greska =
+            PrimeniDejstva(kKomanda, o.dejstva, sep, voz.R(), voz.Raspon(), ulaz.dejstva))
+        return *greska;
 
-    TUlazPolozaja ulaz;
     ulaz.decimalniSeparator = sep;
     ulaz.smer = o.obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
     ulaz.x = podaci.ProizvoljnoX();
@@ -85,6 +92,8 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc) {
     }
 
     const std::int32_t W = o.izlaz.sirina, H = o.izlaz.visina;
-    return IspisiCrtez(kKomanda, o.izlaz, FontProzoraDijagrama(),
-                       [&](TPlatno& p) { NacrtajPolozajVoza(p, W, H, voz, ulaz); });
+    // The trace names the fonts: what a text's box is follows from them.
+    return IspisiCrtez(
+        kKomanda, o.izlaz, FontProzoraDijagrama(),
+        [&](TPlatno& p) { NacrtajPolozajVoza(p, W, H, voz, ulaz); }, true);
 }

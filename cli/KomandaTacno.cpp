@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Ispis.h"
 #include "IzvestajTacneAnvelope.h"
 #include "Komande.h"
+#include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
 #include "RegionalniSeparator.h"
 #include "TabeleCsv.h"
@@ -13,20 +15,28 @@
 int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     bool obaSmera = false;
     bool csv = false;
+    TOpcijeDejstava opcijeDejstava;
     std::optional<std::string> putanja;
-    const OpcijaKomande opcije[] = {Zastavica("oba-smera", obaSmera), Zastavica("csv", csv)};
+    std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
+    opcije.push_back(Zastavica("oba-smera", obaSmera));
+    opcije.push_back(Zastavica("csv", csv));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj)) return *greska;
+    TProracunskaDejstva dejstva;
+    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj, dejstva)) return *greska;
+    const TVoz voz(ZapisIzTekstova(slucaj.Tekstovi, sep), slucaj.BrojSila);
+    if (const auto greska =
+            PrimeniDejstva("tacno", opcijeDejstava, sep, voz.R(), voz.Raspon(), dejstva))
+        return *greska;
 
     const TSmerVoza smer = obaSmera ? TSmerVoza::Oba : TSmerVoza::Napred;
     return IspisiIzlaz("tacno", [&] {
-        if (csv) return TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, smer);
+        if (csv) return TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, smer, dejstva);
         std::string izlaz;
         for (const std::string& linija :
-             IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer))
+             IzvestajTacneAnvelope(slucaj.Tekstovi, slucaj.BrojSila, sep, smer, dejstva))
             izlaz += linija + "\n";
         return izlaz;
     });

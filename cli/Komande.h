@@ -29,3 +29,7 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc);
 /// `list [FILE.Lastovar] OUT.pdf [--tacno] [--oba-smera]`: the calculation
 /// sheet as a PDF.
 int KomandaList(int argc, char** argv, std::string_view pomoc);
+/// `merodavno [FILE.Lastovar] [design actions] [--oba-smera] [--csv]`: the
+/// governing values, characteristic and design, or the design envelope at
+/// the report's sections as CSV.
+int KomandaMerodavno(int argc, char** argv, std::string_view pomoc);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "DatotekaLastovar.h"
+#include "DodatakDatoteke.h"
 
 /// Exit code of a file that cannot be opened, read, converted or written.
 inline constexpr int kIzlazDatoteka = 1;
@@ -19,10 +20,20 @@ inline constexpr int kIzlazPodaci = 2;
 inline constexpr std::string_view kStandardniUlaz = "-";
 
 /// Reads the data file at `putanja` (standard input for "-") into `slucaj`
-/// (no further than its lines, as "Otvori..." reads it), or without one the
-/// input form's defaults (two forces), then runs both checks. On a failure
-/// the message is on standard error, for a file that cannot be read
-/// followed by the line naming it for the subcommand `komanda`; `slucaj`
-/// may be partly set, and the answer is the exit code.
+/// and the design actions of its block after the fifteen lines into
+/// `dejstva` (no further than them, as "Otvori..." reads it), or without one
+/// the input form's defaults (two forces) and the actions' start values,
+/// then runs both checks, the second letting a
+/// train longer than the span pass where `vozDuziOdRaspona` says so. On a
+/// failure the message is on standard error, for a file that cannot be
+/// read followed by the line naming it for the subcommand `komanda`;
+/// `slucaj` may be partly set, and the answer is the exit code. A block
+/// that cannot be read is refused with its message and exit 1.
+std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
+                                char decimalniSeparator, SadrzajDatoteke& slucaj,
+                                TProracunskaDejstva& dejstva, bool vozDuziOdRaspona = false);
+
+/// The same for a command that uses none of the actions; a block that
+/// cannot be read is refused all the same.
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char decimalniSeparator, SadrzajDatoteke& slucaj);

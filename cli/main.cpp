@@ -60,6 +60,7 @@ constexpr Komanda kKomande[] = {
      "      2 podaci za proracun nisu ispravni.\n"},
     {"tacno", &KomandaTacno,
      "  tacno [DATOTEKA.Lastovar] [--oba-smera] [--csv]\n"
+     "        [PRORACUNSKE VREDNOSTI]\n"
      "      Uporedjuje klasicni proracun sa tacnom anvelopom (svi polozaji voza,\n"
      "      sile van raspona ne nose nista) u zadatom broju preseka: klasicno i\n"
      "      tacno extM, maxT i minT, manjak klasicnog u procentima tacnog i\n"
@@ -74,11 +75,17 @@ constexpr Komanda kKomande[] = {
      "      Sa --csv ispisuje isto kao CSV (kao izvestaj --csv): x, klasicno i\n"
      "      tacno extM, maxT i minT, manjkovi, pa za svaku velicinu gde stoji P1,\n"
      "      koja sila je na preseku i, sa --oba-smera, smer voza.\n"
+     "      Proracunske vrednosti (--q, --q-raspored, --razmak, --g, --fi, --fi-q,\n"
+     "      --gama-g, --gama-q) kao kod komande merodavno; kada nisu pocetne,\n"
+     "      svaki presek dobija i proracunske vrednosti (extM Ed, maxT Ed, minT Ed)\n"
+     "      sa polozajem voza i deonicama q, a na kraju stoje merodavne\n"
+     "      vrednosti; CSV dobija kolone Ed.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun nisu ispravni.\n"},
     {"polozaj", &KomandaPolozaj,
      "  polozaj [DATOTEKA.Lastovar] [--x X] [--oba-smera] [--p1 P]\n"
      "          (--zapis | --izlaz SLIKA.png|.pdf|.svg) [--sirina W] [--visina H]\n"
+     "          [PRORACUNSKE VREDNOSTI]\n"
      "      Crta sliku \"Polozaj voza\" za presek x (podrazumevano proizvoljni\n"
      "      presek slucaja opterecenja): za extM, maxT i minT voz u tacnom\n"
      "      kriticnom polozaju (sile van raspona sive, presek oznacen, polozaj\n"
@@ -93,11 +100,16 @@ constexpr Komanda kKomande[] = {
      "      je merodavan za extM u preseku. X i P koriste regionalni decimalni\n"
      "      separator. --zapis, --izlaz, --sirina i --visina su kao kod\n"
      "      komande dijagram (podrazumevano 1000 x 800).\n"
+     "      Proracunske vrednosti (--q, --q-raspored, --razmak, --g, --fi, --fi-q,\n"
+     "      --gama-g, --gama-q) kao kod komande merodavno; kada nisu pocetne,\n"
+     "      redovi pokazuju proracunske vrednosti i polozaje, a deonice q su\n"
+     "      srafirana traka iznad grede.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili slika snimiti,\n"
      "      2 podaci za proracun nisu ispravni, 64 i kada X ili P nije broj u\n"
      "      dozvoljenom opsegu.\n"},
     {"list", &KomandaList,
      "  list [DATOTEKA.Lastovar] PRORACUN.pdf [--tacno] [--oba-smera]\n"
+     "       [PRORACUNSKE VREDNOSTI]\n"
      "      Snima list proracuna kao PDF na stranama A4: naslov, datoteku,\n"
      "      datum, ulazne podatke kako su uneti, skicu grede i dijagrame u\n"
      "      stilu stampe na prvoj strani, pa izvestaj linija po liniju, za\n"
@@ -105,8 +117,32 @@ constexpr Komanda kKomande[] = {
      "      podatke forme. Sa --tacno dijagrami imaju i tacne anvelope, a posle\n"
      "      izvestaja sledi poredjenje sa tacnom anvelopom (sa --oba-smera u oba\n"
      "      smera voza). PDF se pravi u memoriji i snima sve ili nista.\n"
+     "      Proracunske vrednosti (--q, --q-raspored, --razmak, --g, --fi, --fi-q,\n"
+     "      --gama-g, --gama-q) kao kod komande merodavno; kada nisu pocetne,\n"
+     "      posle izvestaja slede merodavne vrednosti (a poredjenje dobija i\n"
+     "      proracunske vrednosti u presecima).\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati ili PDF snimiti,\n"
      "      2 podaci za proracun nisu ispravni.\n"},
+    {"merodavno", &KomandaMerodavno,
+     "  merodavno [DATOTEKA.Lastovar] [--q Q] [--q-raspored bilo-gde|uz-voz]\n"
+     "            [--razmak C] [--g G] [--fi F] [--fi-q] [--gama-g G] [--gama-q G]\n"
+     "            [--oba-smera] [--csv]\n"
+     "      Ispisuje merodavne vrednosti, karakteristicne (voz i q, svi faktori\n"
+     "      1) pa proracunske: Mmax sa presekom, Amax, Bmax, Tmax i Tmin sa\n"
+     "      presekom, svaku sa polozajem P1 i smerom voza. Proracunska vrednost\n"
+     "      je gama-g E(g) + gama-q (fi E(voz) + fi_q E(q)), fi_q = fi sa --fi-q,\n"
+     "      inace 1. q [kN/m] ide uz voz: bilo-gde (pocetno; opterecuje tacno\n"
+     "      delove raspona gde povecava velicinu) ili uz-voz (samo ispred prve\n"
+     "      i iza poslednje sile, ne blize od razmaka C [m]). g [kN/m] je\n"
+     "      sopstvena tezina na celom rasponu. Pocetne vrednosti: q, C i g 0,\n"
+     "      fi, gama-g i gama-q 1. Opcije zamenjuju vrednosti iz dodatka\n"
+     "      datoteke. Voz duzi od raspona je dozvoljen. Sa --oba-smera voz\n"
+     "      prelazi i kao Pn..P1. Brojevi koriste regionalni decimalni separator.\n"
+     "      Sa --csv ispisuje proracunsku i karakteristicnu anvelopu u presecima\n"
+     "      izvestaja kao CSV (kao izvestaj --csv), sa zaglavljem\n"
+     "      x,MEd_max,TEd_max,TEd_min,Mk_max,Tk_max,Tk_min.\n"
+     "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
+     "      proracun ili proracunske vrednosti nisu ispravni.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {

@@ -51,11 +51,12 @@ std::string ZapisiDatoteku(const SadrzajDatoteke& s) {
     return bajtovi;
 }
 
-SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi) {
+SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi, char decimalniSeparator) {
     const auto linije = Linije(bajtovi);
     SadrzajDatoteke s{};
     const auto polja = PoljaPoRedu(s.Tekstovi);
-    for (std::size_t i = 0; i < kBrojTekstova; ++i) *polja[i] = std::string(linije[i]);
+    for (std::size_t i = 0; i < kBrojTekstova; ++i)
+        *polja[i] = SaSeparatorom(linije[i], decimalniSeparator);
     s.BrojSila = CeoBroj(linije[13], 1, 6);
     s.BrojPreseka = CeoBroj(linije[14], 1, 99);
     s.Tekstovi.BrojPreseka = std::to_string(s.BrojPreseka);

@@ -45,10 +45,14 @@ struct SadrzajDatoteke {
 std::string ZapisiDatoteku(const SadrzajDatoteke& s);
 
 /// The load case in `bajtovi`. Lines end at LF, with a CR before it dropped;
-/// missing lines are empty and lines after the fifteenth are ignored. The
-/// counts are clamped to 1..6 and 1..99. Either the whole load case comes
-/// back or EGreskaDatoteke is raised, so a failed read changes nothing.
-SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi);
+/// missing lines are empty and lines after the fifteenth are ignored. A
+/// number in lines 1 to 13 may be written with '.' or ',' (a file written
+/// under another locale) and comes back with the reader's
+/// `decimalniSeparator`, so that it converts; other texts come back as they
+/// stand. The counts are clamped to 1..6 and 1..99. Either the whole load
+/// case comes back or EGreskaDatoteke is raised, so a failed read changes
+/// nothing.
+SadrzajDatoteke ProcitajDatoteku(std::string_view bajtovi, char decimalniSeparator);
 
 /// What `bajtovi` holds after its fifteenth line, byte for byte: the lines
 /// that readers of the fifteen lines leave alone, which a program saving

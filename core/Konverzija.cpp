@@ -110,6 +110,33 @@ double TekstUBroj(std::string_view tekst, char decimalniSeparator) {
     return v;
 }
 
+namespace {
+
+bool JeBroj(std::string_view tekst, char decimalniSeparator) {
+    try {
+        TekstUBroj(tekst, decimalniSeparator);
+        return true;
+    } catch (const EGreskaKonverzije&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+std::string SaSeparatorom(std::string_view tekst, char decimalniSeparator) {
+    std::string t(tekst);
+    if (JeBroj(t, decimalniSeparator)) return t;
+    for (const char drugi : {'.', ','}) {
+        const std::size_t mesto = t.find(drugi);
+        if (drugi == decimalniSeparator || mesto == std::string::npos || !JeBroj(t, drugi))
+            continue;
+        // A number has at most one separator, so this is the one.
+        t[mesto] = decimalniSeparator;
+        return t;
+    }
+    return t;
+}
+
 std::int32_t TekstUCeoBroj(std::string_view tekst) {
     std::string_view t = bezBlanka(tekst);
     bool negativan = false;

@@ -28,5 +28,11 @@ private:
 /// one below the smallest subnormal is zero of the written sign.
 double TekstUBroj(std::string_view tekst, char decimalniSeparator);
 
+/// A number text made readable with the decimal separator
+/// `decimalniSeparator`: written with '.' or ',' (one number, no digit
+/// grouping), its separator is replaced; a text that already converts, or
+/// that is no number with either separator, comes back unchanged.
+std::string SaSeparatorom(std::string_view tekst, char decimalniSeparator);
+
 /// Converts a decimal integer text to a 32-bit integer.
 std::int32_t TekstUCeoBroj(std::string_view tekst);

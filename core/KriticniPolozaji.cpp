@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KriticniPolozaji.h"
 
+#include <array>
+
 #include "Manjak.h"
+#include "ProracunLastovar.h"
 #include "Prosireno.h"
 
 namespace {
@@ -24,8 +27,12 @@ TKriticniPolozaji KriticniPolozaji(const TTacnaAnvelopa& tacna, double x, TSmerV
     const auto p1 = [&](std::int32_t k) { return static_cast<double>(x - voz.Odmak(k)); };
     const std::int32_t zona = voz.ZonaExtM(x);
     // The calculator gives maxT and minT negated; + 0.0 keeps a zero unsigned.
-    r.ExtM = Velicina({voz.ExtM(x), p1(zona), zona}, e.ExtM, R * voz.Raspon());
-    r.MaxT = Velicina({-voz.MaxT(x) + 0.0, x, 1}, e.MaxT, R);
-    r.MinT = Velicina({-voz.MinT(x) + 0.0, p1(n), n}, e.MinT, R);
+    const double L = voz.Raspon();
+    const std::array<double, 5>& Ls = voz.Ls();
+    const std::int32_t maxT = BrojSilaMaxT(n, x, L, Ls[0], Ls[1], Ls[2], Ls[3], Ls[4]);
+    const std::int32_t minT = BrojSilaMinT(n, x, L, Ls[0], Ls[1], Ls[2], Ls[3], Ls[4]);
+    r.ExtM = Velicina({voz.ExtM(x), p1(zona), zona, 1, n}, e.ExtM, R * L);
+    r.MaxT = Velicina({-voz.MaxT(x) + 0.0, x, 1, 1, maxT}, e.MaxT, R);
+    r.MinT = Velicina({-voz.MinT(x) + 0.0, p1(n), n, n + 1 - minT, n}, e.MinT, R);
     return r;
 }

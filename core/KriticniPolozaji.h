@@ -9,12 +9,18 @@
 #include "TacnaAnvelopa.h"
 
 /// The classical method's position for one quantity at a section: force
-/// Sila on it and the whole train counted, also the forces this puts beyond
-/// a support (for extM: the force of the zone; maxT: P1; minT: Pn).
+/// Sila on it (for extM: the force of the zone; maxT: P1; minT: Pn) and the
+/// forces RacunaOd..RacunaDo counted in its value. extM counts the whole
+/// train, also the forces this puts beyond a support; maxT and minT count
+/// only those the span holds.
 struct TKlasicniPolozaj {
     double Vrednost = 0.0;  ///< signed as the report prints it
     double PolozajP1 = 0.0;
     std::int32_t Sila = 0;
+    std::int32_t RacunaOd = 1;
+    std::int32_t RacunaDo = 0;
+
+    bool Racuna(std::int32_t sila) const { return sila >= RacunaOd && sila <= RacunaDo; }
 };
 
 /// One quantity at a section, classical beside exact.

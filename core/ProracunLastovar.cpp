@@ -136,42 +136,26 @@ double TProracun::ExtM(std::int32_t n, double x, double L, double P1, double P2,
 double TProracun::MaxT(std::int32_t n, double x, double L, double P1, double P2, double P3,
                        double P4, double P5, double P6, double L1, double L2, double L3, double L4,
                        double L5) {
-    if (!BrojSilaVazi(n)) return 0.0;
+    const std::int32_t j = BrojSilaMaxT(n, x, L, L1, L2, L3, L4, L5);
+    if (j == 0) return 0.0;
     const Voz v = VozOdN(n, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno X = x;
 
     // V_j: P1 on the section and P2..Pj on the span; -A of those forces.
-    const auto V = [&](std::int32_t j) {
-        Prosireno suma = 0, s = 0, odbitak = 0;
-        for (std::int32_t i = 1; i <= j; ++i) suma += v.P[i - 1];
-        for (std::int32_t i = 2; i <= j; ++i) {
-            s += v.L[i - 2];
-            odbitak += (1.0_pr - s / L) * v.P[i - 1];
-        }
-        return static_cast<double>(suma / L * X - v.P[0] - odbitak);
-    };
-    // granica[j] = L - s_j, subtracted spacing by spacing.
-    std::array<Prosireno, 7> granica{};
-    granica[1] = L;
-    for (std::int32_t j = 2; j <= n; ++j) granica[j] = granica[j - 1] - v.L[j - 2];
-
-    if (n == 1) return (0 <= X && X <= L) ? V(1) : 0.0;
-    if (n == 2) {
-        if (0 <= X && X <= granica[2]) return V(2);
-        if (granica[2] < X && X <= L) return V(1);
-        return 0.0;
+    Prosireno suma = 0, s = 0, odbitak = 0;
+    for (std::int32_t i = 1; i <= j; ++i) suma += v.P[i - 1];
+    for (std::int32_t i = 2; i <= j; ++i) {
+        s += v.L[i - 2];
+        odbitak += (1.0_pr - s / L) * v.P[i - 1];
     }
-    if (granica[2] <= X && X <= L) return V(1);
-    for (std::int32_t j = 2; j <= n - 1; ++j)
-        if (granica[j + 1] <= X && X < granica[j]) return V(j);
-    if (0 <= X && X < granica[n]) return V(n);
-    return 0.0;
+    return static_cast<double>(suma / L * X - v.P[0] - odbitak);
 }
 
 double TProracun::MinT(std::int32_t n, double x, double L, double P1, double P2, double P3,
                        double P4, double P5, double P6, double L1, double L2, double L3, double L4,
                        double L5) {
-    if (!BrojSilaVazi(n)) return 0.0;
+    const std::int32_t j = BrojSilaMinT(n, x, L, L1, L2, L3, L4, L5);
+    if (j == 0) return 0.0;
     const Voz v = VozOdN(n, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno X = x;
     // Counted back from the last force: sila(m) = P(n-m+1), razmak(m) = L(n-m).
@@ -179,26 +163,55 @@ double TProracun::MinT(std::int32_t n, double x, double L, double P1, double P2,
     const auto razmak = [&](std::int32_t m) { return v.L[n - m - 1]; };
 
     // W_j: Pn on the section and P(n-1)..P(n-j+1) on the span; B of those forces.
-    const auto W = [&](std::int32_t j) {
-        Prosireno Q = 0, suma = 0, ostatak = X;
-        for (std::int32_t m = 1; m <= j - 1; ++m) {
-            Q += sila(m);
-            suma += Q / L * razmak(m);
-            ostatak -= razmak(m);
-        }
-        Q += sila(j);
-        return static_cast<double>(suma + Q / L * ostatak);
-    };
+    Prosireno Q = 0, suma = 0, ostatak = X;
+    for (std::int32_t m = 1; m <= j - 1; ++m) {
+        Q += sila(m);
+        suma += Q / L * razmak(m);
+        ostatak -= razmak(m);
+    }
+    Q += sila(j);
+    return static_cast<double>(suma + Q / L * ostatak);
+}
+
+std::int32_t BrojSilaMaxT(std::int32_t n, double x, double L, double L1, double L2, double L3,
+                          double L4, double L5) {
+    if (!BrojSilaVazi(n)) return 0;
+    const Voz v = VozOdN(n, 0, 0, 0, 0, 0, 0, L1, L2, L3, L4, L5);
+    const Prosireno X = x;
+    // granica[j] = L - s_j, subtracted spacing by spacing.
+    std::array<Prosireno, 7> granica{};
+    granica[1] = L;
+    for (std::int32_t j = 2; j <= n; ++j) granica[j] = granica[j - 1] - v.L[j - 2];
+
+    if (n == 1) return (0 <= X && X <= L) ? 1 : 0;
+    if (n == 2) {
+        if (0 <= X && X <= granica[2]) return 2;
+        if (granica[2] < X && X <= L) return 1;
+        return 0;
+    }
+    if (granica[2] <= X && X <= L) return 1;
+    for (std::int32_t j = 2; j <= n - 1; ++j)
+        if (granica[j + 1] <= X && X < granica[j]) return j;
+    if (0 <= X && X < granica[n]) return n;
+    return 0;
+}
+
+std::int32_t BrojSilaMinT(std::int32_t n, double x, double L, double L1, double L2, double L3,
+                          double L4, double L5) {
+    if (!BrojSilaVazi(n)) return 0;
+    const Voz v = VozOdN(n, 0, 0, 0, 0, 0, 0, L1, L2, L3, L4, L5);
+    const Prosireno X = x;
+    const auto razmak = [&](std::int32_t m) { return v.L[n - m - 1]; };
     // t[m] = L(n-1) + ... + L(n-m), summed in that order.
     std::array<Prosireno, 6> t{};
     for (std::int32_t m = 1; m <= n - 1; ++m) t[m] = t[m - 1] + razmak(m);
 
-    if (n == 1) return (0 <= X && X <= L) ? W(1) : 0.0;
-    if (0 <= X && X <= t[1]) return W(1);
+    if (n == 1) return (0 <= X && X <= L) ? 1 : 0;
+    if (0 <= X && X <= t[1]) return 1;
     for (std::int32_t j = 2; j <= n - 1; ++j)
-        if (t[j - 1] < X && X <= t[j]) return W(j);
-    if (t[n - 1] < X && X <= L) return W(n);
-    return 0.0;
+        if (t[j - 1] < X && X <= t[j]) return j;
+    if (t[n - 1] < X && X <= L) return n;
+    return 0;
 }
 
 std::int32_t ZonaExtM(std::int32_t n, double x, double L, double P1, double P2, double P3,

@@ -7,7 +7,7 @@
 
 // The classical zone method for a train of n linked forces on a simply
 // supported beam of span L. Every operation is a pure function of its
-// arguments; intermediates are evaluated in long double and each result is
+// arguments; intermediates are evaluated in extended precision and each result is
 // rounded to double once, when it is returned.
 //
 // Sign conventions: moments stretching the bottom fibre are positive;
@@ -58,3 +58,15 @@ static_assert(TAProracun<TProracun>);
 /// with force k of zone k on the section.
 std::int32_t ZonaExtM(std::int32_t n, double x, double L, double P1, double P2, double P3,
                       double P4, double P5, double P6);
+
+/// How many forces the classical maxT at x counts: P1 on the section and
+/// P2..Pj, the forces the span holds, for the j it answers; 0 where
+/// TProracun::MaxT answers 0.0 for want of a branch (n outside 1..6, or a
+/// section off the span).
+std::int32_t BrojSilaMaxT(std::int32_t n, double x, double L, double L1, double L2, double L3,
+                          double L4, double L5);
+
+/// How many forces the classical minT at x counts: Pn on the section and
+/// P(n-1)..P(n-j+1), for the j it answers; 0 as for BrojSilaMaxT.
+std::int32_t BrojSilaMinT(std::int32_t n, double x, double L, double L1, double L2, double L3,
+                          double L4, double L5);

@@ -500,6 +500,9 @@ constexpr TProsireno80 fmod(TProsireno80 a, TProsireno80 b) { return TProsireno8
 constexpr bool isfinite(TProsireno80 a) { return !a.JeNaN() && !a.JeBeskonacno(); }
 constexpr bool isnan(TProsireno80 a) { return a.JeNaN(); }
 constexpr bool signbit(TProsireno80 a) { return a.Negativan(); }
+constexpr TProsireno80 copysign(TProsireno80 a, TProsireno80 b) {
+    return std::signbit(a) == std::signbit(b) ? a : -a;
+}
 }  // namespace std
 
 #if __LDBL_MANT_DIG__ == 64

@@ -7,11 +7,12 @@
 #include "Konverzija.h"
 #include "Prosireno.h"
 
-TekstoviUnosa PodrazumevaniTekstovi() {
-    return TekstoviUnosa{{"206.0", "208.0", "1.0", "1.0", "1.0", "1.0"},
-                         "1.25",
-                         {"5.0", "1.0", "1.0", "1.0", "1.0"},
-                         "9.0",
+TekstoviUnosa PodrazumevaniTekstovi(char sep) {
+    const auto s = [sep](std::string_view tekst) { return SaSeparatorom(tekst, sep); };
+    return TekstoviUnosa{{s("206.0"), s("208.0"), s("1.0"), s("1.0"), s("1.0"), s("1.0")},
+                         s("1.25"),
+                         {s("5.0"), s("1.0"), s("1.0"), s("1.0"), s("1.0")},
+                         s("9.0"),
                          "10"};
 }
 
@@ -69,7 +70,7 @@ bool SvihCifara(Prosireno v) {
     return v == 0 || std::fabs(v) >= std::numeric_limits<double>::min();
 }
 
-std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n) {
+std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n, bool vozDuziOdRaspona) {
     const std::array<double, 6> P = Sile(z);
     const std::array<double, 5> Ls = Razmaci(z);
     const double L = z.Raspon();
@@ -86,7 +87,8 @@ std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n) {
     if (!(L >= x)) return TPoljeUnosa::ProizvoljnoX;
     Prosireno duzinaVoza = 0;
     for (std::int32_t i = 0; i < n - 1; ++i) duzinaVoza += Ls[i];
-    if (n >= 2 && !(duzinaVoza <= L)) return TPoljeUnosa::Raspon;
+    if (n >= 2 && !(vozDuziOdRaspona ? Konacan(duzinaVoza) : duzinaVoza <= L))
+        return TPoljeUnosa::Raspon;
     if (!(x >= 0)) return TPoljeUnosa::ProizvoljnoX;
     // Every printed moment is bounded by R*L and every equation carries R/L:
     // a load case whose resultant or those bounds overflow a double would
@@ -115,13 +117,14 @@ std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n) {
 }  // namespace
 
 bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char sep,
-                      const std::function<void()>& obrisiRezultate) {
-    const bool vazi = !OdbijenoPolje(t, n, sep);
+                      const std::function<void()>& obrisiRezultate, bool vozDuziOdRaspona) {
+    const bool vazi = !OdbijenoPolje(t, n, sep, vozDuziOdRaspona);
     if (!vazi) obrisiRezultate();
     return vazi;
 }
 
-std::optional<TPoljeUnosa> OdbijenoPolje(const TekstoviUnosa& t, std::int32_t n, char sep) {
+std::optional<TPoljeUnosa> OdbijenoPolje(const TekstoviUnosa& t, std::int32_t n, char sep,
+                                         bool vozDuziOdRaspona) {
     if (n < 1 || n > 6) return TPoljeUnosa::BrojSila;
-    return PrvoOdbijeno(ZapisZaBrojSila(t, n, sep), n);
+    return PrvoOdbijeno(ZapisZaBrojSila(t, n, sep), n, vozDuziOdRaspona);
 }

@@ -19,8 +19,9 @@ struct TekstoviUnosa {
     std::string BrojPreseka;                // the text of SpinEditBrojPreseka
 };
 
-/// The form's default texts.
-TekstoviUnosa PodrazumevaniTekstovi();
+/// The form's default texts, their numbers written with the decimal
+/// separator `decimalniSeparator` ("206.0", or "206,0" under a comma).
+TekstoviUnosa PodrazumevaniTekstovi(char decimalniSeparator);
 
 /// All thirteen decimal texts and the section count converted, in field
 /// order; throws EGreskaKonverzije at the first text that is not a number.
@@ -42,9 +43,10 @@ bool ProveraTipa(const TekstoviUnosa& t, char decimalniSeparator,
 
 /// The value check for a train of n forces (after ProveraTipa passed). On
 /// failure it clears the results and answers false; the caller shows
-/// kPorukaVrednosti.
+/// kPorukaVrednosti. With `vozDuziOdRaspona` a train longer than the span
+/// passes, as the design envelope takes it.
 bool ProveraVrednosti(const TekstoviUnosa& t, std::int32_t n, char decimalniSeparator,
-                      const std::function<void()>& obrisiRezultate);
+                      const std::function<void()>& obrisiRezultate, bool vozDuziOdRaspona = false);
 
 /// A field of the input form.
 enum class TPoljeUnosa {
@@ -69,6 +71,7 @@ enum class TPoljeUnosa {
 /// is not positive, the span for a span that is not positive or shorter
 /// than the train, x when it lies outside 0..L, the first force when the
 /// resultant overflows and the span when R L or R / L does, the force count
-/// outside 1..6. None when the check accepts.
+/// outside 1..6. None when the check accepts. With `vozDuziOdRaspona` a
+/// train longer than the span passes, as the design envelope takes it.
 std::optional<TPoljeUnosa> OdbijenoPolje(const TekstoviUnosa& t, std::int32_t n,
-                                         char decimalniSeparator);
+                                         char decimalniSeparator, bool vozDuziOdRaspona = false);

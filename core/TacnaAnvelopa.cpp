@@ -1,17 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TacnaAnvelopa.h"
 
-#include <cmath>
-#include <limits>
-
-namespace {
-
-// A ranking in double errs by far less than this share of the quantity's
-// scale (R L for moments, R for shears); candidates that close to the best
-// are told apart in extended precision.
-constexpr double kBlizu = 1e-12;
-
-}  // namespace
+#include "NajboljiKandidat.h"
+#include "Prosireno.h"
 
 // The neighbours of force j on one side, walked outward as the train stands
 // (korak -1: to the left); those at distance 0 stand on the section with it.
@@ -50,8 +41,8 @@ TTacnaAnvelopa::TSmer TTacnaAnvelopa::Pripremi(const TVoz& voz, bool obrnut) {
 // outward from the force on x, so that a train and its mirror image give the
 // same bits; the first neighbour past a support ends its side, those beyond
 // carry nothing.
-inline TTacnaAnvelopa::TBrojioci TTacnaAnvelopa::Brojioci(const TSilaNaPreseku& s, Prosireno x,
-                                                          Prosireno doDesnog) {
+TTacnaAnvelopa::TBrojioci TTacnaAnvelopa::Brojioci(const TSilaNaPreseku& s, Prosireno x,
+                                                   Prosireno doDesnog) {
     Prosireno levo = 0, desno = 0, pomak = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(s.Levo.Broj); ++i) {
         pomak += s.Levo.Razmak[i];
@@ -164,32 +155,16 @@ TTacnaAnvelopaUPreseku TTacnaAnvelopa::UPreseku(double x, TSmerVoza smerVoza) co
     const double R = fVoz.R();
     const auto ekstrem = [&](double TProcena::*procena, Prosireno TBrojioci::*citanje, bool najveci,
                              double skala) {
-        const auto procenjena = [&](std::size_t k) {
-            return najveci ? kandidati[k].procena.*procena : -(kandidati[k].procena.*procena);
-        };
-        double najbolja = -std::numeric_limits<double>::infinity();
-        for (std::size_t k = 0; k < broj; ++k)
-            if (procenjena(k) > najbolja) najbolja = procenjena(k);
-        const double prag = najbolja - kBlizu * skala;
-        std::size_t p = broj;
-        double pobednik = -std::numeric_limits<double>::infinity();
-        for (std::size_t k = 0; k < broj; ++k) {
-            if (!(procenjena(k) >= prag)) continue;
-            if (p == broj) {
-                p = k;  // alone within reach, as most are, it needs no second look
-                continue;
-            }
-            if (pobednik == -std::numeric_limits<double>::infinity()) {
-                const Prosireno v = Brojioci(*kandidati[p].sila, X, doDesnogX).*citanje;
-                pobednik = static_cast<double>(najveci ? v : -v);
-            }
-            const Prosireno v = Brojioci(*kandidati[k].sila, X, doDesnogX).*citanje;
-            if (static_cast<double>(najveci ? v : -v) > pobednik) {
-                pobednik = static_cast<double>(najveci ? v : -v);
-                p = k;
-            }
-        }
-        if (p == broj) p = 0;  // every ranking NaN: the first, as an extended search keeps it
+        const std::size_t p = NajboljiKandidat(
+            broj,
+            [&](std::size_t k) {
+                return najveci ? kandidati[k].procena.*procena : -(kandidati[k].procena.*procena);
+            },
+            [&](std::size_t k) {
+                const Prosireno v = Brojioci(*kandidati[k].sila, X, doDesnogX).*citanje;
+                return static_cast<double>(najveci ? v : -v);
+            },
+            skala);
         const TBrojioci b = Brojioci(*kandidati[p].sila, X, doDesnogX);
         const TSilaNaPreseku& s = *kandidati[p].sila;
         return TEkstrem{static_cast<double>(b.*citanje / L),

@@ -95,6 +95,9 @@ public:
     const TVoz& Voz() const { return fVoz; }
 
 private:
+    // The design envelope adds q's and g's parts to the same candidates.
+    friend class TProracunskaAnvelopa;
+
     // One side of a force: its neighbours outward, those at distance 0
     // excluded, each with the spacing from the one before.
     struct TStrana {

@@ -177,3 +177,14 @@ TVoz TVoz::Obrnut() const {
     for (std::int32_t j = 0; j < fN - 1; ++j) razmaci[j] = fLs[fN - 2 - j];
     return TVoz(fN, sile, razmaci, fL);
 }
+
+std::string ImeVoza(std::int32_t n, bool obrnut) {
+    // Appended piece by piece: GCC 12 warns falsely of the inlined "P" + ...
+    std::string ime = "P";
+    ime += std::to_string(obrnut ? n : 1);
+    if (n > 1) {
+        ime += "..P";
+        ime += std::to_string(obrnut ? 1 : n);
+    }
+    return ime;
+}

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "PodaciZaProracun.h"
 #include "Prosireno.h"
@@ -92,6 +93,11 @@ public:
     /// k = 1..n.
     Prosireno Odmak(std::int32_t k) const { return fOdmaci.at(Indeks(k)); }
 
+    /// The whole train fits on the span, as the classical method needs it:
+    /// L1 + ... + L(n-1) <= L, summed in extended precision as the value
+    /// check sums it. An empty train fits.
+    bool StajeNaRaspon() const { return !Vazi() || Odmak(fN) <= fL; }
+
     /// The same train crossing the other way: Pn..P1 with L(n-1)..L1, so
     /// that its force j is this train's force n + 1 - j.
     TVoz Obrnut() const;
@@ -115,3 +121,7 @@ private:
     std::array<double, 5> fSkokoviMinT{};
     std::array<Prosireno, 6> fOdmaci{};
 };
+
+/// The train of n forces as it stands: "P1..Pn", reversed "Pn..P1"; one
+/// force is "P1" either way.
+std::string ImeVoza(std::int32_t brojSila, bool obrnut);

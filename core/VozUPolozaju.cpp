@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VozUPolozaju.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "Prosireno.h"
 #include "UticajneLinije.h"
 
 TVozUPolozaju::TVozUPolozaju(const TVoz& voz, bool obrnut, std::int32_t sila, Prosireno x)
@@ -40,9 +44,33 @@ TStanjePreseka TVozUPolozaju::UPreseku(Prosireno x) const {
             static_cast<double>(TDesno(x))};
 }
 
+double TOpsegPrelaza::Tacka(double udeo) const {
+    if (!(udeo > 0)) return Od;
+    if (udeo >= 1) return Do;
+    // Each term is at most its end, so the sum stays between the ends.
+    const Prosireno u = udeo;
+    return static_cast<double>(Od * (1 - u) + Do * u);
+}
+
+double TOpsegPrelaza::Udeo(double p1) const {
+    if (!(Do > Od)) return 0.0;
+    // Halved, neither difference can leave the range of a double.
+    const Prosireno udeo = (p1 / 2.0_pr - Od / 2.0_pr) / (Do / 2.0_pr - Od / 2.0_pr);
+    return static_cast<double>(std::clamp(udeo, 0.0_pr, 1.0_pr));
+}
+
+namespace {
+
+double UOpsegu(Prosireno v) {
+    constexpr Prosireno kNajvece = std::numeric_limits<double>::max();
+    return static_cast<double>(std::clamp(v, -kNajvece, kNajvece));
+}
+
+}  // namespace
+
 TOpsegPrelaza OpsegPrelaza(const TVoz& voz, bool obrnut) {
     const Prosireno duzina = voz.Vazi() ? voz.Odmak(voz.BrojSila()) : 0.0_pr;
     // P1 trails the train crossing forward and leads it crossing reversed.
-    if (obrnut) return {0.0, static_cast<double>(voz.Raspon() + duzina)};
-    return {static_cast<double>(-duzina), voz.Raspon()};
+    if (obrnut) return {0.0, UOpsegu(voz.Raspon() + duzina)};
+    return {UOpsegu(-duzina), voz.Raspon()};
 }

@@ -67,10 +67,22 @@ private:
 
 /// The positions of P1 over which the train crosses the span: from wholly
 /// off it on the left (its leading force on the left support) to wholly off
-/// on the right (its last force on the right support).
+/// on the right (its last force on the right support). Both ends are finite:
+/// one beyond the double range (a span and a train near the largest double)
+/// is held at its end, and the points between are found without forming
+/// the distance Do - Od, which may exceed that range.
 struct TOpsegPrelaza {
     double Od = 0.0;
     double Do = 0.0;
+
+    /// The position a fraction `udeo` of the way: Od for 0 and less, Do for
+    /// 1 and more.
+    double Tacka(double udeo) const;
+    /// How far `p1` lies along the way, from 0 at Od to 1 at Do; 0 where
+    /// the crossing has no length.
+    double Udeo(double p1) const;
+    /// The train half way across.
+    double Sredina() const { return Tacka(0.5); }
 };
 
 /// The crossing of P1..Pn, or of Pn..P1 when `obrnut`.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "NacrtajDijagrame.h"
+#include "ZaglavljeStrane.h"
 
 namespace {
 
@@ -36,7 +37,6 @@ constexpr double kRazmakKolona = 15;
 constexpr double kNajmanjaVisinaDijagrama = 300;
 
 constexpr const char* kPodnaslov = "Prosta greda opterecena sistemom vezanih koncentrisanih sila";
-constexpr const char* kBezDatoteke = "podaci nisu snimljeni u datoteku";
 
 bool NastavakUtf8(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -156,11 +156,6 @@ std::vector<std::string> UlazniPodaci(const TUlazDijagrama& u) {
     l.push_back(Spoji({"Proizvoljno rastojanje: x = ", t.ProizvoljnoX, " [m]"}));
     l.push_back(Spoji({"Broj preseka: n = ", t.BrojPreseka}));
     return l;
-}
-
-std::string ImeDatoteke(const std::string& putanja) {
-    const std::size_t kosa = putanja.rfind('/');
-    return kosa == std::string::npos ? putanja : putanja.substr(kosa + 1);
 }
 
 std::int32_t UTacke(double tacaka) {

@@ -11,9 +11,15 @@
 #include "Voz.h"
 #include "Zaokruzivanje.h"
 
-namespace {
+void NacrtajReferentneLinije(TPlatno& c, const TOkvirDijagrama& o) {
+    c.Olovka() = {kCrna, o.stampa ? 8 : 4};
+    c.PomeriNa(o.x0, o.y0);
+    c.LinijaDo(o.x1, o.y0);
+    c.PomeriNa(o.x0, o.y1);
+    c.LinijaDo(o.x1, o.y1);
+}
 
-void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
+void NacrtajNatpise(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
     const auto tekst = [&c](Prosireno x, Prosireno y, const char* t) {
         c.Tekst(ZaokruziParno(x), ZaokruziParno(y), t);
     };
@@ -37,8 +43,6 @@ void Natpisi(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStampe) {
         tekst(o.x0, o.y1 + 5 * sz, "minT[kN]");
     }
 }
-
-}  // namespace
 
 TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                                  std::string_view Target, const TProzorDijagrama& prozor,
@@ -65,8 +69,10 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
     // Without room for the span (a print width of 400 dots or less), or with
     // a span whose share per device unit is below the smallest double, there
     // is no scale to draw the content with.
+    // A train longer than the span has no classical envelope: the method
+    // needs it whole on the span.
     const TVoz voz(zapis, ulaz.brojSila);
-    const bool sadrzaj = voz.Vazi() && okvir.Sirina() > 0 && okvir.s != 0;
+    const bool sadrzaj = voz.Vazi() && voz.StajeNaRaspon() && okvir.Sirina() > 0 && okvir.s != 0;
     if (sadrzaj) {
         // The governing moment maximum and the whole resultant each stand
         // 0.2 H from their reference lines.
@@ -83,11 +89,7 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
         NacrtajPojasManjka(Canvas, okvir, anvelopa);
     }
 
-    Canvas.Olovka() = {kCrna, stampa ? 8 : 4};
-    Canvas.PomeriNa(okvir.x0, okvir.y0);
-    Canvas.LinijaDo(okvir.x1, okvir.y0);
-    Canvas.PomeriNa(okvir.x0, okvir.y1);
-    Canvas.LinijaDo(okvir.x1, okvir.y1);
+    NacrtajReferentneLinije(Canvas, okvir);
 
     // The screen's toff is the font size found on entry: the window's own
     // 8 points the first time, the captions' 12 every later time.
@@ -110,6 +112,6 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
         if (ulaz.tacnaAnvelopa) NacrtajTacnuAnvelopu(Canvas, okvir, anvelopa);
     }
 
-    Natpisi(Canvas, okvir, ulaz.fontStampe);
+    NacrtajNatpise(Canvas, okvir, ulaz.fontStampe);
     return okvir;
 }

@@ -28,8 +28,17 @@ inline constexpr std::string_view kZaStampac = "za stampac";
 ///
 /// Gives back the frame it drew in, with its scales: TSadrzajCrteza::Nista
 /// for no screen drawing, Okvir where only the reference lines and captions
-/// were drawn (a force count outside 1..6, or no room for the span), and
+/// were drawn (a force count outside 1..6, a train longer than the span,
+/// which has no classical envelope, or no room for the span), and
 /// Dijagrami where its columns map to sections and back.
 TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32_t Height,
                                  std::string_view Target, const TProzorDijagrama& prozor,
                                  const TUlazDijagrama& ulaz);
+
+/// The frame's two reference lines, black, 8 units wide in the print style
+/// and 4 on the screen.
+void NacrtajReferentneLinije(TPlatno& platno, const TOkvirDijagrama& okvir);
+
+/// The frame's four captions "extM[kNm]", "extT[kN]", "maxT[kN]" and
+/// "minT[kN]": bold black 12 points on the screen, the print font on paper.
+void NacrtajNatpise(TPlatno& platno, const TOkvirDijagrama& okvir, const TFont& fontStampe);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Font.h"
+#include "MereTeksta.h"
 #include "Olovka.h"
 
 /// A point in device units.
@@ -45,6 +46,9 @@ public:
     /// The text in the current font and its colour, its top-left corner at
     /// (x, y), on the background brush.
     virtual void Tekst(int x, int y, const std::string& tekst) = 0;
+    /// The box Tekst fills with the text in the current font. A canvas
+    /// that draws nothing measures as MereTeksta does.
+    virtual TVelicinaTeksta VelicinaTeksta(const std::string& tekst);
     /// Fills the polygon through `temena`, in order and closed, with the
     /// colour, without an outline; neither the pen nor the current point
     /// changes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct TOperacija {
     int velicina = 0;    // Tekst: the font's size figure
     std::string tekst;
     std::vector<TTacka> temena;  // Poligon
+    std::optional<TFont> font;   // Tekst
 };
 
 /// A canvas that draws nothing and keeps what it was asked to draw: the
@@ -25,6 +27,9 @@ struct TOperacija {
 class TPlatnoZapis : public TPlatno {
 public:
     explicit TPlatnoZapis(TFont font, int tacakaPoIncu = 96);
+
+    /// Whether Zapis names the font of the texts.
+    bool SaFontovima = false;
 
     void PopuniPozadinu(int levo, int gore, int desno, int dole) override;
     void PomeriNa(int x, int y) override;
@@ -38,7 +43,11 @@ public:
     /// differs from the previous line's (and before the first),
     /// "linija X1 Y1 X2 Y2", "tekst X Y #RRGGBB "TEXT"" and "poligon #RRGGBB
     /// X1 Y1 X2 Y2 ..." (a filled polygon, its vertices in order). Clearings
-    /// and pen or font changes are not written.
+    /// and pen or font changes are not written, except with SaFontovima a
+    /// line "font N px" or "font N pt" (a cell height in pixels or a size in
+    /// points), followed by " podebljan" for bold, before a text whose font
+    /// differs from the previous text's in size or style (and before the
+    /// first).
     std::string Zapis() const;
 
 private:

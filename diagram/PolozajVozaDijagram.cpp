@@ -2,383 +2,291 @@
 #include "PolozajVozaDijagram.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "AnvelopaPoKolonama.h"
 #include "ApsolutniMaksimum.h"
+#include "CrtezPolozaja.h"
 #include "Font.h"
 #include "FormatBroja.h"
 #include "KriticniPolozaji.h"
 #include "Manjak.h"
 #include "ManjakKlasicnog.h"
+#include "PrelazVozaCrtez.h"
+#include "ProracunskaAnvelopa.h"
 #include "Prosireno.h"
 #include "SkicaVoza.h"
-#include "TacnaAnvelopaDijagram.h"
-#include "UticajneLinije.h"
+#include "UticajneLinijeCrtez.h"
 #include "Zaokruzivanje.h"
 
 namespace {
 
-constexpr TBoja kBojaMaxT{0, 0, 255};
-constexpr TBoja kBojaMinT{170, 0, 170};
-constexpr TBoja kBojaPolozaja{0, 0, 0};
 constexpr TBoja kBojaRazdelnika{200, 200, 200};
 
 // Below this the rows' texts and arrows no longer fit.
 constexpr int kNajmanjaSirina = 200;
 constexpr int kNajmanjaVisina = 150;
 
-std::string Voz(std::int32_t n, bool obrnut) {
-    // Appended piece by piece: GCC 12 warns falsely of the inlined "P" + ...
-    std::string voz = "P";
-    voz += std::to_string(obrnut ? n : 1);
-    voz += "..P";
-    voz += std::to_string(obrnut ? 1 : n);
-    return voz;
+// The texts' cell height: the input form's 13-pixel letters at the least,
+// larger on a larger picture; smaller only where the picture cannot hold
+// them.
+constexpr int kSlovaForme = 15;
+constexpr int kNajvecaSlova = 36;
+constexpr int kNajmanjaSlova = 8;
+
+std::string Procenat(double v, char sep) { return FormatFiksno(v, 2, sep) + " %"; }
+
+// Which of the train's forces: "P1", "P1..P4" or the whole train.
+std::string Racuna(const TKlasicniPolozaj& k, std::int32_t n) {
+    if (k.RacunaOd == 1 && k.RacunaDo == n) return "racuna ceo voz";
+    std::string t = "racuna P" + std::to_string(k.RacunaOd);
+    if (k.RacunaDo > k.RacunaOd) t += "..P" + std::to_string(k.RacunaDo);
+    return t;
 }
 
-// Samples a column apart whose rows step alike lie on one device line: they
-// are drawn as one segment, which leaves every pixel where it was.
-void Kriva(TPlatno& c, int x0, const std::vector<int>& y) {
-    if (y.empty()) return;
-    c.PomeriNa(x0, y[0]);
-    std::size_t i = 0;
-    // Rows saturate at the ends of the 32-bit range: their steps do not fit it.
-    const auto korak = [&y](std::size_t i) { return std::int64_t{y[i + 1]} - y[i]; };
-    while (i + 1 < y.size()) {
-        std::size_t j = i + 1;
-        while (j + 1 < y.size() && korak(j) == korak(i)) ++j;
-        c.LinijaDo(x0 + static_cast<int>(j), y[j]);
-        i = j;
-    }
+// The train as a critical position has it: its force on the section, or,
+// where none stands on it (a design value), P1 where it says.
+TVozUPolozaju UPolozaju(const TVoz& voz, const TKriticniPolozaj& p, double x) {
+    if (p.Sila == 0) return TVozUPolozaju::SaP1(voz, p.Obrnut, p.PolozajP1);
+    return TVozUPolozaju(voz, p.Obrnut, p.Sila, x);
 }
 
-// A row held within its panel: values that rounding carried far past the
-// panel's scale (a load case at the ends of the double range) are clipped.
-int URedu(Prosireno y, int gore, int dole) {
-    if (!(y > gore)) return gore;
-    if (y > dole) return dole;
-    return ZaokruziParno(y);
+// Where q stands, as a row says it: "q od 0 do 2,5 m", " i od 7 do 10 m".
+std::vector<std::string> TekstQ(const TDeoniceQ& q, const TCrtezPolozaja& d) {
+    if (q.Broj == 0) return {"q ne stoji", "na rasponu"};
+    std::vector<std::string> t;
+    for (std::int32_t i = 0; i < q.Broj; ++i) {
+        const TDeonica& deonica = q.Deonice[static_cast<std::size_t>(i)];
+        t.push_back((i == 0 ? "q od " : "i od ") + d.B(deonica.Od));
+        t.push_back("do " + d.B(deonica.Do) + " m");
+    }
+    return t;
 }
 
-void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
-    c.PomeriNa(x1, y1);
-    c.LinijaDo(x2, y2);
-}
-
-class TCrtez {
-public:
-    TCrtez(TPlatno& c, std::int32_t W, std::int32_t H, const TVoz& voz, const TUlazPolozaja& u)
-        : c(c), W(W), voz(voz), u(u), jedinica(H / 100.0) {
-        slova = std::clamp(ZaokruziParno(H / 60.0_pr), 9, 40);
-        c.Font() = TFont(FontProzoraDijagrama().Ime, kCrna, false, 8);
-        c.Font().PostaviVisinu(slova);
-        levo = std::max(10, ZaokruziParno(W * 0.02_pr));
-        desno = W - levo;
-    }
-
-    std::int32_t Y(double udeo) const { return ZaokruziParno(udeo * jedinica); }
-
-    void Tekst(int x, int y, const std::string& t, TBoja boja = kCrna, bool podebljan = false) {
-        c.Font().Boja = boja;
-        c.Font().Podebljan = podebljan;
-        c.Tekst(x, y, t);
-    }
-
-    std::string B(Prosireno v) const { return Broj3(v, u.decimalniSeparator); }
-
-    std::string Procenat(double v) const { return FormatFiksno(v, 2, u.decimalniSeparator) + " %"; }
-
-    // Two lines of text, two of force labels over the longest arrow, then
-    // the beam; the supports and P1's dimension under it.
-    TMestoSkice Mesto(const TRazmeraSkice& r, int vrhReda, int visinaReda) const {
-        TMestoSkice m;
-        m.razmera = r;
-        m.visina = visinaReda / 4;
-        m.yGrede = vrhReda + 4 * (slova + 3) + m.visina;
-        m.slova = slova;
-        return m;
-    }
-
-    void KriticniPolozaji();
-    void Prelaz();
-
-private:
-    void RedKriticnog(const char* ime, const char* jedinica, const TKriticnaVelicina& v,
-                      bool moment, int vrh, int visinaReda, const TRazmeraSkice& levaRazmera,
-                      const TRazmeraSkice& desnaRazmera, int sredina);
-    void UticajnaLinijaM(const TKriticniPolozaji& k, const TRazmeraSkice& r, int vrh, int visina);
-    void UticajnaLinijaT(const TKriticniPolozaji& k, const TRazmeraSkice& r, int vrh, int visina);
-    void ApsolutniMaksimumIMgov(int y);
-    void MomentUPrelazu(const TVozUPolozaju& p, const TRazmeraSkice& r, int vrh, int visina,
-                        const TAnvelopaPoKolonama& a, const TOkvirDijagrama& o);
-    void SmicanjeUPrelazu(const TVozUPolozaju& p, const TRazmeraSkice& r, int vrh, int visina,
-                          const TAnvelopaPoKolonama& a, const TOkvirDijagrama& o);
-    std::string Smer(bool obrnut) const {
-        return u.smer == TSmerVoza::Oba ? ", voz " + Voz(voz.BrojSila(), obrnut) : "";
-    }
-
-    TPlatno& c;
-    std::int32_t W;
-    const TVoz& voz;
-    const TUlazPolozaja& u;
-    double jedinica;  // a hundredth of the height
-    int slova = 10;
-    int levo = 0;
-    int desno = 0;
+// The design values at the section in the exact ones' place, with the
+// stretches of q that give each; the classical side keeps its comparison
+// with the exact values.
+struct TProracunskiRedovi {
+    std::array<TDeoniceQ, 3> q{};
 };
 
-void TCrtez::RedKriticnog(const char* ime, const char* jedinicaMere, const TKriticnaVelicina& v,
-                          bool moment, int vrh, int visinaReda, const TRazmeraSkice& levaRazmera,
-                          const TRazmeraSkice& desnaRazmera, int sredina) {
-    const TKriticniPolozaj& t = v.Tacno.Polozaj;
-    const TStanjePreseka& i = v.Tacno.Istovremeno;
-    Tekst(levo, vrh,
-          std::string(ime) + " tacno = " + B(v.Tacno.Vrednost) + " " + jedinicaMere + ": P" +
-              std::to_string(t.Sila) + " na preseku" + Smer(t.Obrnut),
-          kCrna, true);
-    Tekst(levo, vrh + slova + 3,
-          moment ? "istovremeno T = " + B(i.TLevo) + " / " + B(i.TDesno) + " kN"
-                 : "istovremeno M = " + B(i.M) + " kNm");
-    NacrtajSkicuVoza(c, Mesto(levaRazmera, vrh, visinaReda),
-                     TVozUPolozaju(voz, t.Obrnut, t.Sila, u.x), u.x, false, u.decimalniSeparator);
-
-    Tekst(sredina, vrh,
-          "klasicno = " + B(v.Klasicno.Vrednost) + " " + jedinicaMere + ": P" +
-              std::to_string(v.Klasicno.Sila) + " na preseku, ceo voz");
-    Tekst(sredina, vrh + slova + 3, "manjak klasicnog: " + Procenat(v.ManjakProcenat),
-          v.ManjakProcenat > kPragUpozorenja ? kCrvena : kCrna, true);
-    NacrtajSkicuVoza(c, Mesto(desnaRazmera, vrh, visinaReda),
-                     TVozUPolozaju(voz, false, v.Klasicno.Sila, u.x), u.x, true,
-                     u.decimalniSeparator);
-}
-
-void TCrtez::UticajnaLinijaM(const TKriticniPolozaji& k, const TRazmeraSkice& r, int vrh,
-                             int visina) {
-    const Prosireno L = voz.Raspon(), x = u.x;
-    Tekst(levo, vrh, "uticajna linija M(x) [m], ordinate pod silama u polozaju extM");
-    const int osa = vrh + slova + 6;
-    const int dubina = visina - slova - 10;
-    const Prosireno vrhLinije = x * (L - x) / L;
-    const Prosireno k1 = dubina / (vrhLinije > 0 ? vrhLinije : L / 4);
-    const auto y = [&](Prosireno eta) { return URedu(osa + eta * k1, osa, osa + dubina); };
-    c.Olovka() = {kCrna, 1};
-    Linija(c, r.X(0), osa, r.X(L), osa);
-    c.Olovka() = {kPlava, 2};
-    c.PomeriNa(r.X(0), osa);
-    c.LinijaDo(r.X(x), y(vrhLinije));
-    c.LinijaDo(r.X(L), osa);
-    const TKriticniPolozaj& p = k.ExtM.Tacno.Polozaj;
-    const TVozUPolozaju polozaj(voz, p.Obrnut, p.Sila, x);
-    for (const TSilaUPolozaju& s : polozaj.Sile()) {
-        if (!s.NaRasponu) continue;
-        const Prosireno eta = UticajM(L, x, s.x);
-        c.Olovka() = {kCrvena, 1};
-        Linija(c, r.X(s.x), osa, r.X(s.x), y(eta));
-        Tekst(r.X(s.x) + 3, y(eta / 2) - slova / 2, B(eta), kCrvena);
+std::optional<TProracunskiRedovi> ProracunskeVrednosti(const TVoz& voz, const TUlazPolozaja& u,
+                                                       TKriticniPolozaji& k) {
+    if (u.dejstva.Pocetna()) return std::nullopt;
+    const TProracunskiPresek p = TProracunskaAnvelopa(voz, u.dejstva).UPreseku(u.x, u.smer);
+    const std::array<std::pair<TEkstrem*, const TProracunskiEkstrem*>, 3> parovi{
+        {{&k.ExtM.Tacno, &p.M}, {&k.MaxT.Tacno, &p.MaxT}, {&k.MinT.Tacno, &p.MinT}}};
+    TProracunskiRedovi r;
+    for (std::size_t i = 0; i < parovi.size(); ++i) {
+        parovi[i].first->Vrednost = parovi[i].second->Vrednost;
+        parovi[i].first->Polozaj = parovi[i].second->Polozaj;
+        r.q[i] = parovi[i].second->Q;
     }
+    return r;
 }
 
-void TCrtez::UticajnaLinijaT(const TKriticniPolozaji& k, const TRazmeraSkice& r, int vrh,
-                             int visina) {
-    const Prosireno L = voz.Raspon(), x = u.x;
-    Tekst(levo, vrh,
-          "uticajna linija T(x), ordinate pod silama u polozaju maxT (plavo) i minT "
-          "(ljubicasto)");
-    const int polovina = (visina - slova - 10) / 2;
-    const int osa = vrh + slova + 6 + polovina;
-    // Positive upward, as maxT stands in the diagram.
-    const auto y = [&](Prosireno eta) {
-        return URedu(osa - eta * polovina, osa - polovina, osa + polovina);
-    };
-    c.Olovka() = {kCrna, 1};
-    Linija(c, r.X(0), osa, r.X(L), osa);
-    c.Olovka() = {kPlava, 2};
-    c.PomeriNa(r.X(0), osa);
-    c.LinijaDo(r.X(x), y(-x / L));
-    c.LinijaDo(r.X(x), y((L - x) / L));
-    c.LinijaDo(r.X(L), osa);
-    const auto ordinate = [&](const TKriticniPolozaj& p, auto uticaj, TBoja boja, int pomak) {
-        const TVozUPolozaju polozaj(voz, p.Obrnut, p.Sila, x);
-        for (const TSilaUPolozaju& s : polozaj.Sile()) {
-            if (!s.NaRasponu) continue;
-            const Prosireno eta = uticaj(L, x, s.x);
-            const int xs = r.X(s.x) + pomak;
-            c.Olovka() = {boja, 1};
-            Linija(c, xs, osa, xs, y(eta));
-            Tekst(xs + 3, eta >= 0 ? y(eta) - slova - 1 : y(eta) + 1, B(eta), boja);
+// The critical positions at the section: three rows of exact beside
+// classical, then the influence lines beside the absolute maximum.
+class TKriticni {
+public:
+    TKriticni(TCrtezPolozaja& d, const TOkvir& okvir, const TVoz& voz, const TUlazPolozaja& u,
+              const TKriticniPolozaji& k, const TApsolutniMaksimum& a,
+              const std::optional<TProracunskiRedovi>& proracunski,
+              const TApsolutniMaksimum& mmaxEd)
+        : d(d), okvir(okvir), voz(voz), u(u), k(k), proracunski(proracunski) {
+        const int W = okvir.Sirina();
+        sredina = okvir.levo + ZaokruziParno(W * 0.60_pr);
+        lDesno = sredina - d.slova;
+        dLevo = sredina + d.slova;
+        for (const TKriticnaVelicina* v : velicine) {
+            tacni.push_back(UPolozaju(voz, v->Tacno.Polozaj, u.x));
+            klasicni.emplace_back(voz, false, v->Klasicno.Sila, u.x);
         }
-    };
-    // The force on the section belongs to the part right of it for maxT and
-    // to the part left of it for minT.
-    ordinate(k.MaxT.Tacno.Polozaj, UticajTLevo, kBojaMaxT, -1);
-    ordinate(k.MinT.Tacno.Polozaj, UticajTDesno, kBojaMinT, 1);
-}
+        levaRazmera = RazmeraPolozaja(tacni, okvir.levo + d.slova, lDesno - d.slova);
+        desnaRazmera = RazmeraPolozaja(klasicni, dLevo + d.slova, okvir.desno - d.slova);
+        saVrednostima = true;
+        for (std::size_t i = 0; i < 3; ++i)
+            saVrednostima = saVrednostima && VrednostiStaju(d, Leva(0, 0), tacni[i]) &&
+                            VrednostiStaju(d, Desna(0, 0), klasicni[i]);
+        Tekstovi(a, mmaxEd);
+    }
 
-void TCrtez::ApsolutniMaksimumIMgov(int y) {
-    const TApsolutniMaksimum a = ApsolutniMaksimum(voz, u.smer);
-    const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
-    const double manjak =
-        ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
-    const Prosireno razlika = manjak == 0 ? 0.0_pr : static_cast<Prosireno>(a.M) - gov.MaxM;
-    Tekst(levo, y,
-          "Apsolutni maksimum: M = " + B(a.M) + " kNm u preseku x = " + B(a.x) + " m, P1 na " +
-              B(a.Polozaj.PolozajP1) + " m" +
-              (a.Polozaj.Obrnut ? ", voz " + Voz(voz.BrojSila(), true) : ""),
-          kCrna, true);
-    Tekst(levo, y + slova + 3,
-          "Mgov na dijagramu: M = " + B(gov.MaxM) + " kNm u preseku x = " + B(gov.Teme) +
-              " m; apsolutni maksimum - Mgov = " + B(razlika) + " kNm (" + Procenat(manjak) + ")",
-          kCrna, true);
-}
+    /// Lays the picture out; false where the letters are too large for it.
+    bool Stane();
+    void Nacrtaj();
 
-void TCrtez::KriticniPolozaji() {
-    const TTacnaAnvelopa tacna(voz);
-    const TKriticniPolozaji k = ::KriticniPolozaji(tacna, u.x, u.smer);
-    Tekst(
-        levo, Y(1),
-        "Polozaj voza za presek x = " + B(u.x) + " m" +
-            (u.smer == TSmerVoza::Oba ? ", voz prelazi u oba smera"
-                                      : ", voz " + Voz(voz.BrojSila(), u.smer == TSmerVoza::Nazad)),
-        kCrna, true);
+private:
+    TMestoSkice Leva(int vrh, int visina) const {
+        return {levaRazmera, vrh, visina, okvir.levo, lDesno, saVrednostima};
+    }
+    TMestoSkice Desna(int vrh, int visina) const {
+        return {desnaRazmera, vrh, visina, dLevo, okvir.desno, saVrednostima};
+    }
+    std::string Smer(bool obrnut) const {
+        return u.smer == TSmerVoza::Oba ? "voz " + ImeVoza(voz, obrnut) : "";
+    }
+    void Tekstovi(const TApsolutniMaksimum& a, const TApsolutniMaksimum& mmaxEd);
+    int Razmak() const { return d.slova / 3; }
+    int LevaSirina() const { return lDesno - okvir.levo; }
+    int DesnaSirina() const { return okvir.desno - dLevo; }
 
-    // Each side to the scale that holds every force it draws.
-    const int sredina = ZaokruziParno(W * 0.60_pr);
-    const TKriticnaVelicina* velicine[] = {&k.ExtM, &k.MaxT, &k.MinT};
+    TCrtezPolozaja& d;
+    TOkvir okvir;
+    const TVoz& voz;
+    const TUlazPolozaja& u;
+    const TKriticniPolozaji& k;
+    const std::optional<TProracunskiRedovi>& proracunski;
+    const std::array<const TKriticnaVelicina*, 3> velicine{&k.ExtM, &k.MaxT, &k.MinT};
     std::vector<TVozUPolozaju> tacni, klasicni;
-    for (const TKriticnaVelicina* v : velicine) {
-        tacni.emplace_back(voz, v->Tacno.Polozaj.Obrnut, v->Tacno.Polozaj.Sila, u.x);
-        klasicni.emplace_back(voz, false, v->Klasicno.Sila, u.x);
+    int sredina = 0, lDesno = 0, dLevo = 0;
+    TRazmeraSkice levaRazmera, desnaRazmera;
+    bool saVrednostima = true;
+
+    // The texts, as pieces a line may break between.
+    std::vector<std::string> naslov, sile, apsolutni, mgov, sivo, narandzasto, uticajM, uticajT;
+    std::array<std::vector<std::string>, 3> tacno, istovremeno, klasicno, manjak;
+
+    // The layout: the rows' headers, the arrows, the influence lines.
+    std::array<int, 3> zaglavlja{};
+    int strele = 0, visinaM = 0, visinaT = 0;
+};
+
+void TKriticni::Tekstovi(const TApsolutniMaksimum& a, const TApsolutniMaksimum& mmaxEd) {
+    naslov = NaslovPolozajaVoza(voz, u);
+    if (!saVrednostima) {
+        sile = {"sile:"};
+        for (std::int32_t i = 1; i <= voz.BrojSila(); ++i)
+            sile.push_back("P" + std::to_string(i) + " = " + FormatBroja(voz.P()[i - 1], d.sep) +
+                           " kN" + (i < voz.BrojSila() ? "," : ""));
     }
-    const TRazmeraSkice levaRazmera = RazmeraPolozaja(tacni, levo + slova, sredina - 2 * slova);
-    const TRazmeraSkice desnaRazmera = RazmeraPolozaja(klasicni, sredina + slova, desno - slova);
-    const int visinaReda = Y(19);
     const char* imena[] = {"extM", "maxT", "minT"};
-    for (int i = 0; i < 3; ++i)
-        RedKriticnog(imena[i], i == 0 ? "kNm" : "kN", *velicine[i], i == 0, Y(6) + i * visinaReda,
-                     visinaReda, levaRazmera, desnaRazmera, sredina);
-    c.Olovka() = {kBojaRazdelnika, 1};
-    Linija(c, sredina - slova, Y(6), sredina - slova, Y(6) + 3 * visinaReda);
-
-    UticajnaLinijaM(k, levaRazmera, Y(63), Y(12));
-    UticajnaLinijaT(k, levaRazmera, Y(76), Y(14));
-    ApsolutniMaksimumIMgov(Y(91));
-    Tekst(levo, Y(91) + 2 * (slova + 3),
-          "Sivo: sila van raspona (ne nosi nista).  Narandzasto: sila van raspona koju klasicni "
-          "proracun ipak racuna.",
-          kCrna);
-}
-
-void TCrtez::MomentUPrelazu(const TVozUPolozaju& p, const TRazmeraSkice& r, int vrh, int visina,
-                            const TAnvelopaPoKolonama& a, const TOkvirDijagrama& o) {
-    const Prosireno L = voz.Raspon(), x = u.x;
-    Tekst(levo, vrh, "M [kNm]: voz u ovom polozaju, preko klasicne i tacne anvelope extM");
-    const int osa = vrh + slova + 8;
-    double vrhAnvelope = 0;
-    for (const double m : a[TVelicina::ExtM].Tacno) vrhAnvelope = std::max(vrhAnvelope, m);
-    for (const double m : a[TVelicina::ExtM].Klasicno) vrhAnvelope = std::max(vrhAnvelope, m);
-    const int dubina = visina - slova - 12;
-    const Prosireno kM = dubina / (vrhAnvelope > 0 ? vrhAnvelope : 1.0);
-    const auto y = [&](Prosireno m) { return URedu(osa + m * kM, osa - slova, osa + dubina); };
-    const auto kriva = [&](const std::vector<double>& v, TBoja boja) {
-        std::vector<int> redovi(v.size());
-        for (std::size_t i = 0; i < v.size(); ++i) redovi[i] = y(v[i]);
-        c.Olovka() = {boja, 1};
-        Kriva(c, o.x0, redovi);
-    };
-    kriva(a[TVelicina::ExtM].Klasicno, kPlava);
-    kriva(a[TVelicina::ExtM].Tacno, kBojaTacneAnvelope);
-    c.Olovka() = {kCrna, 2};
-    Linija(c, r.X(0), osa, r.X(L), osa);
-
-    // The diagram is straight between the forces on the span.
-    std::vector<Prosireno> temena{0, L};
-    for (const TSilaUPolozaju& s : p.Sile())
-        if (s.NaRasponu) temena.push_back(s.x);
-    std::sort(temena.begin(), temena.end());
-    c.Olovka() = {kBojaPolozaja, 2};
-    c.PomeriNa(r.X(0), osa);
-    for (const Prosireno t : temena) c.LinijaDo(r.X(t), y(p.M(t)));
-
-    const Prosireno M = p.M(x);
-    c.Olovka() = {kCrvena, 1};
-    IsprekidanaLinija(c, r.X(x), osa, r.X(x), osa + dubina, std::max(2, slova / 3));
-    Tekst(r.X(x) + 4, y(M) + 2, "M(x) = " + B(M) + " kNm", kCrvena, true);
-}
-
-void TCrtez::SmicanjeUPrelazu(const TVozUPolozaju& p, const TRazmeraSkice& r, int vrh, int visina,
-                              const TAnvelopaPoKolonama& a, const TOkvirDijagrama& o) {
-    const Prosireno L = voz.Raspon(), x = u.x;
-    Tekst(levo, vrh, "T [kN]: voz u ovom polozaju, preko klasicne i tacne anvelope maxT i minT");
-    const int polovina = (visina - slova - 12) / 2;
-    const int osa = vrh + slova + 8 + polovina;
-    const Prosireno kT = polovina / (voz.R() > 0 ? voz.R() : 1.0);
-    const auto y = [&](Prosireno t) { return URedu(osa - t * kT, osa - polovina, osa + polovina); };
-    for (const TVelicina v : {TVelicina::MaxT, TVelicina::MinT})
-        for (const bool tacno : {false, true}) {
-            const std::vector<double>& vrednosti = tacno ? a[v].Tacno : a[v].Klasicno;
-            std::vector<int> redovi(vrednosti.size());
-            for (std::size_t i = 0; i < vrednosti.size(); ++i) redovi[i] = y(vrednosti[i]);
-            c.Olovka() = {tacno ? kBojaTacneAnvelope : kPlava, 1};
-            Kriva(c, o.x0, redovi);
-        }
-    c.Olovka() = {kCrna, 2};
-    Linija(c, r.X(0), osa, r.X(L), osa);
-
-    // A step at each force on the span, from the reaction A up at the left
-    // support to -B at the right one.
-    std::vector<Prosireno> sile;
-    for (const TSilaUPolozaju& s : p.Sile())
-        if (s.NaRasponu) sile.push_back(s.x);
-    std::sort(sile.begin(), sile.end());
-    sile.erase(std::unique(sile.begin(), sile.end()), sile.end());
-    c.Olovka() = {kBojaPolozaja, 2};
-    c.PomeriNa(r.X(0), osa);
-    c.LinijaDo(r.X(0), y(p.TDesno(0)));
-    for (const Prosireno s : sile) {
-        c.LinijaDo(r.X(s), y(p.TLevo(s)));
-        c.LinijaDo(r.X(s), y(p.TDesno(s)));
+    const char* jedinice[] = {"kNm", "kN", "kN"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const TKriticnaVelicina& v = *velicine[i];
+        const TKriticniPolozaj& t = v.Tacno.Polozaj;
+        const TStanjePreseka& s = v.Tacno.Istovremeno;
+        const std::string smer = Smer(t.Obrnut);
+        tacno[i] = {std::string(imena[i]) + (proracunski ? " Ed = " : " tacno = ") +
+                        d.B(v.Tacno.Vrednost) + " " + jedinice[i] + ":",
+                    (t.Sila > 0 ? "P" + std::to_string(t.Sila) + " na preseku"
+                                : std::string("nijedna sila na preseku")) +
+                        (smer.empty() ? "" : ",")};
+        if (!smer.empty()) tacno[i].push_back(smer);
+        if (proracunski)
+            istovremeno[i] = TekstQ(proracunski->q[i], d);
+        else
+            istovremeno[i] =
+                i == 0 ? std::vector<std::string>{"istovremeno", "T = " + d.B(s.TLevo) + " / " +
+                                                                     d.B(s.TDesno) + " kN"}
+                       : std::vector<std::string>{"istovremeno", "M = " + d.B(s.M) + " kNm"};
+        klasicno[i] = {"klasicno = " + d.B(v.Klasicno.Vrednost) + " " + jedinice[i] + ":",
+                       "P" + std::to_string(v.Klasicno.Sila) + " na preseku,",
+                       Racuna(v.Klasicno, voz.BrojSila())};
+        manjak[i] = {"manjak klasicnog:", Procenat(v.ManjakProcenat, d.sep)};
     }
-    c.LinijaDo(r.X(L), y(p.TLevo(L)));
-    c.LinijaDo(r.X(L), osa);
 
-    c.Olovka() = {kCrvena, 1};
-    IsprekidanaLinija(c, r.X(x), osa - polovina, r.X(x), osa + polovina, std::max(2, slova / 3));
-    Tekst(r.X(x) + 4, osa - polovina, "T(x) = " + B(p.TLevo(x)) + " / " + B(p.TDesno(x)) + " kN",
-          kCrvena, true);
+    const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
+    const double m = ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
+    const Prosireno razlika = m == 0 ? 0.0_pr : static_cast<Prosireno>(a.M) - gov.MaxM;
+    // With design actions the design maximum in the absolute one's place.
+    const TApsolutniMaksimum& p = proracunski ? mmaxEd : a;
+    apsolutni = {proracunski ? "Mmax Ed:" : "Apsolutni maksimum:", "M = " + d.B(p.M) + " kNm",
+                 "u preseku x = " + d.B(p.x) + " m,",
+                 "P1 na " + d.B(p.Polozaj.PolozajP1) + " m" +
+                     (p.Polozaj.Obrnut ? ", voz " + ImeVoza(voz, true) : "")};
+    mgov = {"Mgov na dijagramu:",
+            "M = " + d.B(gov.MaxM) + " kNm",
+            "u preseku x = " + d.B(gov.Teme) + " m;",
+            "apsolutni maksimum - Mgov =",
+            d.B(razlika) + " kNm",
+            "(" + Procenat(m, d.sep) + ")"};
+    sivo = {"Sivo: sila van raspona", "koju vrednost pored nje", "ne racuna."};
+    narandzasto = {"Narandzasto: sila van raspona", "koju klasicna vrednost",
+                   "pored nje ipak racuna", "(extM racuna ceo voz, maxT i minT",
+                   "samo sile na rasponu)."};
+    uticajM = {"uticajna linija M(x) [m],", "ordinate pod silama", "u polozaju extM"};
+    uticajT = {"uticajna linija T(x),", "ordinate pod silama u polozaju", "maxT (plavo)",
+               "i minT (ljubicasto)"};
 }
 
-void TCrtez::Prelaz() {
-    const double p1 = *u.p1;
-    const TVozUPolozaju p = TVozUPolozaju::SaP1(voz, u.obrnut, p1);
-    Tekst(levo, Y(1),
-          "Prelaz voza " + Voz(voz.BrojSila(), u.obrnut) + ": P1 na " + B(p1) +
-              " m, presek x = " + B(u.x) + " m",
-          kCrna, true);
-    const TRazmeraSkice r = RazmeraPrelaza(voz, levo + slova, desno - slova);
-    const TStanjePreseka stanje = p.UPreseku(u.x);
-    Tekst(levo, Y(1) + slova + 3,
-          "u preseku: M(x) = " + B(stanje.M) + " kNm, T(x) = " + B(stanje.TLevo) + " / " +
-              B(stanje.TDesno) + " kN (levo / desno od preseka)");
-    NacrtajSkicuVoza(c, Mesto(r, Y(1), Y(29)), p, u.x, false, u.decimalniSeparator);
+bool TKriticni::Stane() {
+    const int red = d.Red(), razmak = Razmak();
+    int fiksno = red * (d.Linija(naslov, okvir.Sirina(), true) +
+                        (sile.empty() ? 0 : d.Linija(sile, okvir.Sirina(), false))) +
+                 razmak;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int levo =
+            d.Linija(tacno[i], LevaSirina(), true) + d.Linija(istovremeno[i], LevaSirina(), false);
+        const int desno =
+            d.Linija(klasicno[i], DesnaSirina(), false) + d.Linija(manjak[i], DesnaSirina(), true);
+        zaglavlja[i] = red * std::max(levo, desno);
+        fiksno += zaglavlja[i] + VisinaSkice(d, 0) + razmak;
+    }
+    const int levoDole =
+        red * (d.Linija(uticajM, LevaSirina(), false) + d.Linija(uticajT, LevaSirina(), false)) +
+        razmak;
+    const int desnoDole =
+        red * (d.Linija(apsolutni, DesnaSirina(), true) + d.Linija(mgov, DesnaSirina(), true) +
+               d.Linija(sivo, DesnaSirina(), false) + d.Linija(narandzasto, DesnaSirina(), false)) +
+        3 * razmak;
+    const int slobodno = okvir.Visina() - fiksno;
+    // The least that still shows: arrows of most of a letter, the influence
+    // lines with a row of labels beside their depth. What is left over goes
+    // half to the arrows, up to four letters, and the rest to the lines.
+    const int najmanjeStrele = (3 * d.slova + 3) / 4;
+    const int najmanjeM = (5 * d.slova + 2 * red + 1) / 2;
+    const int najmanjeT = 3 * d.slova + 2 * red;
+    const int dole = std::max(levoDole + najmanjeM + najmanjeT, desnoDole);
+    const int visak = slobodno - 3 * najmanjeStrele - dole;
+    strele = najmanjeStrele + std::clamp(visak / 6, 0, 4 * d.slova - najmanjeStrele);
+    const int grafici = std::max(slobodno - 3 * strele - levoDole, najmanjeM + najmanjeT);
+    visinaM = najmanjeM + (grafici - najmanjeM - najmanjeT) * 2 / 5;
+    visinaT = grafici - visinaM;
+    return visak >= 0;
+}
 
-    // The envelopes at the columns of the span as this picture draws it.
-    TOkvirDijagrama o;
-    o.sadrzaj = TSadrzajCrteza::Dijagrami;
-    o.x0 = r.X(0);
-    o.x1 = r.X(voz.Raspon());
-    o.L = voz.Raspon();
-    o.s = o.Sirina() > 0 ? o.L / static_cast<double>(o.Sirina()) : 0;
-    const TAnvelopaPoKolonama a =
-        o.s > 0 ? AnvelopaPoKolonama(o, voz, u.smer) : TAnvelopaPoKolonama{};
-    MomentUPrelazu(p, r, Y(32), Y(30), a, o);
-    SmicanjeUPrelazu(p, r, Y(63), Y(31), a, o);
-    Tekst(levo, Y(95.5),
-          "Plavo: klasicna anvelopa.  Zeleno: tacna anvelopa.  Crno: dijagrami voza u ovom "
-          "polozaju.  Sivo: sila van raspona (ne nosi nista).",
-          kCrna);
+void TKriticni::Nacrtaj() {
+    TPlatnoNatpisa& c = d.c;
+    const int razmak = Razmak();
+    int y = d.Pasus(okvir.levo, okvir.gore, okvir.Sirina(), naslov, kCrna, true);
+    if (!sile.empty()) y = d.Pasus(okvir.levo, y, okvir.Sirina(), sile);
+    y += razmak;
+    const int vrhRedova = y;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const TKriticnaVelicina& v = *velicine[i];
+        int yl = d.Pasus(okvir.levo, y, LevaSirina(), tacno[i], kCrna, true);
+        d.Pasus(okvir.levo, yl, LevaSirina(), istovremeno[i]);
+        yl = d.Pasus(dLevo, y, DesnaSirina(), klasicno[i]);
+        d.Pasus(dLevo, yl, DesnaSirina(), manjak[i],
+                v.ManjakProcenat > kPragUpozorenja ? kCrvena : kCrna, true);
+        const int vrh = y + zaglavlja[i];
+        NacrtajSkicuVoza(d, Leva(vrh, strele), tacni[i], u.x, nullptr,
+                         proracunski ? &proracunski->q[i] : nullptr);
+        NacrtajSkicuVoza(d, Desna(vrh, strele), klasicni[i], u.x, &v.Klasicno);
+        y = vrh + VisinaSkice(d, strele) + razmak;
+    }
+
+    // The influence lines at the exact rows' scale, under them; the
+    // absolute maximum and the legend beside them.
+    const int vrhDole = y;
+    y = d.Pasus(okvir.levo, y, LevaSirina(), uticajM);
+    NacrtajUticajnuLinijuM(d, levaRazmera, {okvir.levo, y, lDesno, y + visinaM}, u.x, tacni[0]);
+    y = d.Pasus(okvir.levo, y + visinaM + razmak, LevaSirina(), uticajT);
+    NacrtajUticajnuLinijuT(d, levaRazmera, {okvir.levo, y, lDesno, y + visinaT}, u.x, tacni[1],
+                           tacni[2]);
+    const int dnoLevo = y + visinaT;
+
+    int yd = d.Pasus(dLevo, vrhDole, DesnaSirina(), apsolutni, kCrna, true) + razmak;
+    yd = d.Pasus(dLevo, yd, DesnaSirina(), mgov, kCrna, true) + razmak;
+    yd = d.Pasus(dLevo, yd, DesnaSirina(), sivo, kBojaVanRaspona) + razmak;
+    yd = d.Pasus(dLevo, yd, DesnaSirina(), narandzasto, kBojaKlasicnoVan);
+
+    c.Olovka() = {kBojaRazdelnika, 1};
+    c.PomeriNa(sredina, vrhRedova);
+    c.LinijaDo(sredina, std::max(dnoLevo, yd));
 }
 
 }  // namespace
@@ -390,11 +298,49 @@ void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visin
         return;
     TUlazPolozaja u = ulaz;
     u.x = std::clamp(u.x, 0.0, voz.Raspon());
-    TCrtez crtez(platno, sirina, visina, voz, u);
-    if (ulaz.p1)
-        crtez.Prelaz();
-    else
-        crtez.KriticniPolozaji();
+    platno.Font() = TFont(FontProzoraDijagrama().Ime, kCrna, false, 8);
+    TPlatnoNatpisa c(platno, {0, 0, sirina, visina});
+    // The largest letters the view holds, from those of the picture's size
+    // down. Where the picture holds the critical positions at that size the
+    // crossing's frames have the same letters, and they stay as they are
+    // while the train moves; each frame lays out its own view alone.
+    const int najvise = std::clamp(std::min(visina / 50, sirina / 64), kSlovaForme, kNajvecaSlova);
+    std::optional<TKriticniPolozaji> k;
+    std::optional<TApsolutniMaksimum> a, mmaxEd;
+    std::optional<TProracunskiRedovi> proracunski;
+    if (!u.p1) {
+        k = KriticniPolozaji(TTacnaAnvelopa(voz), u.x, u.smer);
+        a = ApsolutniMaksimum(voz, u.smer);
+        proracunski = ProracunskeVrednosti(voz, u, *k);
+        mmaxEd = proracunski ? ApsolutniMaksimum(voz, u.smer, u.dejstva) : *a;
+    }
+    for (int slova = najvise;; --slova) {
+        c.Font().PostaviVisinu(slova);
+        TCrtezPolozaja d{c, slova, u.decimalniSeparator};
+        const int rub = std::max(6, slova / 2);
+        const TOkvir okvir{rub, rub, sirina - rub, visina - rub};
+        if (u.p1) {
+            if (slova > kNajmanjaSlova && !NacrtajPrelaz(d, okvir, voz, u, true)) continue;
+            NacrtajPrelaz(d, okvir, voz, u, false);
+            return;
+        }
+        TKriticni kriticni(d, okvir, voz, u, *k, *a, proracunski, *mmaxEd);
+        // Stane lays the view out, also where it only fits as it can.
+        if (!kriticni.Stane() && slova > kNajmanjaSlova) continue;
+        kriticni.Nacrtaj();
+        return;
+    }
+}
+
+std::vector<std::string> NaslovPolozajaVoza(const TVoz& voz, const TUlazPolozaja& u) {
+    const auto B = [&u](Prosireno v) { return FormatFiksno(v, 3, u.decimalniSeparator); };
+    const double x = std::clamp(u.x, 0.0, voz.Raspon());
+    if (u.p1)
+        return {"Prelaz voza " + ImeVoza(voz, u.obrnut) + ":", "P1 na " + B(*u.p1) + " m,",
+                "presek x = " + B(x) + " m"};
+    return {"Polozaj voza za presek", "x = " + B(x) + " m,",
+            u.smer == TSmerVoza::Oba ? "voz prelazi u oba smera"
+                                     : "voz " + ImeVoza(voz, u.smer == TSmerVoza::Nazad)};
 }
 
 bool PrelazObrnut(const TVoz& voz, double x, TSmerVoza smer) {

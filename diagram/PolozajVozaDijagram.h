@@ -8,8 +8,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "Platno.h"
+#include "ProracunskaDejstva.h"
 #include "TacnaAnvelopa.h"
 #include "Voz.h"
 
@@ -25,6 +28,9 @@ struct TUlazPolozaja {
     /// In a frame of the crossing, the train stands as Pn..P1.
     bool obrnut = false;
     char decimalniSeparator = '.';
+    /// Off their start values, the rows of the critical positions show the
+    /// design values and where the train and q stand for them.
+    TProracunskaDejstva dejstva;
 };
 
 /// Clears the sirina x visina picture to white and draws, to scale:
@@ -34,7 +40,9 @@ struct TUlazPolozaja {
 ///   (forces beyond a support greyed, the section marked, P1's abscissa
 ///   dimensioned) and beside it where the classical method stands it, the
 ///   whole train counted, with both values, the shortfall and what the
-///   section carries meanwhile; under them the influence lines of M(x) and
+///   section carries meanwhile (with design actions: the design value,
+///   where the train stands for it and q's stretches as a hatched band over
+///   the beam); under them the influence lines of M(x) and
 ///   T(x) with their ordinates under the forces; last the absolute maximum
 ///   beside the diagram's governing vertex value Mgov;
 /// - with `p1`, one frame of the crossing: the train with P1 there, its
@@ -45,6 +53,11 @@ struct TUlazPolozaja {
 /// picture alone.
 void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visina, const TVoz& voz,
                         const TUlazPolozaja& ulaz);
+
+/// The picture's title as pieces a line may break between: the section and
+/// the train at the critical positions, or in a frame of the crossing the
+/// train, P1's place and the section. Read out for those who do not see it.
+std::vector<std::string> NaslovPolozajaVoza(const TVoz& voz, const TUlazPolozaja& ulaz);
 
 /// How the train stands in a frame of its crossing: as P1..Pn, unless it may
 /// cross both ways and extM at the section is reached with it reversed.

@@ -3,20 +3,24 @@
 
 // The sketch of a train standing on its beam, drawn to scale: the beam with
 // its two supports, one arrow a force, the section and P1's position
-// dimensioned. "Polozaj voza" draws it in every row.
+// dimensioned. "Polozaj voza" draws it in every row and in the crossing.
 
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "Boja.h"
-#include "Platno.h"
+#include "CrtezPolozaja.h"
+#include "KriticniPolozaji.h"
+#include "OpterecenjeQ.h"
 #include "Prosireno.h"
 #include "VozUPolozaju.h"
 
-/// A force beyond a support carries nothing: it is drawn, but grey.
+/// A force beyond a support that the value beside it does not count: drawn,
+/// but grey.
 inline constexpr TBoja kBojaVanRaspona{160, 160, 160};
-/// A force beyond a support that the classical method counts all the same.
+/// A force beyond a support that the classical value beside it counts all
+/// the same.
 inline constexpr TBoja kBojaKlasicnoVan{215, 110, 0};
 
 /// Metres to device columns, the same for every part of a picture that is
@@ -46,22 +50,35 @@ TRazmeraSkice RazmeraPolozaja(std::span<const TVozUPolozaju> polozaji, int levo,
 /// Where and how large the sketch is drawn.
 struct TMestoSkice {
     TRazmeraSkice razmera;
-    std::int32_t yGrede = 0;  ///< the beam's axis
-    std::int32_t visina = 0;  ///< the longest arrow; the supports are a fifth of it
-    std::int32_t slova = 10;  ///< the labels' height in pixels
+    /// The top of the row of force labels.
+    std::int32_t vrh = 0;
+    /// The longest arrow; the others are as much shorter as their forces
+    /// are smaller, down to half of it.
+    std::int32_t visina = 0;
+    /// The labels stay within these columns, and within the sketch's height.
+    std::int32_t levo = 0;
+    std::int32_t desno = 0;
+    /// Labels with the force's value and unit ("P1=206 kN"), or its name alone.
+    bool saVrednostima = true;
 };
 
+/// The height the sketch takes from the top of its labels to the bottom of
+/// its dimension, for arrows of `visina` and texts of the drawing's height.
+std::int32_t VisinaSkice(const TCrtezPolozaja& d, std::int32_t visina);
+
+/// Whether the labels with values fit side by side within the columns.
+bool VrednostiStaju(TCrtezPolozaja& d, const TMestoSkice& mesto, const TVozUPolozaju& polozaj);
+
 /// The beam of span L with its pin on the left and its roller on the right,
-/// each force of `polozaj` an arrow down onto the beam with its name and
-/// value above it (those beyond a support in kBojaVanRaspona, or in
-/// kBojaKlasicnoVan when `klasicno` says the method counts them), the
-/// section x as a dashed red line, and P1's abscissa dimensioned from the
-/// left support below the beam. Leaves the pen and font changed.
-void NacrtajSkicuVoza(TPlatno& platno, const TMestoSkice& mesto, const TVozUPolozaju& polozaj,
-                      double x, bool klasicno, char decimalniSeparator);
+/// each force of `polozaj` an arrow down onto the beam with its label above
+/// it (moved aside along one row where labels would overlap, with a leader
+/// to its arrow), the section x as a dashed red line, and P1's abscissa
+/// dimensioned from the left support below the beam. A force beyond a
+/// support is kBojaVanRaspona, or kBojaKlasicnoVan where `klasicno` counts
+/// it. With `q`, the stretches the distributed load takes are a hatched band
+/// over the beam under the arrows. Leaves the pen and font changed.
+void NacrtajSkicuVoza(TCrtezPolozaja& d, const TMestoSkice& mesto, const TVozUPolozaju& polozaj,
+                      double x, const TKlasicniPolozaj* klasicno, const TDeoniceQ* q = nullptr);
 
 /// A dashed line from (x1, y1) to (x2, y2), dashes and gaps of `crtica`.
 void IsprekidanaLinija(TPlatno& platno, int x1, int y1, int x2, int y2, int crtica);
-
-/// A number with three decimals, as the diagrams label values.
-std::string Broj3(Prosireno v, char decimalniSeparator);

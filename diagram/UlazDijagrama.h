@@ -14,7 +14,7 @@
 /// force count, the main window's print font and text shift factor, and the
 /// form's progress bar.
 struct TUlazDijagrama {
-    TekstoviUnosa tekstovi = PodrazumevaniTekstovi();
+    TekstoviUnosa tekstovi = PodrazumevaniTekstovi('.');
     std::int32_t brojSila = 2;
     char decimalniSeparator = '.';
     TFont fontStampe = PocetniFontStampe();

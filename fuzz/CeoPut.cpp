@@ -120,7 +120,7 @@ TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika) {
     TIshodPuta ishod;
     SadrzajDatoteke slucaj;
     try {
-        slucaj = ProcitajDatoteku(datoteka);
+        slucaj = ProcitajDatoteku(datoteka, slika.separator);
     } catch (const EGreskaDatoteke&) {
         return ishod;
     }
@@ -162,7 +162,7 @@ TIshodPuta ProdjiPut(std::string_view datoteka, const TSlikaPuta& slika) {
     TPlatnoZapis slikaPolozaja(FontProzoraDijagrama());
     NacrtajPolozajVoza(slikaPolozaja, 1000, 800, voz, polozaj);
     const TOpsegPrelaza opseg = OpsegPrelaza(voz, false);
-    polozaj.p1 = opseg.Od + (opseg.Do - opseg.Od) / 2;
+    polozaj.p1 = opseg.Sredina();
     NacrtajPolozajVoza(slikaPolozaja, 1000, 800, voz, polozaj);
     ishod.polozaj = slikaPolozaja.Zapis();
     TSadrzajListe sadrzaj;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "PodesavanjaDijaloga.h"
+#include "ProracunskaDejstva.h"
 
 /// The common dialogs. Each answers std::nullopt when the user cancels.
 class TDijalozi {
@@ -18,4 +19,8 @@ public:
     /// 10 mm that the user cannot edit; throws EGreskaStampe when no printer
     /// is installed.
     virtual std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) = 0;
+    /// The design actions' dialog, opening on `pocetni`; the texts as the
+    /// user confirmed them, unchecked.
+    virtual std::optional<TTekstoviDejstava> ProracunskeVrednosti(
+        const TTekstoviDejstava& pocetni) = 0;
 };

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 /// The beginning of the file at `putanja` (bytes, as the system names
 /// files): its bytes up to and including the `brojLinija`-th LF, or all of
@@ -22,3 +23,21 @@ std::string ProcitajPocetak(const std::string& putanja, std::size_t brojLinija,
 /// The descriptor stays open.
 std::string ProcitajPocetak(int fd, const std::string& ime, std::size_t brojLinija,
                             std::size_t najviseBajtova);
+
+/// What a file may hold after the lines ProcitajPocetak reads: a line
+/// `oznaka` (ended by LF, or CR LF), then at most `linija` lines more.
+struct TNastavakCitanja {
+    std::string_view oznaka;
+    std::size_t linija = 0;
+};
+
+/// The same, and where the bytes after the `brojLinija` lines begin with the
+/// line `nastavak.oznaka`, that line and up to `nastavak.linija` lines more
+/// (all of them when there are fewer), within the same `najviseBajtova`.
+/// Without that line the answer, and every failure, is ProcitajPocetak's;
+/// a continuation past the bound fails as a beginning past it does, naming
+/// every line it counts.
+std::string ProcitajPocetak(const std::string& putanja, std::size_t brojLinija,
+                            std::size_t najviseBajtova, const TNastavakCitanja& nastavak);
+std::string ProcitajPocetak(int fd, const std::string& ime, std::size_t brojLinija,
+                            std::size_t najviseBajtova, const TNastavakCitanja& nastavak);

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "PlatnoQPainterNiz.h"
@@ -18,7 +19,11 @@ QColor Boja(TBoja b) { return QColor(b.R, b.G, b.B); }
 TPlatnoQPainter::TPlatnoQPainter(int tacakaPoIncu, TFont font)
     : TPlatno(tacakaPoIncu, std::move(font)) {}
 
-void TPlatnoQPainter::NoviSlikar() { fPrimenjenFont.reset(); }
+void TPlatnoQPainter::NoviSlikar() {
+    fPrimenjenFont.reset();
+    fMere.reset();
+    fSirine.clear();
+}
 
 void TPlatnoQPainter::PopuniPozadinu(int levo, int gore, int desno, int dole) {
     Isprazni();
@@ -70,19 +75,46 @@ QFont TPlatnoQPainter::QtFont(const QPainter& p) const {
     return f;
 }
 
+// The colour is the pen's: a font of another colour is the same Qt font.
+const QFont& TPlatnoQPainter::PrimenjenFont(const QPainter& p) {
+    const auto oblik = [](const TFont& f) {
+        return std::tuple(f.Ime, f.Podebljan, f.VisinaUPikselima(), f.Mera());
+    };
+    if (!fPrimenjenFont || oblik(*fPrimenjenFont) != oblik(Font())) {
+        fQtFont = QtFont(p);
+        fMere.emplace(fQtFont, p.device());
+        fPrimenjenFont = Font();
+    }
+    return fQtFont;
+}
+
+// A picture laid out anew measures the same texts again and again, in its
+// few fonts by turns: the widths are kept by font and text, as many as a
+// few pictures need.
+TVelicinaTeksta TPlatnoQPainter::VelicinaTeksta(const std::string& tekst) {
+    PrimenjenFont(Slikar());
+    constexpr std::size_t kNajviseSirina = 4096;
+    if (fSirine.size() > kNajviseSirina) fSirine.clear();
+    std::string kljuc = Font().Ime;
+    kljuc += '\0';
+    kljuc += Font().Podebljan ? 'b' : 'n';
+    kljuc += Font().VisinaUPikselima() ? 'p' : 't';
+    kljuc += std::to_string(Font().Mera());
+    kljuc += '\0';
+    kljuc += tekst;
+    auto [mesto, novo] = fSirine.try_emplace(std::move(kljuc), 0);
+    if (novo) mesto->second = fMere->horizontalAdvance(QString::fromStdString(tekst));
+    return {mesto->second, fMere->height()};
+}
+
 void TPlatnoQPainter::Tekst(int x, int y, const std::string& tekst) {
     Isprazni();
     QPainter& p = Slikar();
-    if (fPrimenjenFont != Font()) {
-        fQtFont = QtFont(p);
-        fPrimenjenFont = Font();
-    }
-    p.setFont(fQtFont);
+    p.setFont(PrimenjenFont(p));
     p.setPen(Boja(Font().Boja));
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);
-    const QFontMetrics m(fQtFont, p.device());
-    p.drawText(QPoint(x, y + m.ascent()), QString::fromStdString(tekst));
+    p.drawText(QPoint(x, y + fMere->ascent()), QString::fromStdString(tekst));
 }
 
 void TPlatnoQPainter::PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) {

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPoint>
 #include <QPolygon>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "Platno.h"
 
@@ -29,6 +32,8 @@ public:
     void LinijaDo(int x, int y) override;
     void Tekst(int x, int y, const std::string& tekst) override;
     void PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) override;
+    /// Measured with the font Tekst draws in, on the painter's device.
+    TVelicinaTeksta VelicinaTeksta(const std::string& tekst) override;
 
     /// Draws the lines still kept in the run.
     void Isprazni();
@@ -41,6 +46,8 @@ protected:
 
 private:
     QFont QtFont(const QPainter& p) const;
+    /// The Qt font of the canvas font, resolved anew when that changed.
+    const QFont& PrimenjenFont(const QPainter& p);
 
     QPoint fTacka;
     /// The run's points, from its starting point on; empty without a run.
@@ -48,4 +55,8 @@ private:
     TOlovka fOlovkaNiza;
     std::optional<TFont> fPrimenjenFont;
     QFont fQtFont;
+    // The metrics of fQtFont on the painter's device, made with it, and the
+    // widths measured, by font and text.
+    std::optional<QFontMetrics> fMere;
+    std::unordered_map<std::string, int> fSirine;
 };

@@ -3,14 +3,15 @@
 
 #include <QFile>
 
-#include "DatotekaLastovar.h"
+#include "DodatakDatoteke.h"
 #include "OgranicenoCitanje.h"
 #include "SigurnoSnimanje.h"
 #include "TekstLinija.h"
 
 QByteArray TQtDatoteke::CitajBajtove(const QString& putanja) {
     return QByteArray::fromStdString(ProcitajPocetak(QFile::encodeName(putanja).toStdString(),
-                                                     kBrojLinijaDatoteke, kNajviseBajtovaDatoteke));
+                                                     kBrojLinijaDatoteke, kNajviseBajtovaDatoteke,
+                                                     {kOznakaDodatka, kLinijaDodatka}));
 }
 
 void TQtDatoteke::UpisiLinije(const QString& putanja, const QStringList& linije) {

@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QPrinterInfo>
 
+#include "DijalogDejstava.h"
 #include "DijalogStrane.h"
 #include "FilterDijaloga.h"
 #include "GreskaStampe.h"
@@ -63,4 +64,11 @@ std::optional<TPodesavanjeStrane> TQtDijalozi::PodesiStranu(const TPodesavanjeSt
     TDijalogStrane dijalog(stampaci, QPrinterInfo::defaultPrinterName(), trenutno, fRoditelj);
     if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
     return dijalog.Izbor();
+}
+
+std::optional<TTekstoviDejstava> TQtDijalozi::ProracunskeVrednosti(
+    const TTekstoviDejstava& pocetni) {
+    TDijalogDejstava dijalog(pocetni, fRoditelj);
+    if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
+    return dijalog.Tekstovi();
 }

@@ -16,6 +16,8 @@ public:
     std::optional<QString> SnimiSliku(const TDijalogDatoteke& dijalog) override;
     std::optional<TFontIzbor> Font(const TFontIzbor& pocetni) override;
     std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
+    std::optional<TTekstoviDejstava> ProracunskeVrednosti(
+        const TTekstoviDejstava& pocetni) override;
 
 private:
     std::optional<QString> Datoteka(const TDijalogDatoteke& dijalog, bool snimanje);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "FormatBroja.h"
+#include "IzvestajMerodavnih.h"
 #include "JednacineMomenata.h"
 #include "Konverzija.h"
 #include "Linija.h"
@@ -61,6 +62,15 @@ IzvestajLastovar SastaviIzvestaj(const TekstoviUnosa& t, std::string_view tekstB
     if (z.BrojPreseka() < 1 || z.BrojPreseka() > kNajvisePreseka)
         throw std::out_of_range("broj preseka van opsega 1..99");
     IzvestajLastovar izvestaj;
+    // The classical method needs the whole train on the span; a longer one
+    // gets one line saying so, and no classical result.
+    if (!TVoz(z, brojSila).StajeNaRaspon()) {
+        izvestaj.Linije.emplace_back(kPorukaDugogVoza);
+        izvestaj.Proracun.Voz = TVoz(z, brojSila);
+        izvestaj.Proracun.Proizvoljni.x = z.ProizvoljnoX();
+        izvestaj.Rezultati = izvestaj.Proracun.Polja();
+        return izvestaj;
+    }
     Zaglavlje(z, TekstUCeoBroj(tekstBrojaSila), sep, izvestaj.Linije);
     izvestaj.Proracun = TProracunIzvestaja::Izracunaj(z, brojSila, napredak);
     if (izvestaj.Proracun.Voz.Vazi()) {

@@ -35,6 +35,10 @@ struct IzvestajLastovar {
 /// and tail are written, as zeros. `napredak` (may be empty) receives 50, 60
 /// and 70 after the three section tables.
 ///
+/// A train longer than the span (which the value check lets pass for the
+/// design envelope) gets the one line kPorukaDugogVoza and no classical
+/// result: the method needs the whole train on the span.
+///
 /// The texts must have passed ProveraTipa and ProveraVrednosti; a text that
 /// does not convert still raises EGreskaKonverzije. A section count outside
 /// the spin edit's 1..99 raises std::out_of_range.

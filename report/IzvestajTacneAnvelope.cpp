@@ -5,17 +5,13 @@
 #include <string_view>
 
 #include "FormatBroja.h"
+#include "IzvestajMerodavnih.h"
 #include "Linija.h"
 #include "Manjak.h"
 #include "PoredjenjeAnvelopa.h"
 #include "Prosireno.h"
 
 namespace {
-
-std::string Voz(std::int32_t brojSila, bool obrnut) {
-    return Linija(
-        {"P", std::to_string(obrnut ? brojSila : 1), "..P", std::to_string(obrnut ? 1 : brojSila)});
-}
 
 class TPisac {
 public:
@@ -32,7 +28,7 @@ public:
                     "], tacno = ", B(p.Tacno.Vrednost), " [", jedinica,
                     "], manjak = ", B(p.ManjakProcenat), " [%], P1 na ", B(k.PolozajP1), " [m], P",
                     std::to_string(k.Sila), " na preseku"});
-        if (fSmer == TSmerVoza::Oba) linija += ", voz " + Voz(fBrojSila, k.Obrnut);
+        if (fSmer == TSmerVoza::Oba) linija += ", voz " + ImeVoza(fBrojSila, k.Obrnut);
         // What the section carries meanwhile: for the moment the shears on
         // both sides of the force on it, for a shear the moment.
         const TStanjePreseka& i = p.Tacno.Istovremeno;
@@ -59,19 +55,28 @@ private:
 }  // namespace
 
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
-                                               char sep, TSmerVoza smer) {
+                                               char sep, TSmerVoza smer,
+                                               const TProracunskaDejstva& dejstva) {
     const TPodaci z = ZapisIzTekstova(t, sep);
+    // Nothing classical to compare for a train longer than the span.
+    if (!TVoz(z, brojSila).StajeNaRaspon()) return {std::string(kPorukaDugogVoza)};
     const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(z, brojSila);
     const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, smer);
     const TPisac p(brojSila, sep, smer);
+    const std::optional<TProracunskiProracun> proracunski =
+        dejstva.Pocetna()
+            ? std::nullopt
+            : std::optional(TProracunskiProracun::Izracunaj(z, brojSila, dejstva, smer));
 
     std::vector<std::string> linije;
     linije.emplace_back("TACNA ANVELOPA");
     linije.emplace_back();
     linije.push_back(Linija({"Raspon grede: L = ", p.B(z.Raspon()), " [m]"}));
-    linije.push_back(smer == TSmerVoza::Oba
-                         ? Linija({"Voz: ", Voz(brojSila, false), " ili ", Voz(brojSila, true)})
-                         : Linija({"Voz: ", Voz(brojSila, smer == TSmerVoza::Nazad)}));
+    // One force crosses alike both ways.
+    linije.push_back(
+        smer == TSmerVoza::Oba && brojSila > 1
+            ? Linija({"Voz: ", ImeVoza(brojSila, false), " ili ", ImeVoza(brojSila, true)})
+            : Linija({"Voz: ", ImeVoza(brojSila, smer == TSmerVoza::Nazad)}));
     linije.emplace_back("Manjak: (tacno - klasicno)/tacno u procentima");
     for (const TRedPoredjenja& r : tabela.Redovi) {
         linije.emplace_back();
@@ -79,6 +84,14 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
         linije.push_back(p.Velicina("extM", "kNm", r.ExtM));
         linije.push_back(p.Velicina("maxT", "kN", r.MaxT));
         linije.push_back(p.Velicina("minT", "kN", r.MinT));
+        if (proracunski) {
+            const TProracunskiPresek& d =
+                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())]
+                    .Proracunski;
+            linije.push_back(LinijaProracunske("extM Ed", "kNm", d.M, brojSila, smer, sep));
+            linije.push_back(LinijaProracunske("maxT Ed", "kN", d.MaxT, brojSila, smer, sep));
+            linije.push_back(LinijaProracunske("minT Ed", "kN", d.MinT, brojSila, smer, sep));
+        }
     }
     linije.emplace_back();
     linije.emplace_back("Najveci manjak:");
@@ -87,6 +100,11 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
     linije.push_back(p.Najveci("minT", tabela.MinT, tabela));
     linije.push_back(
         LinijaApsolutnogMaksimuma(ApsolutniMaksimum(proracun.Voz, smer), brojSila, sep));
+    if (proracunski) {
+        linije.emplace_back();
+        for (std::string& l : LinijeMerodavnih(proracunski->Merodavno, brojSila, sep))
+            linije.push_back(std::move(l));
+    }
     return linije;
 }
 
@@ -95,14 +113,14 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
     std::string linija = Linija({"Apsolutni maksimum: M = ", FormatBroja(a.M, sep),
                                  " [kNm] u preseku x = ", FormatBroja(a.x, sep), " [m], P1 na ",
                                  FormatBroja(a.Polozaj.PolozajP1, sep), " [m]"});
-    if (a.Polozaj.Obrnut) linija += ", voz " + Voz(brojSila, true);
+    if (a.Polozaj.Obrnut) linija += ", voz " + ImeVoza(brojSila, true);
     return linija;
 }
 
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
                                     TSmerVoza smer) {
     const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
-    if (!voz.Vazi()) return {};
+    if (!voz.Vazi() || !voz.StajeNaRaspon()) return {};
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
     const TApsolutniMaksimum a = ApsolutniMaksimum(voz, smer);
     // Equal but for rounding of two formulas is equal.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ApsolutniMaksimum.h"
+#include "ProracunskaDejstva.h"
 #include "ProvereUnosa.h"
 #include "TacnaAnvelopa.h"
 
@@ -24,10 +25,18 @@
 /// labels and the classical values are the report's, written as the report
 /// writes them.
 ///
+/// A train longer than the span gets the one line kPorukaDugogVoza.
+///
+/// With `dejstva` off their start values each section adds its design values
+/// (LinijaProracunske: "extM Ed", "maxT Ed", "minT Ed"), and the governing
+/// values (LinijeMerodavnih) follow the absolute maximum after an empty
+/// line.
+///
 /// The texts must have passed ProveraTipa and ProveraVrednosti; a text that
 /// does not convert still raises EGreskaKonverzije.
 std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int32_t brojSila,
-                                               char decimalniSeparator, TSmerVoza smer);
+                                               char decimalniSeparator, TSmerVoza smer,
+                                               const TProracunskaDejstva& dejstva = {});
 
 /// "Apsolutni maksimum: M = ... [kNm] u preseku x = ... [m], P1 na ... [m]",
 /// with ", voz Pn..P1" when the train crossing reversed gives it; numbers in
@@ -38,6 +47,7 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
 /// The diagram's governing vertex value Mgov (the largest maximum of the
 /// classical equations, where the diagram labels it) beside the absolute
 /// maximum of the train crossing as `smer` says: two lines, Mgov with its
-/// section and by how much it falls short of the absolute maximum.
+/// section and by how much it falls short of the absolute maximum; none for
+/// a train longer than the span.
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila,
                                     char decimalniSeparator, TSmerVoza smer);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProracunIzvestaja.h"
 
+#include "PreseciIzvestaja.h"
+#include "Prosireno.h"
+
 namespace {
 
 // Widens the end of the last zone so that a last section pushed past L by
@@ -56,12 +59,12 @@ TProracunIzvestaja TProracunIzvestaja::Izracunaj(const TPodaci& podaci, std::int
 
     const std::int32_t n = podaci.BrojPreseka();
     if (n >= 1) {
-        p.KorakPreseka = static_cast<double>(static_cast<Prosireno>(L) / n);
+        p.KorakPreseka = ::KorakPreseka(L, n);
         p.Preseci.resize(static_cast<std::size_t>(n) + 1);
     }
     for (std::size_t i = 0; i < p.Preseci.size(); ++i) {
         TRedPreseka& red = p.Preseci[i];
-        red.x = static_cast<Prosireno>(i) * p.KorakPreseka;
+        red.x = ApscisaPreseka(p.KorakPreseka, static_cast<std::int32_t>(i));
         for (std::int32_t k = 1; k <= F; ++k)
             if (UZoni(v, k, red.x, true)) red.ExtM.push_back({k, v.Moment(k, red.x)});
     }

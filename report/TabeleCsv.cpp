@@ -10,6 +10,7 @@
 
 #include "FormatBroja.h"
 #include "Konverzija.h"
+#include "OznakaVoza.h"
 
 namespace {
 
@@ -33,11 +34,6 @@ void Red(std::string& csv, const std::vector<std::string>& polja) {
         csv += PoljeCsv(polja[i]);
     }
     csv += kKrajReda;
-}
-
-std::string Voz(std::int32_t brojSila, bool obrnut) {
-    const std::string n = std::to_string(brojSila);
-    return obrnut ? "P" + n + "..P1" : "P1..P" + n;
 }
 
 struct TVelicina {
@@ -186,7 +182,7 @@ std::string TabelaPresekaCsv(const TProracunIzvestaja& proracun) {
 }
 
 std::string TabelaPoredjenjaCsv(const TTabelaPoredjenja& tabela, std::int32_t brojSila,
-                                TSmerVoza smer) {
+                                TSmerVoza smer, const TProracunskiProracun* proracunski) {
     const bool obaSmera = smer == TSmerVoza::Oba;
     std::vector<std::string> zaglavlje = {"x [m]"};
     for (const TVelicina& v : kVelicine) zaglavlje.push_back(Naziv({v.ime, " [", v.jedinica, "]"}));
@@ -197,6 +193,15 @@ std::string TabelaPoredjenjaCsv(const TTabelaPoredjenja& tabela, std::int32_t br
         zaglavlje.push_back(Naziv({v.ime, " P1 na [m]"}));
         zaglavlje.push_back(Naziv({v.ime, " sila na preseku"}));
         if (obaSmera) zaglavlje.push_back(Naziv({v.ime, " voz"}));
+    }
+    if (proracunski) {
+        for (const TVelicina& v : kVelicine)
+            zaglavlje.push_back(Naziv({v.ime, " Ed [", v.jedinica, "]"}));
+        for (const TVelicina& v : kVelicine) {
+            zaglavlje.push_back(Naziv({v.ime, " Ed P1 na [m]"}));
+            zaglavlje.push_back(Naziv({v.ime, " Ed sila na preseku"}));
+            if (obaSmera) zaglavlje.push_back(Naziv({v.ime, " Ed voz"}));
+        }
     }
 
     std::string csv;
@@ -211,17 +216,49 @@ std::string TabelaPoredjenjaCsv(const TTabelaPoredjenja& tabela, std::int32_t br
             const TKriticniPolozaj& k = (r.*v.polje).Tacno.Polozaj;
             polja.push_back(BrojCsv(k.PolozajP1));
             polja.push_back(std::to_string(k.Sila));
-            if (obaSmera) polja.push_back(Voz(brojSila, k.Obrnut));
+            if (obaSmera) polja.push_back(OznakaVoza(brojSila, k.Obrnut));
+        }
+        if (proracunski) {
+            const TProracunskiPresek& p =
+                proracunski->Redovi[static_cast<std::size_t>(&r - tabela.Redovi.data())]
+                    .Proracunski;
+            for (const TProracunskiEkstrem* e : {&p.M, &p.MaxT, &p.MinT})
+                polja.push_back(BrojCsv(e->Vrednost));
+            for (const TProracunskiEkstrem* e : {&p.M, &p.MaxT, &p.MinT}) {
+                polja.push_back(BrojCsv(e->Polozaj.PolozajP1));
+                polja.push_back(std::to_string(e->Polozaj.Sila));
+                if (obaSmera) polja.push_back(OznakaVoza(brojSila, e->Polozaj.Obrnut));
+            }
         }
         Red(csv, polja);
     }
     return csv;
 }
 
+std::string ProracunskaAnvelopaCsv(const TProracunskiProracun& proracun) {
+    std::string csv;
+    Red(csv, {"x", "MEd_max", "TEd_max", "TEd_min", "Mk_max", "Tk_max", "Tk_min"});
+    for (const TRedProracunskeAnvelope& r : proracun.Redovi) {
+        const TProracunskiPresek &d = r.Proracunski, &k = r.Karakteristicni;
+        Red(csv, {BrojCsv(r.x), BrojCsv(d.M.Vrednost), BrojCsv(d.MaxT.Vrednost),
+                  BrojCsv(d.MinT.Vrednost), BrojCsv(k.M.Vrednost), BrojCsv(k.MaxT.Vrednost),
+                  BrojCsv(k.MinT.Vrednost)});
+    }
+    return csv;
+}
+
 std::string TabeleCsv(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
-                      std::optional<TSmerVoza> tacno) {
-    const TProracunIzvestaja proracun =
-        TProracunIzvestaja::Izracunaj(ZapisIzTekstova(t, sep), brojSila);
+                      std::optional<TSmerVoza> tacno, const TProracunskaDejstva& dejstva) {
+    const TPodaci podaci = ZapisIzTekstova(t, sep);
+    // A train longer than the span has the design envelope alone.
+    if (!TVoz(podaci, brojSila).StajeNaRaspon())
+        return ProracunskaAnvelopaCsv(TProracunskiProracun::Izracunaj(
+            podaci, brojSila, dejstva, tacno.value_or(TSmerVoza::Napred)));
+    const TProracunIzvestaja proracun = TProracunIzvestaja::Izracunaj(podaci, brojSila);
     if (!tacno) return TabelaPresekaCsv(proracun);
-    return TabelaPoredjenjaCsv(TPoredjenjeAnvelopa::Tabela(proracun, *tacno), brojSila, *tacno);
+    const TTabelaPoredjenja tabela = TPoredjenjeAnvelopa::Tabela(proracun, *tacno);
+    if (dejstva.Pocetna()) return TabelaPoredjenjaCsv(tabela, brojSila, *tacno);
+    const TProracunskiProracun proracunski =
+        TProracunskiProracun::Izracunaj(podaci, brojSila, dejstva, *tacno);
+    return TabelaPoredjenjaCsv(tabela, brojSila, *tacno, &proracunski);
 }

@@ -14,6 +14,7 @@
 
 #include "PoredjenjeAnvelopa.h"
 #include "ProracunIzvestaja.h"
+#include "ProracunskiProracun.h"
 #include "Prosireno.h"
 #include "ProvereUnosa.h"
 
@@ -47,12 +48,23 @@ std::string TabelaPresekaCsv(const TProracunIzvestaja& proracun);
 /// tables with the classical values, then for extM, maxT and minT the exact
 /// value, then the three shortfalls in percent, then for each quantity its
 /// critical position: where P1 stands, the force on the section and, with
-/// TSmerVoza::Oba, the train's orientation ("P1..Pn" or "Pn..P1").
+/// TSmerVoza::Oba, the train's orientation ("P1..Pn" or "Pn..P1"). With
+/// `proracunski`, the design values follow ("extM Ed [kNm]", ...), then
+/// their positions as the exact ones have them (force 0: none on the
+/// section).
 std::string TabelaPoredjenjaCsv(const TTabelaPoredjenja& tabela, std::int32_t brojSila,
-                                TSmerVoza smer);
+                                TSmerVoza smer, const TProracunskiProracun* proracunski = nullptr);
+
+/// The design envelope at the report's sections: "x,MEd_max,TEd_max,
+/// TEd_min,Mk_max,Tk_max,Tk_min", the design values, then the
+/// characteristic ones.
+std::string ProracunskaAnvelopaCsv(const TProracunskiProracun& proracun);
 
 /// For the input texts `t` and a train of `brojSila` forces: the report's
-/// tables, or with `tacno` the comparison in that orientation. The texts
-/// must have passed ProveraTipa and ProveraVrednosti.
+/// tables, or with `tacno` the comparison in that orientation, with the
+/// design values where `dejstva` are off their start values; for a train
+/// longer than the span, which has no classical tables, the design envelope
+/// (ProracunskaAnvelopaCsv). The texts must have passed ProveraTipa and
+/// ProveraVrednosti.
 std::string TabeleCsv(const TekstoviUnosa& t, std::int32_t brojSila, char decimalniSeparator,
-                      std::optional<TSmerVoza> tacno);
+                      std::optional<TSmerVoza> tacno, const TProracunskaDejstva& dejstva = {});

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fresh Debian 12 machine to a passing test run: packages, a sanitizer build and the browser
-# edition, every test headless (the page's in chromium), the fuzz targets, the .deb built and
-# checked, and its lastovar-cli under memory limits.
+# Fresh Debian 12 machine to a passing test run: packages, the locales the tests run under, a
+# sanitizer build and the browser edition, every test headless (the page's in chromium), the fuzz
+# targets on their corpus from a fixed seed, the .deb built and checked, and its lastovar-cli under
+# memory limits. Every step decides the same way on every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh
+bash scripts/deps.sh --testovi
+bash scripts/lokali.sh
 bash scripts/format.sh
 bash scripts/web.sh --izgradi
 # The test libraries are required here: a test run must never skip its tests.
@@ -16,7 +18,7 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLASTOVAR_SANITIZE=ON -DLASTO
 cmake --build build-test -j2
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test -j2 --output-on-failure
-bash scripts/fuzz.sh 15
+bash scripts/fuzz.sh --provera
 bash scripts/paket.sh
 # Memory running out, tested on the package's build: a sanitizer build
 # cannot start under an address-space limit.

@@ -128,20 +128,20 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
     TPlatnoSvg platno(sirina, visina, FontPosleCrtanja());
     fOkvir = NacrtajDijagrame(platno, sirina, visina, kZaProgram, {platno, sirina, visina},
                               ulazDijagrama);
+    const TPodaci zapis = ZapisIzTekstova(p.tekstovi, p.separator);
     std::vector<TManjakKlasicnog> manjkovi;
     if (fOkvir.sadrzaj == TSadrzajCrteza::Dijagrami) {
         if (!anvelopa) anvelopa = AnvelopaPoKolonama(fOkvir, Voz(p), p.smer);
-        manjkovi = ManjakKlasicnog(fOkvir, *anvelopa);
+        manjkovi = ManjakKlasicnog(fOkvir, *anvelopa, zapis.BrojPreseka());
     }
     double presek = 0;
     double najveci = -1;
     for (const TManjakKlasicnog& m : manjkovi)
         if (m.Procenat > najveci) {
             najveci = m.Procenat;
-            presek = m.x;
+            presek = static_cast<double>(m.x);
         }
 
-    const TPodaci zapis = ZapisIzTekstova(p.tekstovi, p.separator);
     val o = Odbijeno("", {});
     o.set("x", zapis.ProizvoljnoX());
     o.set("raspon", zapis.Raspon());
@@ -252,8 +252,16 @@ std::string TStranaLastovar::Csv() const {
                                   u.tacnaAnvelopa ? std::optional(u.smer) : std::nullopt));
 }
 
-val PodrazumevaniUlaz() {
-    const TUlazStrane u;
+namespace {
+
+// A separator from the page: its first character, the point for none.
+char Separator(const std::string& separator) { return separator.empty() ? '.' : separator[0]; }
+
+}  // namespace
+
+val PodrazumevaniUlaz(const std::string& separator) {
+    TUlazStrane u;
+    u.tekstovi = PodrazumevaniTekstovi(Separator(separator));
     val o = TekstoviUJs(u.tekstovi);
     o.set("brojSila", u.brojSila);
     return o;
@@ -266,11 +274,11 @@ val ZapisiDatotekuStrane(const val& ulaz, const val& ostatak) {
                       (ostatak.isUndefined() ? std::string() : BajtoviIzJs(ostatak)));
 }
 
-val ProcitajDatotekuStrane(const val& niz) {
+val ProcitajDatotekuStrane(const val& niz, const std::string& separator) {
     const std::string bajtovi = BajtoviIzJs(niz);
     val o = val::object();
     try {
-        const SadrzajDatoteke s = ProcitajDatoteku(bajtovi);
+        const SadrzajDatoteke s = ProcitajDatoteku(bajtovi, Separator(separator));
         o.set("tekstovi", TekstoviUJs(s.Tekstovi));
         o.set("brojSila", s.BrojSila);
         o.set("brojPreseka", s.BrojPreseka);

@@ -66,7 +66,7 @@ private:
 };
 
 /// The form's default texts and counts, the page's object.
-emscripten::val PodrazumevaniUlaz();
+emscripten::val PodrazumevaniUlaz(const std::string& separator);
 
 /// The page's inputs as a data file's bytes (a Uint8Array), then the bytes
 /// of `ostatak` (a Uint8Array, or undefined) unchanged.
@@ -76,4 +76,5 @@ emscripten::val ZapisiDatotekuStrane(const emscripten::val& ulaz, const emscript
 /// { tekstovi, brojSila, brojPreseka, ostatak } with the bytes after the
 /// fifteenth line in `ostatak`, or { greska } with the message of a count
 /// that is not an integer.
-emscripten::val ProcitajDatotekuStrane(const emscripten::val& bajtovi);
+emscripten::val ProcitajDatotekuStrane(const emscripten::val& bajtovi,
+                                       const std::string& separator);

@@ -22,7 +22,7 @@
 #include "TacnaAnvelopa.h"
 
 struct TUlazStrane {
-    TekstoviUnosa tekstovi = PodrazumevaniTekstovi();
+    TekstoviUnosa tekstovi = PodrazumevaniTekstovi('.');
     std::int32_t brojSila = 2;
     char separator = '.';
     bool tacnaAnvelopa = false;

@@ -251,7 +251,7 @@
       javi('Greska pri pokusaju otvaranju fajla!');
       return;
     }
-    const s = modul.ProcitajDatoteku(bajtovi);
+    const s = modul.ProcitajDatoteku(bajtovi, $('DecimalniZnak').value);
     if (s.greska) { javi(s.greska); return; }
     zaustavi();
     postaviTekstove(s.tekstovi, s.brojSila, s.brojPreseka);
@@ -398,11 +398,11 @@
   function pocni(m) {
     modul = m;
     strana = new modul.StranaLastovar();
-    const p = modul.PodrazumevaniUlaz();
     // The regional separator of the browser's language, as the desktop
-    // takes the user's.
+    // takes the user's; the defaults are written with it.
     const deo = new Intl.NumberFormat().formatToParts(1.5).find((d) => d.type === 'decimal');
     $('DecimalniZnak').value = deo && deo.value === ',' ? ',' : '.';
+    const p = modul.PodrazumevaniUlaz($('DecimalniZnak').value);
     postaviTekstove(p, p.brojSila, Number(p.BrojPreseka));
     const r = racunaj();
     polozaj.x = r.x === undefined ? 0 : r.x;

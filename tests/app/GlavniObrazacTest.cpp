@@ -91,7 +91,9 @@ TEST_F(GlavniObrazacTest, TheMenuTreeHasItsCaptionsAndNames) {
             {"N2", nullptr}, {"Izlaz", "Izlaz"}}},
         {"Proracunlastovar", "Proracun extM i extT", {
             {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"},
-            {"PolozajVoza", "Polozaj voza..."}, {"ObaSmeraVoza", "Oba smera voza"}}},
+            {"PolozajVoza", "Polozaj voza..."}, {"ObaSmeraVoza", "Oba smera voza"},
+            {"ProracunskeVrednosti", "Proracunske vrednosti..."},
+            {"ProracunskaAnvelopa", "Proracunska anvelopa"}}},
         {"Prozori", "Prozori", {
             {"Podesistandardniraspored", "Podesi standardni raspored"},
             {"MiximizujRezultatiProracuna", "Maximizuju obrazac Rezultati proracuna"},

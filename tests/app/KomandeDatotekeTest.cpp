@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 
 #include "AplikacijaFixture.h"
 #include "Edit.h"
@@ -120,16 +121,36 @@ struct Citanje {
     const char* txtP1;
 };
 
-class CitanjeDatoteke : public KomandeDatotekeTest,
-                        public ::testing::WithParamInterface<Citanje> {};
+class CitanjeDatoteke : public KomandeDatotekeTest, public ::testing::WithParamInterface<Citanje> {
+protected:
+    // Opens the file by `otvori`, then checks the form, the caption and the
+    // messages.
+    void Proveri(const std::function<void()>& otvori);
+};
 
 TEST_P(CitanjeDatoteke, SetsTheFormOrChangesNothing) {
+    Proveri([this] {
+        dijalozi.Putanje = {kPutanja};
+        GlavniO->Otvori->trigger();
+    });
+}
+
+// The file named on the command line is opened as "Otvori..." opens the
+// one its dialog gives.
+TEST_P(CitanjeDatoteke, FromTheCommandLineAsFromTheMenu) {
+    Proveri([] { EXPECT_EQ(GlavniO->OtvoriPodatke(kPutanja), GetParam().poruka == nullptr); });
+    EXPECT_TRUE(dijalozi.Prikazano.empty());
+    dijalozi.Putanje = {std::nullopt};
+    GlavniO->Otvori->trigger();
+    EXPECT_EQ(dijalozi.Prikazano.back().podesavanja.PocetnoIme, kPutanja);
+}
+
+void CitanjeDatoteke::Proveri(const std::function<void()>& otvori) {
     const Citanje& c = GetParam();
     PodaciO->SpinEditBrojSila->setValue(3);
     const QStringList pre = Polja();
     if (c.sadrzaj) datoteke.Sadrzaj[kPutanja] = *c.sadrzaj;
-    dijalozi.Putanje = {kPutanja};
-    GlavniO->Otvori->trigger();
+    otvori();
 
     if (c.poruka) {
         EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{QString::fromLatin1(c.poruka)});

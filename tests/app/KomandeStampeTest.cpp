@@ -9,8 +9,10 @@
 #include "AplikacijaFixture.h"
 #include "GrafikObrazac.h"
 #include "KomandeStampe.h"
+#include "ListPdf.h"
 #include "NacrtajDijagrame.h"
 #include "PlatnoSlike.h"
+#include "PlatnoZapis.h"
 #include "PodaciObrazac.h"
 #include "QtStampanje.h"
 #include "VelicinaCrteza.h"
@@ -340,6 +342,74 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, PregledStampe, ::testing::Values(
     Parametri{"ExactEnvelopes", 10, 8, true}),
     [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
+
+struct StampaIzPregleda {
+    const char* ime;
+    QString stampac;
+    bool potvrda;
+    std::vector<QString> poruke;
+    bool odstampano;
+};
+
+class PregledStampa : public KomandeStampeTest,
+                      public ::testing::WithParamInterface<StampaIzPregleda> {};
+
+// The preview's print button prints as "Stampaj grafik..." does: the same
+// question naming the same printer, or the same message without one.
+TEST_P(PregledStampa, PrintsAsThePrintCommandDoes) {
+    const StampaIzPregleda& p = GetParam();
+    PodaciO->btnProracunClick();
+    stampanje.Trenutni = p.stampac;
+    poruke.OdgovoriNaPotvrde = {p.potvrda};
+    pregled.Stampaj = true;
+    GlavniO->Pregledstampe1->trigger();
+    std::vector<QString> tekstovi;
+    for (const auto& prikaz : poruke.Prikazano) {
+        tekstovi.push_back(prikaz.tekst);
+        // A failure is an error box, as the print command shows it.
+        if (prikaz.vrsta != TSkriptovanePoruke::Vrsta::Potvrda) {
+            EXPECT_EQ(prikaz.vrsta, TSkriptovanePoruke::Vrsta::Greska);
+        }
+    }
+    EXPECT_EQ(tekstovi, p.poruke);
+    EXPECT_EQ(pregled.Odstampano, std::vector<bool>{p.odstampano});
+    ASSERT_EQ(stampanje.Odstampano.size(), p.odstampano ? 1u : 0u);
+    if (p.odstampano) {
+        EXPECT_TRUE(stampanje.Odstampano[0] == pregled.Prikazano[0]);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(Prozor(), OcekivaniProzor());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, PregledStampa, ::testing::Values(
+    StampaIzPregleda{"Printed", QStringLiteral("Stampac 1"), true,
+                     {"Da li zelite da stampate pomocu printera Stampac 1 grafik?"}, true},
+    StampaIzPregleda{"AnsweredNo", QStringLiteral("Stampac 1"), false,
+                     {"Da li zelite da stampate pomocu printera Stampac 1 grafik?"}, false},
+    StampaIzPregleda{"NoPrinter", QString(), true, {"Nije izabran podrazumevani stampac."}, false}),
+    [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
+
+// The printed page says whose calculation it is and when it was printed,
+// in the print font, above the diagrams.
+TEST_F(KomandeStampeTest, ThePageIsHeadedByTheDataFileAndTheDate) {
+    PodaciO->btnProracunClick();
+    for (const auto& [datoteka, ocekivano] :
+         {std::pair{QString(), std::string("Datoteka: podaci nisu snimljeni u datoteku")},
+          std::pair{QStringLiteral("/tmp/slucajevi/most 2.Lastovar"),
+                    std::string("Datoteka: most 2.Lastovar")}}) {
+        GlavniO->ImeDatoteke = datoteka;
+        TPlatnoZapis platno(FontProzoraDijagrama(), 300);
+        CrtezStampe(*GlavniO, GlavniO->Usluge())(platno);
+        std::vector<std::string> vrh;
+        for (const TOperacija& o : platno.Operacije())
+            if (o.vrsta == TOperacija::Vrsta::Tekst && o.y1 < 200) vrh.push_back(o.tekst);
+        EXPECT_EQ(vrh, (std::vector<std::string>{ocekivano, "Datum: " + DanasnjiDatum()}));
+        EXPECT_EQ(platno.Operacije().back().font, PodaciO->UlazDijagrama().fontStampe);
+    }
+    GrafikO->FormPaint();
+}
 
 TEST_F(KomandeStampeTest, APreviewWithAFactorThatGivesNoDrawingIsRefused) {
     PodaciO->btnProracunClick();

@@ -411,7 +411,9 @@ TEST_F(PodaciObrazacTest, ARefusedPressWhileLockedStaysLocked) {
     EXPECT_FALSE(PodaciO->txtP[0]->isEnabled());
 }
 
-TEST_F(PodaciObrazacTest, ACommaSeparatorRefusesTheDefaultsAndTakesCommas) {
+// The form made under a point keeps its texts: typed input follows the
+// locale's separator.
+TEST_F(PodaciObrazacTest, ACommaSeparatorRefusesPointsAndTakesCommas) {
     separator = ',';
     PodaciO->btnProracunClick();
     EXPECT_EQ(PrikazaneGreske(), std::vector<QString>{kTip});

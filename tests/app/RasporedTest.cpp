@@ -50,6 +50,18 @@ INSTANTIATE_TEST_SUITE_P(Klijenti, StandardniRasporedTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.ime); });
 // clang-format on
 
+// "Merodavne vrednosti" lies under the diagram window where the column
+// holds both, and in its place, in front of it, on a lower screen.
+TEST(StandardniRaspored, PlacesMerodavneVrednostiInTheDiagramsColumn) {
+    const TRaspored visok = StandardniRasporedZa({1600, 1000}, false, true);
+    EXPECT_EQ(visok.Grafik, QRect(449, 0, 1147, 400));
+    EXPECT_EQ(visok.Merodavne, QRect(449, 400, 1147, 596));
+    const TRaspored nizak = StandardniRasporedZa({1000, 700}, true, true);
+    EXPECT_EQ(nizak.Grafik, QRect(449, 0, 547, 696));
+    EXPECT_EQ(nizak.Merodavne, nizak.Grafik);
+    EXPECT_EQ(nizak.TacnaAnvelopa, QRect(0, 565, 449, 131));
+}
+
 using PrimenjenRasporedTest = AplikacijaTest;
 
 TEST_F(PrimenjenRasporedTest, FollowsEverySizeChangeOfTheFrame) {

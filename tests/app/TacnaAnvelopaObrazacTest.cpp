@@ -52,8 +52,9 @@ QStringList Podrazumevano(const std::vector<std::string>& linije) {
 // The window's lines for the defaults: the comparison, then Mgov beside the
 // absolute maximum.
 QStringList LinijeProzora(TSmerVoza smer) {
-    std::vector<std::string> l = IzvestajTacneAnvelope(PodrazumevaniTekstovi(), 2, '.', smer);
-    for (const std::string& m : LinijeMgov(PodrazumevaniTekstovi(), 2, '.', smer)) l.push_back(m);
+    std::vector<std::string> l = IzvestajTacneAnvelope(PodrazumevaniTekstovi('.'), 2, '.', smer);
+    for (const std::string& m : LinijeMgov(PodrazumevaniTekstovi('.'), 2, '.', smer))
+        l.push_back(m);
     return Podrazumevano(l);
 }
 
@@ -78,7 +79,7 @@ TEST_F(TacnaAnvelopaObrazacTest, WhileOffTheReportAndDiagramAreUnchanged) {
     ASSERT_TRUE(PodaciO->Zakljucano());
     EXPECT_EQ(Platno(), OcekivaniCrtez(0, false));
     EXPECT_EQ(RezultatiO->Linije(),
-              Podrazumevano(SastaviIzvestaj(PodrazumevaniTekstovi(), "2", 2, '.').Linije));
+              Podrazumevano(SastaviIzvestaj(PodrazumevaniTekstovi('.'), "2", 2, '.').Linije));
     QApplication::processEvents();
     GrafikO->Povrsina()->repaint();
     EXPECT_EQ(Prozor(), OcekivaniCrtez(1, false));

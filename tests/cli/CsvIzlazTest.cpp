@@ -94,7 +94,10 @@ INSTANTIATE_TEST_SUITE_P(Smerovi, TacnoCsv, testing::Values(
 // clang-format on
 
 TEST(CsvIzlaz, RefusedDataGiveTheReportsMessageAndNoTable) {
-    const Ishod i = Pokreni({"izvestaj", "--csv"}, "de_DE.UTF-8");
+    // P1 a word, the other lines numbers
+    const std::string slovo =
+        "abc\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n10\r\n";
+    const Ishod i = Pokreni({"izvestaj", "--csv", Zapisi("slovo.Lastovar", slovo)});
     EXPECT_EQ(i.kod, 2);
     EXPECT_EQ(i.greske, "Greska u unosu tipa podataka za proracun!!!\n");
     EXPECT_EQ(i.izlaz, "");

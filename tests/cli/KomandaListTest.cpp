@@ -152,6 +152,27 @@ TEST(KomandaList, TacnoAddsTheComparisonAndTheExactEnvelopes) {
     EXPECT_TRUE(prva.count("L5 = 0.5 [m]"));
 }
 
+// With design actions the governing values follow the report, each line
+// whole, its position on a line of its own.
+TEST(KomandaList, DesignActionsAddTheGoverningValues) {
+    const PrivremeniFolder folder;
+    const std::string podaci = folder.Zapisi("sest.Lastovar", kSestSila);
+    const std::string pdf = folder.Putanja("merodavno.pdf");
+    const std::vector<std::string> dejstva = {"--q",    "20",       "--q-raspored",
+                                              "uz-voz", "--razmak", "1"};
+    std::vector<std::string> argumenti = {"list", podaci, pdf};
+    argumenti.insert(argumenti.end(), dejstva.begin(), dejstva.end());
+    const Ishod i = Pokreni(argumenti);
+    ASSERT_EQ(i.kod, 0) << i.greske;
+    std::vector<std::string> merodavno = {"merodavno", podaci};
+    merodavno.insert(merodavno.end(), dejstva.begin(), dejstva.end());
+    const std::string linije =
+        std::regex_replace(Pokreni(merodavno).izlaz, std::regex(", P1 na "), ",\nP1 na ");
+    const std::string tekst = Tekst(pdf);
+    EXPECT_NE(tekst.find("MERODAVNE VREDNOSTI"), std::string::npos);
+    EXPECT_EQ(Nedostaje(linije, tekst), std::vector<std::string>{});
+}
+
 TEST(KomandaList, StandardInputIsNamedSo) {
     const PrivremeniFolder folder;
     Okolnosti o;
@@ -210,7 +231,11 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, PogresanList, testing::Values(
 TEST(KomandaList, RefusedDataGiveTheReportsMessageAndExitCode) {
     const PrivremeniFolder folder;
     const std::string stari = folder.Zapisi("stari.pdf", "stari");
-    const Ishod i = Pokreni({"list", stari}, "de_DE.UTF-8");
+    // P1 a word, the other lines numbers
+    const std::string slovo = folder.Zapisi(
+        "slovo.Lastovar",
+        "abc\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n10\r\n");
+    const Ishod i = Pokreni({"list", slovo, stari});
     EXPECT_EQ(i.kod, 2);
     EXPECT_EQ(i.greske, "Greska u unosu tipa podataka za proracun!!!\n");
     EXPECT_EQ(Sadrzaj(stari), "stari");

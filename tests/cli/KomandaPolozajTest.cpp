@@ -23,6 +23,7 @@ Ishod Polozaj(const std::string& argumenti, const std::string& lokal = "C") {
 // The picture the window draws for the form's defaults.
 std::string Zapis(const TUlazPolozaja& ulaz, int W = 1000, int H = 800) {
     TPlatnoZapis platno(FontProzoraDijagrama());
+    platno.SaFontovima = true;
     NacrtajPolozajVoza(platno, W, H, TVoz(2, {206, 208}, {5}, 9), ulaz);
     return platno.Zapis();
 }

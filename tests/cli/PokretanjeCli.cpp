@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -36,6 +37,12 @@ public:
 const auto* const kPospremanje = testing::AddGlobalTestEnvironment(new Pospremanje);
 
 }  // namespace
+
+bool LokalPostoji(const std::string& lokal) {
+    const locale_t l = newlocale(LC_ALL_MASK, lokal.c_str(), locale_t{});
+    if (l) freelocale(l);
+    return l != locale_t{};
+}
 
 std::string Procitaj(const std::string& putanja) {
     std::ifstream ulaz(putanja, std::ios::binary);
@@ -79,7 +86,7 @@ Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolno
     for (std::string& s : okruzenje) env.push_back(s.data());
     env.push_back(nullptr);
 
-    std::vector<std::string> arg{LASTOVAR_CLI};
+    std::vector<std::string> arg{okolnosti.program.empty() ? LASTOVAR_CLI : okolnosti.program};
     arg.insert(arg.end(), argumenti.begin(), argumenti.end());
     std::vector<char*> argv;
     for (std::string& s : arg) argv.push_back(s.data());

@@ -18,6 +18,8 @@ struct Ishod {
 
 /// How the program is started besides its arguments.
 struct Okolnosti {
+    /// The program; empty for lastovar-cli.
+    std::string program;
     /// The locale, as LC_ALL.
     std::string lokal = "C";
     /// The file standard input reads.
@@ -27,6 +29,10 @@ struct Okolnosti {
     /// Environment variables the program does not get.
     std::vector<std::string> bez;
 };
+
+/// Whether the C library has the locale (scripts/lokali.sh generates those
+/// the tests use).
+bool LokalPostoji(const std::string& lokal);
 
 /// The whole content of a file, or empty text when it cannot be read.
 std::string Procitaj(const std::string& putanja);
@@ -38,8 +44,8 @@ std::string Privremena(const std::string& ime);
 /// Writes the bytes to a new file of this process and gives its path.
 std::string Zapisi(const std::string& ime, const std::string& bajtovi);
 
-/// Runs lastovar-cli with the arguments, with the rest of the environment
-/// (the sanitizers' options among it) passed on and every signal's default
+/// Runs the program (lastovar-cli unless `okolnosti` name another) with the arguments, with the
+/// rest of the environment (the sanitizers' options among it) passed on and every signal's default
 /// action, as from a shell. One that has not ended after a minute is killed.
 Ishod Pokreni(const std::vector<std::string>& argumenti, const Okolnosti& okolnosti);
 /// The same under the locale `lokal`.

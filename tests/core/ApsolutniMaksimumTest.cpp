@@ -5,6 +5,8 @@
 #include <random>
 
 #include "ApsolutniMaksimum.h"
+#include "ProracunskaAnvelopa.h"
+#include "ProracunskaStatika.h"
 #include "SlucajanVoz.h"
 
 namespace {
@@ -119,6 +121,82 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, ApsolutniMaksimumSlucaj, testing::Values(
                     (10 - 1 / 101.0) / 2 + 1, 2}
 ));
 // clang-format on
+
+class ApsolutniMaksimumSaDejstvima : public testing::TestWithParam<int> {};
+
+// With the design actions: never below the design envelope at any of a fine
+// row of sections, above it by no more than the row's step explains, and
+// reproduced by plain statics at the section and the train's position it
+// names, q cut there as it worsens the moment; long trains too.
+TEST_P(ApsolutniMaksimumSaDejstvima, MatchesTheDesignEnvelopeOverAFineRowOfSections) {
+    const int n = GetParam();
+    std::mt19937_64 gen(9000 + n);
+    std::uniform_real_distribution<double> q(0.5, 80), c(0, 3), g(0, 50), fi(1, 1.6);
+    for (int redni = 0; redni < 12; ++redni) {
+        VozTesta v = SlucajanVoz(gen, n, redni, 0.15);
+        if (redni % 3 == 1 && n > 1) v.L = v.s(v.n) * 0.4;
+        TProracunskaDejstva d;
+        d.q = q(gen);
+        d.Raspored = redni % 2 ? TRasporedQ::IspredIIzaVoza : TRasporedQ::BiloGde;
+        d.c = c(gen);
+        d.g = redni % 4 == 0 ? 0.0 : g(gen);
+        d.Fi = fi(gen);
+        d.FiNaQ = redni % 5 == 0;
+        d.GamaG = 1.3;
+        d.GamaQ = 1.4;
+        SCOPED_TRACE(testing::Message() << "train " << redni << " L=" << v.L << " q=" << d.q);
+        const TKoeficijentiDejstava k = Koeficijenti(d);
+        const double skala = k.T * v.R() * v.L + (k.Q + k.G) * v.L * v.L;
+        const TProracunskaAnvelopa anvelopa(v.Model(), d);
+        for (const auto& [smer, obrnut] :
+             {std::pair{TSmerVoza::Napred, false}, std::pair{TSmerVoza::Nazad, true}}) {
+            const TApsolutniMaksimum a = ApsolutniMaksimum(v.Model(), smer, d);
+            double red = 0;
+            const int preseka = 4000;
+            for (int i = 0; i <= preseka; ++i)
+                red = std::max(
+                    red, anvelopa.Vrednosti(i == preseka ? v.L : v.L * i / preseka, smer).ExtM);
+            EXPECT_GE(a.M, red - 1e-12 * skala);
+            EXPECT_LE(a.M, red + skala / v.L * v.L / preseka);
+            EXPECT_EQ(a.Polozaj.Obrnut, obrnut);
+            const double levi = a.Polozaj.PolozajP1 - (obrnut ? v.s(v.n) : 0.0);
+            std::vector<double> xi = statika::Sile(v, levi, obrnut);
+            if (a.Polozaj.Sila > 0) xi[std::size_t(a.Polozaj.Sila - 1)] = a.x;
+            const double M =
+                statika::Proracunska(d, statika::Voz(v, xi, a.x, statika::Velicina::M),
+                                     statika::NajgoreQ(v, d, levi, a.x, statika::Velicina::M),
+                                     statika::Integral(v.L, a.x, 0, v.L, statika::Velicina::M));
+            EXPECT_NEAR(M, a.M, 1e-11 * skala);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SveSile, ApsolutniMaksimumSaDejstvima, testing::Range(1, 7));
+
+// One force with q anywhere and g: both peak at midspan, P L/4 + (q + g) L^2/8
+// with their factors; q in front of and behind a force too light to matter
+// loads the whole span with the train off it.
+TEST(ApsolutniMaksimum, AddsQAndGAsTheirClosedFormsSay) {
+    TProracunskaDejstva d;
+    d.q = 10;
+    d.g = 4;
+    d.Fi = 1.2;
+    d.GamaG = 1.3;
+    d.GamaQ = 1.4;
+    const TApsolutniMaksimum a =
+        ApsolutniMaksimum(VozTesta{1, 8, {100}}.Model(), TSmerVoza::Napred, d);
+    EXPECT_NEAR(a.M, 1.4 * (1.2 * 100 * 8 / 4 + 10 * 64 / 8.0) + 1.3 * 4 * 64 / 8.0, 1e-11);
+    EXPECT_NEAR(a.x, 4, 1e-12);
+    EXPECT_EQ(a.Polozaj.Sila, 1);
+
+    d.Raspored = TRasporedQ::IspredIIzaVoza;
+    d.c = 1;
+    const TApsolutniMaksimum b =
+        ApsolutniMaksimum(VozTesta{2, 8, {1e-9, 1e-9}, {3}}.Model(), TSmerVoza::Napred, d);
+    EXPECT_NEAR(b.M, 1.4 * 10 * 64 / 8.0 + 1.3 * 4 * 64 / 8.0, 1e-7);
+    EXPECT_NEAR(b.x, 4, 1e-12);
+    EXPECT_EQ(b.Polozaj.Sila, 0);
+}
 
 TEST(ApsolutniMaksimum, AnEmptyTrainOrSpanGivesZeros) {
     for (const TVoz& v : {TVoz(), TVoz(7, {1, 1}, {1}, 10), TVoz(2, {1, 1}, {1}, 0)}) {

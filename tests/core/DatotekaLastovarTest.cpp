@@ -12,30 +12,90 @@ constexpr const char* kPodrazumevanaDatoteka =
     "1.25\r\n2\r\n10\r\n";
 
 TEST(DatotekaLastovar, DefaultsWriteTheFifteenLinesAndReadBack) {
-    const SadrzajDatoteke podrazumevano{PodrazumevaniTekstovi(), 2, 10};
+    const SadrzajDatoteke podrazumevano{PodrazumevaniTekstovi('.'), 2, 10};
     const std::string bajtovi = ZapisiDatoteku(podrazumevano);
     EXPECT_EQ(bajtovi, kPodrazumevanaDatoteka);
-    const SadrzajDatoteke procitano = ProcitajDatoteku(bajtovi);
+    const SadrzajDatoteke procitano = ProcitajDatoteku(bajtovi, '.');
     EXPECT_EQ(ZapisiDatoteku(procitano), bajtovi);
     EXPECT_EQ(procitano.Tekstovi.BrojPreseka, "10");
     EXPECT_EQ(procitano.Tekstovi.ProizvoljnoX, "1.25");
     EXPECT_EQ(procitano.Tekstovi.Raspon, "9.0");
 }
 
-TEST(DatotekaLastovar, TextsAreKeptCharacterForCharacter) {
-    SadrzajDatoteke s{PodrazumevaniTekstovi(), 6, 99};
+// A file written under one locale opens under the other: the reader gives
+// the defaults as that locale's form shows them, and they write back so.
+TEST(DatotekaLastovar, DefaultsOfEitherSeparatorReadAsTheReadersDefaults) {
+    for (const char pisac : {'.', ','}) {
+        const std::string bajtovi = ZapisiDatoteku({PodrazumevaniTekstovi(pisac), 2, 10});
+        for (const char citalac : {'.', ','}) {
+            SCOPED_TRACE(std::string("written with ") + pisac + ", read with " + citalac);
+            const SadrzajDatoteke procitano = ProcitajDatoteku(bajtovi, citalac);
+            EXPECT_EQ(ZapisiDatoteku(procitano),
+                      ZapisiDatoteku({PodrazumevaniTekstovi(citalac), 2, 10}));
+        }
+    }
+}
+
+TEST(DatotekaLastovar, TextsThatAreNoNumbersAreKeptCharacterForCharacter) {
+    SadrzajDatoteke s{PodrazumevaniTekstovi('.'), 6, 99};
     s.Tekstovi.P[0] = "abc";
     s.Tekstovi.P[5] = "";
-    s.Tekstovi.Rastojanje[4] = " 1,5e3 ";
+    s.Tekstovi.Rastojanje[4] = " 1.5e3 ";
     s.Tekstovi.ProizvoljnoX = "123456789.125";
-    const SadrzajDatoteke procitano = ProcitajDatoteku(ZapisiDatoteku(s));
+    const SadrzajDatoteke procitano = ProcitajDatoteku(ZapisiDatoteku(s), '.');
     EXPECT_EQ(procitano.Tekstovi.P[0], "abc");
     EXPECT_EQ(procitano.Tekstovi.P[5], "");
-    EXPECT_EQ(procitano.Tekstovi.Rastojanje[4], " 1,5e3 ");
+    EXPECT_EQ(procitano.Tekstovi.Rastojanje[4], " 1.5e3 ");
     EXPECT_EQ(procitano.Tekstovi.ProizvoljnoX, "123456789.125");
     EXPECT_EQ(procitano.BrojSila, 6);
     EXPECT_EQ(procitano.BrojPreseka, 99);
 }
+
+struct SlucajSeparatora {
+    const char* ime;
+    const char* linija;  // each of lines 1 to 13
+    char separator;      // the reader's
+    const char* tekst;   // what each field gets
+};
+
+void PrintTo(const SlucajSeparatora& s, std::ostream* os) { *os << s.ime; }
+
+class SeparatorCitanja : public testing::TestWithParam<SlucajSeparatora> {};
+
+TEST_P(SeparatorCitanja, GivesEveryNumberLineTheReadersSeparator) {
+    const SlucajSeparatora& s = GetParam();
+    std::string bajtovi;
+    for (int i = 0; i < 13; ++i) bajtovi += std::string(s.linija) + "\r\n";
+    const SadrzajDatoteke d = ProcitajDatoteku(bajtovi + "3\r\n7\r\n", s.separator);
+    const TekstoviUnosa& t = d.Tekstovi;
+    for (const std::string* tekst :
+         {&t.P[0], &t.P[1], &t.P[2], &t.P[3], &t.P[4], &t.P[5], &t.Rastojanje[0], &t.Rastojanje[1],
+          &t.Rastojanje[2], &t.Rastojanje[3], &t.Rastojanje[4], &t.Raspon, &t.ProizvoljnoX})
+        EXPECT_EQ(*tekst, s.tekst);
+    EXPECT_EQ(d.BrojSila, 3);
+    EXPECT_EQ(d.BrojPreseka, 7);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, SeparatorCitanja, testing::Values(
+    SlucajSeparatora{"PointReadWithAComma", "206.0", ',', "206,0"},
+    SlucajSeparatora{"CommaReadWithAPoint", "206,0", '.', "206.0"},
+    SlucajSeparatora{"PointReadWithAPoint", "206.0", '.', "206.0"},
+    SlucajSeparatora{"CommaReadWithAComma", "206,0", ',', "206,0"},
+    SlucajSeparatora{"BlanksSignAndExponentKept", " -1,5E+3\t", '.', " -1.5E+3\t"},
+    SlucajSeparatora{"NoIntegerDigits", ",5", '.', ".5"},
+    SlucajSeparatora{"NoFractionDigits", "5.", ',', "5,"},
+    SlucajSeparatora{"NoSeparator", "5", ',', "5"},
+    // digit grouping, two separators or text: no number either way
+    SlucajSeparatora{"GroupedWithPoints", "1.000,5", ',', "1.000,5"},
+    SlucajSeparatora{"GroupedWithCommas", "1,000.5", '.', "1,000.5"},
+    SlucajSeparatora{"TwoCommas", "1,2,3", '.', "1,2,3"},
+    SlucajSeparatora{"WithAUnit", "1,5 m", '.', "1,5 m"},
+    SlucajSeparatora{"BeyondTheDoubleRange", "1,5e400", '.', "1,5e400"},
+    SlucajSeparatora{"SeparatorAlone", ",", '.', ","},
+    SlucajSeparatora{"Empty", "", ',', ""}
+), [](const auto& info) { return std::string(info.param.ime); });
+// clang-format on
 
 struct SlucajCitanja {
     const char* opis;
@@ -63,14 +123,14 @@ TEST_P(CitanjeDatoteke, Reads) {
     const SlucajCitanja& s = GetParam();
     if (s.brojSila == 0) {
         try {
-            ProcitajDatoteku(s.bajtovi);
+            ProcitajDatoteku(s.bajtovi, '.');
             FAIL() << "read without error";
         } catch (const EGreskaDatoteke& e) {
             EXPECT_EQ(e.what(), kPorukaKonverzijeDatoteke);
         }
         return;
     }
-    const SadrzajDatoteke d = ProcitajDatoteku(s.bajtovi);
+    const SadrzajDatoteke d = ProcitajDatoteku(s.bajtovi, '.');
     EXPECT_EQ(d.BrojSila, s.brojSila);
     EXPECT_EQ(d.BrojPreseka, s.brojPreseka);
     EXPECT_EQ(d.Tekstovi.BrojPreseka, std::to_string(s.brojPreseka));

@@ -65,6 +65,7 @@ public:
         Proveri(std::sqrt(x), std::sqrt(a), "sqrt", a, b);
         Proveri(std::floor(x), std::floor(a), "floor", a, b);
         Proveri(-x, -a, "neg", a, b);
+        Proveri(std::copysign(x, y), std::copysign(a, b), "copysign", a, b);
         Proveri(T(static_cast<double>(a)), static_cast<long double>(static_cast<double>(a)),
                 "from double", a, b);
         if (!IstiDouble(static_cast<double>(x), static_cast<double>(a))) Greska("to double", a, b);

@@ -23,7 +23,7 @@ struct Posmatrac {
 
 TEST(ProveraTipa, AcceptsTheDefaults) {
     Posmatrac p;
-    EXPECT_TRUE(ProveraTipa(PodrazumevaniTekstovi(), '.', p.prikazi(), p.obrisi()));
+    EXPECT_TRUE(ProveraTipa(PodrazumevaniTekstovi('.'), '.', p.prikazi(), p.obrisi()));
     EXPECT_TRUE(p.poruke.empty());
     EXPECT_EQ(p.brisanja, 0);
 }
@@ -37,7 +37,7 @@ TEST(ProveraTipa, RefusesAnyUnconvertibleTextEvenInUnusedFields) {
         [](TekstoviUnosa& t) { t.BrojPreseka = "10.0"; },
     };
     for (std::size_t i = 0; i < izmene.size(); ++i) {
-        TekstoviUnosa t = PodrazumevaniTekstovi();
+        TekstoviUnosa t = PodrazumevaniTekstovi('.');
         izmene[i](t);
         Posmatrac p;
         EXPECT_FALSE(ProveraTipa(t, '.', p.prikazi(), p.obrisi())) << i;
@@ -46,10 +46,35 @@ TEST(ProveraTipa, RefusesAnyUnconvertibleTextEvenInUnusedFields) {
     }
 }
 
-TEST(ProveraTipa, DefaultsFailUnderACommaSeparator) {
-    Posmatrac p;
-    EXPECT_FALSE(ProveraTipa(PodrazumevaniTekstovi(), ',', p.prikazi(), p.obrisi()));
-    EXPECT_EQ(p.poruke.size(), 1u);
+std::vector<double> Brojevi(const TPodaci& z) {
+    return {z.P1(),           z.P2(),
+            z.P3(),           z.P4(),
+            z.P5(),           z.P6(),
+            z.ProizvoljnoX(), z.Rastojanje1(),
+            z.Rastojanje2(),  z.Rastojanje3(),
+            z.Rastojanje4(),  z.Rastojanje5(),
+            z.Raspon(),       double(z.BrojPreseka())};
+}
+
+// The defaults are written with the separator they are read with: the same
+// numbers pass both checks under a comma as under a point, while the texts
+// of the other separator stay refused as typed input.
+TEST(PodrazumevaniTekstovi, PassBothChecksWithTheirSeparator) {
+    const std::vector<double> ocekivano{206, 208, 1, 1, 1, 1, 1.25, 5, 1, 1, 1, 1, 9, 10};
+    for (const char sep : {'.', ','}) {
+        SCOPED_TRACE(sep);
+        const TekstoviUnosa t = PodrazumevaniTekstovi(sep);
+        Posmatrac p;
+        EXPECT_TRUE(ProveraTipa(t, sep, p.prikazi(), p.obrisi()));
+        EXPECT_TRUE(ProveraVrednosti(t, 2, sep, p.obrisi()));
+        EXPECT_EQ(Brojevi(ZapisIzTekstova(t, sep)), ocekivano);
+        EXPECT_FALSE(ProveraTipa(t, sep == '.' ? ',' : '.', p.prikazi(), p.obrisi()));
+    }
+    const TekstoviUnosa zarez = PodrazumevaniTekstovi(',');
+    EXPECT_EQ(zarez.P[0], "206,0");
+    EXPECT_EQ(zarez.ProizvoljnoX, "1,25");
+    EXPECT_EQ(zarez.Raspon, "9,0");
+    EXPECT_EQ(zarez.BrojPreseka, "10");
 }
 
 struct SlucajVrednosti {
@@ -68,7 +93,7 @@ class ProveraVrednostiTest : public testing::TestWithParam<SlucajVrednosti> {};
 
 TEST_P(ProveraVrednostiTest, AcceptsOrRefuses) {
     const SlucajVrednosti& s = GetParam();
-    TekstoviUnosa t = PodrazumevaniTekstovi();
+    TekstoviUnosa t = PodrazumevaniTekstovi('.');
     for (std::size_t i = 0; i < s.sile.size(); ++i) t.P[i] = s.sile[i];
     for (std::size_t i = 0; i < s.razmaci.size(); ++i) t.Rastojanje[i] = s.razmaci[i];
     t.Raspon = s.raspon;
@@ -119,8 +144,25 @@ INSTANTIATE_TEST_SUITE_P(PerForceCount, ProveraVrednostiTest, testing::Values(
 ));
 // clang-format on
 
+// Only the train's length is let go; a train of infinite length is still
+// refused.
+TEST(ProveraVrednosti, ATrainLongerThanTheSpanPassesWhereTheDesignEnvelopeTakesIt) {
+    TekstoviUnosa t = PodrazumevaniTekstovi('.');
+    t.Rastojanje = {"1.5", "1.5", "1.5", "1.5", "1.5"};
+    t.Raspon = "5";
+    t.ProizvoljnoX = "1";
+    Posmatrac p;
+    EXPECT_FALSE(ProveraVrednosti(t, 6, '.', p.obrisi()));
+    EXPECT_TRUE(ProveraVrednosti(t, 6, '.', p.obrisi(), true));
+    t.ProizvoljnoX = "6";
+    EXPECT_FALSE(ProveraVrednosti(t, 6, '.', p.obrisi(), true));
+    t.ProizvoljnoX = "1";
+    t.Rastojanje = {"1e308", "1e308", "1.5", "1.5", "1.5"};
+    EXPECT_FALSE(ProveraVrednosti(t, 6, '.', p.obrisi(), true));
+}
+
 TEST(ZapisZaBrojSila, FillsTheTrainAndZerosTheRest) {
-    const TPodaci z = ZapisZaBrojSila(PodrazumevaniTekstovi(), 2, '.');
+    const TPodaci z = ZapisZaBrojSila(PodrazumevaniTekstovi('.'), 2, '.');
     EXPECT_EQ(z.P1(), 206.0);
     EXPECT_EQ(z.P2(), 208.0);
     EXPECT_EQ(z.P3(), 0.0);
@@ -133,7 +175,7 @@ TEST(ZapisZaBrojSila, FillsTheTrainAndZerosTheRest) {
 }
 
 TEST(ZapisIzTekstova, ConvertsAllFieldsInOrder) {
-    const TPodaci z = ZapisIzTekstova(PodrazumevaniTekstovi(), '.');
+    const TPodaci z = ZapisIzTekstova(PodrazumevaniTekstovi('.'), '.');
     EXPECT_EQ(z.P3(), 1.0);
     EXPECT_EQ(z.Rastojanje5(), 1.0);
     EXPECT_EQ(z.BrojPreseka(), 10);
@@ -158,7 +200,7 @@ class OdbijenoPoljeTest : public testing::TestWithParam<SlucajPolja> {};
 
 TEST_P(OdbijenoPoljeTest, NamesTheFirstTestThatFails) {
     const SlucajPolja& s = GetParam();
-    TekstoviUnosa t = PodrazumevaniTekstovi();
+    TekstoviUnosa t = PodrazumevaniTekstovi('.');
     for (std::size_t i = 0; i < s.sile.size(); ++i) t.P[i] = s.sile[i];
     for (std::size_t i = 0; i < s.razmaci.size(); ++i) t.Rastojanje[i] = s.razmaci[i];
     t.Raspon = s.raspon;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
+#include <string>
 
 #include "UticajneLinije.h"
 #include "VozUPolozaju.h"
@@ -99,8 +102,7 @@ TEST(VozUPolozaju, IsInEquilibriumWhereverItStands) {
         const TVoz v(n, P, Ls, L);
         const bool obrnut = redni % 2 == 1;
         const TOpsegPrelaza opseg = OpsegPrelaza(v, obrnut);
-        const TVozUPolozaju p =
-            TVozUPolozaju::SaP1(v, obrnut, opseg.Od + udeo(gen) * (opseg.Do - opseg.Od));
+        const TVozUPolozaju p = TVozUPolozaju::SaP1(v, obrnut, opseg.Tacka(udeo(gen)));
         // A section under a force now and then, to see the jump.
         const std::int32_t naPreseku = 1 + redni % n;
         const long double x = redni % 3 == 0 && p.Sile()[naPreseku - 1].NaRasponu
@@ -143,6 +145,59 @@ TEST(OpsegPrelaza, RunsFromWhollyOffOnTheLeftToWhollyOffOnTheRight) {
     EXPECT_EQ(OpsegPrelaza(Voz(1, {10}, {}, 4), false).Od, 0.0);
     EXPECT_EQ(OpsegPrelaza(Voz(1, {10}, {}, 4), true).Do, 4.0);
 }
+
+struct SlucajPrelaza {
+    const char* opis;
+    TVoz voz;
+    bool obrnut;
+    double Od, Do, sredina;
+};
+
+void PrintTo(const SlucajPrelaza& s, std::ostream* os) { *os << s.opis; }
+
+class TackePrelaza : public testing::TestWithParam<SlucajPrelaza> {};
+
+// Every point of the way is finite and between the ends, and the fraction
+// of the way reads back, also where the distance between the ends is no
+// double (a train as long as a span near the largest double: its midpoint
+// once came out infinite).
+TEST_P(TackePrelaza, StayFiniteBetweenTheEnds) {
+    const SlucajPrelaza& s = GetParam();
+    ASSERT_TRUE(s.voz.Vazi());
+    const TOpsegPrelaza o = OpsegPrelaza(s.voz, s.obrnut);
+    EXPECT_EQ(o.Od, s.Od);
+    EXPECT_EQ(o.Do, s.Do);
+    EXPECT_EQ(o.Sredina(), s.sredina);
+    EXPECT_EQ(o.Tacka(0), o.Od);
+    EXPECT_EQ(o.Tacka(1), o.Do);
+    EXPECT_EQ(o.Tacka(-0.5), o.Od);
+    EXPECT_EQ(o.Tacka(1.5), o.Do);
+    for (const double udeo : {1e-9, 0.001, 0.25, 0.5, 0.75, 0.999}) {
+        const double p = o.Tacka(udeo);
+        ASSERT_TRUE(std::isfinite(p)) << udeo;
+        EXPECT_GE(p, o.Od) << udeo;
+        EXPECT_LE(p, o.Do) << udeo;
+        EXPECT_NEAR(o.Udeo(p), udeo, 1e-15) << udeo;
+    }
+    EXPECT_EQ(o.Udeo(o.Od), 0.0);
+    EXPECT_EQ(o.Udeo(o.Do), 1.0);
+    EXPECT_EQ(o.Udeo(-std::numeric_limits<double>::max()), 0.0);
+    EXPECT_EQ(o.Udeo(std::numeric_limits<double>::max()), 1.0);
+}
+
+constexpr double kNajveci = std::numeric_limits<double>::max();
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Trains, TackePrelaza, testing::Values(
+    SlucajPrelaza{"ThreeForces", Voz(3, {10, 20, 30}, {2, 3}, 10), false, -5, 10, 2.5},
+    SlucajPrelaza{"ThreeForcesReversed", Voz(3, {10, 20, 30}, {2, 3}, 10), true, 0, 15, 7.5},
+    SlucajPrelaza{"OneForce", Voz(1, {10}, {}, 4), false, 0, 4, 2},
+    SlucajPrelaza{"AsLongAsAHugeSpan", Voz(3, {0.5, 0.5, 0.5}, {1e308, 1e30}, 1e308), false, -1e308, 1e308, 0},
+    // 2e308 is no double: the far end is held at the largest one.
+    SlucajPrelaza{"AsLongAsAHugeSpanReversed", Voz(3, {0.5, 0.5, 0.5}, {1e308, 1e30}, 1e308), true, 0, kNajveci, kNajveci / 2},
+    SlucajPrelaza{"SubnormalForcesAsInTheFuzzFinding", Voz(3, {4.9e-312, 1e-320, 4e-310}, {1e308, 1e30}, 1e308), false, -1e308, 1e308, 0}
+), [](const auto& info) { return std::string(info.param.opis); });
+// clang-format on
 
 struct SlucajUticaja {
     double x, ksi;

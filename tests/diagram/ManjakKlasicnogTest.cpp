@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ManjakKlasicnog.h"
+#include "PreseciIzvestaja.h"
 #include "RazmeraDijagrama.h"
 
 namespace {
@@ -20,7 +21,7 @@ TOkvirDijagrama Okvir(const TVoz& voz) {
 struct Ocekivano {
     TVelicina velicina;
     double procenat;
-    double x;
+    long double x;
 };
 
 struct SlucajManjka {
@@ -28,6 +29,8 @@ struct SlucajManjka {
     TVoz voz;
     TSmerVoza smer;
     std::vector<Ocekivano> manjkovi;
+    /// The report's sections, n.
+    std::int32_t brojPreseka = 10;
 };
 
 void PrintTo(const SlucajManjka& s, std::ostream* os) { *os << s.opis; }
@@ -38,12 +41,12 @@ TEST_P(ManjakKlasicnog, WarnsOfEachQuantityShortByMoreThanHalfAPercent) {
     const SlucajManjka& s = GetParam();
     const TOkvirDijagrama o = Okvir(s.voz);
     const std::vector<TManjakKlasicnog> m =
-        ::ManjakKlasicnog(o, AnvelopaPoKolonama(o, s.voz, s.smer));
+        ::ManjakKlasicnog(o, AnvelopaPoKolonama(o, s.voz, s.smer), s.brojPreseka);
     ASSERT_EQ(m.size(), s.manjkovi.size());
     for (std::size_t i = 0; i < m.size(); ++i) {
         EXPECT_EQ(m[i].Velicina, s.manjkovi[i].velicina) << i;
         EXPECT_NEAR(m[i].Procenat, s.manjkovi[i].procenat, 1e-10) << i;
-        EXPECT_NEAR(m[i].x, s.manjkovi[i].x, 1e-12) << i;
+        EXPECT_EQ(m[i].x, s.manjkovi[i].x) << i;
     }
 }
 
@@ -70,10 +73,24 @@ Ocekivano PodrazumevaniNaLambdi() {
     return najveci;
 }
 
+// The same where the report has a section in that column (n = 201 puts the
+// 100th at 4.4776 m, within half of the column's 0.0138 m): the status line
+// names the report's section, not the column's.
+Ocekivano PodrazumevaniNaPreseku() {
+    Ocekivano o = PodrazumevaniNaLambdi();
+    EXPECT_NEAR(static_cast<double>(o.x), 100 * 9.0 / 201, Okvir(kPodrazumevani).s / 2);
+    EXPECT_NE(o.x, ApscisaPreseka(KorakPreseka(9, 201), 100));
+    o.x = ApscisaPreseka(KorakPreseka(9, 201), 100);
+    return o;
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Slucajevi, ManjakKlasicnog, testing::Values(
     SlucajManjka{"one force: the classical is exact", TVoz(1, {10}, {}, 4), TSmerVoza::Oba, {}},
-    SlucajManjka{"defaults", kPodrazumevani, TSmerVoza::Napred, {PodrazumevaniNaLambdi()}},
+    SlucajManjka{"defaults: the report's 4.5 m is two columns away", kPodrazumevani,
+                 TSmerVoza::Napred, {PodrazumevaniNaLambdi()}},
+    SlucajManjka{"defaults with a section of the report in the column", kPodrazumevani,
+                 TSmerVoza::Napred, {PodrazumevaniNaPreseku()}, 201},
     // Crossing reversed, the heavy P2 leads onto the section with P1 a metre
     // behind it: maxT 9.9 kN above the classical wherever both are on the
     // span, from the left support on, where it peaks at 100.9.
@@ -85,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, ManjakKlasicnog, testing::Values(
 TEST(ManjakKlasicnog, AFrameWithoutDiagramsWarnsOfNothing) {
     const TOkvirDijagrama prazan;
     EXPECT_TRUE(
-        ::ManjakKlasicnog(prazan, AnvelopaPoKolonama(prazan, kPodrazumevani, TSmerVoza::Napred))
+        ::ManjakKlasicnog(prazan, AnvelopaPoKolonama(prazan, kPodrazumevani, TSmerVoza::Napred), 10)
             .empty());
 }
 
@@ -94,10 +111,12 @@ TEST(TekstUpozorenja, NamesEachQuantityItsShortfallAndSection) {
     EXPECT_EQ(
         TekstUpozorenja({{TVelicina::ExtM, 10.5555, 4.5}}, '.'),
         "Klasicni proracun je na strani nesigurnosti: extM manji za 10.6 % tacnog vrha u preseku "
-        "x = 4.500 [m]");
+        "x = 4.5 [m]");
+    // The section in the report's format, as its tables print it.
     EXPECT_EQ(TekstUpozorenja({{TVelicina::MaxT, 0.96, 1.25}, {TVelicina::MinT, 2, 7.0 / 3}}, ','),
               "Klasicni proracun je na strani nesigurnosti: maxT manji za 1,0 % tacnog vrha u "
-              "preseku x = 1,250 [m]; minT manji za 2,0 % tacnog vrha u preseku x = 2,333 [m]");
+              "preseku x = 1,25 [m]; minT manji za 2,0 % tacnog vrha u preseku x = "
+              "2,33333333333333 [m]");
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ std::vector<Tacka> Tekstovi(const std::vector<TOperacija>& ops) {
 
 TekstoviUnosa Slucaj(std::vector<std::string> sile, std::vector<std::string> razmaci,
                      std::string raspon) {
-    TekstoviUnosa t = PodrazumevaniTekstovi();
+    TekstoviUnosa t = PodrazumevaniTekstovi('.');
     for (std::size_t i = 0; i < sile.size(); ++i) t.P[i] = sile[i];
     for (std::size_t i = 0; i < razmaci.size(); ++i) t.Rastojanje[i] = razmaci[i];
     t.Raspon = raspon;

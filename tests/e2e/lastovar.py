@@ -21,8 +21,9 @@ BROJACI = ["br. sila", "br. preseka"]
 
 
 class Lastovar:
-    def __init__(self, proces, korisnik):
+    def __init__(self, proces, korisnik, dnevnik):
         self.proces = proces
+        self.dnevnik = dnevnik  # the file of its output
         self.korisnik = korisnik
         self._aplikacija = None
 
@@ -31,7 +32,7 @@ class Lastovar:
         # its deadline.
         if self.proces.poll() is not None:
             raise Neuspeh(f"the application ended with code {self.proces.returncode}, "
-                          "see lastovar.log")
+                          f"see {self.dnevnik}")
         if self._aplikacija is None:
             self._aplikacija = ap.aplikacija(self.proces.pid)
         return self._aplikacija
@@ -89,16 +90,21 @@ class Lastovar:
         p = self.polozaj_voza()
         return p and ap.nadji(p, uloga, ime)
 
-    def statusna_linija(self):
-        """The text of the frame's status line, a flat button under the
-        client area."""
+    def delovi_statusne_linije(self):
+        """What the frame's status line shows under the client area, left to
+        right: its start, a label, and a flat button for each quantity it
+        names."""
         g = self.glavni()
         oblast = self.oblast()
-        for a in ap.potomci(g):
-            if a.get_role() == Uloga.PUSH_BUTTON and ap.okvir(a)[1] > ap.okvir(oblast)[1] + \
-                    ap.okvir(oblast)[3] - 1:
-                return a.get_name()
-        return None
+        dno = ap.okvir(oblast)[1] + ap.okvir(oblast)[3] - 1
+        delovi = [a for a in ap.potomci(g)
+                  if a.get_role() in (Uloga.LABEL, Uloga.PUSH_BUTTON) and ap.prikazan(a)
+                  and ap.okvir(a)[1] > dno and a.get_name()]
+        return sorted(delovi, key=lambda a: ap.okvir(a)[0])
+
+    def statusna_linija(self):
+        """The text of the frame's status line as it reads."""
+        return " ".join(a.get_name() for a in self.delovi_statusne_linije()) or None
 
     def modalni(self, uloga, naslov):
         """A box or dialog of the application on the screen."""

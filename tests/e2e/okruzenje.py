@@ -24,12 +24,13 @@ from cekanje import Neuspeh, cekaj
 SIRINA_EKRANA = 1600
 VISINA_EKRANA = 1000
 
-# Each tool and the Debian package that brings it (scripts/deps.sh).
+# Each tool and the Debian package that brings it (scripts/deps.sh --testovi).
 ALATI = {
     "Xvfb": "xvfb",
     "openbox": "openbox",
     "xdotool": "xdotool",
     "xprop": "x11-utils",
+    "xwininfo": "x11-utils",
     "dbus-daemon": "dbus",
     "dbus-send": "dbus",
     "import": "imagemagick",
@@ -43,14 +44,17 @@ def proveri_alate():
     if not os.access(POKRETAC_PRISTUPACNOSTI, os.X_OK):
         nedostaju.append(f"{POKRETAC_PRISTUPACNOSTI} (at-spi2-core)")
     if nedostaju:
-        raise Neuspeh("missing tools, install them with scripts/deps.sh: " + ", ".join(nedostaju))
+        raise Neuspeh("missing tools, install them with scripts/deps.sh --testovi: " + ", ".join(nedostaju))
 
 
 class Okruzenje:
-    """Context manager: the desktop is up inside the with block."""
+    """Context manager: the desktop is up inside the with block, on a screen
+    of sirina x visina pixels."""
 
-    def __init__(self, dnevnici):
+    def __init__(self, dnevnici, sirina=SIRINA_EKRANA, visina=VISINA_EKRANA):
         self.dnevnici = dnevnici  # folder for the processes' output
+        self.sirina = sirina
+        self.visina = visina
         self.procesi = []  # (name, Popen), in the order started
         self.koren = None
         self.env = None
@@ -83,6 +87,9 @@ class Okruzenje:
                             "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY", "SESSION_MANAGER"):
             self.env.pop(promenljiva, None)
         self.env.update(HOME=dom, XDG_RUNTIME_DIR=pokretanje)
+        # No printer, whatever the machine has installed: the print commands
+        # answer as on a computer without one.
+        self.env["CUPS_SERVER"] = os.path.join(self.koren, "nema-stampaca.sock")
 
         # -noreset: by default the server resets when its last client
         # leaves, and refuses the next one meanwhile; the probes below and
@@ -90,7 +97,7 @@ class Okruzenje:
         self.env["DISPLAY"] = ":" + self._procitaj_iz(
             "Xvfb",
             ["Xvfb", "-displayfd", "{fd}", "-screen", "0",
-             f"{SIRINA_EKRANA}x{VISINA_EKRANA}x24", "-nolisten", "tcp", "-noreset"])
+             f"{self.sirina}x{self.visina}x24", "-nolisten", "tcp", "-noreset"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._procitaj_iz(
             "dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
         self.pokreni("openbox", ["openbox", "--sm-disable"])

@@ -9,11 +9,17 @@ places) and screenshots. Each step waits by polling for the state it needs.
 On a failure the screen, the accessibility tree and the processes' output
 are kept in the output folder.
 
-    scenario.py --lastovar BIN --cli BIN --izlaz FOLDER
+    scenario.py --lastovar BIN --cli BIN --stavka DESKTOP_ENTRY --izlaz FOLDER [--tok TOK]
+
+TOK chooses the run: "korisnik" (the default) is the whole session on a
+1600 x 1000 screen; "mali-okvir" drives "Polozaj voza", the status line and
+the print commands by the keyboard in a frame of 1024 x 700 on a computer
+without a printer; "skala-2" starts the program at Qt's scale factor 2.
 """
 
 import argparse
 import os
+import shlex
 import shutil
 import signal
 import subprocess
@@ -32,7 +38,7 @@ from cekanje import Neuspeh, cekaj, ocekuj
 import ekran
 from korisnik import Korisnik
 from lastovar import BROJACI, NASLOV_GLAVNOG, POLJA, Lastovar
-from okruzenje import SIRINA_EKRANA, VISINA_EKRANA, Okruzenje
+from okruzenje import Okruzenje
 import pristupacnost as ap
 from pristupacnost import Uloga
 
@@ -46,8 +52,22 @@ O_PROGRAMU = ("Program racuna i iscrtava dijagrame extremnih \n"
               "vrednosti momenata savijanja i transverzalnih \n"
               "sila proste grede opterecenje sistemom vezanih \n"
               "koncentrisanih sila.")
+# A third, whose arbitrary section is not the defaults'.
+SA_PRESEKOM = ["100", "120.5", "80", "7", "8", "9", "2", "3.5", "0.5", "0.25", "1", "12.000",
+               "3.1667", "3", "20"]
 PITANJE_IZLAZA = "Da li zelte da zatvorite program?"
 GRESKA_TIPA = "Greska u unosu tipa podataka za proracun!!!"
+# The locale of the program's users: its decimal separator is a comma.
+SRPSKI = {"LC_ALL": "sr_RS.UTF-8@latin", "LANG": "sr_RS.UTF-8@latin"}
+
+NEMA_STAMPACA = "Nije izabran podrazumevani stampac."
+
+# The runs: the screen and Qt's scale factor.
+TOKOVI = {
+    "korisnik": (1600, 1000, None),
+    "mali-okvir": (1024, 700, None),
+    "skala-2": (1600, 1000, "2"),
+}
 
 # Colour samples that are not white in each half of the diagram window:
 # the extM diagram above and the extT diagram below give 20000 to 30000
@@ -57,6 +77,18 @@ NACRTANO_PO_POLOVINI = 12000
 
 def linije_datoteke(linije):
     return "".join(linija + "\r\n" for linija in linije).encode("ascii")
+
+
+def komanda_stavke(stavka, program, datoteka):
+    """The desktop entry's Exec for one file, as a file manager expands it:
+    %f is the file's path, and the build's program stands for lastovar."""
+    with open(stavka) as f:
+        exec_ = next(linija.split("=", 1)[1].strip() for linija in f
+                     if linija.startswith("Exec="))
+    reci = shlex.split(exec_)
+    ocekuj(reci[0] == "lastovar" and "%f" in reci,
+           f"the desktop entry's Exec={exec_} does not pass a file as %f")
+    return [program] + [datoteka if r == "%f" else r for r in reci[1:]]
 
 
 def prva_razlika(dobijeno, ocekivano):
@@ -86,7 +118,8 @@ class Scenario:
         self.rad = os.path.join(okruzenje.koren, "rad")
         os.mkdir(self.rad)
         self.pripremljeni = os.path.join(self.rad, "pripremljeni.Lastovar")
-        self.korisnik = Korisnik(okruzenje.env, SIRINA_EKRANA, VISINA_EKRANA)
+        self.korisnik = Korisnik(okruzenje.env, okruzenje.sirina, okruzenje.visina)
+        self.skala = TOKOVI[argumenti.tok][2]
         self.app = None
         self.pocetak = time.monotonic()
         self.korak_u_toku = "start"
@@ -97,6 +130,10 @@ class Scenario:
     # Running.
 
     def izvrsi(self):
+        {"korisnik": self.ceo_rad, "mali-okvir": self.mali_okvir,
+         "skala-2": self.skala_dva}[self.arg.tok]()
+
+    def ceo_rad(self):
         with self.korak("start-up"):
             self.pokretanje()
         with self.korak("calculation with the defaults"):
@@ -119,6 +156,39 @@ class Scenario:
             self.o_programu()
         with self.korak("exit"):
             self.izlaz()
+        with self.korak("a file opened from the desktop entry, in a Serbian locale"):
+            self.otvaranje_iz_stavke()
+
+    def mali_okvir(self):
+        with self.korak("start-up in a 1024 x 700 frame"):
+            self.pokretanje()
+        with self.korak("calculation by F9"):
+            self.korisnik.tipke("F9")
+            self.proveri_natpise("Otkljucaj")
+        with self.korak("Polozaj voza fitting the frame"):
+            self.polozaj_u_okviru()
+        with self.korak("Polozaj voza by the keyboard"):
+            self.polozaj_tastaturom()
+        with self.korak("the status line by the keyboard"):
+            self.statusna_linija_tastaturom()
+        with self.korak("F9 from inside Polozaj voza"):
+            self.otkljucavanje_iz_polozaja()
+        with self.korak("a new case's section after open and calculation"):
+            self.novi_slucaj_u_polozaju()
+        with self.korak("printing without a printer"):
+            self.stampa_bez_stampaca()
+        with self.korak("exit"):
+            self.izlaz_da()
+
+    def skala_dva(self):
+        with self.korak("start-up at scale factor 2"):
+            self.pokretanje()
+        with self.korak("exit by Ctrl+Q"):
+            # The accessibility bus gives places in the scale's units, where
+            # a click would miss: the keyboard it is.
+            self.korisnik.tipke("ctrl+q")
+            self.odgovori_na_poruku("Potvrda", PITANJE_IZLAZA, "Return", zatvara_se=False)
+            self.kraj_bez_gresaka()
 
     @contextmanager
     def korak(self, ime):
@@ -128,8 +198,8 @@ class Scenario:
         yield
         print(f"           {ime}: ok in {time.monotonic() - pocetak:.1f} s", flush=True)
 
-    def cli(self, *argumenti):
-        env = dict(self.okr.env, **self.env_jezika)
+    def cli(self, *argumenti, jezik=None):
+        env = dict(self.okr.env, **(jezik or self.env_jezika))
         r = subprocess.run([self.arg.cli, *argumenti], env=env, capture_output=True, timeout=120)
         ocekuj(r.returncode == 0,
                f"lastovar-cli {' '.join(argumenti)} exited with {r.returncode}: {r.stderr!r}")
@@ -242,29 +312,43 @@ class Scenario:
 
     # The steps.
 
-    def pokretanje(self):
-        env = dict(self.okr.env, **self.env_jezika)
+    def pokreni(self, ime, komanda, jezik):
+        """Starts the application, its output into ime.log, and waits for
+        its windows on the accessibility bus."""
+        env = dict(self.okr.env, **jezik)
         for promenljiva in ("LANGUAGE", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE",
                             "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
                             "QT_ENABLE_HIGHDPI_SCALING", "QT_ACCESSIBILITY"):
             env.pop(promenljiva, None)
         env["QT_QPA_PLATFORM"] = "xcb"
+        if self.skala:
+            env["QT_SCALE_FACTOR"] = self.skala
         # Qt exports its widgets over the accessibility bus only when asked.
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         # The sanitizers keep the options of the build: LeakSanitizer finds
         # nothing in this run, system libraries included, so a leak fails
-        # the exit code check with its report in lastovar.log.
-        proces = self.okr.pokreni("lastovar", [self.arg.lastovar], env=env, cwd=self.rad)
-        self.app = Lastovar(proces, self.korisnik)
-
+        # the exit code check with its report in the log.
+        proces = self.okr.pokreni(ime, komanda, env=env, cwd=self.rad)
+        self.app = Lastovar(proces, self.korisnik, os.path.join(self.arg.izlaz, ime + ".log"))
         cekaj("the application's three child windows on the accessibility bus",
               lambda: all(self.app.prozor(n) for n in
                           ("Podaci za proracun", "Rezultati proracuna", "Dijagram extM i extT")),
               rok=180)
+
+    def pokretanje(self):
+        self.pokreni("lastovar", [self.arg.lastovar], self.env_jezika)
+        proces = self.app.proces
         cekaj("the frame maximised by the window manager", lambda: self.maksimizovan(proces.pid),
               stanje=lambda: self.stanje_prozora(proces.pid))
+        if self.skala:
+            # The accessibility bus gives places in the scale's units: the
+            # window system's own geometry tells.
+            self.cekaj_jednako("the frame's left edge, width and bottom edge on the screen",
+                               lambda: self.ivice_prozora_x(proces.pid),
+                               (0, self.okr.sirina, self.okr.visina))
+            return
         self.cekaj_jednako("the frame's left edge, width and bottom edge on the screen",
-                           self.ivice_glavnog, (0, SIRINA_EKRANA, VISINA_EKRANA))
+                           self.ivice_glavnog, (0, self.okr.sirina, self.okr.visina))
         self.proveri_naslov(NASLOV_GLAVNOG)
         self.proveri_raspored()
         self.proveri_natpise("Proracun")
@@ -290,6 +374,20 @@ class Scenario:
     def maksimizovan(self, pid):
         stanje = self.stanje_prozora(pid)
         return "_NET_WM_STATE_MAXIMIZED_VERT" in stanje and "_NET_WM_STATE_MAXIMIZED_HORZ" in stanje
+
+    def ivice_prozora_x(self, pid):
+        """The frame's left edge, width and bottom edge, its border
+        included, as the X server has them."""
+        wid = self.prozor_x(pid)
+        if wid is None:
+            return None
+        r = subprocess.run(["xwininfo", "-id", wid], env=self.okr.env, capture_output=True,
+                           text=True, timeout=60)
+        polja = dict(linija.strip().split(":", 1) for linija in r.stdout.splitlines()
+                     if ":" in linija)
+        x = int(polja["Absolute upper-left X"])
+        y = int(polja["Absolute upper-left Y"])
+        return (x, int(polja["Width"]), y + int(polja["Height"]))
 
     def ivice_glavnog(self):
         x, y, s, v = ap.okvir(self.app.glavni())
@@ -410,6 +508,144 @@ class Scenario:
                            lambda: len([a for a in ap.deca(self.app.oblast())
                                         if a.get_name() == "Polozaj voza"]), 1)
 
+    # The steps in a small frame.
+
+    def naslov_polozaja(self):
+        """The accessible name of the picture of "Polozaj voza": its title."""
+        p = self.app.polozaj_voza()
+        for a in ap.potomci(p) if p else []:
+            ime = a.get_name() or ""
+            if ime.startswith(("Polozaj voza za presek", "Prelaz voza")):
+                return ime
+        return None
+
+    def kontrole_polozaja(self):
+        return {"Pusti": self.app.kontrola_polozaja(Uloga.PUSH_BUTTON, "Pusti"),
+                "slider": self.app.kontrola_polozaja(Uloga.SLIDER),
+                "Kriticni polozaji": self.app.kontrola_polozaja(Uloga.PUSH_BUTTON,
+                                                               "Kriticni polozaji")}
+
+    def fokus_polozaja(self):
+        return next((ime for ime, a in self.kontrole_polozaja().items()
+                     if a is not None and ap.fokusiran(a)), None)
+
+    def polozaj_u_okviru(self):
+        self.app.izaberi("Proracun extM i extT", "Polozaj voza...")
+        cekaj("the window Polozaj voza", lambda: self.app.polozaj_voza() is not None)
+        self.cekaj_jednako("the picture's title", self.naslov_polozaja,
+                           "Polozaj voza za presek x = 1.250 m, voz P1..P2")
+        ox, oy, os_, ov = ap.okvir(self.app.oblast())
+
+        def u_oblasti(a):
+            x, y, s, v = ap.okvir(a)
+            return ox <= x and oy <= y and x + s <= ox + os_ and y + v <= oy + ov
+
+        self.cekaj_jednako("the window filling the client area",
+                           lambda: ap.okvir(self.app.polozaj_voza()), (ox, oy, os_, ov))
+        for ime, a in self.kontrole_polozaja().items():
+            ocekuj(a is not None and u_oblasti(a),
+                   f"{ime} of Polozaj voza lies outside the client area: "
+                   f"{a and ap.okvir(a)} in {(ox, oy, os_, ov)}")
+        cekaj("the critical positions drawn", lambda: self.nebeli_uzorci_polozaja() > 1000)
+
+    def polozaj_tastaturom(self):
+        cekaj("the focus on a control of Polozaj voza", self.fokus_polozaja)
+        # Tab goes Pusti, the slider, Kriticni polozaji, and back.
+        for _ in range(2):
+            if self.fokus_polozaja() == "Pusti":
+                break
+            self.korisnik.tipke("shift+Tab")
+        self.cekaj_jednako("the focus on Pusti", self.fokus_polozaja, "Pusti")
+        self.korisnik.tipke("Tab")
+        self.cekaj_jednako("Tab to the slider", self.fokus_polozaja, "slider")
+        self.korisnik.tipke("Tab")
+        self.cekaj_jednako("Tab to Kriticni polozaji", self.fokus_polozaja,
+                           "Kriticni polozaji")
+        # The keys move the train from a button too, Page Down forward.
+        klizac = self.kontrole_polozaja()["slider"]
+        self.korisnik.tipke("Next")
+        cekaj("Page Down moving the train forward", lambda: ap.vrednost(klizac) > 0,
+              stanje=lambda: f"the slider at {ap.vrednost(klizac)}")
+        cekaj("a frame of the crossing", lambda: (self.naslov_polozaja() or "")
+              .startswith("Prelaz voza P1..P2: P1 na "), stanje=self.naslov_polozaja)
+        self.korisnik.tipke("Escape")
+        self.cekaj_jednako("Escape back to the critical positions", self.naslov_polozaja,
+                           "Polozaj voza za presek x = 1.250 m, voz P1..P2")
+
+    def statusna_linija_tastaturom(self):
+        cekaj("the status line naming a shortfall",
+              lambda: (self.app.statusna_linija() or "").startswith(
+                  "Klasicni proracun je na strani nesigurnosti: extM manji za "),
+              stanje=self.app.statusna_linija)
+        presek = float(self.app.statusna_linija().split("x = ")[1].split(" [m]")[0])
+        self.korisnik.tipke("F6")
+        dugme = cekaj("the focus on the status line's quantity", lambda: next(
+            (a for a in self.app.delovi_statusne_linije()
+             if a.get_role() == Uloga.PUSH_BUTTON and ap.fokusiran(a)), None))
+        ocekuj(dugme.get_name().startswith("extM manji za "),
+               f"F6 put the focus on {dugme.get_name()!r}")
+        self.korisnik.tipke("space")
+        self.cekaj_jednako("Polozaj voza at the status line's section", self.naslov_polozaja,
+                           f"Polozaj voza za presek x = {presek:.3f} m, voz P1..P2")
+
+    def otkljucavanje_iz_polozaja(self):
+        self.korisnik.klikni(self.kontrole_polozaja()["Kriticni polozaji"],
+                             "the button Kriticni polozaji")
+        cekaj("the focus in Polozaj voza", self.fokus_polozaja)
+        self.korisnik.tipke("F9")
+        self.proveri_natpise("Proracun")
+        p1 = self.app.polje("P1 [kN] = ")
+        cekaj("the focus back in the first force's field", lambda: ap.fokusiran(p1))
+        self.cekaj_jednako("the picture empty", self.naslov_polozaja, None)
+
+    def novi_slucaj_u_polozaju(self):
+        putanja = os.path.join(self.rad, "sa_presekom.Lastovar")
+        with open(putanja, "wb") as f:
+            f.write(linije_datoteke(SA_PRESEKOM))
+        self.app.izaberi("Datoteka", "Otvori...")
+        self.app.upisi_putanju("Ucitavanje podataka za proracun!", putanja, "")
+        self.proveri_formular(SA_PRESEKOM, zakljucano=False)
+        self.app.izaberi("Proracun extM i extT", "Proracun")
+        self.proveri_natpise("Otkljucaj")
+        self.cekaj_jednako("Polozaj voza at the new case's section", self.naslov_polozaja,
+                           "Polozaj voza za presek x = 3.167 m, voz P1..P3")
+
+    def stampa_bez_stampaca(self):
+        self.app.izaberi("Datoteka", "Stampaj grafik...")
+        self.odgovori_na_poruku("Greska", NEMA_STAMPACA, "Return")
+        self.app.izaberi("Datoteka", "Pregled stampe...")
+        pregled = cekaj("the print preview",
+                        lambda: self.app.modalni(Uloga.DIALOG, "Pregled stampe"),
+                        stanje=self.app.modalni_na_ekranu)
+        stampaj = cekaj("the preview's print button", lambda: ap.nadji(pregled, Uloga.PUSH_BUTTON,
+                                                                      "Stampaj..."))
+        self.korisnik.klikni(stampaj, "the preview's print button")
+        # The same message as the print command's, from the same printing.
+        self.odgovori_na_poruku("Greska", NEMA_STAMPACA, "Return")
+        ocekuj(self.app.modalni(Uloga.DIALOG, "Pregled stampe") is not None,
+               "the preview closed though nothing was printed")
+        self.korisnik.klikni(ap.nadji(pregled, Uloga.PUSH_BUTTON, "Zatvori"),
+                             "the preview's Zatvori")
+        cekaj("the print preview to close",
+              lambda: self.app.modalni(Uloga.DIALOG, "Pregled stampe") is None)
+
+    def izlaz_da(self):
+        self.app.izaberi("Datoteka", "Izlaz")
+        self.odgovori_na_poruku("Potvrda", PITANJE_IZLAZA, "Return", zatvara_se=False)
+        self.kraj_bez_gresaka()
+
+    def kraj_bez_gresaka(self):
+        """The application ends with 0 and has written nothing on its
+        output: no warning of Qt's either."""
+        try:
+            kod = self.app.proces.wait(timeout=120)
+        except subprocess.TimeoutExpired:
+            raise Neuspeh("the application still runs 120 s after Yes") from None
+        ocekuj(kod == 0, f"the application exited with code {kod}, see lastovar.log")
+        with open(os.path.join(self.arg.izlaz, "lastovar.log"), errors="replace") as f:
+            izlaz = f.read()
+        ocekuj(izlaz == "", f"the application wrote on its output: {izlaz[:2000]!r}")
+
     def o_programu(self):
         self.app.izaberi("Pomoc", "O programu...")
         prozor = cekaj("the about box", lambda: self.app.modalni(Uloga.DIALOG, "O programu"),
@@ -428,13 +664,34 @@ class Scenario:
         self.proveri_naslov(self.pripremljeni)
         self.proveri_natpise("Otkljucaj")
         ocekuj(self.app.proces.poll() is None, "the application ended after No")
+        self.zatvori()
+
+    def zatvori(self):
+        """"Izlaz" answered Yes: the application ends with code 0."""
         self.app.izaberi("Datoteka", "Izlaz")
         self.odgovori_na_poruku("Potvrda", PITANJE_IZLAZA, "Return", zatvara_se=False)
         try:
             kod = self.app.proces.wait(timeout=120)
         except subprocess.TimeoutExpired:
             raise Neuspeh("the application still runs 120 s after Yes") from None
-        ocekuj(kod == 0, f"the application exited with code {kod}, see lastovar.log")
+        ocekuj(kod == 0, f"the application exited with code {kod}, see {self.app.dnevnik}")
+
+    def otvaranje_iz_stavke(self):
+        """The desktop entry's command for the prepared file, written under
+        C, as a file manager runs it on a double-click, in a Serbian locale:
+        the file opens with a comma in its numbers and calculates as
+        lastovar-cli does in that locale."""
+        komanda = komanda_stavke(self.arg.stavka, self.arg.lastovar, self.pripremljeni)
+        self.pokreni("lastovar-datoteka", komanda, SRPSKI)
+        self.proveri_naslov(self.pripremljeni)
+        zarez = [t.replace(".", ",") for t in PRIPREMLJENI]
+        self.proveri_formular(zarez, zakljucano=False)
+        self.korisnik.klikni(self.app.dugme(), "the button Proracun")
+        self.proveri_natpise("Otkljucaj")
+        izvestaj = self.cli("izvestaj", self.pripremljeni, jezik=SRPSKI)
+        ocekuj(b"." not in izvestaj, "lastovar-cli's report in the Serbian locale has a point")
+        self.proveri_izvestaj(izvestaj)
+        self.zatvori()
 
     # A failure's record.
 
@@ -450,7 +707,7 @@ class Scenario:
                 print(f"the accessibility tree could not be read: {greska}")
         print(f"failed at step '{self.korak_u_toku}'; screenshot, accessibility tree and logs "
               f"in {izlaz}")
-        dnevnik = os.path.join(izlaz, "lastovar.log")
+        dnevnik = self.app.dnevnik if self.app else os.path.join(izlaz, "lastovar.log")
         if os.path.exists(dnevnik):
             with open(dnevnik, errors="replace") as f:
                 rep = f.readlines()[-40:]
@@ -462,9 +719,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--lastovar", required=True)
     parser.add_argument("--cli", required=True)
+    parser.add_argument("--stavka", required=True, help="the desktop entry")
     parser.add_argument("--izlaz", required=True, help="folder for logs and failure records")
+    parser.add_argument("--tok", choices=sorted(TOKOVI), default="korisnik")
     argumenti = parser.parse_args()
-    for ime in ("lastovar", "cli", "izlaz"):
+    for ime in ("lastovar", "cli", "stavka", "izlaz"):
         setattr(argumenti, ime, os.path.abspath(getattr(argumenti, ime)))
 
     # ctest ends a test that overruns with a signal: clean up on the way.
@@ -472,7 +731,8 @@ def main():
     shutil.rmtree(argumenti.izlaz, ignore_errors=True)
     os.makedirs(argumenti.izlaz)
     try:
-        with Okruzenje(argumenti.izlaz) as okruzenje:
+        sirina, visina, _ = TOKOVI[argumenti.tok]
+        with Okruzenje(argumenti.izlaz, sirina, visina) as okruzenje:
             # The accessibility library finds the buses through these.
             os.environ["DISPLAY"] = okruzenje.env["DISPLAY"]
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = okruzenje.env["DBUS_SESSION_BUS_ADDRESS"]

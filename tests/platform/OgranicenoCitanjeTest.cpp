@@ -64,6 +64,40 @@ INSTANTIATE_TEST_SUITE_P(Slucajevi, CitanjePocetka, testing::Values(
 ));
 // clang-format on
 
+class CitanjeNastavka : public testing::TestWithParam<SlucajCitanja> {};
+
+// Three lines within thirty bytes, then, where the line "[d]" follows them,
+// it and two lines more; anything else after them is never read.
+TEST_P(CitanjeNastavka, ReadsTheMarkedLinesOnlyWithinTheBound) {
+    const SlucajCitanja& s = GetParam();
+    const Folder folder;
+    const std::string putanja = folder.Zapisi("d.Lastovar", s.bajtovi);
+    const TNastavakCitanja nastavak{"[d]", 2};
+    if (!s.razlog) {
+        EXPECT_EQ(ProcitajPocetak(putanja, 3, 30, nastavak), s.ocekivano);
+        return;
+    }
+    try {
+        ProcitajPocetak(putanja, 3, 30, nastavak);
+        FAIL() << "read";
+    } catch (const EGreskaFajla& e) {
+        EXPECT_EQ(e.razlog(), s.razlog);
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slucajevi, CitanjeNastavka, testing::Values(
+    SlucajCitanja{"the marker and more lines", "a\nb\nc\n[d]\nk=1\nk=2\nk=3\n", "a\nb\nc\n[d]\nk=1\nk=2\n", nullptr},
+    SlucajCitanja{"the marker with CR LF and fewer lines", "a\nb\nc\n[d]\r\nk=1", "a\nb\nc\n[d]\r\nk=1", nullptr},
+    SlucajCitanja{"the marker at the very end", "a\nb\nc\n[d]", "a\nb\nc\n[d]", nullptr},
+    SlucajCitanja{"a longer line than the marker", "a\nb\nc\n[dx]\nk=1\n", "a\nb\nc\n", nullptr},
+    SlucajCitanja{"part of the marker at the end", "a\nb\nc\n[", "a\nb\nc\n", nullptr},
+    SlucajCitanja{"a huge file after the lines", "a\nb\nc\n" + std::string(300000, '9'), "a\nb\nc\n", nullptr},
+    SlucajCitanja{"marked lines beyond the bound", "a\nb\nc\n[d]\n" + std::string(40, 'x') + "\n", "", "prvih 6 linija zauzima vise od 30 bajtova"},
+    SlucajCitanja{"the first lines beyond the bound", std::string(40, 'x') + "\nb\nc\n[d]\n", "", "prvih 3 linija zauzima vise od 30 bajtova"}
+));
+// clang-format on
+
 struct SlucajPosebne {
     const char* opis;
     std::function<std::string(const Folder&)> napravi;  // the path to read

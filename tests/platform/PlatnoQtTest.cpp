@@ -12,6 +12,7 @@
 #include <new>
 
 #include "GreskaFajla.h"
+#include "MereTeksta.h"
 #include "NacrtajDijagrame.h"
 #include "OgranicenaVelicina.h"
 #include "PlatnoDatoteke.h"
@@ -97,6 +98,50 @@ TEST(PlatnoSlike, WritesTextBelowAndRightOfItsPointOnWhite) {
     EXPECT_EQ(Broj(s, QRect(0, 47, 200, 33), QColor(255, 0, 0)), 0);
     EXPECT_EQ(Broj(s, QRect(0, 33, 50, 14), QColor(255, 0, 0)), 0);
 }
+
+struct SlucajMere {
+    const char* opis;
+    int mera;
+    bool uPikselima;
+    bool podebljan;
+    int tacakaPoIncu;
+};
+
+void PrintTo(const SlucajMere& s, std::ostream* os) { *os << s.opis; }
+
+class MereQt : public testing::TestWithParam<SlucajMere> {};
+
+// A canvas that draws nothing measures texts as the windows and pictures
+// draw them: its advance widths are the typeface's, within the rounding of
+// the sum, and its line height is the font's.
+TEST_P(MereQt, TheTableMeasuresAsQtDraws) {
+    const SlucajMere& s = GetParam();
+    TFont font(kTipografija, kCrna, s.podebljan, 8);
+    if (s.uPikselima)
+        font.PostaviVisinu(s.mera);
+    else
+        font.PostaviVelicinu(s.mera);
+    TPlatnoSlike platno(10, 10, font, s.tacakaPoIncu);
+    for (const char* tekst :
+         {"extM tacno = 825.000 kNm: P3 na preseku", "P1=206 kN", "-0.350", "+",
+          "Narandzasto: sila van raspona koju klasicna vrednost pored nje ipak racuna",
+          "Mgov na dijagramu: M = 833.438 kNm (0.00 %) [m] @#~"}) {
+        const TVelicinaTeksta qt = platno.VelicinaTeksta(tekst);
+        const TVelicinaTeksta tabela = MereTeksta(font, s.tacakaPoIncu, tekst);
+        EXPECT_NEAR(qt.sirina, tabela.sirina, 1) << tekst;
+        EXPECT_EQ(qt.visina, tabela.visina) << tekst;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fontovi, MereQt, testing::Values(
+    SlucajMere{"the smallest letters", 8, true, false, 96},
+    SlucajMere{"the form's", 15, true, false, 96},
+    SlucajMere{"the form's bold", 15, true, true, 96},
+    SlucajMere{"a large picture's", 29, true, false, 96},
+    SlucajMere{"the print font", 12, false, true, 300}
+), [](const auto& info) { return std::to_string(info.index); });
+// clang-format on
 
 TEST(PlatnoSlike, FillsWithTheWhiteBrushUpToTheCorner) {
     TPlatnoSlike p(40, 40, PocetniFontStampe());

@@ -53,3 +53,10 @@ std::optional<TPodesavanjeStrane> TSkriptovaniDijalozi::PodesiStranu(const TPode
     if (GreskaStrane) throw EGreskaStampe(*GreskaStrane);
     return Sledeci(Strane, "page set-up");
 }
+
+std::optional<TTekstoviDejstava> TSkriptovaniDijalozi::ProracunskeVrednosti(
+    const TTekstoviDejstava& pocetni) {
+    Prikazano.push_back({Vrsta::ProracunskeVrednosti, {}});
+    PocetnaDejstva.push_back(pocetni);
+    return Sledeci(Dejstva, "design actions");
+}

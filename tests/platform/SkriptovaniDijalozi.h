@@ -11,7 +11,7 @@
 /// answers from the script; an unscripted dialog fails the test and cancels.
 class TSkriptovaniDijalozi final : public TDijalozi {
 public:
-    enum class Vrsta { Otvori, Snimi, SnimiSliku, Font, PodesiStranu };
+    enum class Vrsta { Otvori, Snimi, SnimiSliku, Font, PodesiStranu, ProracunskeVrednosti };
     struct TPrikaz {
         Vrsta vrsta;
         TDijalogDatoteke podesavanja;  // file dialogs only
@@ -22,12 +22,17 @@ public:
     std::optional<QString> SnimiSliku(const TDijalogDatoteke& dijalog) override;
     std::optional<TFontIzbor> Font(const TFontIzbor& pocetni) override;
     std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
+    std::optional<TTekstoviDejstava> ProracunskeVrednosti(
+        const TTekstoviDejstava& pocetni) override;
 
     std::vector<TPrikaz> Prikazano;
     /// Paths for the open, save and save-picture dialogs; std::nullopt cancels.
     std::deque<std::optional<QString>> Putanje;
     std::deque<std::optional<TFontIzbor>> Fontovi;
     std::deque<std::optional<TPodesavanjeStrane>> Strane;
+    /// Answers of the design actions' dialog, and what it opened with each time.
+    std::deque<std::optional<TTekstoviDejstava>> Dejstva;
+    std::vector<TTekstoviDejstava> PocetnaDejstva;
     /// Set: the page set-up fails with this message (no printer installed).
     std::optional<std::string> GreskaStrane;
 

@@ -3,7 +3,8 @@
 
 #include <QPainter>
 
-void TSkriptovaniPregledStampe::Prikazi(const std::function<void(QPainter&)>& strana) {
+void TSkriptovaniPregledStampe::Prikazi(const std::function<void(QPainter&)>& strana,
+                                        const std::function<bool()>& stampaj) {
     QImage slika(fVelicina, QImage::Format_RGB32);
     slika.fill(Qt::white);
     {
@@ -12,4 +13,5 @@ void TSkriptovaniPregledStampe::Prikazi(const std::function<void(QPainter&)>& st
     }
     Prikazano.push_back(slika);
     Otvoren();
+    if (Stampaj) Odstampano.push_back(stampaj());
 }

@@ -168,4 +168,14 @@ TEST(LinijeMgov, SetTheDiagramsVertexBesideTheAbsoluteMaximum) {
                                   "Apsolutni maksimum - Mgov = 12.5 [kNm], Mgov manji za 50 [%]"}));
 }
 
+// One force crosses alike both ways: the train is "P1", never "P1..P1".
+TEST(IzvestajTacneAnvelope, NamesOneForceP1BothWays) {
+    const SlucajOpterecenja jedna{{"250"}, {}, "6", "2.5", "4"};
+    const std::vector<std::string> linije =
+        IzvestajTacneAnvelope(jedna.Tekstovi(), 1, '.', TSmerVoza::Oba);
+    ASSERT_GE(linije.size(), 4u);
+    EXPECT_EQ(linije[3], "Voz: P1");
+    for (const std::string& l : linije) EXPECT_EQ(l.find("P1..P1"), std::string::npos) << l;
+}
+
 }  // namespace

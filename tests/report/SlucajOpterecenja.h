@@ -17,7 +17,7 @@ struct SlucajOpterecenja {
     std::string preseka;
 
     TekstoviUnosa Tekstovi() const {
-        TekstoviUnosa t = PodrazumevaniTekstovi();
+        TekstoviUnosa t = PodrazumevaniTekstovi('.');
         std::copy(sile.begin(), sile.end(), t.P.begin());
         std::copy(razmaci.begin(), razmaci.end(), t.Rastojanje.begin());
         t.Raspon = raspon;

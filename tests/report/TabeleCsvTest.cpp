@@ -316,7 +316,7 @@ TEST(TabelaPreseka, ASectionWithoutAnExtMLineLeavesItsFieldEmpty) {
 // The regional separator decides how the texts are read, never how the
 // numbers are written.
 TEST(TabeleCsv, AreTheSameWithADecimalComma) {
-    const TekstoviUnosa tacka = PodrazumevaniTekstovi();
+    const TekstoviUnosa tacka = PodrazumevaniTekstovi('.');
     TekstoviUnosa zarez = tacka;
     for (std::string& t : zarez.P) std::replace(t.begin(), t.end(), '.', ',');
     for (std::string& t : zarez.Rastojanje) std::replace(t.begin(), t.end(), '.', ',');

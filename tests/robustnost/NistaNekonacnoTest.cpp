@@ -77,7 +77,7 @@ private:
 // resultant times or over the span leaves the double range, or whose
 // resultant times the span falls below its normal numbers, should.
 SadrzajDatoteke SlucajanSlucaj(Tekstovi& g, char separator) {
-    SadrzajDatoteke s{PodrazumevaniTekstovi(), g.Ceo(1, 6), g.Ceo(1, 99)};
+    SadrzajDatoteke s{PodrazumevaniTekstovi('.'), g.Ceo(1, 6), g.Ceo(1, 99)};
     TekstoviUnosa& t = s.Tekstovi;
     const int eSila = g.Eksponent();
     for (std::string& p : t.P) p = g.Broj(eSila - g.Ceo(0, 8));

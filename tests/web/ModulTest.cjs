@@ -87,6 +87,10 @@ test('the diagrams\' SVG draws the golden traces', () => {
   }
 });
 
+// The traces of "Polozaj voza" name their fonts, which SVG gives only as
+// sizes: compared without those lines.
+const bezFontova = (zapis) => zapis.replace(/^font .*\n/gm, '');
+
 test('"Polozaj voza" draws the golden traces and lastovar-cli polozaj', () => {
   const sest = { P: ['120', '180', '180', '150', '150', '90'], L: ['2.5', '1.5', '4.0', '1.5', '3.0'], raspon: '20' };
   const sestZarez = { ...sest, L: sest.L.map((l) => l.replace('.', ',')), x: '1,25', separator: ',' };
@@ -100,7 +104,7 @@ test('"Polozaj voza" draws the golden traces and lastovar-cli polozaj', () => {
     u.P = u.P.map((p) => p.replace('.', s.separator || '.'));
     assert.equal(m.Racunaj(u, 800, 600).poruka, '', ime);
     const svg = m.Polozaj(x, p1, W, H);
-    assert.equal(zapisIzSvg(svg), fs.readFileSync(path.join(zapisi, ime + '.zapis'), 'latin1'), ime);
+    assert.equal(zapisIzSvg(svg), bezFontova(fs.readFileSync(path.join(zapisi, ime + '.zapis'), 'latin1')), ime);
   }
   // Frames of the crossing, the train standing as extM at the section
   // wants it, against the command line.
@@ -111,8 +115,8 @@ test('"Polozaj voza" draws the golden traces and lastovar-cli polozaj', () => {
     const m = new modul.StranaLastovar();
     m.Racunaj(ulazStrane(s, dodatno), 800, 600);
     assert.equal(zapisIzSvg(m.Polozaj(x, p1, W, H)),
-                 desktop(['polozaj', datoteka(ime, s), '--x', String(x), '--p1', String(p1),
-                          '--sirina', String(W), '--visina', String(H), '--zapis', ...opcije]), ime);
+                 bezFontova(desktop(['polozaj', datoteka(ime, s), '--x', String(x), '--p1', String(p1),
+                                     '--sirina', String(W), '--visina', String(H), '--zapis', ...opcije])), ime);
   }
 });
 
@@ -159,25 +163,27 @@ test('refused inputs: the checks\' messages and the fields at fault', () => {
 test('the data file: the desktop\'s bytes, its extra lines kept, a bad count refused', () => {
   const bajtovi = (s) => new Uint8Array(Buffer.from(s, 'latin1'));
   const tekst = (b) => Buffer.from(b).toString('latin1');
-  const podrazumevani = modul.PodrazumevaniUlaz();
+  const podrazumevani = modul.PodrazumevaniUlaz('.');
   assert.equal(tekst(modul.ZapisiDatoteku(podrazumevani, undefined)),
                '206.0\r\n208.0\r\n1.0\r\n1.0\r\n1.0\r\n1.0\r\n5.0\r\n1.0\r\n1.0\r\n1.0\r\n1.0\r\n9.0\r\n1.25\r\n2\r\n10\r\n');
 
-  // Texts as typed, 8-bit characters and all; counts held in their ranges.
+  // Texts as typed, 8-bit characters and all, but a number written with the
+  // other separator, which comes back with the reader's; counts held in
+  // their ranges.
   const datotekaSaVisom = '1,5e1\r\n208\r\n\r\n \u00e9\r\n1\r\n1\r\n5\r\n1\r\n1\r\n1\r\n1\r\n9\r\n1.250\r\n9\r\n150\r\n' +
                           '[proracunske vrednosti]\r\nq=5\r\n';
-  const s = modul.ProcitajDatoteku(bajtovi(datotekaSaVisom));
+  const s = modul.ProcitajDatoteku(bajtovi(datotekaSaVisom), '.');
   assert.equal(s.greska, undefined);
-  assert.deepEqual([...s.tekstovi.P], ['1,5e1', '208', '', ' \u00e9', '1', '1']);
+  assert.deepEqual([...s.tekstovi.P], ['1.5e1', '208', '', ' \u00e9', '1', '1']);
   assert.equal(s.tekstovi.ProizvoljnoX, '1.250');
   assert.deepEqual([s.brojSila, s.brojPreseka], [6, 99]);
   assert.equal(tekst(s.ostatak), '[proracunske vrednosti]\r\nq=5\r\n');
   const ponovo = { ...s.tekstovi, brojSila: s.brojSila, BrojPreseka: String(s.brojPreseka) };
   assert.equal(tekst(modul.ZapisiDatoteku(ponovo, s.ostatak)),
-               datotekaSaVisom.replace('\r\n9\r\n150\r\n', '\r\n6\r\n99\r\n'));
+               datotekaSaVisom.replace('1,5e1', '1.5e1').replace('\r\n9\r\n150\r\n', '\r\n6\r\n99\r\n'));
 
   // A file the desktop cannot convert changes nothing.
-  assert.equal(modul.ProcitajDatoteku(bajtovi('1\r\n2\r\n')).greska,
+  assert.equal(modul.ProcitajDatoteku(bajtovi('1\r\n2\r\n'), '.').greska,
                'Greska pri konverziji podataka iz datoteke u polja na formi!');
   // Characters beyond the desktop's 8-bit set are written as it writes them.
   const evro = { ...podrazumevani, P: ['2\u20ac', '1', '1', '1', '1', '1'] };
