@@ -22,8 +22,11 @@
 #include <array>
 #include <functional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "DodatakDatoteke.h"
+#include "KatalogModela.h"
 #include "PodesavanjaDijaloga.h"
 #include "TacnaAnvelopa.h"
 #include "Usluge.h"
@@ -170,6 +173,26 @@ public:
     /// The window "Merodavne vrednosti" while it is open, null otherwise.
     QMdiSubWindow* ProzorMerodavnih() const;
 
+    // The load models (KomandeModela.cpp).
+    /// The built-in models beside the program, then the user's.
+    std::vector<TStavkaKataloga> KatalogModela() const;
+    /// The dialog "Modeli opterecenja": the model chosen goes into the
+    /// form; a user's model the user asks to delete is deleted after a
+    /// question and the dialog opens again.
+    void ModeliOpterecenjaClick();
+    /// The model's forces and spacings into the form and its traffic
+    /// actions at the form's span into the design actions; the span, x and
+    /// the section count stay. A locked form unlocks as after an open.
+    void IzaberiModel(const TModelOpterecenja& m);
+    /// The form's forces, spacings and design actions in force saved as
+    /// the user's own model under a name asked for, all or nothing.
+    void SacuvajKaoModelClick();
+    /// The dialog "Tabela raspona", until its spans are a range, then the
+    /// window with the table and its plot.
+    void TabelaRasponaClick();
+    /// The span table's CSV to a file the save dialog names.
+    void SnimiCsvRaspona(const std::string& csv);
+
     // The menu "Prozori" and the frame's resize (KomandeProzora.cpp).
     void PodesistandardnirasporedClick();
     void MiximizujRezultatiProracunaClick();
@@ -207,6 +230,8 @@ public:
     /// the focus on the first.
     QLabel* Upozorenje;
     std::array<QPushButton*, 3> ManjkoviUpozorenja{};
+    /// The dialog "Tabela raspona" as it was last confirmed.
+    TUnosRaspona fUnosRaspona;
 
     QMdiArea* Klijent;
     QMenu* Datoteka;
@@ -233,6 +258,9 @@ public:
     QAction* ObaSmeraVoza;
     QAction* ProracunskeVrednosti;
     QAction* ProracunskaAnvelopa;
+    QAction* ModeliOpterecenja;
+    QAction* SacuvajKaoModel;
+    QAction* TabelaRaspona;
     QAction* Podesistandardniraspored;
     QAction* MiximizujRezultatiProracuna;
     QAction* MiximizujDijagramLastovar;

@@ -58,6 +58,9 @@ constexpr TStavkaMenija kTabela[] = {
     Proveriva("Proracunlastovar",        "ObaSmeraVoza",                 "Oba smera voza",                         &G::ObaSmeraVoza,                  &G::ObaSmeraVozaClick),
     Stavka(   "Proracunlastovar",        "ProracunskeVrednosti",         "Proracunske vrednosti...",               &G::ProracunskeVrednosti,          &G::ProracunskeVrednostiClick),
     Proveriva("Proracunlastovar",        "ProracunskaAnvelopa",          "Proracunska anvelopa",                   &G::ProracunskaAnvelopa,           &G::ProracunskaAnvelopaClick),
+    Stavka(   "Proracunlastovar",        "ModeliOpterecenja",            "Modeli opterecenja...",                  &G::ModeliOpterecenja,             &G::ModeliOpterecenjaClick),
+    Stavka(   "Proracunlastovar",        "SacuvajKaoModel",              "Sacuvaj kao model...",                   &G::SacuvajKaoModel,               &G::SacuvajKaoModelClick),
+    Stavka(   "Proracunlastovar",        "TabelaRaspona",                "Tabela raspona...",                      &G::TabelaRaspona,                 &G::TabelaRasponaClick),
 
     Meni(     nullptr,                   "Prozori",                      "Prozori",                                &G::Prozori),
     Stavka(   "Prozori",                 "Podesistandardniraspored",     "Podesi standardni raspored",             &G::Podesistandardniraspored,      &G::PodesistandardnirasporedClick),

@@ -7,6 +7,7 @@
 #include "Komande.h"
 #include "NacrtajDijagrame.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "RegionalniSeparator.h"
 #include "UcitavanjeSlucaja.h"
 
@@ -19,6 +20,7 @@ struct Opcije {
     TIzlazCrteza izlaz{false, std::nullopt, 800, 600};
     bool stampa = false;
     bool tacno = false;
+    TOpcijeModela model;
 };
 
 // Reads the options; answers the exit code when the command is to stop.
@@ -27,6 +29,7 @@ std::optional<int> ProcitajOpcijeDijagrama(int argc, char** argv, std::string_vi
     std::vector<OpcijaKomande> opcije = OpcijeIzlaza(kKomanda, o.izlaz);
     opcije.push_back(Zastavica("stampa", o.stampa));
     opcije.push_back(Zastavica("tacno", o.tacno));
+    for (OpcijaKomande& m : OpcijeModela(o.model)) opcije.push_back(std::move(m));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, o.datoteka)) return kraj;
     return ProveriIzlaz(kKomanda, o.izlaz);
 }
@@ -49,7 +52,8 @@ int KomandaDijagram(int argc, char** argv, std::string_view pomoc) {
     TUlazDijagrama ulaz;
     ulaz.decimalniSeparator = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, ulaz.decimalniSeparator, slucaj))
+    if (const auto greska =
+            UcitajSlucaj(kKomanda, o.datoteka, ulaz.decimalniSeparator, slucaj, &o.model))
         return *greska;
     ulaz.tekstovi = slucaj.Tekstovi;
     ulaz.brojSila = slucaj.BrojSila;

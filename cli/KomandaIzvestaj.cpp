@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Ispis.h"
 #include "IzvestajLastovar.h"
 #include "Komande.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "RegionalniSeparator.h"
 #include "TabeleCsv.h"
 #include "UcitavanjeSlucaja.h"
@@ -14,12 +16,15 @@ int KomandaIzvestaj(int argc, char** argv, std::string_view pomoc) {
     bool crlf = false;
     bool csv = false;
     std::optional<std::string> putanja;
-    const OpcijaKomande opcije[] = {Zastavica("crlf", crlf), Zastavica("csv", csv)};
+    TOpcijeModela model;
+    std::vector<OpcijaKomande> opcije = OpcijeModela(model);
+    opcije.push_back(Zastavica("crlf", crlf));
+    opcije.push_back(Zastavica("csv", csv));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
 
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
-    if (const auto greska = UcitajSlucaj("izvestaj", putanja, sep, slucaj)) return *greska;
+    if (const auto greska = UcitajSlucaj("izvestaj", putanja, sep, slucaj, &model)) return *greska;
 
     return IspisiIzlaz("izvestaj", [&] {
         if (csv) return TabeleCsv(slucaj.Tekstovi, slucaj.BrojSila, sep, std::nullopt);

@@ -14,6 +14,7 @@
 #include "ListProracuna.h"
 #include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "PlatnoDatoteke.h"
 #include "RegionalniSeparator.h"
 #include "RezervaMemorije.h"
@@ -33,6 +34,8 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     TOpcijeDejstava opcijeDejstava;
     std::vector<std::string> reci;
     std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
+    TOpcijeModela model;
+    for (OpcijaKomande& m : OpcijeModela(model)) opcije.push_back(std::move(m));
     opcije.push_back(Zastavica("tacno", tacno));
     opcije.push_back(Zastavica("oba-smera", obaSmera));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, reci, 2,
@@ -51,7 +54,8 @@ int KomandaList(int argc, char** argv, std::string_view pomoc) {
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TProracunskaDejstva dejstva;
-    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva)) return *greska;
+    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, false, &model))
+        return *greska;
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);
     if (const auto greska =

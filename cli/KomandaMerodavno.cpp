@@ -7,6 +7,7 @@
 #include "IzvestajMerodavnih.h"
 #include "Komande.h"
 #include "OpcijeDejstava.h"
+#include "OpcijeModela.h"
 #include "RegionalniSeparator.h"
 #include "TabeleCsv.h"
 #include "UcitavanjeSlucaja.h"
@@ -23,6 +24,8 @@ int KomandaMerodavno(int argc, char** argv, std::string_view pomoc) {
     bool csv = false;
     std::optional<std::string> putanja;
     std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
+    TOpcijeModela model;
+    for (OpcijaKomande& m : OpcijeModela(model)) opcije.push_back(std::move(m));
     opcije.push_back(Zastavica("oba-smera", obaSmera));
     opcije.push_back(Zastavica("csv", csv));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
@@ -31,7 +34,7 @@ int KomandaMerodavno(int argc, char** argv, std::string_view pomoc) {
     SadrzajDatoteke slucaj;
     TProracunskaDejstva dejstva;
     // The design envelope takes a train longer than the span.
-    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, true))
+    if (const auto greska = UcitajSlucaj(kKomanda, putanja, sep, slucaj, dejstva, true, &model))
         return *greska;
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);

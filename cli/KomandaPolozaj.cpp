@@ -9,6 +9,7 @@
 #include "Konverzija.h"
 #include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "PolozajVozaDijagram.h"
 #include "RegionalniSeparator.h"
 #include "UcitavanjeSlucaja.h"
@@ -25,6 +26,7 @@ struct Opcije {
     std::optional<std::string> p1;
     bool obaSmera = false;
     TOpcijeDejstava dejstva;
+    TOpcijeModela model;
 };
 
 // Reads the options; answers the exit code when the command is to stop.
@@ -42,6 +44,8 @@ std::optional<int> ProcitajOpcijePolozaja(int argc, char** argv, std::string_vie
     opcije.push_back({"p1", "--p1 trazi polozaj prve sile", tekst(o.p1)});
     opcije.push_back(Zastavica("oba-smera", o.obaSmera));
     for (OpcijaKomande& d : OpcijeDejstava(o.dejstva)) opcije.push_back(std::move(d));
+    // --x is the command's own: the section it draws.
+    for (OpcijaKomande& m : OpcijeModela(o.model, false)) opcije.push_back(std::move(m));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, o.datoteka)) return kraj;
     return ProveriIzlaz(kKomanda, o.izlaz);
 }
@@ -70,7 +74,8 @@ int KomandaPolozaj(int argc, char** argv, std::string_view pomoc) {
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TUlazPolozaja ulaz;
-    if (const auto greska = UcitajSlucaj(kKomanda, o.datoteka, sep, slucaj, ulaz.dejstva))
+    if (const auto greska =
+            UcitajSlucaj(kKomanda, o.datoteka, sep, slucaj, ulaz.dejstva, false, &o.model))
         return *greska;
     const TPodaci podaci = ZapisIzTekstova(slucaj.Tekstovi, sep);
     const TVoz voz(podaci, slucaj.BrojSila);

@@ -8,6 +8,7 @@
 #include "Komande.h"
 #include "OpcijeDejstava.h"
 #include "OpcijeKomande.h"
+#include "OpcijeModela.h"
 #include "RegionalniSeparator.h"
 #include "TabeleCsv.h"
 #include "UcitavanjeSlucaja.h"
@@ -18,6 +19,8 @@ int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     TOpcijeDejstava opcijeDejstava;
     std::optional<std::string> putanja;
     std::vector<OpcijaKomande> opcije = OpcijeDejstava(opcijeDejstava);
+    TOpcijeModela model;
+    for (OpcijaKomande& m : OpcijeModela(model)) opcije.push_back(std::move(m));
     opcije.push_back(Zastavica("oba-smera", obaSmera));
     opcije.push_back(Zastavica("csv", csv));
     if (const auto kraj = ProcitajOpcije(argc, argv, pomoc, opcije, putanja)) return *kraj;
@@ -25,7 +28,8 @@ int KomandaTacno(int argc, char** argv, std::string_view pomoc) {
     const char sep = RegionalniSeparator();
     SadrzajDatoteke slucaj;
     TProracunskaDejstva dejstva;
-    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj, dejstva)) return *greska;
+    if (const auto greska = UcitajSlucaj("tacno", putanja, sep, slucaj, dejstva, false, &model))
+        return *greska;
     const TVoz voz(ZapisIzTekstova(slucaj.Tekstovi, sep), slucaj.BrojSila);
     if (const auto greska =
             PrimeniDejstva("tacno", opcijeDejstava, sep, voz.R(), voz.Raspon(), dejstva))

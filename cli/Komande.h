@@ -33,3 +33,9 @@ int KomandaList(int argc, char** argv, std::string_view pomoc);
 /// governing values, characteristic and design, or the design envelope at
 /// the report's sections as CSV.
 int KomandaMerodavno(int argc, char** argv, std::string_view pomoc);
+/// `modeli`: the load models, built-in and the user's, with their sources.
+int KomandaModeli(int argc, char** argv, std::string_view pomoc);
+/// `raspon --model NAME --od A --do B --korak S [--g G] [--gama-g G]
+/// [--oba-smera] [--csv]`: the governing values of a model over a range of
+/// spans.
+int KomandaRaspon(int argc, char** argv, std::string_view pomoc);

@@ -9,6 +9,7 @@
 #include "Ispis.h"
 #include "Konverzija.h"
 #include "OgranicenoCitanje.h"
+#include "OpcijeModela.h"
 #include "ProvereUnosa.h"
 
 namespace {
@@ -31,14 +32,14 @@ std::string ProcitajBajtove(const std::string& putanja) {
 }  // namespace
 
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
-                                char sep, SadrzajDatoteke& slucaj) {
+                                char sep, SadrzajDatoteke& slucaj, const TOpcijeModela* model) {
     TProracunskaDejstva dejstva;
-    return UcitajSlucaj(komanda, putanja, sep, slucaj, dejstva);
+    return UcitajSlucaj(komanda, putanja, sep, slucaj, dejstva, false, model);
 }
 
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char sep, SadrzajDatoteke& slucaj, TProracunskaDejstva& dejstva,
-                                bool vozDuziOdRaspona) {
+                                bool vozDuziOdRaspona, const TOpcijeModela* model) {
     slucaj = PodrazumevaniSlucaj(sep);
     dejstva = {};
     if (putanja) {
@@ -57,6 +58,9 @@ std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<st
             return kIzlazDatoteka;
         }
     }
+
+    if (model)
+        if (const auto greska = PrimeniModel(komanda, *model, sep, slucaj, dejstva)) return greska;
 
     const auto prikazi = [](std::string_view poruka) { std::cerr << poruka << "\n"; };
     const auto nistaZaBrisanje = [] {};

@@ -11,6 +11,8 @@
 #include "DatotekaLastovar.h"
 #include "DodatakDatoteke.h"
 
+struct TOpcijeModela;
+
 /// Exit code of a file that cannot be opened, read, converted or written.
 inline constexpr int kIzlazDatoteka = 1;
 /// Exit code of texts that are not numbers or values that form no load case.
@@ -28,12 +30,15 @@ inline constexpr std::string_view kStandardniUlaz = "-";
 /// failure the message is on standard error, for a file that cannot be
 /// read followed by the line naming it for the subcommand `komanda`;
 /// `slucaj` may be partly set, and the answer is the exit code. A block
-/// that cannot be read is refused with its message and exit 1.
+/// that cannot be read is refused with its message and exit 1. The
+/// options of a load model, where given, apply before the checks.
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
                                 char decimalniSeparator, SadrzajDatoteke& slucaj,
-                                TProracunskaDejstva& dejstva, bool vozDuziOdRaspona = false);
+                                TProracunskaDejstva& dejstva, bool vozDuziOdRaspona = false,
+                                const TOpcijeModela* model = nullptr);
 
 /// The same for a command that uses none of the actions; a block that
 /// cannot be read is refused all the same.
 std::optional<int> UcitajSlucaj(std::string_view komanda, const std::optional<std::string>& putanja,
-                                char decimalniSeparator, SadrzajDatoteke& slucaj);
+                                char decimalniSeparator, SadrzajDatoteke& slucaj,
+                                const TOpcijeModela* model = nullptr);

@@ -143,6 +143,29 @@ constexpr Komanda kKomande[] = {
      "      x,MEd_max,TEd_max,TEd_min,Mk_max,Tk_max,Tk_min.\n"
      "      Izlaz: 0 uspeh, 1 datoteka se ne moze procitati, 2 podaci za\n"
      "      proracun ili proracunske vrednosti nisu ispravni.\n"},
+    {"modeli", &KomandaModeli,
+     "  modeli\n"
+     "      Ispisuje modele opterecenja: ugradjene (propisi, sa izvorom) pa\n"
+     "      sopstvene iz $XDG_DATA_HOME/lastovar/modeli (~/.local/share kada\n"
+     "      nije zadat), po liniju: oznaka, naziv i izvor; ostecen model sa\n"
+     "      razlogom. Svaka komanda koja uzima slucaj opterecenja uzima i\n"
+     "      --model IME (naziv ili oznaka): sile, razmaci i dejstva saobracaja\n"
+     "      (q, raspored, razmak, fi za raspon, fi-q, gama-q) iz modela, a\n"
+     "      raspon, x i broj preseka iz datoteke ili podrazumevanih podataka;\n"
+     "      --raspon L, --x X i --preseci N ih zamenjuju.\n"
+     "      Izlaz: 0 uspeh; za --model: 64 nepoznat model, 1 ostecen model.\n"},
+    {"raspon", &KomandaRaspon,
+     "  raspon --model IME --od A --do B --korak S [--g G] [--gama-g G]\n"
+     "         [--oba-smera] [--csv]\n"
+     "      Tabela raspona: za raspone A, A + S, ... do B merodavne vrednosti\n"
+     "      modela, karakteristicne (Mmax sa presekom, Amax = Tmax) i\n"
+     "      proracunske (sa fi za taj raspon), i koliko je Mmax klasicnog\n"
+     "      proracuna (Mgov) manji od tacnog Mmax voza u procentima (ako voz\n"
+     "      staje na raspon). --g i --gama-g su sopstvena tezina grede i njen\n"
+     "      faktor. Sa --csv ispisuje CSV sa zaglavljem\n"
+     "      raspon,Mk_max,x_Mk,Ak_max,MEd_max,AEd_max,manjak_extM_pct.\n"
+     "      Izlaz: 0 uspeh, 1 ostecen model, 2 proracunske vrednosti nisu\n"
+     "      ispravne, 64 nepoznat model ili pogresan opseg.\n"},
 };
 
 void Pomoc(std::ostream& izlaz) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
+#include "KatalogModela.h"
 #include "PodesavanjaDijaloga.h"
 #include "ProracunskaDejstva.h"
 
@@ -23,4 +25,12 @@ public:
     /// user confirmed them, unchecked.
     virtual std::optional<TTekstoviDejstava> ProracunskeVrednosti(
         const TTekstoviDejstava& pocetni) = 0;
+    /// "Modeli opterecenja": the catalog listed; the model chosen or the
+    /// file the user asked to delete.
+    virtual std::optional<TOdlukaModela> ModeliOpterecenja(
+        const std::vector<TStavkaKataloga>& katalog) = 0;
+    /// "Tabela raspona": a readable model of the catalog and the spans,
+    /// opening on `pocetni`; the texts unchecked.
+    virtual std::optional<TUnosRaspona> TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
+                                                      const TUnosRaspona& pocetni) = 0;
 };

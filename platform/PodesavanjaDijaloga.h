@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <cstddef>
 
 /// What an open, save or save-picture dialog is set to before it is shown.
 struct TDijalogDatoteke {
@@ -15,6 +16,21 @@ struct TDijalogDatoteke {
     QString PodrazumevanaEkstenzija;
     QString PocetnoIme;
     bool PitajPrePrepisivanja = false;
+};
+
+/// What the user asked of the dialog "Modeli opterecenja": to choose the
+/// model of the catalog's index, or to delete its file.
+struct TOdlukaModela {
+    enum class TRadnja { Izaberi, Obrisi };
+    TRadnja Radnja = TRadnja::Izaberi;
+    std::size_t Indeks = 0;
+};
+
+/// The dialog "Tabela raspona": the catalog's index of the model and the
+/// spans from, to and the step as typed.
+struct TUnosRaspona {
+    std::size_t Indeks = 0;
+    QString Od, Do, Korak;
 };
 
 /// A font as the font dialog chooses it: face, size, style and colour.

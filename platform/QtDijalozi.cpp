@@ -6,6 +6,8 @@
 #include <QPrinterInfo>
 
 #include "DijalogDejstava.h"
+#include "DijalogModela.h"
+#include "DijalogRaspona.h"
 #include "DijalogStrane.h"
 #include "FilterDijaloga.h"
 #include "GreskaStampe.h"
@@ -71,4 +73,18 @@ std::optional<TTekstoviDejstava> TQtDijalozi::ProracunskeVrednosti(
     TDijalogDejstava dijalog(pocetni, fRoditelj);
     if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
     return dijalog.Tekstovi();
+}
+
+std::optional<TOdlukaModela> TQtDijalozi::ModeliOpterecenja(
+    const std::vector<TStavkaKataloga>& katalog) {
+    TDijalogModela dijalog(katalog, fRoditelj);
+    if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
+    return dijalog.Odluka();
+}
+
+std::optional<TUnosRaspona> TQtDijalozi::TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
+                                                       const TUnosRaspona& pocetni) {
+    TDijalogRaspona dijalog(katalog, pocetni, fRoditelj);
+    if (dijalog.exec() != QDialog::Accepted) return std::nullopt;
+    return dijalog.Unos();
 }

@@ -18,6 +18,10 @@ public:
     std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
     std::optional<TTekstoviDejstava> ProracunskeVrednosti(
         const TTekstoviDejstava& pocetni) override;
+    std::optional<TOdlukaModela> ModeliOpterecenja(
+        const std::vector<TStavkaKataloga>& katalog) override;
+    std::optional<TUnosRaspona> TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
+                                              const TUnosRaspona& pocetni) override;
 
 private:
     std::optional<QString> Datoteka(const TDijalogDatoteke& dijalog, bool snimanje);

@@ -68,6 +68,8 @@ TEST(BezZapisa, OpeningAndCancellingTheDialogsLeavesTheHomeFolderEmpty) {
         EXPECT_TRUE(OtkaziModalni([] { GlavniO->Snimikao->trigger(); }));
         EXPECT_TRUE(OtkaziModalni([] { GlavniO->Snimiskicugrede1->trigger(); }));
         EXPECT_TRUE(OtkaziModalni([] { GlavniO->txt->trigger(); }));
+        EXPECT_TRUE(OtkaziModalni([] { GlavniO->ModeliOpterecenja->trigger(); }));
+        EXPECT_TRUE(OtkaziModalni([] { GlavniO->TabelaRaspona->trigger(); }));
         EXPECT_TRUE(OtkaziModalni([&] { usluge.Usluge().Dijalozi->Font(GlavniO->FontDialog1); }));
         EXPECT_TRUE(
             OtkaziModalni([&] { usluge.Usluge().Poruke->Unos("Faktor", "Unesite:", "10"); }));

@@ -93,7 +93,10 @@ TEST_F(GlavniObrazacTest, TheMenuTreeHasItsCaptionsAndNames) {
             {"Proracun", "Proracun"}, {"TacnaAnvelopa", "Tacna anvelopa"},
             {"PolozajVoza", "Polozaj voza..."}, {"ObaSmeraVoza", "Oba smera voza"},
             {"ProracunskeVrednosti", "Proracunske vrednosti..."},
-            {"ProracunskaAnvelopa", "Proracunska anvelopa"}}},
+            {"ProracunskaAnvelopa", "Proracunska anvelopa"},
+            {"ModeliOpterecenja", "Modeli opterecenja..."},
+            {"SacuvajKaoModel", "Sacuvaj kao model..."},
+            {"TabelaRaspona", "Tabela raspona..."}}},
         {"Prozori", "Prozori", {
             {"Podesistandardniraspored", "Podesi standardni raspored"},
             {"MiximizujRezultatiProracuna", "Maximizuju obrazac Rezultati proracuna"},

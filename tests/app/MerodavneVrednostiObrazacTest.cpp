@@ -49,7 +49,7 @@ protected:
 // as before and the file holds its fifteen lines alone.
 TEST_F(MerodavneVrednostiTest, ItemsAfterTheOthersOffAtStartChangingNothing) {
     const QList<QAction*> stavke = GlavniO->Proracunlastovar->actions();
-    ASSERT_EQ(stavke.size(), 6);
+    ASSERT_GE(stavke.size(), 6);
     EXPECT_EQ(stavke[3], GlavniO->ObaSmeraVoza);
     EXPECT_EQ(stavke[4]->text(), "Proracunske vrednosti...");
     EXPECT_EQ(stavke[5]->text(), "Proracunska anvelopa");

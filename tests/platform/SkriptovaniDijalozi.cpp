@@ -60,3 +60,19 @@ std::optional<TTekstoviDejstava> TSkriptovaniDijalozi::ProracunskeVrednosti(
     PocetnaDejstva.push_back(pocetni);
     return Sledeci(Dejstva, "design actions");
 }
+
+std::optional<TOdlukaModela> TSkriptovaniDijalozi::ModeliOpterecenja(
+    const std::vector<TStavkaKataloga>& katalog) {
+    Prikazano.push_back({Vrsta::ModeliOpterecenja, {}});
+    std::vector<std::string> imena;
+    for (const TStavkaKataloga& s : katalog)
+        imena.push_back(s.Model ? s.Model->Naziv : "!" + s.Oznaka);
+    PrikazaniModeli.push_back(std::move(imena));
+    return Sledeci(OdlukeModela, "load models");
+}
+
+std::optional<TUnosRaspona> TSkriptovaniDijalozi::TabelaRaspona(const std::vector<TStavkaKataloga>&,
+                                                                const TUnosRaspona&) {
+    Prikazano.push_back({Vrsta::TabelaRaspona, {}});
+    return Sledeci(Rasponi, "span table");
+}

@@ -11,7 +11,16 @@
 /// answers from the script; an unscripted dialog fails the test and cancels.
 class TSkriptovaniDijalozi final : public TDijalozi {
 public:
-    enum class Vrsta { Otvori, Snimi, SnimiSliku, Font, PodesiStranu, ProracunskeVrednosti };
+    enum class Vrsta {
+        Otvori,
+        Snimi,
+        SnimiSliku,
+        Font,
+        PodesiStranu,
+        ProracunskeVrednosti,
+        ModeliOpterecenja,
+        TabelaRaspona
+    };
     struct TPrikaz {
         Vrsta vrsta;
         TDijalogDatoteke podesavanja;  // file dialogs only
@@ -24,6 +33,10 @@ public:
     std::optional<TPodesavanjeStrane> PodesiStranu(const TPodesavanjeStrane& trenutno) override;
     std::optional<TTekstoviDejstava> ProracunskeVrednosti(
         const TTekstoviDejstava& pocetni) override;
+    std::optional<TOdlukaModela> ModeliOpterecenja(
+        const std::vector<TStavkaKataloga>& katalog) override;
+    std::optional<TUnosRaspona> TabelaRaspona(const std::vector<TStavkaKataloga>& katalog,
+                                              const TUnosRaspona& pocetni) override;
 
     std::vector<TPrikaz> Prikazano;
     /// Paths for the open, save and save-picture dialogs; std::nullopt cancels.
@@ -33,6 +46,12 @@ public:
     /// Answers of the design actions' dialog, and what it opened with each time.
     std::deque<std::optional<TTekstoviDejstava>> Dejstva;
     std::vector<TTekstoviDejstava> PocetnaDejstva;
+    /// Answers of "Modeli opterecenja", and the names it listed each time
+    /// (a damaged file as "!" and its file name).
+    std::deque<std::optional<TOdlukaModela>> OdlukeModela;
+    std::vector<std::vector<std::string>> PrikazaniModeli;
+    /// Answers of "Tabela raspona".
+    std::deque<std::optional<TUnosRaspona>> Rasponi;
     /// Set: the page set-up fails with this message (no printer installed).
     std::optional<std::string> GreskaStrane;
 
