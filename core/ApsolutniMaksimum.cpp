@@ -8,12 +8,11 @@
 
 #include "Manjak.h"
 #include "OpterecenjeQ.h"
+#include "Prosireno.h"
 #include "RezimiQ.h"
 #include "VozUPolozaju.h"
 
 namespace {
-
-using Prosireno = long double;
 
 struct TNajveci {
     Prosireno M = -std::numeric_limits<Prosireno>::infinity();

@@ -23,10 +23,12 @@ struct Cifre {
 
 // The value's leading `cifara` decimal digits, the last one rounded. {fmt}
 // works them out from the value's bits whatever the width of the target's
-// long double, where a C++ library may offer no long double at all.
-Cifre PrveCifre(long double v, int cifara) {
+// long double, where a C++ library may offer no long double at all; that
+// long double holds every extended value exactly.
+Cifre PrveCifre(Prosireno v, int cifara) {
     char bafer[kTacnihCifara + 32];
-    const auto r = fmt::format_to_n(bafer, sizeof bafer, "{:.{}e}", std::fabs(v), cifara - 1);
+    const auto r =
+        fmt::format_to_n(bafer, sizeof bafer, "{:.{}e}", KaoLongDouble(std::fabs(v)), cifara - 1);
     const std::string_view t(bafer, static_cast<std::size_t>(r.out - bafer));
     const std::size_t e = t.find('e');
     Cifre c;
@@ -38,13 +40,13 @@ Cifre PrveCifre(long double v, int cifara) {
 }
 
 // The value's leading decimal digits, exact to kTacnihCifara places.
-Cifre TacneCifre(long double v) { return PrveCifre(v, kTacnihCifara + 1); }
+Cifre TacneCifre(Prosireno v) { return PrveCifre(v, kTacnihCifara + 1); }
 
 // Digits enough to round the value to `broj` of them: the exact digit
 // after them decides. A few more digits settle it unless their own rounding
 // carried into that digit, which leaves only zeros behind it; then (and
 // for a value that ends there) the exact digits are taken.
-Cifre CifreZaZaokruzivanje(long double v, std::size_t broj) {
+Cifre CifreZaZaokruzivanje(Prosireno v, std::size_t broj) {
     constexpr std::size_t kRezerva = 6;
     Cifre c = PrveCifre(v, static_cast<int>(broj + 1 + kRezerva));
     if (c.cifre.find_first_not_of('0', broj + 1) == std::string::npos) c = TacneCifre(v);
@@ -79,7 +81,7 @@ void BezNulaNaKraju(std::string& s) {
     while (!s.empty() && s.back() == '0') s.pop_back();
 }
 
-std::string NeKonacan(long double v) {
+std::string NeKonacan(Prosireno v) {
     if (std::isnan(v)) return "NAN";
     return v < 0 ? "-INF" : "INF";
 }
@@ -112,7 +114,7 @@ std::string Opsti(bool negativan, Cifre c, char decimalniSeparator) {
 
 }  // namespace
 
-std::string FormatBroja(long double v, char decimalniSeparator) {
+std::string FormatBroja(Prosireno v, char decimalniSeparator) {
     if (!std::isfinite(v)) return NeKonacan(v);
     if (v == 0) return "0";
     return Opsti(std::signbit(v), CifreZaZaokruzivanje(v, kZnacajnihCifara), decimalniSeparator);
@@ -125,7 +127,7 @@ std::string FormatDecimala(bool negativan, std::string_view cifre, int eksponent
     return Opsti(negativan, Cifre{std::string(cifre.substr(prva)), eksponent}, decimalniSeparator);
 }
 
-std::string FormatFiksno(long double v, int decimala, char decimalniSeparator) {
+std::string FormatFiksno(Prosireno v, int decimala, char decimalniSeparator) {
     if (!std::isfinite(v)) return NeKonacan(v);
     std::string cifre;  // all digits of the rounded value, at least decimala + 1 of them
     if (v != 0) {
@@ -152,14 +154,14 @@ std::string FormatFiksno(long double v, int decimala, char decimalniSeparator) {
 
 int DecimalaJedinice(TJedinica jedinica) { return jedinica == TJedinica::Procenat ? 2 : 3; }
 
-std::string FormatInzenjerski(long double v, TJedinica jedinica, char decimalniSeparator) {
+std::string FormatInzenjerski(Prosireno v, TJedinica jedinica, char decimalniSeparator) {
     std::string s = FormatFiksno(v, DecimalaJedinice(jedinica), decimalniSeparator);
     // FormatFiksno writes a value that rounds to zero without a sign.
     if (s.find_first_of("123456789") == std::string::npos && std::isfinite(v)) return "0";
     return s;
 }
 
-std::string FormatZa(TZapis zapis, long double v, TJedinica jedinica, char decimalniSeparator) {
+std::string FormatZa(TZapis zapis, Prosireno v, TJedinica jedinica, char decimalniSeparator) {
     return zapis == TZapis::Inzenjerski ? FormatInzenjerski(v, jedinica, decimalniSeparator)
                                         : FormatBroja(v, decimalniSeparator);
 }

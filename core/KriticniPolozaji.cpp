@@ -5,10 +5,11 @@
 
 #include "Manjak.h"
 #include "ProracunLastovar.h"
+#include "Prosireno.h"
 
 namespace {
 
-TKriticnaVelicina Velicina(TKlasicniPolozaj klasicno, const TEkstrem& tacno, long double skala) {
+TKriticnaVelicina Velicina(TKlasicniPolozaj klasicno, const TEkstrem& tacno, Prosireno skala) {
     return {klasicno, tacno, ManjakProcenat(klasicno.Vrednost, tacno.Vrednost, skala)};
 }
 
@@ -20,7 +21,7 @@ TKriticniPolozaji KriticniPolozaji(const TTacnaAnvelopa& tacna, double x, TSmerV
     r.x = x;
     if (!voz.Vazi()) return r;
     const std::int32_t n = voz.BrojSila();
-    const long double R = voz.R();
+    const Prosireno R = voz.R();
     const TTacnaAnvelopaUPreseku e = tacna.UPreseku(x, smer);
     // P1's abscissa with force k on the section.
     const auto p1 = [&](std::int32_t k) { return static_cast<double>(x - voz.Odmak(k)); };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Konverzija.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -174,7 +175,7 @@ TModelOpterecenja ProcitajModel(std::string_view bajtovi) {
     const std::vector<double> p = Brojevi(kSile, *sile);
     if (p.empty() || p.size() > m.P.size()) GreskaKljuca(kSile, *sile, "od 1 do 6 sila");
     m.BrojSila = static_cast<std::int32_t>(p.size());
-    long double ukupno = 0;
+    Prosireno ukupno = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (!(p[i] > 0)) GreskaKljuca(kSile, *sile, "sile moraju biti pozitivne");
         m.P[i] = p[i];
@@ -186,7 +187,7 @@ TModelOpterecenja ProcitajModel(std::string_view bajtovi) {
     const std::vector<double> l = razmaci ? Brojevi(kRazmaci, *razmaci) : std::vector<double>{};
     if (l.size() + 1 != p.size())
         Greska(fmt::format("razmaka mora biti {} (jedan manje od sila)", p.size() - 1));
-    long double duzina = 0;
+    Prosireno duzina = 0;
     for (std::size_t i = 0; i < l.size(); ++i) {
         if (!(l[i] > 0)) GreskaKljuca(kRazmaci, *razmaci, "razmaci moraju biti pozitivni");
         m.Ls[i] = l[i];

@@ -5,12 +5,14 @@
 
 #include <cstdint>
 
+#include "Prosireno.h"
+
 /// The spacing L/n of the sections, rounded to double once; 0 for no
 /// section.
 double KorakPreseka(double raspon, std::int32_t brojPreseka);
 
 /// Section i, i times the stored spacing in extended precision: the abscissa
 /// every table prints. The last can lie a little beyond L.
-inline long double ApscisaPreseka(double korak, std::int32_t i) {
-    return static_cast<long double>(i) * korak;
+inline Prosireno ApscisaPreseka(double korak, std::int32_t i) {
+    return static_cast<Prosireno>(i) * korak;
 }

@@ -4,9 +4,9 @@
 #include <array>
 #include <cmath>
 
-namespace {
+#include "Prosireno.h"
 
-using Prosireno = long double;
+namespace {
 
 struct Voz {
     std::array<double, 6> P;
@@ -79,7 +79,7 @@ double TProracun::Teme(double L, double P1, double P2, double P3, double P4, dou
     double R, xR;
     Rezultanta(R, xR, P1, P2, P3, P4, P5, P6, L1, L2, L3, L4, L5);
     const Prosireno a = static_cast<Prosireno>(xR) - L1 - L2 - L3 - L4 - L5;
-    return static_cast<double>((L - a) / 2.0L);
+    return static_cast<double>((L - a) / 2.0_pr);
 }
 
 double TProracun::MaxM(double L, double P1, double P2, double P3, double P4, double P5, double P6,
@@ -146,7 +146,7 @@ double TProracun::MaxT(std::int32_t n, double x, double L, double P1, double P2,
     for (std::int32_t i = 1; i <= j; ++i) suma += v.P[i - 1];
     for (std::int32_t i = 2; i <= j; ++i) {
         s += v.L[i - 2];
-        odbitak += (1.0L - s / L) * v.P[i - 1];
+        odbitak += (1.0_pr - s / L) * v.P[i - 1];
     }
     return static_cast<double>(suma / L * X - v.P[0] - odbitak);
 }

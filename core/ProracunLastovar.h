@@ -7,7 +7,7 @@
 
 // The classical zone method for a train of n linked forces on a simply
 // supported beam of span L. Every operation is a pure function of its
-// arguments; intermediates are evaluated in long double and each result is
+// arguments; intermediates are evaluated in extended precision and each result is
 // rounded to double once, when it is returned.
 //
 // Sign conventions: moments stretching the bottom fibre are positive;

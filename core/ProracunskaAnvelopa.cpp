@@ -2,10 +2,9 @@
 #include "ProracunskaAnvelopa.h"
 
 #include "NajboljiKandidat.h"
+#include "Prosireno.h"
 
 namespace {
-
-using Prosireno = long double;
 
 // The most candidates of one quantity besides the forces on the section:
 // the regimes on both sides of both orientations and the train off the

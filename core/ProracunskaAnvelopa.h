@@ -6,6 +6,7 @@
 
 #include "OpterecenjeQ.h"
 #include "ProracunskaDejstva.h"
+#include "Prosireno.h"
 #include "RezimiQ.h"
 #include "TacnaAnvelopa.h"
 
@@ -66,9 +67,9 @@ private:
         bool Obrnut = false;
         std::array<double, 6> DoLeveIvice{};
         std::array<double, 6> DoDesneIvice{};
-        std::array<long double, 6> DoLeveIviceE{};
-        std::array<long double, 6> DoDesneIviceE{};
-        long double DuzinaE = 0;
+        std::array<Prosireno, 6> DoLeveIviceE{};
+        std::array<Prosireno, 6> DoDesneIviceE{};
+        Prosireno DuzinaE = 0;
         TRezimiQ Rezimi;
     };
     // A candidate other than a force on the section: a regime's peak or the

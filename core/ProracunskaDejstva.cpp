@@ -6,6 +6,7 @@
 
 #include "FormatBroja.h"
 #include "Konverzija.h"
+#include "Prosireno.h"
 
 TProracunskaDejstva TProracunskaDejstva::Karakteristicna() const {
     TProracunskaDejstva k;
@@ -34,8 +35,8 @@ bool DejstvaVaze(const TProracunskaDejstva& d, double R, double L) {
     // The largest design moment is below (T R + (Q + G) L) L; a quantity
     // that overflows would print INF.
     const TKoeficijentiDejstava k = Koeficijenti(d);
-    const long double skala =
-        (static_cast<long double>(k.T) * R + (static_cast<long double>(k.Q) + k.G) * L) * L;
+    const Prosireno skala =
+        (static_cast<Prosireno>(k.T) * R + (static_cast<Prosireno>(k.Q) + k.G) * L) * L;
     return std::isfinite(skala) && skala <= std::numeric_limits<double>::max();
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "Konverzija.h"
+#include "Prosireno.h"
 
 TekstoviUnosa PodrazumevaniTekstovi(char sep) {
     const auto s = [sep](std::string_view tekst) { return SaSeparatorom(tekst, sep); };
@@ -59,13 +60,13 @@ bool ProveraTipa(const TekstoviUnosa& t, char sep,
 
 namespace {
 
-bool Konacan(long double v) {
+bool Konacan(Prosireno v) {
     return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<double>::max();
 }
 
 // Zero, or a double with all its digits: not a subnormal, which keeps only
 // some of them.
-bool SvihCifara(long double v) {
+bool SvihCifara(Prosireno v) {
     return v == 0 || std::fabs(v) >= std::numeric_limits<double>::min();
 }
 
@@ -84,7 +85,7 @@ std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n, bool v
         if (!(Ls[i] > 0)) return razmak(i);
     if (!(L > 0)) return TPoljeUnosa::Raspon;
     if (!(L >= x)) return TPoljeUnosa::ProizvoljnoX;
-    long double duzinaVoza = 0;
+    Prosireno duzinaVoza = 0;
     for (std::int32_t i = 0; i < n - 1; ++i) duzinaVoza += Ls[i];
     if (n >= 2 && !(vozDuziOdRaspona ? Konacan(duzinaVoza) : duzinaVoza <= L))
         return TPoljeUnosa::Raspon;
@@ -92,11 +93,11 @@ std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n, bool v
     // Every printed moment is bounded by R*L and every equation carries R/L:
     // a load case whose resultant or those bounds overflow a double would
     // print INF or NaN, so it is refused like any other invalid one.
-    long double R = 0;
+    Prosireno R = 0;
     for (std::int32_t i = 0; i < n; ++i) R += P[i];
     const double Rd = static_cast<double>(R);
     if (!Konacan(Rd)) return TPoljeUnosa::P1;
-    if (!Konacan(static_cast<long double>(Rd) * L) || !Konacan(static_cast<long double>(Rd) / L))
+    if (!Konacan(static_cast<Prosireno>(Rd) * L) || !Konacan(static_cast<Prosireno>(Rd) / L))
         return TPoljeUnosa::Raspon;
     // Below the least normal double a value keeps only some of its digits,
     // and so do the moments, of the order of R*L, stored as doubles: the
@@ -109,7 +110,7 @@ std::optional<TPoljeUnosa> PrvoOdbijeno(const TPodaci& z, std::int32_t n, bool v
         if (!SvihCifara(Ls[i])) return razmak(i);
     if (!SvihCifara(L)) return TPoljeUnosa::Raspon;
     if (!SvihCifara(x)) return TPoljeUnosa::ProizvoljnoX;
-    if (!SvihCifara(static_cast<long double>(Rd) * L)) return TPoljeUnosa::Raspon;
+    if (!SvihCifara(static_cast<Prosireno>(Rd) * L)) return TPoljeUnosa::Raspon;
     return std::nullopt;
 }
 

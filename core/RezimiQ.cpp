@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "Prosireno.h"
+
 TRezimiQ RezimiQ(const TVoz& v, const TKoeficijentiDejstava& k) {
     TRezimiQ r;
     if (!k.IspredIIza || !v.Vazi()) return r;
-    using Prosireno = long double;
     const std::int32_t n = v.BrojSila();
     const Prosireno L = v.Raspon(), c = k.c, T = k.T, Q = k.Q;
     const Prosireno D = v.Odmak(n);

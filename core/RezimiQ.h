@@ -26,13 +26,14 @@
 #include <cstdint>
 
 #include "ProracunskaDejstva.h"
+#include "Prosireno.h"
 #include "Voz.h"
 
 /// One regime's peak.
 struct TRezimQ {
-    long double Ivica = 0;    ///< a^_j (train right of x) or b^_j (left of x) [m]
-    long double Zagrada = 0;  ///< B_j(a^_j) or C_j(b^_j) [kNm]
-    long double Levi = 0;     ///< the leftmost force's abscissa there [m]
+    Prosireno Ivica = 0;      ///< a^_j (train right of x) or b^_j (left of x) [m]
+    Prosireno Zagrada = 0;    ///< B_j(a^_j) or C_j(b^_j) [kNm]
+    Prosireno Levi = 0;       ///< the leftmost force's abscissa there [m]
     double IvicaD = 0;        ///< the same in double, for ranking
     double ZagradaKrozL = 0;  ///< the bracket divided by L, in double
 };

@@ -5,6 +5,7 @@
 
 #include "ApsolutniMaksimum.h"
 #include "Manjak.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ std::vector<TRedRaspona> TabelaRaspona(const TModelOpterecenja& m, const TOpsegR
             const double tacno = m.q == 0 ? red.Merodavno.Karakteristicne.Mmax.Vrednost
                                           : ApsolutniMaksimum(voz, smer).M;
             const double mgov = voz.Jednacina(voz.ZonaMaksimuma()).MaxM;
-            red.ManjakM = ManjakProcenat(mgov, tacno, static_cast<long double>(voz.R()) * L);
+            red.ManjakM = ManjakProcenat(mgov, tacno, static_cast<Prosireno>(voz.R()) * L);
         }
         tabela.push_back(red);
     }

@@ -2,12 +2,7 @@
 #include "TacnaAnvelopa.h"
 
 #include "NajboljiKandidat.h"
-
-namespace {
-
-using Prosireno = long double;
-
-}  // namespace
+#include "Prosireno.h"
 
 // The neighbours of force j on one side, walked outward as the train stands
 // (korak -1: to the left); those at distance 0 stand on the section with it.

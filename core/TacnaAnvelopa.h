@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "PodaciZaProracun.h"
+#include "Prosireno.h"
 #include "Voz.h"
 #include "VozUPolozaju.h"
 
@@ -107,7 +108,7 @@ private:
     // A force of the train as it crosses one way, standing on the section.
     struct TSilaNaPreseku {
         double NaPreseku = 0;   // itself and the forces at distance 0
-        long double DoP1 = 0;   // P1's abscissa minus its own
+        Prosireno DoP1 = 0;     // P1's abscissa minus its own
         std::int32_t Sila = 0;  // its number in P1..Pn
         TStrana Levo;
         TStrana Desno;
@@ -119,9 +120,9 @@ private:
     };
     // The three readings of a force on the section, each times L.
     struct TBrojioci {
-        long double M;
-        long double TLevo;
-        long double TDesno;
+        Prosireno M;
+        Prosireno TLevo;
+        Prosireno TDesno;
     };
     // The same divided by L in double, only to rank the candidates.
     struct TProcena {
@@ -141,7 +142,7 @@ private:
     bool NaRasponu(double x) const;
     // Every force of each orientation smer takes, on x, ranked in double.
     std::size_t Proceni(double x, TSmerVoza smer, TKandidati& kandidati) const;
-    static TBrojioci Brojioci(const TSilaNaPreseku& s, long double x, long double doDesnog);
+    static TBrojioci Brojioci(const TSilaNaPreseku& s, Prosireno x, Prosireno doDesnog);
     // A section as the ranking reads it.
     struct TPresekUDouble {
         double x;

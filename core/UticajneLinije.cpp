@@ -3,21 +3,21 @@
 
 namespace {
 
-bool NaRasponu(long double L, long double v) { return v >= 0 && v <= L; }
+bool NaRasponu(Prosireno L, Prosireno v) { return v >= 0 && v <= L; }
 
 }  // namespace
 
-long double UticajM(long double L, long double x, long double ksi) {
+Prosireno UticajM(Prosireno L, Prosireno x, Prosireno ksi) {
     if (!NaRasponu(L, ksi) || !NaRasponu(L, x)) return 0;
     return ksi <= x ? ksi * (L - x) / L : x * (L - ksi) / L;
 }
 
-long double UticajTLevo(long double L, long double x, long double ksi) {
+Prosireno UticajTLevo(Prosireno L, Prosireno x, Prosireno ksi) {
     if (!NaRasponu(L, ksi) || !NaRasponu(L, x)) return 0;
     return ksi < x ? -ksi / L : (L - ksi) / L;
 }
 
-long double UticajTDesno(long double L, long double x, long double ksi) {
+Prosireno UticajTDesno(Prosireno L, Prosireno x, Prosireno ksi) {
     if (!NaRasponu(L, ksi) || !NaRasponu(L, x)) return 0;
     return ksi <= x ? -ksi / L : (L - ksi) / L;
 }

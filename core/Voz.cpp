@@ -7,7 +7,6 @@
 
 namespace {
 
-using Prosireno = long double;
 using NizSila = std::array<double, 6>;
 using NizRazmaka = std::array<double, 5>;
 
@@ -38,19 +37,19 @@ double MomentLevihSila(const NizSila& P, const NizRazmaka& Ls, std::int32_t k) {
 
 // x_ko = (L - a_k) / 2, from the stored a_k.
 double TemeParabole(double L, double a) {
-    return static_cast<double>((L - static_cast<Prosireno>(a)) * 0.5L);
+    return static_cast<double>((L - static_cast<Prosireno>(a)) * 0.5_pr);
 }
 
 // The first parabola passes through the left support, so its zeros are 0
 // and twice the vertex; the others come from the discriminant.
 std::array<double, 2> NuleParabole(std::int32_t k, double teme, double L, double R, double mlevo) {
     const Prosireno xo = teme;
-    if (k == 1) return {0.0, static_cast<double>(2.0L * xo)};
+    if (k == 1) return {0.0, static_cast<double>(2.0_pr * xo)};
     Prosireno d = xo * xo - (static_cast<Prosireno>(L) / R) * mlevo;
     // A load case that passes the value check has d >= 0 (for the last force
     // d = ((L + a_k)/2)^2), so a negative d is a residue of cancellation; its
     // root would print as NaN.
-    if (d < 0.0L) d = 0.0L;
+    if (d < 0.0_pr) d = 0.0_pr;
     const Prosireno koren = std::sqrt(d);
     return {static_cast<double>(xo - koren), static_cast<double>(xo + koren)};
 }
@@ -166,7 +165,7 @@ std::int32_t TVoz::ZonaExtM(double x) const {
     return ::ZonaExtM(fN, x, fL, fP[0], fP[1], fP[2], fP[3], fP[4], fP[5]);
 }
 
-long double TVoz::Moment(std::int32_t k, long double X) const {
+Prosireno TVoz::Moment(std::int32_t k, Prosireno X) const {
     return MomentParabole(Jednacina(k), fL, fRkrozL, X);
 }
 

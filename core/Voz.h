@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PodaciZaProracun.h"
+#include "Prosireno.h"
 
 /// The quantities of force k's moment equation, the parabola
 /// M_k(x) = (R/L)(L - a_k)x - (R/L)x^2 - Mlevo_k that governs zone k, each
@@ -60,7 +61,7 @@ public:
     /// The resultant's distance xR from P1.
     double xR() const { return fXR; }
     /// R/L unrounded, as every equation carries it.
-    long double RkrozL() const { return fRkrozL; }
+    Prosireno RkrozL() const { return fRkrozL; }
 
     /// TProracun::ExtM of the train at x.
     double ExtM(double x) const;
@@ -75,10 +76,10 @@ public:
     const TJednacinaSile& Jednacina(std::int32_t k) const { return fJednacine.at(Indeks(k)); }
     /// The right end of zone j, Lambda_j = lambda_1 + ... + lambda_j summed
     /// left to right from the stored lengths; j = 0..n, Lambda_0 = 0.
-    long double ZbirLambdi(std::int32_t j) const { return fZbiroviLambdi.at(Indeks(j + 1)); }
+    Prosireno ZbirLambdi(std::int32_t j) const { return fZbiroviLambdi.at(Indeks(j + 1)); }
     /// Force k's parabola at X, from the stored a_k and Mlevo_k in the
     /// report's grouping ((L - a_k)(R/L))X - (X X)(R/L) - Mlevo_k, unrounded.
-    long double Moment(std::int32_t k, long double X) const;
+    Prosireno Moment(std::int32_t k, Prosireno X) const;
     /// The zone whose parabola has the largest maximum, ties to the higher
     /// zone; 0 for an empty train.
     std::int32_t ZonaMaksimuma() const { return fZonaMaksimuma; }
@@ -90,7 +91,7 @@ public:
     double SkokMinT(std::int32_t m) const { return fSkokoviMinT.at(Indeks(m)); }
     /// Force k's distance from P1, L1 + ... + L(k-1) summed left to right;
     /// k = 1..n.
-    long double Odmak(std::int32_t k) const { return fOdmaci.at(Indeks(k)); }
+    Prosireno Odmak(std::int32_t k) const { return fOdmaci.at(Indeks(k)); }
 
     /// The whole train fits on the span, as the classical method needs it:
     /// L1 + ... + L(n-1) <= L, summed in extended precision as the value
@@ -112,13 +113,13 @@ private:
     double fL;
     double fR = 0;
     double fXR = 0;
-    long double fRkrozL = 0;
+    Prosireno fRkrozL = 0;
     std::array<TJednacinaSile, 6> fJednacine{};
-    std::array<long double, 7> fZbiroviLambdi{};
+    std::array<Prosireno, 7> fZbiroviLambdi{};
     std::int32_t fZonaMaksimuma = 0;
     std::array<double, 5> fSkokoviMaxT{};
     std::array<double, 5> fSkokoviMinT{};
-    std::array<long double, 6> fOdmaci{};
+    std::array<Prosireno, 6> fOdmaci{};
 };
 
 /// The train of n forces as it stands: "P1..Pn", reversed "Pn..P1"; one

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "Prosireno.h"
 #include "Voz.h"
 
 /// What a section carries with the train at one position.
@@ -18,7 +19,7 @@ struct TStanjePreseka {
 struct TSilaUPolozaju {
     std::int32_t Sila = 0;   ///< its number in the train, 1..n
     double P = 0.0;          ///< [kN]
-    long double x = 0.0;     ///< its abscissa; it may lie beyond a support [m]
+    Prosireno x = 0.0;       ///< its abscissa; it may lie beyond a support [m]
     bool NaRasponu = false;  ///< 0 <= x <= L: it loads the beam
 };
 
@@ -32,31 +33,31 @@ public:
     /// P1..Pn from the left, or Pn..P1 when `obrnut`. Each force's abscissa
     /// is x plus its offset from that force, so a force put on a section
     /// stands exactly on it.
-    TVozUPolozaju(const TVoz& voz, bool obrnut, std::int32_t sila, long double x);
+    TVozUPolozaju(const TVoz& voz, bool obrnut, std::int32_t sila, Prosireno x);
     /// The train with P1 at `p1`.
-    static TVozUPolozaju SaP1(const TVoz& voz, bool obrnut, long double p1) {
+    static TVozUPolozaju SaP1(const TVoz& voz, bool obrnut, Prosireno p1) {
         return TVozUPolozaju(voz, obrnut, 1, p1);
     }
 
     std::span<const TSilaUPolozaju> Sile() const { return {fSile.data(), fBrojSila}; }
     double Raspon() const { return fL; }
     bool Obrnut() const { return fObrnut; }
-    long double PolozajP1() const { return fBrojSila ? fSile[0].x : 0.0L; }
+    Prosireno PolozajP1() const { return fBrojSila ? fSile[0].x : 0.0_pr; }
 
     /// The left and right support reactions [kN].
-    long double A() const;
-    long double B() const;
+    Prosireno A() const;
+    Prosireno B() const;
     /// The moment at x; 0 off the span [kNm].
-    long double M(long double x) const;
+    Prosireno M(Prosireno x) const;
     /// The shear just left and just right of x; 0 off the span [kN].
-    long double TLevo(long double x) const;
-    long double TDesno(long double x) const;
+    Prosireno TLevo(Prosireno x) const;
+    Prosireno TDesno(Prosireno x) const;
     /// The three at x, rounded to double.
-    TStanjePreseka UPreseku(long double x) const;
+    TStanjePreseka UPreseku(Prosireno x) const;
 
 private:
     template <class Uticaj>
-    long double Zbir(long double x, Uticaj uticaj) const;
+    Prosireno Zbir(Prosireno x, Uticaj uticaj) const;
 
     double fL;
     bool fObrnut;

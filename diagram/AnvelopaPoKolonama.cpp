@@ -45,11 +45,11 @@ TAnvelopaPoKolonama AnvelopaPoKolonama(const TOkvirDijagrama& okvir, const TVoz&
 }
 
 std::int32_t Red(const TOkvirDijagrama& o, TVelicina v, double vrednost) {
-    const long double V = vrednost;
-    const long double y = v == TVelicina::ExtM ? V * o.kM + o.y0 : -V * o.kT + o.y1;
+    const Prosireno V = vrednost;
+    const Prosireno y = v == TVelicina::ExtM ? V * o.kM + o.y0 : -V * o.kT + o.y1;
     // An exact value far beyond the classical scale (a load case at the ends
     // of the double range) is drawn far off the picture, not off the range.
-    constexpr long double kDaleko = 1 << 20;
-    if (!(y > -kDaleko)) return -kDaleko;
+    constexpr Prosireno kDaleko = 1 << 20;
+    if (!(y > -kDaleko)) return static_cast<std::int32_t>(-kDaleko);
     return ZaokruziParno(std::min(y, kDaleko));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "OkvirDijagrama.h"
+#include "Prosireno.h"
 #include "TacnaAnvelopa.h"
 #include "Voz.h"
 
@@ -26,7 +27,7 @@ struct TKolonaVelicine {
     std::vector<double> Tacno;
     /// The quantity's scale, R L for moments and R for shears, by which
     /// rounding is told from a difference.
-    long double Skala = 0;
+    Prosireno Skala = 0;
 };
 
 /// The envelopes at a frame's columns, computed once for all that is drawn

@@ -3,11 +3,10 @@
 
 #include "FormatBroja.h"
 #include "Pasus.h"
+#include "Prosireno.h"
 
 // kN, kNm and m alike keep three decimals.
-std::string TCrtezPolozaja::B(long double v) const {
-    return FormatInzenjerski(v, TJedinica::m, sep);
-}
+std::string TCrtezPolozaja::B(Prosireno v) const { return FormatInzenjerski(v, TJedinica::m, sep); }
 
 void TCrtezPolozaja::Font(TBoja boja, bool podebljan) {
     c.Font().Boja = boja;

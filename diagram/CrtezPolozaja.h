@@ -10,6 +10,7 @@
 
 #include "Boja.h"
 #include "PlatnoNatpisa.h"
+#include "Prosireno.h"
 #include "Voz.h"
 
 /// The train as it stands (ImeVoza of its force count).
@@ -24,7 +25,7 @@ struct TCrtezPolozaja {
     /// From one line of text to the next.
     int Red() const { return slova + slova / 5; }
     /// A value as the picture prints it: three decimals.
-    std::string B(long double v) const;
+    std::string B(Prosireno v) const;
     void Font(TBoja boja, bool podebljan);
 
     /// The lines the pieces take within `sirina` (Prelomi) in the style.

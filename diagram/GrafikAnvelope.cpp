@@ -14,13 +14,12 @@
 #include "PojasManjka.h"
 #include "PojasQ.h"
 #include "ProracunskaAnvelopa.h"
+#include "Prosireno.h"
 #include "SkicaVoza.h"
 #include "TacnaAnvelopaDijagram.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 constexpr TBoja kMreza{215, 215, 215};
 constexpr TBoja kOkvir{110, 110, 110};
@@ -34,7 +33,7 @@ struct TKrive {
     std::vector<double> klasicno;
     std::vector<double> tacno;
     std::vector<double> proracunsko;
-    long double skala = 0;
+    Prosireno skala = 0;
 };
 
 // One extreme as it is marked and labelled.
@@ -94,7 +93,7 @@ private:
     void Uzorci();
     std::vector<Prosireno> PodeokSkale() const;
     std::vector<TEkstremGrafika> Ekstremi(bool gornji) const;
-    long double Najvece(bool pozitivno) const;
+    Prosireno Najvece(bool pozitivno) const;
     void Razmera();
     void Mreza();
     void Pojas(const TKrive& k);
@@ -193,14 +192,14 @@ std::vector<TEkstremGrafika> TGrafik::Ekstremi(bool gornji) const {
 
 // The farthest a curve or a labelled extreme reaches from the axis, one
 // way or the other.
-long double Najvece(const std::vector<TKrive>& krive, const std::vector<TEkstremGrafika>& ekstremi,
-                    bool pozitivno) {
-    long double m = 0;
+Prosireno Najvece(const std::vector<TKrive>& krive, const std::vector<TEkstremGrafika>& ekstremi,
+                  bool pozitivno) {
+    Prosireno m = 0;
     for (const TKrive& k : krive)
         for (const std::vector<double>* v : {&k.klasicno, &k.tacno, &k.proracunsko})
-            for (const double x : *v) m = std::max<long double>(m, pozitivno ? x : -x);
+            for (const double x : *v) m = std::max<Prosireno>(m, pozitivno ? x : -x);
     for (const TEkstremGrafika& e : ekstremi)
-        m = std::max<long double>(m, pozitivno ? e.vrednost : -e.vrednost);
+        m = std::max<Prosireno>(m, pozitivno ? e.vrednost : -e.vrednost);
     return m;
 }
 
@@ -211,21 +210,21 @@ void TGrafik::Razmera() {
     const int natpisiDole = static_cast<int>(Ekstremi(false).size());
     const int prostorGore = natpisiGore > 0 ? natpisiGore * redNatpisa + D(6) : D(6);
     const int prostorDole = natpisiDole > 0 ? natpisiDole * redNatpisa + D(6) : D(6);
-    const long double pozitivno = Najvece(true), negativno = Najvece(false);
+    const Prosireno pozitivno = Najvece(true), negativno = Najvece(false);
     const int visina = dole - gore - prostorGore - prostorDole;
     if (momenti) {
-        k = visina / (pozitivno > 0 ? pozitivno : 1.0L);
+        k = visina / (pozitivno > 0 ? pozitivno : 1.0_pr);
         yNula = gore + prostorGore;
     } else {
-        const long double raspon = pozitivno + negativno;
-        k = visina / (raspon > 0 ? raspon : 1.0L);
+        const Prosireno raspon = pozitivno + negativno;
+        k = visina / (raspon > 0 ? raspon : 1.0_pr);
         yNula = gore + prostorGore + pozitivno * k;
     }
-    const long double vrednosti = (dole - gore) / k;
+    const Prosireno vrednosti = (dole - gore) / k;
     korak = KorakSkale(vrednosti, std::clamp((dole - gore) / D(36), 2, 10));
 }
 
-long double TGrafik::Najvece(bool pozitivno) const {
+Prosireno TGrafik::Najvece(bool pozitivno) const {
     std::vector<TEkstremGrafika> e = Ekstremi(true);
     for (TEkstremGrafika& d : Ekstremi(false)) e.push_back(std::move(d));
     return ::Najvece(krive, e, pozitivno);
@@ -258,7 +257,7 @@ void TGrafik::Mreza() {
     }
     // The span's scale, along the plot's foot.
     const double L = voz.Raspon();
-    const long double korakX = KorakSkale(L, std::clamp((desno - levo) / D(55), 2, 20));
+    const Prosireno korakX = KorakSkale(L, std::clamp((desno - levo) / D(55), 2, 20));
     for (long long i = 0;; ++i) {
         const Prosireno x = static_cast<Prosireno>(i) * korakX;
         if (x > L * (1 + 1e-12)) break;
@@ -429,13 +428,15 @@ void TGrafik::Nacrtaj() {
 
 }  // namespace
 
-long double KorakSkale(long double raspon, int podela) {
-    if (!(raspon > 0) || podela < 1) return 1;
-    const long double grubo = raspon / podela;
-    const long double red = std::pow(10.0L, std::floor(std::log10(grubo)));
-    for (const long double m : {1.0L, 2.0L, 2.5L, 5.0L, 10.0L})
-        if (m * red >= grubo * (1 - 1e-9L)) return m * red;
-    return 10 * red;
+// A round step: double's digits are more than a scale's step needs.
+Prosireno KorakSkale(Prosireno raspon, int podela) {
+    const double r = static_cast<double>(raspon);
+    if (!(r > 0) || podela < 1) return 1.0_pr;
+    const double grubo = r / podela;
+    const double red = std::pow(10.0, std::floor(std::log10(grubo)));
+    for (const double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (m * red >= grubo * (1 - 1e-9)) return Prosireno(m * red);
+    return Prosireno(10 * red);
 }
 
 void NacrtajGrafikAnvelope(TPlatno& platno, std::int32_t sirina, std::int32_t visina,

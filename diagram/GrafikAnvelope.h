@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Prosireno.h"
+
 // The sheet's figures of the envelopes, drawn for the sheet and apart from
 // the diagrams of the windows and the printed page: a chart with a scale in
 // metres along the span and one of values, grid lines at the ticks, the
@@ -15,7 +17,7 @@
 
 /// A step of a scale over `raspon` with about `podela` steps: 1, 2, 2.5 or
 /// 5 times a power of ten.
-long double KorakSkale(long double raspon, int podela);
+Prosireno KorakSkale(Prosireno raspon, int podela);
 
 /// Clears the sirina x visina picture and draws the chart of M (`momenti`),
 /// positive downward on the side of the stretched fibre, or of maxT above

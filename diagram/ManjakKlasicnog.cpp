@@ -7,18 +7,19 @@
 #include "FormatBroja.h"
 #include "Manjak.h"
 #include "PreseciIzvestaja.h"
+#include "Prosireno.h"
 
 namespace {
 
 // The report's section nearest to the column's where one lies within the
 // column, else the column's own.
-long double Presek(const TOkvirDijagrama& okvir, std::size_t kolona, std::int32_t brojPreseka) {
+Prosireno Presek(const TOkvirDijagrama& okvir, std::size_t kolona, std::int32_t brojPreseka) {
     const double x = okvir.Uzorak(static_cast<std::int64_t>(kolona));
     const double korak = KorakPreseka(okvir.L, brojPreseka);
     if (!(korak > 0)) return x;
     const auto i = static_cast<std::int32_t>(
         std::clamp(std::lround(x / korak), 0L, static_cast<long>(brojPreseka)));
-    const long double presek = ApscisaPreseka(korak, i);
+    const Prosireno presek = ApscisaPreseka(korak, i);
     return std::fabs(presek - x) <= okvir.s / 2 ? presek : x;
 }
 
@@ -37,7 +38,7 @@ std::vector<TManjakKlasicnog> ManjakKlasicnog(const TOkvirDijagrama& okvir,
         if (!(vrh > 0)) continue;
         // Shortfalls equal but for rounding are equal: a plateau of them is
         // found at its first column.
-        const long double zaokruzivanje = kZaokruzivanje * k.Skala;
+        const Prosireno zaokruzivanje = kZaokruzivanje * k.Skala;
         double najveci = 0;
         std::size_t kolona = 0;
         for (std::size_t i = 0; i < k.Tacno.size(); ++i) {

@@ -10,6 +10,7 @@
 
 #include "AnvelopaPoKolonama.h"
 #include "OkvirDijagrama.h"
+#include "Prosireno.h"
 
 /// A shortfall below this share of the exact peak, in percent, is not worth
 /// a warning.
@@ -24,7 +25,7 @@ struct TManjakKlasicnog {
     /// Where it is largest, the first of equal columns: the report's section
     /// nearest to that column where one lies within the column's width,
     /// else the column's section [m].
-    long double x = 0.0;
+    Prosireno x = 0.0;
 };
 
 /// For each quantity whose classical value falls short of the exact one at

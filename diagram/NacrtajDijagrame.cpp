@@ -4,17 +4,12 @@
 #include "AnvelopaPoKolonama.h"
 #include "OkvirDijagrama.h"
 #include "PojasManjka.h"
+#include "Prosireno.h"
 #include "RazmeraDijagrama.h"
 #include "SadrzajDijagrama.h"
 #include "TacnaAnvelopaDijagram.h"
 #include "Voz.h"
 #include "Zaokruzivanje.h"
-
-namespace {
-
-using Prosireno = long double;
-
-}  // namespace
 
 void NacrtajReferentneLinije(TPlatno& c, const TOkvirDijagrama& o) {
     c.Olovka() = {kCrna, o.stampa ? 8 : 4};
@@ -33,8 +28,8 @@ void NacrtajNatpise(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStamp
         c.Font().Podebljan = fontStampe.Podebljan;
         c.Font().PostaviVelicinu(fontStampe.Velicina(c.TacakaPoIncu()));
         const Prosireno p = c.VelicinaFonta();
-        tekst(o.x1 + 20.0L, o.y0 - p, "extM[kNm]");
-        tekst(o.x1 + 20.0L, o.y1 - p, "extT[kN]");
+        tekst(o.x1 + 20.0_pr, o.y0 - p, "extM[kNm]");
+        tekst(o.x1 + 20.0_pr, o.y1 - p, "extT[kN]");
         tekst(o.x1 - 12 * p, o.y1 - 5 * static_cast<Prosireno>(o.toff), "maxT[kN]");
         tekst(o.x0, o.y1 + 4 * static_cast<Prosireno>(o.toff), "minT[kN]");
     } else {
@@ -42,8 +37,8 @@ void NacrtajNatpise(TPlatno& c, const TOkvirDijagrama& o, const TFont& fontStamp
         c.Font().Podebljan = true;
         c.Font().PostaviVelicinu(12);
         const Prosireno sz = c.VelicinaFonta();
-        tekst(o.x1 + 10.0L, o.y0 - sz, "extM[kNm]");
-        tekst(o.x1 + 10.0L, o.y1 - sz, "extT[kN]");
+        tekst(o.x1 + 10.0_pr, o.y0 - sz, "extM[kNm]");
+        tekst(o.x1 + 10.0_pr, o.y1 - sz, "extT[kN]");
         tekst(o.x1 - 6 * sz, o.y1 - 6 * sz, "maxT[kN]");
         tekst(o.x0, o.y1 + 5 * sz, "minT[kN]");
     }
@@ -103,12 +98,12 @@ TOkvirDijagrama NacrtajDijagrame(TPlatno& Canvas, std::int32_t Width, std::int32
         Canvas.Font() = ulaz.fontStampe;
         okvir.toff = ulaz.faktorPomeranjaTexta * ulaz.fontStampe.Velicina(Canvas.TacakaPoIncu());
         Canvas.Font().PostaviVelicinu(ulaz.fontStampe.Velicina(Canvas.TacakaPoIncu()));
-        okvir.ds = ZaokruziParno(20.0L * Canvas.VelicinaFonta());
+        okvir.ds = ZaokruziParno(20.0_pr * Canvas.VelicinaFonta());
     } else {
         Canvas.Font().Podebljan = true;
         okvir.toff = Canvas.VelicinaFonta();
         Canvas.Font().PostaviVisinu(14);
-        okvir.ds = ZaokruziParno(50.0L * kx);
+        okvir.ds = ZaokruziParno(50.0_pr * kx);
     }
     Canvas.Olovka() = {kPlava, stampa ? 4 : 2};
 

@@ -11,9 +11,9 @@ TOkvirDijagrama::TOkvirDijagrama(bool stampa_, double W_, double H_, double rasp
       W(W_),
       H(H_),
       x0(stampa ? 200 : 50),
-      x1(ZaokruziParno(static_cast<long double>(W) - (stampa ? 200 : 100))),
-      y0(ZaokruziParno(static_cast<long double>(H) / 8)),
-      y1(ZaokruziParno(static_cast<long double>(H) * 4 / 6)),
+      x1(ZaokruziParno(static_cast<Prosireno>(W) - (stampa ? 200 : 100))),
+      y0(ZaokruziParno(static_cast<Prosireno>(H) / 8)),
+      y1(ZaokruziParno(static_cast<Prosireno>(H) * 4 / 6)),
       L(raspon),
       s(Sirina() > 0 ? raspon / static_cast<double>(Sirina()) : 0) {}
 
@@ -34,5 +34,5 @@ std::optional<double> TOkvirDijagrama::PresekKlika(std::int64_t kolona) const {
 }
 
 std::int32_t TOkvirDijagrama::Kolona(double X) const {
-    return ZaokruziParno(static_cast<long double>(X) / s + x0);
+    return ZaokruziParno(static_cast<Prosireno>(X) / s + x0);
 }

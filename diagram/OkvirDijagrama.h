@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "Prosireno.h"
+
 /// What a drawing put on its canvas.
 enum class TSadrzajCrteza {
     Nista,      ///< nothing: a window without a client area
@@ -32,9 +34,9 @@ struct TOkvirDijagrama {
     /// Metres per device unit: the span over x1 - x0; 0 without room.
     double s = 0;
     /// Device units per kNm, downward from y0; set with the diagrams.
-    long double kM = 0;
+    Prosireno kM = 0;
     /// Device units per kN, from y1 with the calculator's signs; set with the diagrams.
-    long double kT = 0;
+    Prosireno kT = 0;
     /// Offset of the value labels from their points.
     double toff = 0;
     /// Left shift of the minT labels at the jumps.

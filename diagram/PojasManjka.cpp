@@ -3,15 +3,15 @@
 
 #include "Manjak.h"
 
-bool KlasicnoManje(TVelicina v, double klasicno, double tacno, long double skala) {
-    const long double manjak = static_cast<long double>(tacno) - klasicno;
+bool KlasicnoManje(TVelicina v, double klasicno, double tacno, Prosireno skala) {
+    const Prosireno manjak = static_cast<Prosireno>(tacno) - klasicno;
     return (v == TVelicina::MinT ? -manjak : manjak) > kZaokruzivanje * skala;
 }
 
 void NacrtajPojasManjka(TPlatno& c, const TOkvirDijagrama& o, const TAnvelopaPoKolonama& a) {
     for (const TVelicina v : kVelicine) {
         const TKolonaVelicine& k = a[v];
-        const long double skala = k.Skala;
+        const Prosireno skala = k.Skala;
         std::size_t i = 0;
         while (i < k.Tacno.size()) {
             if (!KlasicnoManje(v, k.Klasicno[i], k.Tacno[i], skala)) {

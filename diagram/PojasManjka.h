@@ -5,6 +5,7 @@
 #include "Boja.h"
 #include "OkvirDijagrama.h"
 #include "Platno.h"
+#include "Prosireno.h"
 
 /// The tint of the band where the classical envelope falls short: light and
 /// warm, so that the curves drawn over it stay clear.
@@ -20,4 +21,4 @@ void NacrtajPojasManjka(TPlatno& platno, const TOkvirDijagrama& okvir,
 /// Whether the classical value falls short of the exact one: nearer zero,
 /// by more than rounding of the quantity's scale (R L for moments, R for
 /// shears).
-bool KlasicnoManje(TVelicina v, double klasicno, double tacno, long double skala);
+bool KlasicnoManje(TVelicina v, double klasicno, double tacno, Prosireno skala);

@@ -17,13 +17,12 @@
 #include "ManjakKlasicnog.h"
 #include "PrelazVozaCrtez.h"
 #include "ProracunskaAnvelopa.h"
+#include "Prosireno.h"
 #include "SkicaVoza.h"
 #include "UticajneLinijeCrtez.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 constexpr TBoja kBojaRazdelnika{200, 200, 200};
 
@@ -101,7 +100,7 @@ public:
               const TApsolutniMaksimum& mmaxEd)
         : d(d), okvir(okvir), voz(voz), u(u), k(k), proracunski(proracunski) {
         const int W = okvir.Sirina();
-        sredina = okvir.levo + ZaokruziParno(W * 0.60L);
+        sredina = okvir.levo + ZaokruziParno(W * 0.60_pr);
         lDesno = sredina - d.slova;
         dLevo = sredina + d.slova;
         for (const TKriticnaVelicina* v : velicine) {
@@ -193,7 +192,7 @@ void TKriticni::Tekstovi(const TApsolutniMaksimum& a, const TApsolutniMaksimum& 
 
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
     const double m = ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
-    const Prosireno razlika = m == 0 ? 0.0L : static_cast<Prosireno>(a.M) - gov.MaxM;
+    const Prosireno razlika = m == 0 ? 0.0_pr : static_cast<Prosireno>(a.M) - gov.MaxM;
     // With design actions the design maximum in the absolute one's place.
     const TApsolutniMaksimum& p = proracunski ? mmaxEd : a;
     apsolutni = {proracunski ? "Mmax Ed:" : "Apsolutni maksimum:", "M = " + d.B(p.M) + " kNm",
@@ -336,7 +335,7 @@ void NacrtajPolozajVoza(TPlatno& platno, std::int32_t sirina, std::int32_t visin
 }
 
 std::vector<std::string> NaslovPolozajaVoza(const TVoz& voz, const TUlazPolozaja& u) {
-    const auto B = [&u](long double v) {
+    const auto B = [&u](Prosireno v) {
         return FormatInzenjerski(v, TJedinica::m, u.decimalniSeparator);
     };
     const double x = std::clamp(u.x, 0.0, voz.Raspon());

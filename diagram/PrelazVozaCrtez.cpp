@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "AnvelopaPoKolonama.h"
+#include "Prosireno.h"
 #include "SkicaVoza.h"
 #include "TacnaAnvelopaDijagram.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
     c.PomeriNa(x1, y1);

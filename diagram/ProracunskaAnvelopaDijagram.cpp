@@ -10,12 +10,11 @@
 #include "FormatBroja.h"
 #include "NacrtajDijagrame.h"
 #include "PojasQ.h"
+#include "Prosireno.h"
 #include "RazmeraDijagrama.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 void Kriva(TPlatno& c, const TOkvirDijagrama& o, const std::vector<int>& y) {
     c.PomeriNa(o.x0, y[0]);

@@ -5,11 +5,10 @@
 #include <cstdint>
 
 #include "FormatBroja.h"
+#include "Prosireno.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 class TCrtac {
 public:

@@ -7,6 +7,7 @@
 
 #include "FormatBroja.h"
 #include "PojasQ.h"
+#include "Prosireno.h"
 #include "Zaokruzivanje.h"
 
 namespace {
@@ -101,35 +102,35 @@ TRedNatpisa RedNatpisa(TCrtezPolozaja& d, const TMestoSkice& m, const TVozUPoloz
 
 }  // namespace
 
-std::int32_t TRazmeraSkice::X(long double ksi) const {
-    constexpr long double kDaleko = 1 << 20;
-    const long double x = levo + (ksi - od) * pxPoMetru;
-    if (!(x > -kDaleko)) return -kDaleko;
+std::int32_t TRazmeraSkice::X(Prosireno ksi) const {
+    constexpr Prosireno kDaleko = 1 << 20;
+    const Prosireno x = levo + (ksi - od) * pxPoMetru;
+    if (!(x > -kDaleko)) return static_cast<std::int32_t>(-kDaleko);
     return ZaokruziParno(std::min(x, kDaleko));
 }
 
-TRazmeraSkice RazmeraSkice(long double od, long double doKraja, int levo, int desno) {
+TRazmeraSkice RazmeraSkice(Prosireno od, Prosireno doKraja, int levo, int desno) {
     TRazmeraSkice r;
     r.levo = levo;
     r.od = static_cast<double>(od);
-    r.pxPoMetru = doKraja > od ? (desno - levo) / (doKraja - od) : 1.0L;
+    r.pxPoMetru = doKraja > od ? (desno - levo) / (doKraja - od) : 1.0_pr;
     return r;
 }
 
 TRazmeraSkice RazmeraPrelaza(const TVoz& voz, int levo, int desno) {
-    const long double duzina = voz.Vazi() ? voz.Odmak(voz.BrojSila()) : 0.0L;
+    const Prosireno duzina = voz.Vazi() ? voz.Odmak(voz.BrojSila()) : 0.0_pr;
     return RazmeraSkice(-duzina, voz.Raspon() + duzina, levo, desno);
 }
 
 TRazmeraSkice RazmeraPolozaja(std::span<const TVozUPolozaju> polozaji, int levo, int desno) {
-    long double od = 0, doKraja = polozaji.empty() ? 1.0L : polozaji.front().Raspon();
+    Prosireno od = 0, doKraja = polozaji.empty() ? 1.0_pr : polozaji.front().Raspon();
     for (const TVozUPolozaju& p : polozaji)
         for (const TSilaUPolozaju& s : p.Sile()) {
             od = std::min(od, s.x);
             doKraja = std::max(doKraja, s.x);
         }
     // Room for the supports and the arrows' heads at the ends.
-    const long double rub = (doKraja - od) * 0.02L;
+    const Prosireno rub = (doKraja - od) * 0.02_pr;
     return RazmeraSkice(od - rub, doKraja + rub, levo, desno);
 }
 
@@ -189,7 +190,7 @@ void NacrtajSkicuVoza(TCrtezPolozaja& d, const TMestoSkice& m, const TVozUPoloza
     IsprekidanaLinija(c, xx, r.vodji, xx, r.kota + d.slova / 2, crtica);
 
     // P1's abscissa from the left support.
-    const long double p1 = polozaj.PolozajP1();
+    const Prosireno p1 = polozaj.PolozajP1();
     const int xp = rz.X(p1);
     const int kraj = std::max(3, d.slova / 3);
     c.Olovka() = {kCrna, 1};

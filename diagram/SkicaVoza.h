@@ -13,6 +13,7 @@
 #include "CrtezPolozaja.h"
 #include "KriticniPolozaji.h"
 #include "OpterecenjeQ.h"
+#include "Prosireno.h"
 #include "VozUPolozaju.h"
 
 /// A force beyond a support that the value beside it does not count: drawn,
@@ -25,18 +26,18 @@ inline constexpr TBoja kBojaKlasicnoVan{215, 110, 0};
 /// Metres to device columns, the same for every part of a picture that is
 /// drawn to one scale.
 struct TRazmeraSkice {
-    double levo = 0;            ///< the device column of the abscissa `od`
-    double od = 0;              ///< [m]
-    long double pxPoMetru = 1;  ///< device units per metre; a tiny span needs the range
+    double levo = 0;          ///< the device column of the abscissa `od`
+    double od = 0;            ///< [m]
+    Prosireno pxPoMetru = 1;  ///< device units per metre; a tiny span needs the range
 
     /// The column of the abscissa, held within 2^20 of the picture's
     /// columns so that what is added to it stays in range.
-    std::int32_t X(long double ksi) const;
+    std::int32_t X(Prosireno ksi) const;
 };
 
 /// The scale that fits the abscissae od..doKraja [m] between the device
 /// columns levo and desno.
-TRazmeraSkice RazmeraSkice(long double od, long double doKraja, int levo, int desno);
+TRazmeraSkice RazmeraSkice(Prosireno od, Prosireno doKraja, int levo, int desno);
 
 /// The scale that fits every position the train takes while it crosses the
 /// span: from its length beyond the left support to its length beyond the

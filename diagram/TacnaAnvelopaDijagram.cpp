@@ -6,11 +6,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "Prosireno.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 // Dashes in device columns, drawn by the drawing itself: a pen's dash
 // pattern would start afresh on every one-column segment and look solid.

@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "Prosireno.h"
 #include "UticajneLinije.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-using Prosireno = long double;
 
 void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
     c.PomeriNa(x1, y1);

@@ -10,6 +10,7 @@
 #include "JednacineMomenata.h"
 #include "Konverzija.h"
 #include "Linija.h"
+#include "Prosireno.h"
 #include "TabelePreseka.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr std::int32_t kNajviseSila = 6;
 constexpr std::int32_t kNajvisePreseka = 99;
 
 void Zaglavlje(const TPodaci& z, std::int32_t F, char sep, std::vector<std::string>& linije) {
-    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    const auto B = [sep](Prosireno v) { return FormatBroja(v, sep); };
     const std::array<double, 6> P = Sile(z);
     const std::array<double, 5> Ls = Razmaci(z);
     // The spin edit keeps its text within 1..6; labels exist for no more.
@@ -40,7 +41,7 @@ void Zaglavlje(const TPodaci& z, std::int32_t F, char sep, std::vector<std::stri
 
 void Rep(const TProracunIzvestaja& p, const std::string& tekstX, char sep,
          std::vector<std::string>& linije) {
-    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    const auto B = [sep](Prosireno v) { return FormatBroja(v, sep); };
     const TProizvoljniPresek& a = p.Proizvoljni;
     linije.emplace_back();
     linije.emplace_back("Rezultanta: ");

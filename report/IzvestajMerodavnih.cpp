@@ -3,10 +3,11 @@
 
 #include "FormatBroja.h"
 #include "Linija.h"
+#include "Prosireno.h"
 
 std::vector<std::string> LinijeMerodavnihVrednosti(const TMerodavneVrednosti& m,
                                                    std::int32_t brojSila, char sep, TZapis zapis) {
-    const auto B = [&](long double v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
+    const auto B = [&](Prosireno v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
     const auto linija = [&](std::string_view ime, TJedinica j, std::string_view jedinica,
                             const TMerodavnaVrednost& v, bool presek) {
         std::string s = Linija({ime, " = ", B(v.Vrednost, j), " [", jedinica, "]"});
@@ -35,10 +36,10 @@ std::vector<std::string> LinijeMerodavnih(const TMerodavno& m, std::int32_t broj
 std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
                               const TProracunskiEkstrem& e, std::int32_t brojSila, TSmerVoza smer,
                               char sep, TZapis zapis) {
-    const auto B = [&](long double v) {
+    const auto B = [&](Prosireno v) {
         return FormatZa(zapis, v, jedinica == "kNm" ? TJedinica::kNm : TJedinica::kN, sep);
     };
-    const auto M = [&](long double v) { return FormatZa(zapis, v, TJedinica::m, sep); };
+    const auto M = [&](Prosireno v) { return FormatZa(zapis, v, TJedinica::m, sep); };
     std::string s = Linija(
         {ime, " = ", B(e.Vrednost), " [", jedinica, "], P1 na ", M(e.Polozaj.PolozajP1), " [m], "});
     s += e.Polozaj.Sila > 0 ? Linija({"P", std::to_string(e.Polozaj.Sila), " na preseku"})
@@ -53,7 +54,7 @@ std::string LinijaProracunske(std::string_view ime, std::string_view jedinica,
 
 std::vector<std::string> OpisDejstava(const TProracunskaDejstva& d, std::int32_t brojSila,
                                       TSmerVoza smer, bool duziOdRaspona, char sep) {
-    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    const auto B = [sep](Prosireno v) { return FormatBroja(v, sep); };
     std::string dejstva = Linija({"Proracunske vrednosti: q = ", B(d.q), " [kN/m] "});
     dejstva += d.Raspored == TRasporedQ::BiloGde
                    ? std::string("bilo gde")

@@ -9,6 +9,7 @@
 #include "Linija.h"
 #include "Manjak.h"
 #include "PoredjenjeAnvelopa.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -17,10 +18,10 @@ public:
     TPisac(std::int32_t brojSila, char sep, TSmerVoza smer, TZapis zapis)
         : fBrojSila(brojSila), fSep(sep), fSmer(smer), fZapis(zapis) {}
 
-    std::string B(long double v, TJedinica j = TJedinica::m) const {
+    std::string B(Prosireno v, TJedinica j = TJedinica::m) const {
         return FormatZa(fZapis, v, j, fSep);
     }
-    std::string Jedinica(long double v, std::string_view jedinica) const {
+    std::string Jedinica(Prosireno v, std::string_view jedinica) const {
         return B(v, jedinica == "kNm" ? TJedinica::kNm : TJedinica::kN);
     }
 
@@ -118,7 +119,7 @@ std::vector<std::string> IzvestajTacneAnvelope(const TekstoviUnosa& t, std::int3
 
 std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t brojSila, char sep,
                                       TZapis zapis) {
-    const auto B = [&](long double v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
+    const auto B = [&](Prosireno v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
     std::string linija = Linija({"Apsolutni maksimum: M = ", B(a.M, TJedinica::kNm),
                                  " [kNm] u preseku x = ", B(a.x, TJedinica::m), " [m], P1 na ",
                                  B(a.Polozaj.PolozajP1, TJedinica::m), " [m]"});
@@ -128,15 +129,15 @@ std::string LinijaApsolutnogMaksimuma(const TApsolutniMaksimum& a, std::int32_t 
 
 std::vector<std::string> LinijeMgov(const TekstoviUnosa& t, std::int32_t brojSila, char sep,
                                     TSmerVoza smer, TZapis zapis) {
-    const auto B = [&](long double v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
+    const auto B = [&](Prosireno v, TJedinica j) { return FormatZa(zapis, v, j, sep); };
     const TVoz voz(ZapisIzTekstova(t, sep), brojSila);
     if (!voz.Vazi() || !voz.StajeNaRaspon()) return {};
     const TJednacinaSile& gov = voz.Jednacina(voz.ZonaMaksimuma());
     const TApsolutniMaksimum a = ApsolutniMaksimum(voz, smer);
     // Equal but for rounding of two formulas is equal.
     const double manjak =
-        ManjakProcenat(gov.MaxM, a.M, static_cast<long double>(voz.R()) * voz.Raspon());
-    const long double razlika = manjak == 0 ? 0.0L : static_cast<long double>(a.M) - gov.MaxM;
+        ManjakProcenat(gov.MaxM, a.M, static_cast<Prosireno>(voz.R()) * voz.Raspon());
+    const Prosireno razlika = manjak == 0 ? 0.0_pr : static_cast<Prosireno>(a.M) - gov.MaxM;
     return {Linija({"Mgov na dijagramu: M = ", B(gov.MaxM, TJedinica::kNm),
                     " [kNm] u preseku x = ", B(gov.Teme, TJedinica::m), " [m]"}),
             Linija({"Apsolutni maksimum - Mgov = ", B(razlika, TJedinica::kNm),

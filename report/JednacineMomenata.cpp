@@ -3,6 +3,7 @@
 
 #include "FormatBroja.h"
 #include "Linija.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::string OznakaGranice(int k, int j) {
 }  // namespace
 
 void JednacineMomenata(const TProracunIzvestaja& p, char sep, std::vector<std::string>& linije) {
-    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    const auto B = [sep](Prosireno v) { return FormatBroja(v, sep); };
     const TVoz& v = p.Voz;
     const int F = v.BrojSila();
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-TPoredjenje Poredi(long double klasicno, const TEkstrem& tacno, long double skala) {
+TPoredjenje Poredi(Prosireno klasicno, const TEkstrem& tacno, Prosireno skala) {
     return {klasicno, tacno, ManjakProcenat(klasicno, tacno.Vrednost, skala)};
 }
 
@@ -25,8 +25,8 @@ TTabelaPoredjenja TPoredjenjeAnvelopa::Tabela(const TProracunIzvestaja& proracun
     TTabelaPoredjenja t;
     const TVoz& voz = proracun.Voz;
     const double L = voz.Raspon();
-    const long double R = voz.R();
-    const long double skalaM = R * L;
+    const Prosireno R = voz.R();
+    const Prosireno skalaM = R * L;
     const TTacnaAnvelopa tacna(voz);
 
     t.Redovi.reserve(proracun.Preseci.size());
@@ -35,7 +35,7 @@ TTabelaPoredjenja TPoredjenjeAnvelopa::Tabela(const TProracunIzvestaja& proracun
         // The report leaves out the extM line of a last section that
         // rounding carried more than its tolerance past L; the calculator
         // stands in for it at the support.
-        const long double extM = presek.ExtM.empty() ? voz.ExtM(x) : presek.ExtM.front().M;
+        const Prosireno extM = presek.ExtM.empty() ? voz.ExtM(x) : presek.ExtM.front().M;
         const TTacnaAnvelopaUPreseku e = tacna.UPreseku(x, smer);
         const std::int32_t i = static_cast<std::int32_t>(t.Redovi.size());
         const TRedPoredjenja red{presek.x, Poredi(extM, e.ExtM, skalaM),

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "ProracunIzvestaja.h"
+#include "Prosireno.h"
 #include "TacnaAnvelopa.h"
 
 /// One quantity at one section, classical beside exact.
 struct TPoredjenje {
-    long double Klasicno = 0.0;  ///< the report's value, unrounded as it prints it
+    Prosireno Klasicno = 0.0;  ///< the report's value, unrounded as it prints it
     TEkstrem Tacno;
     /// How far the classical value falls short, in percent of the exact one:
     /// 100*(exact - classical)/exact. 0 where the exact value is 0 or the two
@@ -19,7 +20,7 @@ struct TPoredjenje {
 };
 
 struct TRedPoredjenja {
-    long double x = 0.0;  ///< the section as the report prints it
+    Prosireno x = 0.0;  ///< the section as the report prints it
     TPoredjenje ExtM;
     TPoredjenje MaxT;
     TPoredjenje MinT;

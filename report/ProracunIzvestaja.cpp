@@ -2,6 +2,7 @@
 #include "ProracunIzvestaja.h"
 
 #include "PreseciIzvestaja.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -12,13 +13,13 @@ constexpr double kEpsilon = 0.000001;
 // Whether x lies in zone k. The extM table lets zone 2 of a train of four to
 // six forces include its left end, so a section on lambda_1 gets two lines;
 // the arbitrary section does not.
-bool UZoni(const TVoz& v, std::int32_t k, long double x, bool drugaSaLevimKrajem) {
+bool UZoni(const TVoz& v, std::int32_t k, Prosireno x, bool drugaSaLevimKrajem) {
     const std::int32_t F = v.BrojSila();
     if (F == 1) return true;
-    if (k == 1) return 0.0L <= x && x <= v.Jednacina(1).Lambda;
-    const long double levo = v.ZbirLambdi(k - 1);
-    if (k == F) return levo < x && x <= static_cast<long double>(v.Raspon()) + kEpsilon;
-    const long double desno = v.ZbirLambdi(k);
+    if (k == 1) return 0.0_pr <= x && x <= v.Jednacina(1).Lambda;
+    const Prosireno levo = v.ZbirLambdi(k - 1);
+    if (k == F) return levo < x && x <= static_cast<Prosireno>(v.Raspon()) + kEpsilon;
+    const Prosireno desno = v.ZbirLambdi(k);
     if (k == 2 && F >= 4 && drugaSaLevimKrajem) return levo <= x && x <= desno;
     return levo < x && x <= desno;
 }
@@ -26,13 +27,13 @@ bool UZoni(const TVoz& v, std::int32_t k, long double x, bool drugaSaLevimKrajem
 // The section as the calculator gets it. One that rounding carried past L by
 // no more than epsilon is taken at L: beyond the span the shear forces
 // answer 0.0, which is not the value at the support.
-double ArgumentSmicanja(long double x, double L) {
-    if (x > L && x <= static_cast<long double>(L) + kEpsilon) return L;
+double ArgumentSmicanja(Prosireno x, double L) {
+    if (x > L && x <= static_cast<Prosireno>(L) + kEpsilon) return L;
     return static_cast<double>(x);
 }
 
 TGranicaZone Granica(const TVoz& v, std::int32_t k, std::int32_t j) {
-    const long double x = v.ZbirLambdi(j);
+    const Prosireno x = v.ZbirLambdi(j);
     return {j, x, v.Moment(k, x)};
 }
 
@@ -76,7 +77,7 @@ TProracunIzvestaja TProracunIzvestaja::Izracunaj(const TPodaci& podaci, std::int
 
     // A later zone that holds the arbitrary section takes over.
     TProizvoljniPresek& a = p.Proizvoljni;
-    const long double X = a.x;
+    const Prosireno X = a.x;
     for (std::int32_t k = 1; k <= F; ++k)
         if (UZoni(v, k, X, false)) {
             a.Zona = k;

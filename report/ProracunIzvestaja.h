@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "PodaciZaProracun.h"
+#include "Prosireno.h"
 #include "RezultatiProracuna.h"
 #include "Voz.h"
 
@@ -21,14 +22,14 @@
 /// and the parabola's value there, unrounded as printed [kNm].
 struct TMomentUPreseku {
     std::int32_t Zona = 0;
-    long double M = 0;
+    Prosireno M = 0;
 };
 
 /// One of the report's sections x_i = i*L/n, as its three tables print it.
 struct TRedPreseka {
     /// i times the stored spacing, in extended precision: the abscissa every
     /// table prints [m]. The last one can lie a little beyond L.
-    long double x = 0;
+    Prosireno x = 0;
     /// The extM lines, in order: one for most sections, two for a section on
     /// lambda_1 of four to six forces (zone 1, then zone 2), none for a last
     /// section that rounding carried more than the tolerance past L.
@@ -42,8 +43,8 @@ struct TRedPreseka {
 /// there, both unrounded as printed.
 struct TGranicaZone {
     std::int32_t j = 0;
-    long double x = 0;
-    long double M = 0;
+    Prosireno x = 0;
+    Prosireno M = 0;
 };
 
 /// The boundary lines of equation k: the left end of its zone for k >= 2,

@@ -5,6 +5,7 @@
 
 #include "PreseciIzvestaja.h"
 #include "ProracunIzvestaja.h"
+#include "Prosireno.h"
 
 TProracunskiProracun TProracunskiProracun::Izracunaj(const TPodaci& podaci, std::int32_t brojSila,
                                                      const TProracunskaDejstva& dejstva,
@@ -24,7 +25,7 @@ TProracunskiProracun TProracunskiProracun::Izracunaj(const TPodaci& podaci, std:
     const std::int32_t n = podaci.BrojPreseka();
     const double korak = KorakPreseka(L, n);
     for (std::size_t i = 0; n >= 1 && i <= static_cast<std::size_t>(n); ++i) {
-        const long double xi = ApscisaPreseka(korak, static_cast<std::int32_t>(i));
+        const Prosireno xi = ApscisaPreseka(korak, static_cast<std::int32_t>(i));
         const double x = std::min(static_cast<double>(xi), L);
         p.Redovi.push_back({xi, proracunska.UPreseku(x, smer), karakteristicna.UPreseku(x, smer)});
     }

@@ -12,10 +12,11 @@
 
 #include "MerodavneVrednosti.h"
 #include "PodaciZaProracun.h"
+#include "Prosireno.h"
 
 /// One of the report's sections x_i = i L/n.
 struct TRedProracunskeAnvelope {
-    long double x = 0;  ///< as the report's tables print it [m]
+    Prosireno x = 0;  ///< as the report's tables print it [m]
     TProracunskiPresek Proracunski;
     TProracunskiPresek Karakteristicni;
 };

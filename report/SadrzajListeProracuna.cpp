@@ -13,6 +13,7 @@
 #include "OznakaVoza.h"
 #include "PoredjenjeAnvelopa.h"
 #include "ProracunskiProracun.h"
+#include "Prosireno.h"
 
 namespace {
 
@@ -23,10 +24,10 @@ public:
     TPisac(std::int32_t brojSila, char sep, TSmerVoza smer)
         : fBrojSila(brojSila), fSep(sep), fSmer(smer) {}
 
-    std::string B(long double v, TJedinica j) const { return FormatInzenjerski(v, j, fSep); }
-    std::string M(long double v) const { return B(v, TJedinica::kNm); }
-    std::string T(long double v) const { return B(v, TJedinica::kN); }
-    std::string X(long double v) const { return B(v, TJedinica::m); }
+    std::string B(Prosireno v, TJedinica j) const { return FormatInzenjerski(v, j, fSep); }
+    std::string M(Prosireno v) const { return B(v, TJedinica::kNm); }
+    std::string T(Prosireno v) const { return B(v, TJedinica::kN); }
+    std::string X(Prosireno v) const { return B(v, TJedinica::m); }
     std::string Procenat(double v) const { return B(v, TJedinica::Procenat); }
     std::string Voz(bool obrnut) const { return OznakaVoza(fBrojSila, obrnut); }
     bool Oba() const { return fSmer == TSmerVoza::Oba; }
@@ -105,8 +106,8 @@ TTabelaTekstova TabelaTacnih(const TSadrzajListe& s, const TPisac& p) {
         Polozaj(red, v, p);
         if (s.Klasicne) {
             const double k = KlasicnaVrednost(*s.Klasicne, i);
-            const long double skala =
-                m.moment ? static_cast<long double>(voz.R()) * voz.Raspon() : voz.R();
+            const Prosireno skala =
+                m.moment ? static_cast<Prosireno>(voz.R()) * voz.Raspon() : voz.R();
             red.push_back(m.moment ? p.M(k) : p.T(k));
             red.push_back(p.Procenat(ManjakProcenat(k, v.Vrednost, skala)));
         } else {

@@ -146,7 +146,7 @@ std::string ZaokruzenKaoIzvestaj(std::string_view tekst) {
     return FormatDecimala(negativan, std::string_view(cifre).substr(prva), eksponent, '.');
 }
 
-std::string BrojCsv(long double broj) {
+std::string BrojCsv(Prosireno broj) {
     if (broj == 0) return "0";
     const double d = static_cast<double>(broj);
     const std::string uIzvestaju = FormatBroja(broj, '.');
@@ -163,14 +163,14 @@ std::string BrojCsv(long double broj) {
     // double's midpoint, where the shortest extended form alone would read
     // back as the neighbouring double.
     for (int cifara = 17; cifara <= kNajviseCifara; ++cifara) {
-        const auto r = fmt::format_to_n(b.data(), b.size(), "{:.{}g}", broj, cifara);
+        const auto r = fmt::format_to_n(b.data(), b.size(), "{:.{}g}", KaoLongDouble(broj), cifara);
         const std::string_view tekst(b.data(), static_cast<std::size_t>(r.out - b.data()));
         if (prihvatljiv(tekst)) return std::string(tekst);
     }
     return najkraci;
 }
 
-std::string BrojCsv(double broj) { return BrojCsv(static_cast<long double>(broj)); }
+std::string BrojCsv(double broj) { return BrojCsv(static_cast<Prosireno>(broj)); }
 
 std::string TabelaPresekaCsv(const TProracunIzvestaja& proracun) {
     std::string csv;

@@ -15,6 +15,7 @@
 #include "PoredjenjeAnvelopa.h"
 #include "ProracunIzvestaja.h"
 #include "ProracunskiProracun.h"
+#include "Prosireno.h"
 #include "ProvereUnosa.h"
 
 /// One field as RFC 4180 writes it: in double quotes, each quote doubled,
@@ -34,7 +35,7 @@ std::string ZaokruzenKaoIzvestaj(std::string_view tekst);
 /// that do and still read back as its double. "0" for either zero. So a
 /// reader in double precision gets the double of the report's value, and
 /// one that reads the digits as they stand gets the report's number.
-std::string BrojCsv(long double broj);
+std::string BrojCsv(Prosireno broj);
 std::string BrojCsv(double broj);
 
 /// The report's tables: "x [m]", "extM [kNm]", "maxT [kN]", "minT [kN]" for

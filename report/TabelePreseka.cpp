@@ -3,9 +3,10 @@
 
 #include "FormatBroja.h"
 #include "Linija.h"
+#include "Prosireno.h"
 
 void TabelePreseka(const TProracunIzvestaja& p, char sep, std::vector<std::string>& linije) {
-    const auto B = [sep](long double v) { return FormatBroja(v, sep); };
+    const auto B = [sep](Prosireno v) { return FormatBroja(v, sep); };
 
     linije.emplace_back("Vrednosti extM u zadatom broju preseka:");
     for (const TRedPreseka& red : p.Preseci)

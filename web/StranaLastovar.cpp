@@ -17,10 +17,10 @@
 #include "NacrtajDijagrame.h"
 #include "PlatnoSvg.h"
 #include "PolozajVozaDijagram.h"
-#include "SadrzajListeProracuna.h"
 #include "ProracunskaAnvelopa.h"
 #include "ProracunskaAnvelopaDijagram.h"
 #include "ProracunskiProracun.h"
+#include "SadrzajListeProracuna.h"
 #include "TabeleCsv.h"
 #include "VozUPolozaju.h"
 
@@ -152,7 +152,7 @@ val TStranaLastovar::Racunaj(const val& ulaz, int sirina, int visina) {
     for (const TManjakKlasicnog& m : manjkovi)
         if (m.Procenat > najveci) {
             najveci = m.Procenat;
-            presek = m.x;
+            presek = static_cast<double>(m.x);
         }
 
     val o = Odbijeno("", {});

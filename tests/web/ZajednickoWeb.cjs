@@ -76,42 +76,4 @@ function zapisIzSvg(svg) {
   return izlaz.map((l) => l + '\n').join('');
 }
 
-/// Where the module's text `a` differs from the desktop's `b`, line for
-/// line with the same words: the numbers that differ, each as "line: a | b"
-/// with the kind of difference. Extended precision is the target's own (128
-/// bits in WebAssembly, 80 on the desktop), so a number may differ in its
-/// last printed digit (a table's full double in its last few units), and
-/// one that is a difference of nearly equal values (a rounding residue near
-/// zero, a small shortfall) by up to 1e-11 of the text's largest number;
-/// anything else is a fault. `separator` is the numbers' decimal one.
-function razlikeBrojeva(a, b, separator = '.') {
-  const BROJ = new RegExp('-?\\d+(?:\\' + separator + '\\d+)?(?:[Ee][-+]?\\d+)?', 'g');
-  const la = a.split('\n'), lb = b.split('\n');
-  const vrednost = (t) => Number(t.replace(separator, '.'));
-  const najveci = Math.max(...(b.match(BROJ) || ['0']).map((t) => Math.abs(vrednost(t))));
-  const poslednjaCifra = [], ostaci = [], greske = [];
-  if (la.length !== lb.length) greske.push(`${la.length} linija | ${lb.length} linija`);
-  for (let i = 0; i < Math.min(la.length, lb.length); ++i) {
-    if (la[i] === lb[i]) continue;
-    const ba = la[i].match(BROJ) || [], bb = lb[i].match(BROJ) || [];
-    const opis = `${i + 1}: ${la[i]} | ${lb[i]}`;
-    if (la[i].replace(BROJ, '#') !== lb[i].replace(BROJ, '#') || ba.length !== bb.length) {
-      greske.push(opis);
-      continue;
-    }
-    for (let k = 0; k < ba.length; ++k) {
-      if (ba[k] === bb[k]) continue;
-      const x = vrednost(ba[k]), y = vrednost(bb[k]);
-      const cifre = bb[k].replace(/^-/, '').replace(/[Ee].*$/, '').replace(separator, '').replace(/^0+/, '');
-      const eksponent = Math.floor(Math.log10(Math.abs(y) || 1));
-      const jedinica = Math.max(Math.pow(10, eksponent - Math.max(cifre.length, 1) + 1),
-                                4 * Math.abs(y) * Number.EPSILON);
-      if (Math.abs(x - y) <= jedinica * 1.000001) poslednjaCifra.push(opis);
-      else if (Math.abs(x - y) <= 1e-11 * najveci) ostaci.push(opis);
-      else greske.push(opis);
-    }
-  }
-  return { poslednjaCifra, ostaci, greske };
-}
-
-module.exports = { strana, cli, privremeni, datoteka, ulazStrane, desktop, zapisIzSvg, razlikeBrojeva };
+module.exports = { strana, cli, privremeni, datoteka, ulazStrane, desktop, zapisIzSvg };
