@@ -6,23 +6,13 @@
 #include <vector>
 
 #include "AnvelopaPoKolonama.h"
+#include "Crtanje.h"
 #include "Prosireno.h"
 #include "SkicaVoza.h"
 #include "TacnaAnvelopaDijagram.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
-    c.PomeriNa(x1, y1);
-    c.LinijaDo(x2, y2);
-}
-
-int URedu(Prosireno y, int gore, int dole) {
-    if (!(y > gore)) return gore;
-    if (y > dole) return dole;
-    return ZaokruziParno(y);
-}
 
 // Samples a column apart whose rows step alike lie on one device line: they
 // are drawn as one segment, which leaves every pixel where it was.

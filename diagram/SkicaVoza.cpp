@@ -5,17 +5,13 @@
 #include <cmath>
 #include <vector>
 
+#include "Crtanje.h"
 #include "FormatBroja.h"
 #include "PojasQ.h"
 #include "Prosireno.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
-    c.PomeriNa(x1, y1);
-    c.LinijaDo(x2, y2);
-}
 
 // The sketch's rows, from the top of its labels down: the labels, a band
 // for their leaders, the arrows onto the beam, the supports, the dimension.

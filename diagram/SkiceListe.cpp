@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Crtanje.h"
 #include "CrtezPolozaja.h"
 #include "Font.h"
 #include "FormatBroja.h"
@@ -40,11 +41,6 @@ struct TMere {
 void PodesiFont(TPlatno& c, const TMere& m) {
     c.Font() = TFont(kTipografija, kCrna, false, static_cast<int>(kSlova));
     c.Font().PostaviVisinu(m.slova);
-}
-
-void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
-    c.PomeriNa(x1, y1);
-    c.LinijaDo(x2, y2);
 }
 
 // A dimension line from x1 to x2 at y with ticks at its ends, its text

@@ -6,23 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "Crtanje.h"
 #include "Prosireno.h"
 #include "UticajneLinije.h"
 #include "Zaokruzivanje.h"
 
 namespace {
-
-void Linija(TPlatno& c, int x1, int y1, int x2, int y2) {
-    c.PomeriNa(x1, y1);
-    c.LinijaDo(x2, y2);
-}
-
-// A row held within its box.
-int URedu(Prosireno y, int gore, int dole) {
-    if (!(y > gore)) return gore;
-    if (y > dole) return dole;
-    return ZaokruziParno(y);
-}
 
 // One ordinate under a force: its column, the axis and the line's point.
 struct TOrdinata {
