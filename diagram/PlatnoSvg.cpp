@@ -23,6 +23,12 @@ std::string Heks(TBoja b) {
 
 void Dodaj(std::string& s, int broj) { s += std::to_string(broj); }
 
+void DodajTacku(std::string& s, TTacka t) {
+    Dodaj(s, t.x);
+    s += ',';
+    Dodaj(s, t.y);
+}
+
 std::string Zasticen(std::string_view tekst) {
     std::string s;
     s.reserve(tekst.size());
@@ -70,28 +76,28 @@ void TPlatnoSvg::PopuniPozadinu(int levo, int gore, int desno, int dole) {
 void TPlatnoSvg::PomeriNa(int x, int y) { fTacka = {x, y}; }
 
 void TPlatnoSvg::LinijaDo(int x, int y) {
-    if (!fNiz.empty() && (fOlovkaNiza != Olovka() || fNiz.back() != fTacka)) ZavrsiNiz();
-    if (fNiz.empty()) {
+    if (fOtvorenNiz && fOlovkaNiza != Olovka()) ZavrsiNiz();
+    if (!fOtvorenNiz) {
+        fOtvorenNiz = true;
         fOlovkaNiza = Olovka();
-        fNiz.push_back(fTacka);
+        fTelo += "<path fill=\"none\" stroke=\"" + Heks(fOlovkaNiza.Boja) + "\" stroke-width=\"";
+        Dodaj(fTelo, fOlovkaNiza.Sirina);
+        fTelo += "\" d=\"M";
+        DodajTacku(fTelo, fTacka);
+    } else if (fKraj != fTacka) {
+        fTelo += 'M';
+        DodajTacku(fTelo, fTacka);
     }
     fTacka = {x, y};
-    fNiz.push_back(fTacka);
+    fTelo += ' ';
+    DodajTacku(fTelo, fTacka);
+    fKraj = fTacka;
 }
 
 void TPlatnoSvg::ZavrsiNiz() {
-    if (fNiz.empty()) return;
-    fTelo += "<polyline fill=\"none\" stroke=\"" + Heks(fOlovkaNiza.Boja) + "\" stroke-width=\"";
-    Dodaj(fTelo, fOlovkaNiza.Sirina);
-    fTelo += "\" points=\"";
-    for (std::size_t i = 0; i < fNiz.size(); ++i) {
-        if (i > 0) fTelo += ' ';
-        Dodaj(fTelo, fNiz[i].x);
-        fTelo += ',';
-        Dodaj(fTelo, fNiz[i].y);
-    }
+    if (!fOtvorenNiz) return;
     fTelo += "\"/>\n";
-    fNiz.clear();
+    fOtvorenNiz = false;
 }
 
 int TPlatnoSvg::Piksela() const {
@@ -121,9 +127,7 @@ void TPlatnoSvg::PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) {
     fTelo += "<polygon fill=\"" + Heks(boja) + "\" points=\"";
     for (std::size_t i = 0; i < temena.size(); ++i) {
         if (i > 0) fTelo += ' ';
-        Dodaj(fTelo, temena[i].x);
-        fTelo += ',';
-        Dodaj(fTelo, temena[i].y);
+        DodajTacku(fTelo, temena[i]);
     }
     fTelo += "\"/>\n";
 }

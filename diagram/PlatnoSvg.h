@@ -9,11 +9,12 @@
 
 /// A canvas that writes what it is asked to draw as an SVG picture, for the
 /// browser edition: every line, text and polygon of the recording canvas at
-/// the same device coordinates. Lines that continue one another with one
-/// pen make one polyline, round-capped and round-joined as the screen draws
-/// them; a text stands with its top-left corner at its point on a white
-/// halo, in the canvas's sans serif (or a face with its widths), its size in
-/// pixels as the screen gives it.
+/// the same device coordinates. Consecutive lines with one pen make one
+/// path, a subpath for each run of lines that continue one another,
+/// round-capped and round-joined as the screen draws them (one element in
+/// place of many is what keeps the browser's layout and paint short); a text stands with its
+/// top-left corner at its point on a white halo, in the canvas's sans serif (or a face with its
+/// widths), its size in pixels as the screen gives it.
 class TPlatnoSvg : public TPlatno {
 public:
     TPlatnoSvg(int sirina, int visina, TFont font, int tacakaPoIncu = 96);
@@ -36,7 +37,9 @@ private:
     int fSirina;
     int fVisina;
     std::string fTelo;
-    std::vector<TTacka> fNiz;
+    /// A path is open in fTelo with this pen; fKraj ends its last subpath.
+    bool fOtvorenNiz = false;
     TOlovka fOlovkaNiza;
+    TTacka fKraj;
     TTacka fTacka;
 };

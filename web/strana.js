@@ -109,14 +109,18 @@
 
   // --- The results ----------------------------------------------------------
 
-  function velicinaDijagrama() {
-    const e = $('Dijagram');
+  function velicina(id) {
+    const e = $(id);
     return [Math.max(0, Math.floor(e.clientWidth)), Math.max(0, Math.floor(e.clientHeight))];
   }
 
   function racunaj() {
     performance.mark('lastovar:unos');
-    const [sirina, visina] = velicinaDijagrama();
+    // Every size is read before the first write: a size read after one
+    // would lay the page out twice in one keystroke.
+    const [sirina, visina] = velicina('Dijagram');
+    const slika = velicina('SlikaPolozaja');
+    const merodavne = $('MerodavneVrednostiO').hidden ? null : velicina('DijagramMerodavnih');
     let r;
     try {
       r = strana.Racunaj(ulaz(), sirina, visina);
@@ -143,9 +147,9 @@
       $('Dijagram').innerHTML = r.svg;
       prikaziUpozorenje(r.upozorenje, r.presekUpozorenja);
       omoguciRezultate(true);
-      prikaziMerodavne($('ProracunskaAnvelopa').checked);
+      prikaziMerodavne($('ProracunskaAnvelopa').checked, merodavne);
       polozaj.x = Math.min(Math.max(polozaj.x, 0), r.raspon);
-      if (staje) osveziPolozaj(); else { zaustavi(); $('SlikaPolozaja').replaceChildren(); }
+      if (staje) osveziPolozaj(slika); else { zaustavi(); $('SlikaPolozaja').replaceChildren(); }
     }
     performance.measure('lastovar:unos-racun', 'lastovar:unos');
     // From the change to the painted results: the frame after this one's paint.
@@ -171,8 +175,10 @@
   }
 
   // "Merodavne vrednosti" while "Proracunska anvelopa" is on: the
-  // governing values and the design envelope, the module's.
-  function prikaziMerodavne(da) {
+  // governing values and the design envelope, the module's. `velicinaSlike`
+  // is its picture's size read before the page changed, or null while the
+  // panel was hidden.
+  function prikaziMerodavne(da, velicinaSlike = null) {
     const o = $('MerodavneVrednostiO');
     o.hidden = !da;
     if (!da) {
@@ -180,31 +186,24 @@
       $('DijagramMerodavnih').replaceChildren();
       return;
     }
-    const e = $('DijagramMerodavnih');
-    const m = strana.Merodavne(Math.max(0, Math.floor(e.clientWidth)),
-                               Math.max(0, Math.floor(e.clientHeight)));
+    const m = strana.Merodavne(...(velicinaSlike || velicina('DijagramMerodavnih')));
     $('MemoMerodavnih').textContent = m.tekst.replace(/\n$/, '');
-    e.innerHTML = m.svg;
+    $('DijagramMerodavnih').innerHTML = m.svg;
   }
 
   // --- Polozaj voza ---------------------------------------------------------
 
-  function velicinaPolozaja() {
-    const e = $('SlikaPolozaja');
-    return [Math.max(0, Math.floor(e.clientWidth)), Math.max(0, Math.floor(e.clientHeight))];
-  }
-
-  function osveziPolozaj() {
+  function osveziPolozaj(velicinaSlike) {
     if (!prihvaceno || !staje) return;
     polozaj.opseg = strana.Prelaz(polozaj.x);
     if (polozaj.p1 !== null)
       polozaj.p1 = Math.min(Math.max(polozaj.p1, polozaj.opseg.Od), polozaj.opseg.Do);
-    nacrtajPolozaj();
+    nacrtajPolozaj(velicinaSlike);
   }
 
-  function nacrtajPolozaj() {
+  function nacrtajPolozaj(velicinaSlike) {
     performance.mark('lastovar:kadar');
-    const [sirina, visina] = velicinaPolozaja();
+    const [sirina, visina] = velicinaSlike || velicina('SlikaPolozaja');
     $('SlikaPolozaja').innerHTML =
         strana.Polozaj(polozaj.x, polozaj.p1 === null ? undefined : polozaj.p1, sirina, visina);
     const o = polozaj.opseg;

@@ -30,22 +30,28 @@ std::string Razmaci(std::string tacke) {
 std::string ZapisIzSvg(const std::string& svg) {
     std::string zapis;
     std::optional<std::string> olovka;
-    const std::regex element("<(polyline|text|polygon)\\b([^>]*)>(?:([^<]*)</text>)?");
+    const std::regex element("<(path|text|polygon)\\b([^>]*)>(?:([^<]*)</text>)?");
     for (auto i = std::sregex_iterator(svg.begin(), svg.end(), element);
          i != std::sregex_iterator(); ++i) {
         const std::string vrsta = (*i)[1], a = (*i)[2];
-        if (vrsta == "polyline") {
+        if (vrsta == "path") {
             const std::string o = Atribut(a, "stroke") + ' ' + Atribut(a, "stroke-width");
-            std::istringstream tacke(Razmaci(Atribut(a, "points")));
-            int x1, y1, x2, y2;
-            tacke >> x1 >> y1;
-            while (tacke >> x2 >> y2) {
-                if (olovka != o) zapis += "olovka " + o + '\n';
-                olovka = o;
-                zapis += "linija " + std::to_string(x1) + ' ' + std::to_string(y1) + ' ' +
-                         std::to_string(x2) + ' ' + std::to_string(y2) + '\n';
-                x1 = x2;
-                y1 = y2;
+            // Each subpath, after its M, is a run of lines through its points.
+            std::istringstream podputanje(Atribut(a, "d"));
+            std::string podputanja;
+            std::getline(podputanje, podputanja, 'M');
+            while (std::getline(podputanje, podputanja, 'M')) {
+                std::istringstream tacke(Razmaci(podputanja));
+                int x1, y1, x2, y2;
+                tacke >> x1 >> y1;
+                while (tacke >> x2 >> y2) {
+                    if (olovka != o) zapis += "olovka " + o + '\n';
+                    olovka = o;
+                    zapis += "linija " + std::to_string(x1) + ' ' + std::to_string(y1) + ' ' +
+                             std::to_string(x2) + ' ' + std::to_string(y2) + '\n';
+                    x1 = x2;
+                    y1 = y2;
+                }
             }
         } else if (vrsta == "text") {
             std::string t = (*i)[3];
@@ -123,9 +129,9 @@ TEST(PlatnoSvg, NamesThePictureAndEscapesTexts) {
     EXPECT_NE(slika.find(">a &lt; b &amp; &quot;c&quot;</text>"), std::string::npos);
 }
 
-// A line that does not continue the last one, or one with another pen,
-// starts a polyline of its own.
-TEST(PlatnoSvg, JoinsOnlyLinesThatContinueWithOnePen) {
+// Consecutive lines with one pen make one path, a line that does not
+// continue the last one a subpath of its own; another pen starts a path.
+TEST(PlatnoSvg, JoinsConsecutiveLinesOfOnePen) {
     TPlatnoSvg svg(100, 100, FontProzoraDijagrama());
     svg.PomeriNa(0, 0);
     svg.LinijaDo(10, 0);
@@ -134,12 +140,21 @@ TEST(PlatnoSvg, JoinsOnlyLinesThatContinueWithOnePen) {
     svg.LinijaDo(30, 20);
     svg.Olovka() = {kCrvena, 3};
     svg.LinijaDo(30, 30);
+    svg.Tekst(0, 0, "t");
+    svg.LinijaDo(40, 30);
     const std::string slika = svg.Svg("x");
-    EXPECT_NE(slika.find("points=\"0,0 10,0 10,10\""), std::string::npos);
-    EXPECT_NE(slika.find("stroke=\"#000000\" stroke-width=\"1\" points=\"20,20 30,20\""),
+    EXPECT_NE(
+        slika.find("stroke=\"#000000\" stroke-width=\"1\" d=\"M0,0 10,0 10,10M20,20 30,20\"/>"),
+        std::string::npos);
+    EXPECT_NE(slika.find("stroke=\"#FF0000\" stroke-width=\"3\" d=\"M30,20 30,30\"/>\n<text"),
               std::string::npos);
-    EXPECT_NE(slika.find("stroke=\"#FF0000\" stroke-width=\"3\" points=\"30,20 30,30\""),
+    EXPECT_NE(slika.find("</text>\n<path fill=\"none\" stroke=\"#FF0000\" stroke-width=\"3\" "
+                         "d=\"M30,30 40,30\"/>"),
               std::string::npos);
+    EXPECT_EQ(ZapisIzSvg(slika),
+              "olovka #000000 1\nlinija 0 0 10 0\nlinija 10 0 10 10\nlinija 20 20 30 20\n"
+              "olovka #FF0000 3\nlinija 30 20 30 30\ntekst 0 0 #000000 \"t\"\n"
+              "linija 30 30 40 30\n");
 }
 
 }  // namespace

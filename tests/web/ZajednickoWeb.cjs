@@ -51,7 +51,7 @@ const ENTITETI = { '&amp;': '&', '&lt;': '<', '&gt;': '>', '&quot;': '"' };
 function zapisIzSvg(svg) {
   const izlaz = [];
   let olovka = null;
-  const element = /<(polyline|text|polygon)\b([^>]*)>(?:([^<]*)<\/text>)?/g;
+  const element = /<(path|text|polygon)\b([^>]*)>(?:([^<]*)<\/text>)?/g;
   const atribut = (a, ime) => {
     const m = new RegExp('\\b' + ime + '="([^"]*)"').exec(a);
     return m ? m[1] : null;
@@ -59,12 +59,15 @@ function zapisIzSvg(svg) {
   const tacke = (a) => atribut(a, 'points').split(' ').map((t) => t.split(',').map(Number));
   for (const m of svg.matchAll(element)) {
     const [, vrsta, a, sadrzaj] = m;
-    if (vrsta === 'polyline') {
+    if (vrsta === 'path') {
       const o = atribut(a, 'stroke') + ' ' + atribut(a, 'stroke-width');
-      const t = tacke(a);
-      for (let i = 1; i < t.length; ++i) {
-        if (o !== olovka) { izlaz.push('olovka ' + o); olovka = o; }
-        izlaz.push(`linija ${t[i - 1][0]} ${t[i - 1][1]} ${t[i][0]} ${t[i][1]}`);
+      // Each subpath, after its M, is a run of lines through its points.
+      for (const podputanja of atribut(a, 'd').split('M').slice(1)) {
+        const t = podputanja.split(' ').map((p) => p.split(',').map(Number));
+        for (let i = 1; i < t.length; ++i) {
+          if (o !== olovka) { izlaz.push('olovka ' + o); olovka = o; }
+          izlaz.push(`linija ${t[i - 1][0]} ${t[i - 1][1]} ${t[i][0]} ${t[i][1]}`);
+        }
       }
     } else if (vrsta === 'text') {
       const tekst = sadrzaj.replace(/&(amp|lt|gt|quot);/g, (e) => ENTITETI[e]);
