@@ -68,7 +68,7 @@ fs::path FolderUgradjenih(const fs::path& folderIzvrsnog) {
 }
 
 fs::path FolderKorisnika(const char* xdgDataHome, const char* home) {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // XDG's rules for user folders ignore a relative XDG_DATA_HOME.
     if (xdgDataHome && fs::path(xdgDataHome).is_absolute())
         return fs::path(xdgDataHome) / "lastovar" / "modeli";
     if (home && fs::path(home).is_absolute())

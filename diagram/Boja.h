@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 /// A pure RGB colour of the canvas.
 struct TBoja {
@@ -15,3 +16,6 @@ struct TBoja {
 inline constexpr TBoja kCrna{0, 0, 0};
 inline constexpr TBoja kPlava{0, 0, 255};
 inline constexpr TBoja kCrvena{255, 0, 0};
+
+/// "#RRGGBB", as the traces and the SVG write a colour.
+std::string HeksBoje(TBoja b);

@@ -11,16 +11,6 @@ namespace {
 // pixels is filled by the largest size whose line fits, as on the screen.
 constexpr double kVisinaReda = 1.1172;
 
-std::string Heks(TBoja b) {
-    constexpr char kCifre[] = "0123456789ABCDEF";
-    std::string s = "#";
-    for (const std::uint8_t c : {b.R, b.G, b.B}) {
-        s += kCifre[c >> 4];
-        s += kCifre[c & 0xF];
-    }
-    return s;
-}
-
 void Dodaj(std::string& s, int broj) { s += std::to_string(broj); }
 
 void DodajTacku(std::string& s, TTacka t) {
@@ -80,7 +70,8 @@ void TPlatnoSvg::LinijaDo(int x, int y) {
     if (!fOtvorenNiz) {
         fOtvorenNiz = true;
         fOlovkaNiza = Olovka();
-        fTelo += "<path fill=\"none\" stroke=\"" + Heks(fOlovkaNiza.Boja) + "\" stroke-width=\"";
+        fTelo +=
+            "<path fill=\"none\" stroke=\"" + HeksBoje(fOlovkaNiza.Boja) + "\" stroke-width=\"";
         Dodaj(fTelo, fOlovkaNiza.Sirina);
         fTelo += "\" d=\"M";
         DodajTacku(fTelo, fTacka);
@@ -119,12 +110,12 @@ void TPlatnoSvg::Tekst(int x, int y, const std::string& tekst) {
     fTelo += "\" font-size=\"";
     Dodaj(fTelo, Piksela());
     fTelo += Font().Podebljan ? "\" font-weight=\"bold" : "";
-    fTelo += "\" fill=\"" + Heks(Font().Boja) + "\">" + Zasticen(tekst) + "</text>\n";
+    fTelo += "\" fill=\"" + HeksBoje(Font().Boja) + "\">" + Zasticen(tekst) + "</text>\n";
 }
 
 void TPlatnoSvg::PopuniPoligon(const std::vector<TTacka>& temena, TBoja boja) {
     ZavrsiNiz();
-    fTelo += "<polygon fill=\"" + Heks(boja) + "\" points=\"";
+    fTelo += "<polygon fill=\"" + HeksBoje(boja) + "\" points=\"";
     for (std::size_t i = 0; i < temena.size(); ++i) {
         if (i > 0) fTelo += ' ';
         DodajTacku(fTelo, temena[i]);

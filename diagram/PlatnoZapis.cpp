@@ -6,16 +6,6 @@
 
 namespace {
 
-std::string Heks(TBoja b) {
-    constexpr char kCifre[] = "0123456789ABCDEF";
-    std::string s = "#";
-    for (const std::uint8_t c : {b.R, b.G, b.B}) {
-        s += kCifre[c >> 4];
-        s += kCifre[c & 0xF];
-    }
-    return s;
-}
-
 // Size and style: the colour is written with each text.
 bool IstiFont(const std::optional<TFont>& a, const TFont& b) {
     return a && a->Mera() == b.Mera() && a->VisinaUPikselima() == b.VisinaUPikselima() &&
@@ -70,7 +60,7 @@ std::string TPlatnoZapis::Zapis() const {
                 break;
             case TOperacija::Vrsta::Linija:
                 if (prethodna != o.olovka) {
-                    izlaz += "olovka " + Heks(o.olovka.Boja) + ' ' +
+                    izlaz += "olovka " + HeksBoje(o.olovka.Boja) + ' ' +
                              std::to_string(o.olovka.Sirina) + '\n';
                     prethodna = o.olovka;
                 }
@@ -85,10 +75,10 @@ std::string TPlatnoZapis::Zapis() const {
                     prethodniFont = o.font;
                 }
                 izlaz += "tekst " + std::to_string(o.x1) + ' ' + std::to_string(o.y1) + ' ' +
-                         Heks(o.boja) + " \"" + o.tekst + "\"\n";
+                         HeksBoje(o.boja) + " \"" + o.tekst + "\"\n";
                 break;
             case TOperacija::Vrsta::Poligon:
-                izlaz += "poligon " + Heks(o.boja);
+                izlaz += "poligon " + HeksBoje(o.boja);
                 for (const TTacka t : o.temena)
                     izlaz += ' ' + std::to_string(t.x) + ' ' + std::to_string(t.y);
                 izlaz += '\n';
